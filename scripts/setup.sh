@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Installs what the build and the tests need, only when something is
+# missing, so a second run costs nothing.
+set -euo pipefail
+
+packages=(cmake ninja-build g++ googletest python3
+          g++-mingw-w64-x86-64-posix wine wine64
+          xvfb xdotool xclip x11-apps fonts-dejavu-core)
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo=sudo
+    $sudo apt-get update -q
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q "${missing[@]}"
+fi

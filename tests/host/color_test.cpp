@@ -1,0 +1,175 @@
+#include "core/color.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+int repaints;
+void countRepaint() { repaints++; }
+
+uint32_t rgb(uint32_t r, uint32_t g, uint32_t b) { return r | g << 8 | b << 16; }
+
+struct ColorTest : ::testing::Test {
+    void SetUp() override
+    {
+        curColor = 0;
+        oldColor = 0;
+        undoArmed = 1;
+        repaints = 0;
+        colorChanged = countRepaint;
+    }
+    void TearDown() override { colorChanged = nullptr; }
+};
+
+TEST_F(ColorTest, ChannelStepsSaturateAtBothEndsOfEachChannel)
+{
+    const uint32_t masks[3] = {redMask, greenMask, blueMask};
+    for (int c = 0; c < 3; c++) {
+        int shift = 8 * c;
+        curColor = 250u << shift;
+        stepChannelUp(masks[c], 10);
+        EXPECT_EQ(255u << shift, curColor) << "channel " << c;
+        curColor = 245u << shift;  // lands exactly on 255 through the add
+        stepChannelUp(masks[c], 10);
+        EXPECT_EQ(255u << shift, curColor);
+        curColor = 5u << shift;
+        stepChannelDown(masks[c], 10);
+        EXPECT_EQ(0u, curColor);
+        curColor = 10u << shift;
+        stepChannelDown(masks[c], 10);
+        EXPECT_EQ(0u, curColor);
+    }
+}
+
+TEST_F(ColorTest, StepTouchesOnlyItsChannelAndKeepsTopByte)
+{
+    curColor = 0xAB000000 | rgb(255, 0, 128);
+    stepChannelUp(greenMask, 300);
+    EXPECT_EQ(0xAB000000 | rgb(255, 255, 128), curColor);
+    stepChannelDown(redMask, 0xFFFFFFFFu);  // a huge step must not wrap
+    EXPECT_EQ(0xAB000000 | rgb(0, 255, 128), curColor);
+    stepChannelUp(blueMask, 0xFFFFFFFFu);
+    EXPECT_EQ(0xAB000000 | rgb(0, 255, 255), curColor);
+}
+
+TEST_F(ColorTest, EveryOperationRepaintsOnceEvenWithoutChange)
+{
+    curColor = rgb(255, 255, 255);
+    stepChannelUp(redMask, 20);
+    lightenColor(20);
+    stepChannelUp(blueMask, 0);
+    curColor = 0;
+    stepChannelDown(greenMask, 5);
+    darkenColor(20);
+    swapColors();
+    EXPECT_EQ(6, repaints);
+}
+
+TEST_F(ColorTest, LightenIsLimitedByTheLargestChannel)
+{
+    curColor = rgb(255, 0, 0);
+    lightenColor(20);
+    EXPECT_EQ(rgb(255, 0, 0), curColor);
+    curColor = rgb(140, 100, 0);
+    lightenColor(20);
+    EXPECT_EQ(rgb(160, 120, 20), curColor);
+    curColor = rgb(230, 10, 10);
+    lightenColor(50);
+    EXPECT_EQ(rgb(255, 35, 35), curColor);
+    curColor = rgb(10, 250, 20);  // green limits
+    lightenColor(10);
+    EXPECT_EQ(rgb(15, 255, 25), curColor);
+    curColor = rgb(10, 20, 240);  // blue limits
+    lightenColor(100);
+    EXPECT_EQ(rgb(25, 35, 255), curColor);
+    curColor = rgb(200, 200, 100);  // equal largest values
+    lightenColor(70);
+    EXPECT_EQ(rgb(255, 255, 155), curColor);
+}
+
+TEST_F(ColorTest, DarkenIsLimitedByTheSmallestChannel)
+{
+    curColor = rgb(200, 20, 100);
+    darkenColor(30);
+    EXPECT_EQ(rgb(180, 0, 80), curColor);
+    curColor = rgb(0, 80, 90);
+    darkenColor(10);
+    EXPECT_EQ(rgb(0, 80, 90), curColor);
+    curColor = rgb(50, 60, 5);  // blue limits
+    darkenColor(10);
+    EXPECT_EQ(rgb(45, 55, 0), curColor);
+    curColor = rgb(30, 90, 90);  // red limits
+    darkenColor(40);
+    EXPECT_EQ(rgb(0, 60, 60), curColor);
+    curColor = rgb(100, 100, 100);
+    darkenColor(20);
+    EXPECT_EQ(rgb(80, 80, 80), curColor);
+}
+
+TEST_F(ColorTest, ChannelStepsSaveOnlyWhileArmed)
+{
+    curColor = rgb(1, 2, 3);
+    oldColor = rgb(9, 9, 9);
+    stepChannelUp(redMask, 10);
+    EXPECT_EQ(rgb(1, 2, 3), oldColor);
+    EXPECT_EQ(1, undoArmed);  // a step never disarms
+    stepChannelDown(blueMask, 1);
+    EXPECT_EQ(rgb(11, 2, 3), oldColor);
+
+    undoArmed = 0;  // as during an arrow drag
+    stepChannelUp(greenMask, 10);
+    EXPECT_EQ(rgb(11, 2, 3), oldColor);
+    EXPECT_EQ(rgb(11, 12, 2), curColor);
+}
+
+TEST_F(ColorTest, StepAtLimitStillOverwritesTheUndoPoint)
+{
+    curColor = rgb(255, 0, 0);
+    oldColor = rgb(1, 1, 1);
+    stepChannelUp(redMask, 20);
+    EXPECT_EQ(rgb(255, 0, 0), curColor);
+    EXPECT_EQ(rgb(255, 0, 0), oldColor);
+}
+
+TEST_F(ColorTest, LightenAndDarkenNeverSaveSoSwapSkipsThem)
+{
+    curColor = rgb(100, 100, 100);
+    stepChannelUp(redMask, 10);  // saves (100,100,100)
+    lightenColor(10);
+    darkenColor(5);
+    EXPECT_EQ(rgb(100, 100, 100), oldColor);
+    EXPECT_EQ(rgb(115, 105, 105), curColor);
+    swapColors();
+    EXPECT_EQ(rgb(100, 100, 100), curColor);
+    EXPECT_EQ(rgb(115, 105, 105), oldColor);
+}
+
+TEST_F(ColorTest, SwapTwiceRestoresThePairAndIgnoresUndoArmed)
+{
+    curColor = 0xFF123456;  // top byte travels with the value
+    oldColor = rgb(7, 8, 9);
+    undoArmed = 0;
+    swapColors();
+    EXPECT_EQ(rgb(7, 8, 9), curColor);
+    EXPECT_EQ(0xFF123456u, oldColor);
+    EXPECT_EQ(0, undoArmed);
+    swapColors();
+    EXPECT_EQ(0xFF123456u, curColor);
+    EXPECT_EQ(rgb(7, 8, 9), oldColor);
+    curColor = oldColor = rgb(4, 4, 4);
+    swapColors();
+    EXPECT_EQ(rgb(4, 4, 4), curColor);
+    EXPECT_EQ(rgb(4, 4, 4), oldColor);
+}
+
+TEST_F(ColorTest, KeyThenSwapUndoesThatStepOnly)
+{
+    curColor = rgb(10, 10, 10);
+    stepChannelUp(redMask, 10);
+    stepChannelUp(redMask, 10);  // auto-repeat: each step saves
+    swapColors();
+    EXPECT_EQ(rgb(20, 10, 10), curColor);
+    EXPECT_EQ(rgb(30, 10, 10), oldColor);
+}
+
+}  // namespace

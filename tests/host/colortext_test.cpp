@@ -1,0 +1,113 @@
+#include "core/color.h"
+#include "core/colortext.h"
+
+#include <cstring>
+#include <gtest/gtest.h>
+
+namespace {
+
+uint32_t rgb(uint32_t r, uint32_t g, uint32_t b) { return r | g << 8 | b << 16; }
+
+TEST(ColorTextTest, DecimalAndHexFormsOfAColour)
+{
+    curColor = rgb(255, 128, 0);
+    refreshColorTexts();
+    EXPECT_STREQ("255", channelDecimal[redIndex]);
+    EXPECT_STREQ("128", channelDecimal[greenIndex]);
+    EXPECT_STREQ("000", channelDecimal[blueIndex]);
+    EXPECT_STREQ("FF8000", colorHex);
+    char pair[4];
+    EXPECT_STREQ("FF", formatChannelHex(redIndex, pair));
+    EXPECT_STREQ("80", formatChannelHex(greenIndex, pair));
+    EXPECT_STREQ("00", formatChannelHex(blueIndex, pair));
+
+    curColor = 0xFF000000 | rgb(10, 7, 255);  // the top byte never reaches a text
+    refreshColorTexts();
+    EXPECT_STREQ("010", channelDecimal[redIndex]);
+    EXPECT_STREQ("007", channelDecimal[greenIndex]);
+    EXPECT_STREQ("255", channelDecimal[blueIndex]);
+    EXPECT_STREQ("0A07FF", colorHex);
+    EXPECT_STREQ("0A", formatChannelHex(redIndex, pair));
+}
+
+TEST(ColorTextTest, EveryChannelValueFormatsToFixedWidth)
+{
+    for (uint32_t v = 0; v < 256; v++) {
+        curColor = rgb(v, 255 - v, v ^ 0x5A);
+        refreshColorTexts();
+        char want[8];
+        snprintf(want, sizeof want, "%03u", v);
+        ASSERT_STREQ(want, channelDecimal[redIndex]);
+        snprintf(want, sizeof want, "%02X%02X%02X", v, 255 - v, v ^ 0x5A);
+        ASSERT_STREQ(want, colorHex);
+        ASSERT_EQ(6u, strlen(colorHex));
+    }
+}
+
+struct PasteCase {
+    const char *text;
+    bool accepted;
+    uint32_t color;  // the colour after an accepted paste
+};
+
+TEST(ColorTextTest, PasteParseRule)
+{
+    const PasteCase cases[] = {
+        {"FF8000", true, rgb(255, 128, 0)},
+        {"ff8000", true, rgb(255, 128, 0)},
+        {"FF8000 and more", true, rgb(255, 128, 0)},
+        {"#FF8000", false, 0},
+        {" FF80", true, rgb(0, 255, 128)},
+        {"FF", true, rgb(0, 0, 255)},
+        {"12 34", false, 0},
+        {"   ", false, 0},
+        {"+", false, 0},
+        {"-", false, 0},
+        {" \t-", false, 0},
+        {"", true, 0},
+        {"0x", true, 0},
+        {"0X", true, 0},
+        {"0x1F", true, rgb(0, 0, 31)},
+        {"+0x1F", true, rgb(0, 0, 31)},
+        {"-1", true, rgb(255, 255, 255)},
+        {"-0x10", true, rgb(255, 255, 240)},
+        {"\t\n\v\f\r1", true, rgb(0, 0, 1)},
+        {"0xg", false, 0},
+        {"x1", false, 0},
+        {"--1", false, 0},
+        {"1234567", true, rgb(0x12, 0x34, 0x56)},  // the seventh character is ignored
+        {"0x12345", true, rgb(0x00, 0x12, 0x34)},  // "0x1234" after the cut
+        {"FF800G", false, 0},
+        {"FF80\n", false, 0},
+        {"\xff", false, 0},
+    };
+    for (const PasteCase &c : cases) {
+        curColor = rgb(1, 2, 3);
+        oldColor = rgb(4, 5, 6);
+        undoArmed = 0;
+        bool accepted = applyColorText(c.text);
+        EXPECT_EQ(c.accepted, accepted) << "text '" << c.text << "'";
+        if (c.accepted) {
+            EXPECT_EQ(c.color, curColor) << "text '" << c.text << "'";
+            EXPECT_EQ(rgb(1, 2, 3), oldColor) << "an accepted paste saves the colour before it";
+        } else {
+            EXPECT_EQ(rgb(1, 2, 3), curColor) << "text '" << c.text << "'";
+            EXPECT_EQ(rgb(4, 5, 6), oldColor);
+        }
+        EXPECT_EQ(0, undoArmed);
+    }
+}
+
+TEST(ColorTextTest, CopyThenPasteMakesBothColoursEqual)
+{
+    curColor = rgb(18, 52, 86);
+    oldColor = 0;
+    refreshColorTexts();
+    char copied[7];
+    memcpy(copied, colorHex, sizeof copied);
+    EXPECT_TRUE(applyColorText(copied));
+    EXPECT_EQ(rgb(18, 52, 86), curColor);
+    EXPECT_EQ(rgb(18, 52, 86), oldColor);
+}
+
+}  // namespace

@@ -1,0 +1,100 @@
+// A small Windows program the tests run beside Tinctora:
+//   idle            keeps the Wine desktop alive for the test session
+//   paint RRGGBB X Y W H   shows a plain window of one colour until killed
+//   holdclip MS     opens the clipboard and holds it for MS milliseconds
+//   settext TEXT    puts TEXT on the clipboard as CF_TEXT
+//   winstate TITLE  prints "iconic topmost x y" of the top window TITLE
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+static LRESULT CALLBACK paintProc(HWND w, UINT m, WPARAM wp, LPARAM lp)
+{
+    if (m == WM_DESTROY) {
+        PostQuitMessage(0);
+        return 0;
+    }
+    return DefWindowProcA(w, m, wp, lp);
+}
+
+static int paintWindow(int argc, char **argv)
+{
+    if (argc < 7)
+        return 2;
+    unsigned long rgb = strtoul(argv[2], nullptr, 16);
+    COLORREF color = RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = paintProc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.hbrBackground = CreateSolidBrush(color);
+    wc.lpszClassName = "tinctoraTestPaint";
+    RegisterClassA(&wc);
+    HWND w = CreateWindowExA(0, wc.lpszClassName, "paint", WS_POPUP | WS_VISIBLE, atoi(argv[3]),
+                             atoi(argv[4]), atoi(argv[5]), atoi(argv[6]), nullptr, nullptr,
+                             wc.hInstance, nullptr);
+    if (!w)
+        return 1;
+    UpdateWindow(w);
+    printf("ready\n");
+    fflush(stdout);
+    MSG msg;
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0)
+        DispatchMessageA(&msg);
+    return 0;
+}
+
+static int setText(const char *text)
+{
+    size_t n = strlen(text) + 1;
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, n);
+    if (!block)
+        return 1;
+    memcpy(GlobalLock(block), text, n);
+    GlobalUnlock(block);
+    if (!OpenClipboard(nullptr)) {
+        GlobalFree(block);
+        return 1;
+    }
+    EmptyClipboard();
+    bool ok = SetClipboardData(CF_TEXT, block) != nullptr;
+    CloseClipboard();
+    if (!ok)
+        GlobalFree(block);
+    return ok ? 0 : 1;
+}
+
+int main(int argc, char **argv)
+{
+    if (argc < 2)
+        return 2;
+    if (!strcmp(argv[1], "idle")) {
+        for (;;)
+            Sleep(60000);
+    }
+    if (!strcmp(argv[1], "paint"))
+        return paintWindow(argc, argv);
+    if (!strcmp(argv[1], "holdclip") && argc > 2) {
+        if (!OpenClipboard(nullptr))
+            return 1;
+        printf("holding\n");
+        fflush(stdout);
+        Sleep(atoi(argv[2]));
+        CloseClipboard();
+        return 0;
+    }
+    if (!strcmp(argv[1], "settext") && argc > 2)
+        return setText(argv[2]);
+    if (!strcmp(argv[1], "winstate") && argc > 2) {
+        HWND w = FindWindowA(nullptr, argv[2]);
+        if (!w)
+            return 1;
+        RECT r;
+        GetWindowRect(w, &r);
+        printf("%d %d %ld %ld\n", IsIconic(w) ? 1 : 0,
+               (GetWindowLongA(w, GWL_EXSTYLE) & WS_EX_TOPMOST) ? 1 : 0, r.left, r.top);
+        return 0;
+    }
+    return 2;
+}
