@@ -3,3 +3,24 @@
 
 add_executable(win_helper tests/win/win_helper.cpp)
 set_target_properties(win_helper PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+
+# Everything but the entry point, so the Windows tests drive the same code.
+add_library(tinctora_app STATIC
+    app/clipboard.cpp
+    app/fatal.cpp
+    app/settings.cpp
+    app/window.cpp
+    input/eyedropper.cpp
+    input/gesture.cpp
+    input/keys.cpp
+    input/windowmove.cpp
+    skin/draw.cpp
+    skin/regions.cpp)
+target_link_libraries(tinctora_app PUBLIC tinctora_core)
+
+add_executable(tinctora WIN32 app/main.cpp res/tinctora.rc)
+target_link_libraries(tinctora PRIVATE tinctora_app)
+target_compile_options(tinctora PRIVATE -Os)
+target_link_options(tinctora PRIVATE -s -Wl,--gc-sections)
+set_target_properties(tinctora PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+

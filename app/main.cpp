@@ -1,0 +1,6 @@
+#include "window.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show)
+{
+    return runTinctora(instance, show);
+}

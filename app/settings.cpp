@@ -1,0 +1,56 @@
+#include "settings.h"
+#include "core/color.h"
+#include "input/gesture.h"
+#include "input/windowmove.h"
+
+#include <windows.h>
+
+const char settingsKey[] = "Software\\Arvex\\Tinctora";
+
+// Reads one value into its 4-byte target. Only a value of exactly 4 bytes
+// is taken; any other size leaves the target as it was, and the query is
+// never offered more room than the target has.
+static void queryDword(HKEY key, const char *name, DWORD *target)
+{
+    DWORD type, value, size = sizeof value;
+    if (RegQueryValueExA(key, name, nullptr, &type, (BYTE *)&value, &size) == ERROR_SUCCESS &&
+        size == sizeof value)
+        *target = value;
+}
+
+void loadSettings()
+{
+    HKEY key;
+    if (RegOpenKeyA(HKEY_CURRENT_USER, settingsKey, &key) != ERROR_SUCCESS)
+        return;
+    DWORD onTop = 0;
+    queryDword(key, "alwyOnTop", &onTop);
+    if (onTop)
+        alwyOnTop = 1;
+    queryDword(key, "snapTol", (DWORD *)&snapTol);
+    queryDword(key, "xPos", (DWORD *)&windowRect.left);
+    queryDword(key, "yPos", (DWORD *)&windowRect.top);
+    queryDword(key, "curColor", (DWORD *)&curColor);
+    queryDword(key, "oldColor", (DWORD *)&oldColor);
+    RegCloseKey(key);
+}
+
+static void setDword(HKEY key, const char *name, DWORD value)
+{
+    RegSetValueExA(key, name, 0, REG_DWORD, (const BYTE *)&value, sizeof value);
+}
+
+bool saveSettings()
+{
+    HKEY key;
+    if (RegCreateKeyA(HKEY_CURRENT_USER, settingsKey, &key) != ERROR_SUCCESS)
+        return false;
+    setDword(key, "alwyOnTop", alwyOnTop ? 1 : 0);
+    setDword(key, "snapTol", (DWORD)snapTol);
+    setDword(key, "xPos", (DWORD)windowRect.left);
+    setDword(key, "yPos", (DWORD)windowRect.top);
+    setDword(key, "curColor", curColor);
+    setDword(key, "oldColor", oldColor);
+    RegCloseKey(key);
+    return true;
+}

@@ -1,0 +1,127 @@
+#include "window.h"
+#include "clipboard.h"
+#include "fatal.h"
+#include "settings.h"
+#include "core/color.h"
+#include "input/eyedropper.h"
+#include "input/gesture.h"
+#include "input/keys.h"
+#include "input/windowmove.h"
+#include "skin/draw.h"
+#include "skin/layout.h"
+#include "skin/regions.h"
+
+HWND mainWindow;
+HACCEL accelTable;
+
+static void repaintSwatch()
+{
+    paintSwatch(mainWindow, swatchRgn);
+}
+
+bool initialise(HINSTANCE instance)
+{
+    alwyOnTop = 0;
+    snapTol = 8;
+    dragMoving = pickerActive = buttonDown = 0;
+    undoArmed = 1;
+    windowRect.left = windowRect.top = (LONG)CW_USEDEFAULT;
+    curColor = oldColor = 0;
+    buildSwatchRegions();
+    loadSettings();
+    buildRegions();
+    skinBitmap = LoadBitmapA(instance, "TINCTORA_SKIN");
+    if (!skinBitmap)
+        return false;
+    windowRect.right = windowRect.left + faceWidth;
+    windowRect.bottom = windowRect.top + faceHeight;
+    colorChanged = repaintSwatch;
+    return true;
+}
+
+bool registerWindowClass(HINSTANCE instance)
+{
+    WNDCLASSA wc = {};
+    wc.style = CS_DBLCLKS;
+    wc.lpfnWndProc = windowProc;
+    wc.hInstance = instance;
+    wc.hIcon = LoadIconA(instance, "TINCTORA_ICON");
+    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    wc.hbrBackground = (HBRUSH)GetStockObject(NULL_BRUSH);
+    wc.lpszClassName = "tinctoraWin";
+    return RegisterClassA(&wc) != 0;
+}
+
+HWND createMainWindow(HINSTANCE instance)
+{
+    mainWindow = CreateWindowExA(0, "tinctoraWin", "Tinctora",
+                                 WS_POPUP | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX,
+                                 windowRect.left, windowRect.top,
+                                 windowRect.right - windowRect.left,
+                                 windowRect.bottom - windowRect.top,
+                                 nullptr, nullptr, instance, nullptr);
+    if (mainWindow)
+        accelTable = LoadAcceleratorsA(instance, "TINCTORA_ACCL");
+    return mainWindow;
+}
+
+static void onDestroy(HWND)
+{
+    saveSettings();
+    deleteSurfaces();
+    PostQuitMessage(0);
+}
+
+LRESULT CALLBACK windowProc(HWND window, UINT msg, WPARAM wp, LPARAM lp)
+{
+    switch (msg) {
+    case WM_CREATE:
+        mainWindow = window;
+        createSurfaces(window);
+        return 0;
+    case WM_DESTROY: onDestroy(window); return 0;
+    case WM_PAINT: onPaint(window); return 0;
+    case WM_WININICHANGE:
+    case WM_DISPLAYCHANGE: refreshWindowRects(window); return 0;
+    case WM_CHAR: onChar(window, wp, lp); return 0;
+    case WM_COMMAND: onCommand(window, wp, lp); return 0;
+    case WM_TIMER:
+        if (wp == holdTimerId)
+            onHoldTimer(window);
+        return 0;
+    case WM_MOUSEMOVE: onMouseMove(window, wp, lp); return 0;
+    case WM_LBUTTONDOWN: onLeftButtonDown(window, wp, lp); return 0;
+    case WM_LBUTTONUP: onLeftButtonUp(window, wp, lp); return 0;
+    case WM_LBUTTONDBLCLK: onLeftButtonDoubleClick(window, wp, lp); return 0;
+    case WM_RBUTTONUP: onRightButtonUp(window, wp, lp); return 0;
+    case WM_CAPTURECHANGED: onCaptureChanged(window, wp, lp); return 0;
+    }
+    return DefWindowProcA(window, msg, wp, lp);
+}
+
+// GetMessageA returns -1 on an error; looping on nonzero would spin.
+int runMessageLoop()
+{
+    MSG msg;
+    int status;
+    while ((status = GetMessageA(&msg, nullptr, 0, 0)) > 0) {
+        if (accelTable && TranslateAcceleratorA(mainWindow, accelTable, &msg))
+            continue;
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    return status == 0 ? (int)msg.wParam : 1;
+}
+
+int runTinctora(HINSTANCE instance, int show)
+{
+    if (!initialise(instance))
+        fatalFailure();
+    if (!registerWindowClass(instance))
+        fatalFailure();
+    if (!createMainWindow(instance))
+        fatalFailure();
+    ShowWindow(mainWindow, show);
+    UpdateWindow(mainWindow);
+    return runMessageLoop();
+}

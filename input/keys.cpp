@@ -1,0 +1,70 @@
+#include "keys.h"
+#include "eyedropper.h"
+#include "gesture.h"
+#include "app/clipboard.h"
+#include "core/color.h"
+#include "core/colortext.h"
+#include "res/resource.h"
+#include "skin/regions.h"
+
+const uint32_t keyStep = 10;
+
+// Upper case raises, lower case lowers; W lightens and w darkens.
+void onChar(HWND, WPARAM wp, LPARAM)
+{
+    switch (wp) {
+    case 'R': stepChannelUp(redMask, keyStep); break;
+    case 'G': stepChannelUp(greenMask, keyStep); break;
+    case 'B': stepChannelUp(blueMask, keyStep); break;
+    case 'W': lightenColor(keyStep); break;
+    case 'r': stepChannelDown(redMask, keyStep); break;
+    case 'g': stepChannelDown(greenMask, keyStep); break;
+    case 'b': stepChannelDown(blueMask, keyStep); break;
+    case 'w': darkenColor(keyStep); break;
+    }
+}
+
+void onCommand(HWND window, WPARAM wp, LPARAM)
+{
+    switch (LOWORD(wp)) {
+    case cmdCopy:
+    case cmdCopyAlt:
+        copyTextToClipboard(window, colorHex);
+        break;
+    case cmdPaste:
+        pasteFromClipboard(window);
+        break;
+    case cmdSwap:
+        swapColors();
+        break;
+    }
+}
+
+void onRightButtonUp(HWND window, WPARAM, LPARAM lp)
+{
+    POINT p = messagePoint(lp);
+    const char *text = nullptr;
+    if (regionHolds(swatchRgn, p.x, p.y) || regionHolds(hexValueRgn, p.x, p.y))
+        text = colorHex;
+    else if (regionHolds(redValueRgn, p.x, p.y))
+        text = channelDecimal[redIndex];
+    else if (regionHolds(greenValueRgn, p.x, p.y))
+        text = channelDecimal[greenIndex];
+    else if (regionHolds(blueValueRgn, p.x, p.y))
+        text = channelDecimal[blueIndex];
+    if (text)
+        copyTextToClipboard(window, text);
+}
+
+// A double-click on the swatch cancels the hold its first click started
+// and pastes; anywhere else the second click is a press like any other.
+void onLeftButtonDoubleClick(HWND window, WPARAM wp, LPARAM lp)
+{
+    POINT p = messagePoint(lp);
+    if (regionHolds(swatchRgn, p.x, p.y)) {
+        KillTimer(window, holdTimerId);
+        pasteFromClipboard(window);
+    } else {
+        onLeftButtonDown(window, wp, lp);
+    }
+}

@@ -1,0 +1,15 @@
+// The window's and the work area's screen rectangles, and the window move
+// with edge snapping.
+#pragma once
+#include <windows.h>
+
+extern RECT windowRect;  // the window in screen pixels; unsnapped during a move
+extern RECT workArea;    // the desktop work area
+extern LONG snapTol;     // snap distance in pixels; 0 is off, any other value on
+
+// Reads both rectangles from the system; a failure is fatal.
+void refreshWindowRects(HWND window);
+
+// Shifts windowRect by the pointer's motion and puts the window there,
+// snapped to the work area's edges.
+void moveWindowStep(HWND window, int dx, int dy);

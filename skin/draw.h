@@ -1,0 +1,25 @@
+// The face's look: the skin image with its normal and lit frames, the
+// off-screen face at rest, and the drawing of the swatch and readouts.
+#pragma once
+#include <windows.h>
+
+// Where each frame starts in the skin image.
+enum SkinFrame { normalFrame = 0, litFrame = 83 };
+
+extern HBITMAP skinBitmap;        // the loaded skin image
+extern HDC skinDC;                // memory context holding skinBitmap
+extern HDC backBuffer;            // the face at rest, toggles included
+extern HBITMAP backBufferBitmap;  // backBuffer's own bitmap
+
+void drawLit(HDC dc, HRGN region);
+void drawNormal(HDC dc, HRGN region);
+void restoreFromBackBuffer(HWND window, HRGN region);
+
+// Fills region with the current colour, clears the readouts, refreshes the
+// colour texts and draws them.
+void paintSwatch(HWND window, HRGN region);
+
+// WM_CREATE: shape, surfaces and the face at rest. WM_PAINT: whole face.
+void createSurfaces(HWND window);
+void onPaint(HWND window);
+void deleteSurfaces();
