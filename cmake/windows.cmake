@@ -24,3 +24,12 @@ target_compile_options(tinctora PRIVATE -Os)
 target_link_options(tinctora PRIVATE -s -Wl,--gc-sections)
 set_target_properties(tinctora PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 
+
+# Windows tests: the real window procedure, GDI, clipboard and registry,
+# in a test program that carries the program's own resources. Each case
+# runs in a process of its own; the lock keeps windows off each other's
+# screen area and registry key.
+file(GLOB win_test_sources CONFIGURE_DEPENDS tests/win/*_test.cpp)
+add_executable(win_tests tests/win/win_fixture.cpp ${win_test_sources} res/tinctora.rc)
+target_link_libraries(win_tests PRIVATE tinctora_app gtest_main)
+tinctora_add_gtests(win_tests PROPERTIES RESOURCE_LOCK wine_desktop TIMEOUT 60)

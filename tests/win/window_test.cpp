@@ -1,0 +1,301 @@
+#include "win_fixture.h"
+#include "app/settings.h"
+#include "app/window.h"
+#include "core/color.h"
+#include "core/colortext.h"
+#include "input/gesture.h"
+#include "input/windowmove.h"
+#include "skin/draw.h"
+#include "skin/layout.h"
+#include "skin/regions.h"
+
+#include <cstring>
+#include <gtest/gtest.h>
+
+namespace {
+
+void storeSetting(const char *name, DWORD value)
+{
+    HKEY key;
+    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyA(HKEY_CURRENT_USER, settingsKey, &key));
+    RegSetValueExA(key, name, 0, REG_DWORD, (const BYTE *)&value, sizeof value);
+    RegCloseKey(key);
+}
+
+bool inReadout(int x, int y)
+{
+    for (int i = redValueId; i <= hexValueId; i++)
+        if (rectHolds(faceAreas[i], x, y))
+            return true;
+    return false;
+}
+
+TEST(WindowRegions, HitRegionsMatchTheLayoutAtEveryPoint)
+{
+    clearSettings();
+    ASSERT_TRUE(startProgram());
+    struct { HRGN rgn; AreaId id; } named[] = {
+        {snapBtn.region, snapId},     {topBtn.region, topId},
+        {minBtn.region, minId},       {closeBtn.region, closeId},
+        {redUpBtn.region, redUpId},   {redDownBtn.region, redDownId},
+        {greenUpBtn.region, greenUpId}, {greenDownBtn.region, greenDownId},
+        {blueUpBtn.region, blueUpId}, {blueDownBtn.region, blueDownId},
+        {lightenBtn.region, lightenId}, {darkenBtn.region, darkenId},
+        {redValueRgn, redValueId},    {greenValueRgn, greenValueId},
+        {blueValueRgn, blueValueId},  {hexValueRgn, hexValueId},
+        {swatchRgn, swatchId},        {pickPreviewRgn, pickPreviewId},
+    };
+    for (int y = -1; y <= faceHeight; y++)
+        for (int x = -1; x <= faceWidth; x++)
+            for (const auto &n : named)
+                ASSERT_EQ(rectHolds(faceAreas[n.id], x, y), regionHolds(n.rgn, x, y))
+                    << faceAreas[n.id].name << " at " << x << "," << y;
+    // A point left of the window while the capture is held.
+    POINT p = messagePoint(MAKELPARAM(-1, 70));
+    for (const auto &n : named)
+        EXPECT_FALSE(regionHolds(n.rgn, p.x, p.y));
+}
+
+TEST(WindowRegions, CompositesAndTheWindowShape)
+{
+    clearSettings();
+    HWND w = startProgram();
+    ASSERT_TRUE(w);
+    for (int y = 0; y < faceHeight; y++)
+        for (int x = 0; x < faceWidth; x++) {
+            bool title = false, readout = inReadout(x, y);
+            for (int i = snapId; i <= closeId; i++)
+                title = title || rectHolds(faceAreas[i], x, y);
+            ASSERT_EQ(title, regionHolds(titleBtnsRgn, x, y)) << x << "," << y;
+            ASSERT_EQ(readout, regionHolds(readoutsRgn, x, y)) << x << "," << y;
+            // faceRgn and swatchRgn cover the outline exactly once.
+            int cover = regionHolds(faceRgn, x, y) + regionHolds(swatchRgn, x, y);
+            ASSERT_EQ(outlineHolds(x, y) ? 1 : 0, cover) << x << "," << y;
+        }
+    // The window system owns the outline now; read the shape back from it.
+    HRGN shape = CreateRectRgn(0, 0, 0, 0);
+    ASSERT_NE(ERROR, GetWindowRgn(w, shape));
+    for (int y = 0; y < faceHeight; y++) {
+        EXPECT_EQ(y < 20 || y > 68, PtInRegion(shape, 0, y) != 0) << "row " << y;
+        EXPECT_EQ(y < 20 || y > 68, PtInRegion(shape, 82, y) != 0) << "row " << y;
+        EXPECT_TRUE(PtInRegion(shape, 1, y) && PtInRegion(shape, 81, y));
+    }
+    DeleteObject(shape);
+}
+
+TEST(WindowStartup, FirstRunWindowAndState)
+{
+    clearSettings();
+    HWND w = startProgram();
+    ASSERT_TRUE(w);
+    RECT r;
+    GetWindowRect(w, &r);
+    EXPECT_EQ(0, r.left);
+    EXPECT_EQ(0, r.top);
+    EXPECT_EQ(83, r.right - r.left);
+    EXPECT_EQ(132, r.bottom - r.top);
+    EXPECT_EQ(0, memcmp(&r, &windowRect, sizeof r));
+    char cls[32];
+    GetClassNameA(w, cls, sizeof cls);
+    EXPECT_STREQ("tinctoraWin", cls);
+    EXPECT_EQ((LONG)CS_DBLCLKS, (LONG)GetClassLongA(w, GCL_STYLE));
+    char title[32];
+    GetWindowTextA(w, title, sizeof title);
+    EXPECT_STREQ("Tinctora", title);
+    EXPECT_EQ(0x800B0000u, (DWORD)GetWindowLongA(w, GWL_STYLE) & ~(DWORD)(WS_VISIBLE | WS_CLIPSIBLINGS));
+    EXPECT_EQ(0, GetWindowLongA(w, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_EQ(8, snapTol);
+    EXPECT_EQ(0, alwyOnTop);
+    EXPECT_EQ(0u, curColor);
+    EXPECT_NE(nullptr, accelTable);
+    // The first paint filled the kept texts.
+    EXPECT_STREQ("000000", colorHex);
+}
+
+TEST(WindowStartup, StoredPositionIsUsedUnchecked)
+{
+    clearSettings();
+    storeSetting("xPos", 30);
+    storeSetting("yPos", (DWORD)-40);
+    HWND w = startProgram();
+    ASSERT_TRUE(w);
+    RECT r;
+    GetWindowRect(w, &r);
+    EXPECT_EQ(30, r.left);
+    EXPECT_EQ(-40, r.top);
+    EXPECT_EQ(83, r.right - r.left);
+    clearSettings();
+}
+
+TEST(WindowStartup, AcceleratorTableFlagWords)
+{
+    HRSRC res = FindResourceA(nullptr, "TINCTORA_ACCL", (LPCSTR)RT_ACCELERATOR);
+    ASSERT_TRUE(res);
+    ASSERT_EQ(6u * 8, SizeofResource(nullptr, res));
+    const WORD *e = (const WORD *)LockResource(LoadResource(nullptr, res));
+    const WORD want[6][3] = {{0, 3, 100},    {0, 0x18, 101},  {0, 0x16, 102},
+                             {0, 0x1A, 103}, {0x09, 0x2D, 100}, {0x85, 0x2D, 102}};
+    for (int i = 0; i < 6; i++)
+        for (int f = 0; f < 3; f++)
+            EXPECT_EQ(want[i][f], e[i * 4 + f]) << "entry " << i << " field " << f;
+}
+
+// The face at rest in backBuffer: the normal frame, each toggle's box lit
+// while its option is on.
+void expectBackBuffer(bool snapLit, bool topLit)
+{
+    for (int y = 0; y < faceHeight; y++)
+        for (int x = 0; x < faceWidth; x++) {
+            if (rectHolds(faceAreas[swatchId], x, y))
+                continue;
+            bool lit = (snapLit && rectHolds(faceAreas[snapId], x, y)) ||
+                       (topLit && rectHolds(faceAreas[topId], x, y));
+            ASSERT_EQ(skinPixel(x, y, lit), GetPixel(backBuffer, x, y)) << x << "," << y;
+        }
+}
+
+TEST(WindowSurfaces, BackBufferWithDefaultToggles)
+{
+    clearSettings();
+    ASSERT_TRUE(startProgram());
+    expectBackBuffer(true, false);
+}
+
+TEST(WindowSurfaces, BackBufferWithBothTogglesOff)
+{
+    clearSettings();
+    storeSetting("snapTol", 0);
+    ASSERT_TRUE(startProgram());
+    expectBackBuffer(false, false);
+    clearSettings();
+}
+
+TEST(WindowSurfaces, BackBufferWithBothTogglesOnAndTopmost)
+{
+    clearSettings();
+    storeSetting("snapTol", 5);
+    storeSetting("alwyOnTop", 1);
+    HWND w = startProgram();
+    ASSERT_TRUE(w);
+    expectBackBuffer(true, true);
+    EXPECT_NE(0, GetWindowLongA(w, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    clearSettings();
+}
+
+TEST(WindowSurfaces, ScreenShowsTheFaceAtRestAndTheColour)
+{
+    clearSettings();
+    HWND w = startProgram();
+    ASSERT_TRUE(w);
+    curColor = RGB(10, 0, 255);
+    InvalidateRect(w, nullptr, FALSE);
+    UpdateWindow(w);
+    flushScreen();
+    for (int y = 0; y < faceHeight; y++)
+        for (int x = 0; x < faceWidth; x++) {
+            if (!outlineHolds(x, y) || inReadout(x, y))
+                continue;
+            uint32_t want = rectHolds(faceAreas[swatchId], x, y) ? RGB(10, 0, 255)
+                                                                  : GetPixel(backBuffer, x, y);
+            ASSERT_EQ(want, screenPixel(x, y)) << x << "," << y;
+        }
+    EXPECT_STREQ("010", channelDecimal[0]);
+    EXPECT_STREQ("0A00FF", colorHex);
+}
+
+TEST(WindowSurfaces, PaintSwatchPreviewKeepsTheUpperHalf)
+{
+    clearSettings();
+    HWND w = startProgram();
+    ASSERT_TRUE(w);
+    curColor = RGB(200, 100, 50);
+    paintSwatch(w, swatchRgn);
+    curColor = RGB(1, 2, 3);
+    paintSwatch(w, pickPreviewRgn);
+    flushScreen();
+    EXPECT_EQ((uint32_t)RGB(200, 100, 50), screenPixel(18, 20));
+    EXPECT_EQ((uint32_t)RGB(200, 100, 50), screenPixel(64, 39));
+    EXPECT_EQ((uint32_t)RGB(1, 2, 3), screenPixel(18, 40));
+    EXPECT_EQ((uint32_t)RGB(1, 2, 3), screenPixel(64, 59));
+    EXPECT_STREQ("001", channelDecimal[0]);
+    EXPECT_STREQ("010203", colorHex);
+}
+
+TEST(WindowSurfaces, ReadoutsAreClearedBeforeNewDigits)
+{
+    clearSettings();
+    HWND w = startProgram();
+    ASSERT_TRUE(w);
+    // The same colour twice gives the same readout pixels: nothing of an
+    // earlier colour's digits survives.
+    curColor = RGB(88, 88, 88);
+    paintSwatch(w, swatchRgn);
+    flushScreen();
+    uint32_t before[4][11];
+    for (int i = 0; i < 11; i++)
+        for (int r = 0; r < 4; r++)
+            before[r][i] = screenPixel(faceAreas[redValueId + r].left + 2 * i + 1,
+                                       faceAreas[redValueId + r].top + 5);
+    curColor = RGB(255, 255, 255);
+    paintSwatch(w, swatchRgn);
+    curColor = RGB(88, 88, 88);
+    paintSwatch(w, swatchRgn);
+    flushScreen();
+    int textPixels = 0;
+    for (int i = 0; i < 11; i++)
+        for (int r = 0; r < 4; r++) {
+            uint32_t now = screenPixel(faceAreas[redValueId + r].left + 2 * i + 1,
+                                       faceAreas[redValueId + r].top + 5);
+            EXPECT_EQ(before[r][i], now);
+            textPixels += now == RGB(10, 10, 10);
+        }
+    EXPECT_GT(textPixels, 0) << "no digit drawn in the text colour";
+}
+
+TEST(WindowSurfaces, TopByteOfAStoredColourDoesNotReachTheSwatch)
+{
+    clearSettings();
+    storeSetting("curColor", 0x01336699);
+    HWND w = startProgram();
+    ASSERT_TRUE(w);
+    EXPECT_EQ(0x01336699u, curColor);
+    flushScreen();
+    EXPECT_EQ(0x336699u, screenPixel(40, 30));
+    clearSettings();
+}
+
+// The real program: starts on a first run, ends with status 0 through the
+// close path and saves its settings.
+TEST(WindowProcess, EndsWithStatusZeroOnClose)
+{
+    clearSettings();
+    char path[MAX_PATH];
+    GetModuleFileNameA(nullptr, path, sizeof path);
+    strcpy(strrchr(path, '\\') + 1, "tinctora.exe");
+    STARTUPINFOA si = {};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi;
+    ASSERT_TRUE(CreateProcessA(path, nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi));
+    HWND w = nullptr;
+    for (int i = 0; i < 200 && !w; i++) {
+        Sleep(50);
+        w = FindWindowA("tinctoraWin", "Tinctora");
+    }
+    ASSERT_TRUE(w);
+    PostMessageA(w, WM_CLOSE, 0, 0);
+    ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(pi.hProcess, 20000));
+    DWORD status = 99;
+    GetExitCodeProcess(pi.hProcess, &status);
+    EXPECT_EQ(0u, status);
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+    HKEY key;
+    ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyA(HKEY_CURRENT_USER, settingsKey, &key));
+    DWORD v = 0, size = 4;
+    EXPECT_EQ(ERROR_SUCCESS, RegQueryValueExA(key, "snapTol", nullptr, nullptr, (BYTE *)&v, &size));
+    EXPECT_EQ(8u, v);
+    RegCloseKey(key);
+    clearSettings();
+}
+
+}  // namespace
