@@ -12,6 +12,10 @@
 
 static LRESULT CALLBACK paintProc(HWND w, UINT m, WPARAM wp, LPARAM lp)
 {
+    if (m == WM_TIMER) {  // keep repainting: whatever later shows through gets drawn
+        InvalidateRect(w, nullptr, TRUE);
+        return 0;
+    }
     if (m == WM_DESTROY) {
         PostQuitMessage(0);
         return 0;
@@ -37,6 +41,7 @@ static int paintWindow(int argc, char **argv)
     if (!w)
         return 1;
     UpdateWindow(w);
+    SetTimer(w, 1, 100, nullptr);
     printf("ready\n");
     fflush(stdout);
     MSG msg;
@@ -86,6 +91,13 @@ int main(int argc, char **argv)
     }
     if (!strcmp(argv[1], "settext") && argc > 2)
         return setText(argv[2]);
+    if (!strcmp(argv[1], "reshape") && argc > 2) {
+        HWND w = FindWindowA(nullptr, argv[2]);
+        HRGN r = CreateRectRgn(0, 0, 0, 0);
+        GetWindowRgn(w, r);
+        SetWindowRgn(w, r, TRUE);
+        return 0;
+    }
     if (!strcmp(argv[1], "winstate") && argc > 2) {
         HWND w = FindWindowA(nullptr, argv[2]);
         if (!w)
