@@ -8,3 +8,4 @@ function(tinctora_add_e2e name script)
 endfunction()
 
 tinctora_add_e2e(window window_e2e.py)
+tinctora_add_e2e(interaction interaction_e2e.py)

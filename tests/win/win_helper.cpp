@@ -4,6 +4,7 @@
 //   holdclip MS     opens the clipboard and holds it for MS milliseconds
 //   settext TEXT    puts TEXT on the clipboard as CF_TEXT
 //   winstate TITLE  prints "iconic topmost x y" of the top window TITLE
+//   restore TITLE   restores the minimised window TITLE
 #include <windows.h>
 
 #include <cstdio>
@@ -91,11 +92,8 @@ int main(int argc, char **argv)
     }
     if (!strcmp(argv[1], "settext") && argc > 2)
         return setText(argv[2]);
-    if (!strcmp(argv[1], "reshape") && argc > 2) {
-        HWND w = FindWindowA(nullptr, argv[2]);
-        HRGN r = CreateRectRgn(0, 0, 0, 0);
-        GetWindowRgn(w, r);
-        SetWindowRgn(w, r, TRUE);
+    if (!strcmp(argv[1], "restore") && argc > 2) {
+        ShowWindow(FindWindowA(nullptr, argv[2]), SW_RESTORE);
         return 0;
     }
     if (!strcmp(argv[1], "winstate") && argc > 2) {

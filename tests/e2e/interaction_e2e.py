@@ -1,0 +1,206 @@
+"""The real program used as a person would: arrow clicks and drags, keys
+and accelerators, the clipboard both ways, right-click copies, the
+double-click paste, the eyedropper, window moves with snapping, the title
+buttons, and the settings kept across a restart."""
+import sys
+import time
+
+from session import HELPER, WINE, Session
+
+checks = []
+
+
+def check(name, got, want):
+    checks.append((name, got == want, got, want))
+
+
+class Picker:
+    def __init__(self, s):
+        self.s = s
+
+    def at(self, x, y):
+        """A face point in screen pixels, wherever the window is now."""
+        wx, wy, _, _ = self.s.geometry()
+        return str(wx + x), str(wy + y)
+
+    def click(self, x, y, button=1):
+        self.s.xdo("mousemove", *self.at(x, y))
+        self.s.xdo("click", str(button))
+        time.sleep(0.2)
+
+    def drag(self, x, y, dx, dy, steps=10, hold=0.1):
+        self.s.xdo("mousemove", *self.at(x, y))
+        self.s.xdo("mousedown", "1")
+        time.sleep(hold)
+        for _ in range(steps):
+            self.s.xdo("mousemove_relative", "--", str(dx // steps), str(dy // steps))
+            time.sleep(0.02)
+        time.sleep(0.2)
+        self.s.xdo("mouseup", "1")
+        time.sleep(0.2)
+
+    def clipboard(self):
+        time.sleep(0.3)
+        path = self.s.tmp + "/clip.txt"
+        with open(path, "w") as f:
+            import subprocess
+            subprocess.run(["xclip", "-o", "-selection", "clipboard"], env=self.s.env, stdout=f,
+                           stderr=subprocess.DEVNULL, timeout=10)
+        return open(path).read()
+
+    def hex(self):
+        """The colour as the program copies it with Ctrl+C."""
+        self.s.key("ctrl+c")
+        return self.clipboard()
+
+    def set_clipboard(self, text):
+        self.s.wine(HELPER, "settext", text)
+
+    def state(self):
+        out = self.s.wine(HELPER, "winstate", "Tinctora").split()
+        return [int(v) for v in out]
+
+
+def registry(s):
+    out = s.wine("reg", "query", "HKCU\\Software\\Arvex\\Tinctora")
+    values = {}
+    for line in out.splitlines():
+        parts = line.split()
+        if len(parts) == 3 and parts[1] == "REG_DWORD":
+            values[parts[0]] = int(parts[2], 16)
+    return values
+
+
+def run(s):
+    p = Picker(s)
+    s.start()
+    # Arrows: a click steps by 20; a 30-pixel drag by exactly 30; Ctrl+Z undoes it.
+    p.click(59, 74)
+    check("red up click", p.hex(), "140000")
+    p.drag(59, 74, 30, 0, steps=3)
+    check("red drag +30", p.hex(), "320000")
+    s.key("ctrl+z")
+    check("undo drag", p.hex(), "140000")
+    p.click(22, 86)  # green down at 0 saturates
+    p.click(59, 98)  # blue up
+    check("green down, blue up", p.hex(), "140014")
+    p.click(71, 116)  # lighten
+    check("lighten", p.hex(), "281428")
+    p.click(11, 116)  # darken
+    check("darken", p.hex(), "140014")
+    # Letter keys step by 10.
+    s.key("R", "G", "B")
+    check("RGB", p.hex(), "1E0A1E")
+    s.key("r", "g", "b")
+    check("rgb", p.hex(), "140014")
+    s.key("W")
+    check("W", p.hex(), "1E0A1E")
+    s.key("w")
+    check("w", p.hex(), "140014")
+    # Copy and paste by every accelerator.
+    p.set_clipboard("x")
+    s.key("ctrl+x")
+    check("ctrl+x copies", p.clipboard(), "140014")
+    p.set_clipboard("x")
+    s.key("ctrl+Insert")
+    check("ctrl+insert copies", p.clipboard(), "140014")
+    p.set_clipboard("FF8000 and more")
+    s.key("ctrl+v")
+    check("ctrl+v", p.hex(), "FF8000")
+    p.set_clipboard("0x1F")
+    s.key("shift+Insert")
+    check("shift+insert", p.hex(), "00001F")
+    p.set_clipboard("#123456")
+    s.key("ctrl+v")
+    check("rejected paste", p.hex(), "00001F")
+    s.key("ctrl+z")
+    check("undo paste", p.hex(), "FF8000")
+    # Right-click copies.
+    p.click(40, 74, 3)
+    check("right-click red", p.clipboard(), "255")
+    p.click(40, 86, 3)
+    check("right-click green", p.clipboard(), "128")
+    p.click(40, 30, 3)
+    check("right-click swatch", p.clipboard(), "FF8000")
+    p.set_clipboard("keep")
+    p.click(5, 125, 3)
+    check("right-click face copies nothing", p.clipboard(), "keep")
+    # Double-click on the swatch pastes and starts no pick.
+    p.set_clipboard("336699")
+    s.xdo("mousemove", *p.at(40, 30))
+    s.xdo("click", "--repeat", "2", "--delay", "80", "1")
+    time.sleep(0.6)
+    check("double-click paste", p.hex(), "336699")
+    # Eyedropper over a window of a known colour; undo returns to before.
+    paint = s.paint("C0FFEE", 300, 200, 80, 80)
+    s.xdo("mousemove", *p.at(40, 30))
+    s.xdo("mousedown", "1")
+    time.sleep(0.8)
+    s.xdo("mousemove", "330", "230")
+    time.sleep(0.1)
+    s.xdo("mousemove", "331", "231")
+    time.sleep(0.3)
+    rows = s.grab("pick.png")
+    wx, wy, _, _ = s.geometry()
+    check("preview lower half", rows[wy + 50][wx + 40], (0xC0, 0xFF, 0xEE))
+    check("upper half keeps", rows[wy + 25][wx + 40], (0x33, 0x66, 0x99))
+    s.xdo("mouseup", "1")
+    time.sleep(0.3)
+    check("picked", p.hex(), "C0FFEE")
+    s.key("ctrl+z")
+    check("undo pick", p.hex(), "336699")
+    paint.kill()
+    # Window moves: a known distance, then snaps to each work-area edge.
+    p.drag(40, 125, 100, 50)
+    check("moved", s.geometry()[:2], (100, 50))
+    p.drag(40, 125, -95, -45, steps=5)
+    check("snap left and top", s.geometry()[:2], (0, 0))
+    p.drag(40, 125, 640 - 83 - 5, 480 - 132 - 5, steps=5)
+    check("snap right and bottom", s.geometry()[:2], (640 - 83, 480 - 132))
+    p.drag(40, 125, -200, -200, steps=4)
+    x, y, _, _ = s.geometry()
+    # Title buttons: on top, snap off, minimise.
+    p.click(28, 10)
+    check("topmost on", p.state()[1], 1)
+    p.click(12, 10)
+    p.drag(40, 125, 0, -(y - 4), steps=4)
+    check("no snap when off", s.geometry()[1], 4)
+    p.click(54, 10)
+    check("minimised", p.state()[0], 1)
+    return x
+
+
+def main():
+    s = Session("interaction")
+    try:
+        x = run(s)
+        # Close through the title button; the settings are saved.
+        s.wine(HELPER, "restore", "Tinctora")
+        time.sleep(0.3)
+        Picker(s).click(70, 10)
+        check("close status", s.wait_app(), 0)
+        reg = registry(s)
+        check("saved", (reg.get("alwyOnTop"), reg.get("snapTol"), reg.get("xPos"), reg.get("yPos"),
+                        reg.get("curColor"), reg.get("oldColor")),
+              (1, 0, x, 4, 0x996633, 0xEEFFC0))
+        # The next start reads them back.
+        s.start()
+        check("restored position", s.geometry()[:2], (x, 4))
+        check("restored colour", Picker(s).hex(), "336699")
+        check("restored topmost", Picker(s).state()[1], 1)
+        s.key("alt+F4")
+        check("alt+F4 status", s.wait_app(), 0)
+    except Exception as e:  # report what ran so far
+        checks.append(("exception", False, repr(e), None))
+    finally:
+        s.close()
+    failed = [c for c in checks if not c[1]]
+    for name, ok, got, want in checks:
+        if not ok:
+            print("FAIL %s: got %r, want %r" % (name, got, want))
+    print("%d passed, %d failed" % (len(checks) - len(failed), len(failed)))
+    return 1 if failed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
