@@ -1,0 +1,119 @@
+#include "win_fixture.h"
+#include "app/settings.h"
+#include "core/color.h"
+#include "input/gesture.h"
+#include "input/windowmove.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Store : ::testing::Test {
+    void SetUp() override
+    {
+        clearSettings();
+        alwyOnTop = 0;
+        snapTol = 8;
+        windowRect = {(LONG)CW_USEDEFAULT, (LONG)CW_USEDEFAULT, 0, 0};
+        curColor = oldColor = 0;
+    }
+    void TearDown() override { clearSettings(); }
+    void put(const char *name, DWORD type, const void *data, DWORD size)
+    {
+        HKEY key;
+        ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyA(HKEY_CURRENT_USER, settingsKey, &key));
+        ASSERT_EQ(ERROR_SUCCESS, RegSetValueExA(key, name, 0, type, (const BYTE *)data, size));
+        RegCloseKey(key);
+    }
+    void putDword(const char *name, DWORD v) { put(name, REG_DWORD, &v, 4); }
+    bool keyExists()
+    {
+        HKEY key;
+        if (RegOpenKeyA(HKEY_CURRENT_USER, settingsKey, &key) != ERROR_SUCCESS)
+            return false;
+        RegCloseKey(key);
+        return true;
+    }
+    DWORD stored(const char *name, DWORD *type)
+    {
+        HKEY key;
+        DWORD v = 0xDEADBEEF, size = 4;
+        RegOpenKeyA(HKEY_CURRENT_USER, settingsKey, &key);
+        RegQueryValueExA(key, name, nullptr, type, (BYTE *)&v, &size);
+        RegCloseKey(key);
+        return v;
+    }
+};
+
+TEST_F(Store, FirstRunKeepsStartValuesAndCreatesNothing)
+{
+    loadSettings();
+    EXPECT_FALSE(keyExists());
+    EXPECT_EQ(0, alwyOnTop);
+    EXPECT_EQ(8, snapTol);
+    EXPECT_EQ((LONG)CW_USEDEFAULT, windowRect.left);
+    EXPECT_EQ(0u, curColor);
+}
+
+TEST_F(Store, PartialKeyAndOddButValidValues)
+{
+    putDword("alwyOnTop", 2);
+    putDword("snapTol", 20);
+    putDword("yPos", (DWORD)-300);
+    loadSettings();
+    EXPECT_EQ(1, alwyOnTop);
+    EXPECT_EQ(20, snapTol);
+    EXPECT_EQ((LONG)CW_USEDEFAULT, windowRect.left);
+    EXPECT_EQ(-300, windowRect.top);
+    EXPECT_EQ(0u, curColor);
+    ASSERT_TRUE(saveSettings());
+    DWORD type;
+    EXPECT_EQ(1u, stored("alwyOnTop", &type));
+    EXPECT_EQ((DWORD)REG_DWORD, type);
+    EXPECT_EQ(20u, stored("snapTol", &type));
+    EXPECT_EQ((DWORD)-300, stored("yPos", &type));
+}
+
+TEST_F(Store, WrongSizedValuesLeaveStartValuesAndNeighbours)
+{
+    const BYTE eight[8] = {1, 2, 3, 4, 5, 6, 7, 8};
+    put("snapTol", REG_BINARY, eight, 2);
+    put("xPos", REG_BINARY, eight, 8);
+    put("yPos", REG_SZ, "12345678", 9);
+    put("curColor", REG_QWORD, eight, 8);
+    put("oldColor", REG_BINARY, eight, 0);
+    loadSettings();
+    EXPECT_EQ(8, snapTol);
+    EXPECT_EQ((LONG)CW_USEDEFAULT, windowRect.left);
+    EXPECT_EQ((LONG)CW_USEDEFAULT, windowRect.top);
+    EXPECT_EQ(0, windowRect.right) << "the neighbour of a query's target is untouched";
+    EXPECT_EQ(0u, curColor);
+    EXPECT_EQ(0u, oldColor);
+    ASSERT_TRUE(saveSettings());
+    DWORD type;
+    EXPECT_EQ(8u, stored("snapTol", &type));
+    EXPECT_EQ((DWORD)REG_DWORD, type);
+}
+
+TEST_F(Store, EverythingSavedLoadsExactly)
+{
+    alwyOnTop = 1;
+    snapTol = -3;
+    windowRect = {-2000000000, 2000000000, 0, 0};
+    curColor = 0xFF123456;
+    oldColor = 0x00ABCDEF;
+    ASSERT_TRUE(saveSettings());
+    alwyOnTop = 0;
+    snapTol = 8;
+    windowRect = {};
+    curColor = oldColor = 0;
+    loadSettings();
+    EXPECT_EQ(1, alwyOnTop);
+    EXPECT_EQ(-3, snapTol);
+    EXPECT_EQ(-2000000000, windowRect.left);
+    EXPECT_EQ(2000000000, windowRect.top);
+    EXPECT_EQ(0xFF123456u, curColor);
+    EXPECT_EQ(0x00ABCDEFu, oldColor);
+}
+
+}  // namespace
