@@ -158,6 +158,18 @@ static bool endArrowDrag(HDC dc)
     return false;
 }
 
+// Puts any still-pressed arrow back to rest. An arrow pressed but released
+// over something else would otherwise stay lit and turn the next gesture's
+// moves into colour steps.
+static void releaseArrows(HDC dc)
+{
+    for (const ArrowAction &a : arrowActions)
+        if (a.button->pressed) {
+            a.button->pressed = 0;
+            drawNormal(dc, a.button->region);
+        }
+}
+
 static void clickAt(HWND window, HDC dc, POINT p)
 {
     static const int clickOrder[8] = {1, 0, 3, 2, 5, 4, 7, 6};  // up arrow before down
@@ -193,13 +205,7 @@ void onLeftButtonUp(HWND window, WPARAM, LPARAM lp)
         endPick(window);
     else if (!endArrowDrag(dc))
         clickAt(window, dc, messagePoint(lp));
-    // An arrow pressed but released over something else would otherwise
-    // stay lit and turn the next gesture's moves into colour steps.
-    for (const ArrowAction &a : arrowActions)
-        if (a.button->pressed) {
-            a.button->pressed = 0;
-            drawNormal(dc, a.button->region);
-        }
+    releaseArrows(dc);
     undoArmed = 1;
     ReleaseDC(window, dc);
 }
@@ -213,11 +219,7 @@ void onCaptureChanged(HWND window, WPARAM, LPARAM lp)
     dragMoving = 0;
     if (pickerActive)
         endPick(window);
-    for (const ArrowAction &a : arrowActions)
-        if (a.button->pressed) {
-            a.button->pressed = 0;
-            drawNormal(dc, a.button->region);
-        }
+    releaseArrows(dc);
     undoArmed = 1;
     ReleaseDC(window, dc);
 }
