@@ -23,6 +23,7 @@ start)
     if [ -n "$keeper" ]; then
         DISPLAY=":$num" "$WINE" "$keeper" idle >/dev/null 2>&1 </dev/null &
         echo "keeper=$!" >>"$state"
+        DISPLAY=":$num" timeout 60 "$WINE" "$keeper" warmup >/dev/null 2>&1 </dev/null || true
     fi
     echo "Test display :$num, Wine prefix $WINEPREFIX" >&2
     ;;

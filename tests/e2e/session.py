@@ -64,6 +64,7 @@ class Session:
         self.env = dict(os.environ, DISPLAY=":" + num, WINEPREFIX=self.prefix, WINEDEBUG="-all",
                         WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d")
         os.makedirs(OUT, exist_ok=True)
+        self.wine(HELPER, "warmup")
 
     def wine(self, *args, wait=True):
         """Runs a Windows program; its output goes to a file, since Wine's

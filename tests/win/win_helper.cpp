@@ -1,5 +1,6 @@
 // A small Windows program the tests run beside Tinctora:
 //   idle            keeps the Wine desktop alive for the test session
+//   warmup          shows and destroys one window
 //   paint RRGGBB X Y W H   shows a plain window of one colour until killed
 //   holdclip MS     opens the clipboard and holds it for MS milliseconds
 //   settext TEXT    puts TEXT on the clipboard as CF_TEXT
@@ -78,6 +79,14 @@ int main(int argc, char **argv)
     if (!strcmp(argv[1], "idle")) {
         for (;;)
             Sleep(60000);
+    }
+    if (!strcmp(argv[1], "warmup")) {
+        // One window made and gone, so the desktop process is up before
+        // the tests start timing anything.
+        HWND w = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 8, 8, nullptr,
+                                 nullptr, nullptr, nullptr);
+        DestroyWindow(w);
+        return w ? 0 : 1;
     }
     if (!strcmp(argv[1], "paint"))
         return paintWindow(argc, argv);
