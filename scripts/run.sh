@@ -17,7 +17,7 @@ fi
 
 source scripts/env.sh
 fifo=$(mktemp -u); mkfifo "$fifo"
-Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp -noreset 3>"$fifo" >/dev/null 2>&1 &
 xvfb=$!
 read -r -t 20 num <"$fifo"; rm -f "$fifo"
 export DISPLAY=":$num"

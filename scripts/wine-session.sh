@@ -12,7 +12,7 @@ start)
     "$TINCTORA_ROOT/scripts/wine-prefix.sh"
     [ -f "$state" ] && "$0" stop
     fifo=$(mktemp -u); mkfifo "$fifo"
-    Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+    Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -noreset 3>"$fifo" >/dev/null 2>&1 &
     xvfb=$!
     read -r -t 20 num <"$fifo" || { echo "Xvfb did not start" >&2; kill $xvfb; exit 1; }
     rm -f "$fifo"

@@ -54,17 +54,37 @@ class Session:
         for f in (".tinctora-ready", "wineserver"):
             if os.path.lexists(os.path.join(self.prefix, f)):
                 os.unlink(os.path.join(self.prefix, f))
-        r, w = os.pipe()
-        self.xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(w), "-screen", "0", "640x480x24",
-                                      "-nolisten", "tcp"], pass_fds=(w,),
-                                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        os.close(w)
-        num = os.read(r, 16).decode().strip()
-        os.close(r)
+        for _ in range(5):
+            num = self.start_display()
+            if num:
+                break
+        else:
+            raise AssertionError("Xvfb did not start")
         self.env = dict(os.environ, DISPLAY=":" + num, WINEPREFIX=self.prefix, WINEDEBUG="-all",
                         WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d")
         os.makedirs(OUT, exist_ok=True)
         self.wine(HELPER, "warmup")
+
+    def start_display(self):
+        """A virtual display on a free number; its number, or "" when it failed."""
+        r, w = os.pipe()
+        self.xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(w), "-screen", "0", "640x480x24",
+                                      "-nolisten", "tcp", "-noreset"], pass_fds=(w,),
+                                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(w)
+        num = os.read(r, 16).decode().strip()
+        os.close(r)
+        # A stale socket left by a killed server can make the number chosen
+        # unusable: check that a client really connects.
+        ok = num and subprocess.run(["xdotool", "getdisplaygeometry"],
+                                    env=dict(os.environ, DISPLAY=":" + num),
+                                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                                    timeout=20).returncode == 0
+        if not ok:
+            self.xvfb.terminate()
+            self.xvfb.wait(10)
+            return ""
+        return num
 
     def wine(self, *args, wait=True):
         """Runs a Windows program; its output goes to a file, since Wine's
@@ -91,10 +111,16 @@ class Session:
 
     def start(self):
         self.app = self.wine(EXE, wait=False)
-        out = self.xdo("search", "--sync", "--name", "^Tinctora$", timeout=60)
-        self.window = out.split()[0]
-        time.sleep(0.5)
-        return self.window
+        deadline = time.time() + 60
+        while time.time() < deadline:
+            found = subprocess.run(["xdotool", "search", "--name", "^Tinctora$"], env=self.env,
+                                   stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+            if found.stdout.split():
+                self.window = found.stdout.split()[0]
+                time.sleep(0.5)
+                return self.window
+            time.sleep(0.2)
+        raise AssertionError("the Tinctora window did not appear")
 
     def xdo(self, *args, timeout=20):
         return subprocess.run(["xdotool"] + list(args), env=self.env, check=True, timeout=timeout,
@@ -134,6 +160,7 @@ class Session:
                 p.kill()
         subprocess.run([WINESERVER, "-k"], env=self.env, stderr=subprocess.DEVNULL)
         subprocess.run([WINESERVER, "-w"], env=self.env, stderr=subprocess.DEVNULL)
-        self.xvfb.kill()
-        self.xvfb.wait()
+        # A clean stop removes the display's lock and socket for the next one.
+        self.xvfb.terminate()
+        self.xvfb.wait(10)
         shutil.rmtree(self.tmp, ignore_errors=True)
