@@ -2,6 +2,7 @@
 and accelerators, the clipboard both ways, right-click copies, the
 double-click paste, the eyedropper, window moves with snapping, the title
 buttons, and the settings kept across a restart."""
+import subprocess
 import sys
 import time
 
@@ -43,7 +44,6 @@ class Picker:
         time.sleep(0.3)
         path = self.s.tmp + "/clip.txt"
         with open(path, "w") as f:
-            import subprocess
             subprocess.run(["xclip", "-o", "-selection", "clipboard"], env=self.s.env, stdout=f,
                            stderr=subprocess.DEVNULL, timeout=10)
         return open(path).read()
