@@ -1,0 +1,373 @@
+"""End-to-end harness: the real tinctora.exe under Wine, on a prefix and a
+virtual display of its own, driven with xdotool and read back through
+screenshots, the X clipboard and the registry.
+
+Each Session makes a fresh prefix from hard links to the booted template
+(build/wineprefix), starts its own Xvfb and wineserver, and tears all of it
+down again on close, whatever happened in between. Everything it starts is
+stopped by PID or through this prefix's own wineserver."""
+import os
+import select
+import shutil
+import struct
+import subprocess
+import tempfile
+import time
+import zlib
+
+ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
+BUILD = os.path.join(ROOT, "build", "windows")
+EXE = os.environ.get("TINCTORA_EXE", os.path.join(BUILD, "tinctora.exe"))
+HELPER = os.environ.get("TINCTORA_HELPER", os.path.join(BUILD, "tests", "win_helper.exe"))
+OUT = os.environ.get("TINCTORA_E2E_OUT", os.path.join(ROOT, "build", "e2e"))
+TEMPLATE = os.environ.get("TINCTORA_WINEPREFIX", os.path.join(ROOT, "build", "wineprefix"))
+WINE = "/usr/lib/wine/wine64"
+WINESERVER = "/usr/lib/wine/wineserver64"
+KEY = r"HKCU\Software\Arvex\Tinctora"
+
+
+class Image:
+    """RGB pixels, row by row from the top, three bytes a pixel."""
+
+    def __init__(self, width, height, rgb):
+        self.width, self.height, self.rgb = width, height, bytes(rgb)
+
+    def pixel(self, x, y):
+        i = 3 * (y * self.width + x)
+        return tuple(self.rgb[i:i + 3])
+
+    def crop(self, x, y, w, h):
+        rows = [self.rgb[3 * ((y + r) * self.width + x):3 * ((y + r) * self.width + x + w)]
+                for r in range(h)]
+        return Image(w, h, b"".join(rows))
+
+    def colors(self):
+        """The set of (r, g, b) colours in the image."""
+        return {tuple(c) for c in {self.rgb[i:i + 3] for i in range(0, len(self.rgb), 3)}}
+
+    def __eq__(self, other):
+        return isinstance(other, Image) and vars(self) == vars(other)
+
+    def save(self, path, scale=1):
+        """Writes a PNG, each pixel scale by scale."""
+        raw = bytearray()
+        for y in range(self.height):
+            row = self.rgb[3 * y * self.width:3 * (y + 1) * self.width]
+            line = b"\0" + b"".join(row[i:i + 3] * scale for i in range(0, len(row), 3))
+            raw += line * scale
+
+        def chunk(tag, body):
+            return (struct.pack(">I", len(body)) + tag + body +
+                    struct.pack(">I", zlib.crc32(tag + body)))
+
+        header = struct.pack(">IIBBBBB", self.width * scale, self.height * scale, 8, 2, 0, 0, 0)
+        with open(path, "wb") as f:
+            f.write(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) +
+                    chunk(b"IDAT", zlib.compress(bytes(raw))) + chunk(b"IEND", b""))
+
+
+def parse_xwd(data):
+    """An Image from `xwd` output: a ZPixmap of 24 or 32 bits a pixel with
+    byte-aligned 8-bit channel masks, as Xvfb gives at depth 24."""
+    h = struct.unpack(">25I", data[:100])  # xwd writes its header big-endian
+    header_size, fmt, width, height, byte_order = h[0], h[2], h[4], h[5], h[7]
+    bpp, line_bytes, masks, ncolors = h[11], h[12], h[14:17], h[19]
+    assert fmt == 2 and bpp in (24, 32), "not a 24/32-bit ZPixmap"
+    step = bpp // 8
+    offsets = []
+    for mask in masks:
+        shift = mask.bit_length() - 8
+        assert mask == 0xFF << shift and shift % 8 == 0, "unexpected channel mask"
+        offsets.append(shift // 8 if byte_order == 0 else step - 1 - shift // 8)
+    base = header_size + 12 * ncolors
+    rgb = bytearray(3 * width * height)
+    for y in range(height):
+        line = data[base + y * line_bytes:base + y * line_bytes + width * step]
+        for c, off in enumerate(offsets):
+            rgb[3 * width * y + c:3 * width * (y + 1):3] = line[off::step]
+    return Image(width, height, rgb)
+
+
+def read_bmp(path):
+    """An Image from an uncompressed 24-bit BMP, bottom-up or top-down."""
+    data = open(path, "rb").read()
+    offset, = struct.unpack_from("<I", data, 10)
+    width, height, _, bits, compression = struct.unpack_from("<iiHHI", data, 18)
+    assert data[:2] == b"BM" and bits == 24 and compression == 0, "not a 24-bit BI_RGB bitmap"
+    stride = (3 * width + 3) & ~3
+    rgb = bytearray()
+    for y in range(abs(height)):
+        row = y if height < 0 else abs(height) - 1 - y
+        line = data[offset + row * stride:offset + row * stride + 3 * width]
+        for x in range(0, 3 * width, 3):
+            rgb += bytes((line[x + 2], line[x + 1], line[x]))
+    return Image(width, abs(height), rgb)
+
+
+def skin():
+    """The skin image: normal frame at x 0-82, lit frame at x 83-165."""
+    return read_bmp(os.path.join(ROOT, "res", "skin.bmp"))
+
+
+class Session:
+    """A fresh prefix, display and wineserver; use it in a with block."""
+
+    def __init__(self, name, screen="640x480x24"):
+        self.name, self.procs, self.xvfb, self.timings = name, [], None, {}
+        self.tmp = tempfile.mkdtemp(prefix="tinctora-e2e-")
+        os.makedirs(OUT, exist_ok=True)
+        try:
+            self._make_prefix()
+            self._start_display(screen)
+            self.env = dict(os.environ, DISPLAY=self.display, WINEPREFIX=self.prefix,
+                            WINEDEBUG="-all", WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d")
+            subprocess.run([WINESERVER, "-p"], env=self.env, stdin=subprocess.DEVNULL,
+                           stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=True, timeout=30)
+        except BaseException:
+            self.close()
+            raise
+
+    def __enter__(self):
+        return self
+
+    def __exit__(self, *exc):
+        self.close()
+
+    def _make_prefix(self):
+        subprocess.run([os.path.join(ROOT, "scripts", "wine-prefix.sh")], check=True,
+                       env=dict(os.environ, TINCTORA_WINEPREFIX=TEMPLATE))
+        start = time.monotonic()
+        self.prefix = os.path.join(self.tmp, "prefix")
+        subprocess.run(["cp", "-al", TEMPLATE, self.prefix], check=True)
+        # Hard links share the template's files: give this prefix registry
+        # files of its own, and no trace of the template's wineserver.
+        for name in os.listdir(self.prefix):
+            path = os.path.join(self.prefix, name)
+            if name.endswith(".reg"):
+                text = open(path, encoding="latin-1").read()
+                os.unlink(path)
+                with open(path, "w", encoding="latin-1") as f:
+                    f.write(forget_program_key(text) if name == "user.reg" else text)
+            elif name == "wineserver":
+                os.unlink(path)
+        self.timings["fresh prefix"] = time.monotonic() - start
+
+    def _start_display(self, screen):
+        for _ in range(3):
+            r, w = os.pipe()
+            self.xvfb = subprocess.Popen(
+                ["Xvfb", "-displayfd", str(w), "-screen", "0", screen, "-nolisten", "tcp", "-noreset"],
+                pass_fds=(w,), stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                stderr=subprocess.DEVNULL)
+            os.close(w)
+            # Read up to the newline: Xvfb dies if the pipe closes before it.
+            text, chunk, deadline = b"", b"-", time.monotonic() + 20
+            while chunk and not text.endswith(b"\n") and time.monotonic() < deadline:
+                if select.select([r], [], [], 1)[0]:
+                    chunk = os.read(r, 32)
+                    text += chunk
+            os.close(r)
+            number = text.decode().strip()
+            self.display = ":" + number
+            # A stale socket from a killed server can leave a number that
+            # takes no client: then try another display.
+            if number and subprocess.run(["xdotool", "getdisplaygeometry"], timeout=20,
+                                         env=dict(os.environ, DISPLAY=self.display),
+                                         stdout=subprocess.DEVNULL,
+                                         stderr=subprocess.DEVNULL).returncode == 0:
+                return
+            self._stop_display()
+        raise RuntimeError("Xvfb did not start")
+
+    def _stop_display(self):
+        if self.xvfb and self.xvfb.poll() is None:
+            self.xvfb.terminate()
+            try:
+                self.xvfb.wait(10)
+            except subprocess.TimeoutExpired:
+                self.xvfb.kill()
+                self.xvfb.wait()
+
+    # Windows programs
+
+    def wine(self, *args, wait=True, timeout=60):
+        """Runs a Windows program in this prefix. With wait, returns its exit
+        status and output; else the process, its output going to p.out.
+        Output goes to a file: Wine's background processes inherit it and
+        would hold a pipe open."""
+        out = os.path.join(self.tmp, "out-%d.txt" % len(self.procs))
+        with open(out, "w") as f:
+            p = subprocess.Popen([WINE] + list(args), env=self.env, stdin=subprocess.DEVNULL,
+                                 stdout=f, stderr=subprocess.DEVNULL)
+        p.out = out
+        self.procs.append(p)
+        if not wait:
+            return p
+        status = p.wait(timeout)
+        return status, open(out).read()
+
+    def helper(self, *args):
+        return self.wine(HELPER, *args)
+
+    def paint(self, rgb, x, y, w, h, timeout=60):
+        """A plain window of colour RRGGBB at x, y, w by h; its process."""
+        p = self.wine(HELPER, "paint", rgb, str(x), str(y), str(w), str(h), wait=False)
+        deadline = time.monotonic() + timeout
+        while "ready" not in open(p.out).read():
+            if p.poll() is not None or time.monotonic() > deadline:
+                raise RuntimeError("the paint window did not show")
+            time.sleep(0.05)
+        self.settle(x, y, w, h)
+        return p
+
+    def start(self, timeout=60):
+        """Starts tinctora.exe and waits until its window shows and stops
+        changing; returns the X window id."""
+        begin = time.monotonic()
+        self.app = self.wine(EXE, wait=False)
+        search = subprocess.Popen(
+            ["xdotool", "search", "--sync", "--onlyvisible", "--name", "^Tinctora$"],
+            env=self.env, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+        try:
+            while search.poll() is None:
+                if self.app.poll() is not None:
+                    raise RuntimeError("tinctora.exe ended with status %d before its window showed"
+                                       % self.app.returncode)
+                if time.monotonic() - begin > timeout:
+                    raise RuntimeError("no Tinctora window within %d s" % timeout)
+                time.sleep(0.05)
+        finally:
+            if search.poll() is None:
+                search.kill()
+        self.window = search.communicate()[0].split()[0]
+        self.timings["start to window"] = time.monotonic() - begin
+        self.settle(*self.geometry())
+        self.timings["start to painted"] = time.monotonic() - begin
+        return self.window
+
+    def wait_exit(self, timeout=20):
+        """The program's exit status, or None if it is still running."""
+        try:
+            return self.app.wait(timeout)
+        except subprocess.TimeoutExpired:
+            return None
+
+    # The display
+
+    def xdo(self, *args, timeout=20, check=True):
+        return subprocess.run(["xdotool"] + [str(a) for a in args], env=self.env, check=check,
+                              timeout=timeout, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
+                              text=True).stdout
+
+    def xdo_shell(self, command, *args):
+        """The numbers an xdotool command prints with --shell, by name."""
+        pairs = (line.split("=") for line in self.xdo(command, "--shell", *args).split())
+        return {k: int(v) for k, v in pairs if v.lstrip("-").isdigit()}
+
+    def geometry(self, window=None):
+        """Screen x, y, width and height of a window (Tinctora's by default)."""
+        g = self.xdo_shell("getwindowgeometry", window or self.window)
+        return g["X"], g["Y"], g["WIDTH"], g["HEIGHT"]
+
+    def visible_windows(self, title="^Tinctora$"):
+        return self.xdo("search", "--onlyvisible", "--name", title, check=False).split()
+
+    def screenshot(self):
+        out = os.path.join(self.tmp, "screen.xwd")
+        with open(out, "wb") as f:
+            subprocess.run(["xwd", "-root", "-silent"], env=self.env, stdout=f, check=True, timeout=30)
+        return parse_xwd(open(out, "rb").read())
+
+    def settle(self, x, y, w, h, timeout=10):
+        """Waits until an area of the screen looks the same twice in a row;
+        returns it."""
+        last = None
+        deadline = time.monotonic() + timeout
+        while time.monotonic() < deadline:
+            area = self.screenshot().crop(x, y, w, h)
+            if area == last:
+                return area
+            last = area
+            time.sleep(0.15)
+        return last
+
+    def save(self, image, what, scale=1):
+        """Saves an image as build/e2e/<session>-<what>.png; its path."""
+        path = os.path.join(OUT, "%s-%s.png" % (self.name, what))
+        image.save(path, scale)
+        return path
+
+    # Input: there is no window manager, so the focus follows the pointer.
+
+    def move(self, x, y):
+        """Puts the pointer at screen x, y and waits until it is there."""
+        loc = self.xdo_shell("getmouselocation")
+        if (loc["X"], loc["Y"]) != (x, y):  # --sync would wait for a move that never comes
+            self.xdo("mousemove", "--sync", x, y)
+
+    def click(self, x, y, button=1):
+        self.move(x, y)
+        self.xdo("click", button)
+
+    def drag(self, x0, y0, x1, y1, steps=10, hold=0.1):
+        """Presses at x0, y0, holds, moves in steps to x1, y1, releases."""
+        self.move(x0, y0)
+        self.xdo("mousedown", 1)
+        time.sleep(hold)
+        for i in range(1, steps + 1):
+            self.xdo("mousemove", x0 + (x1 - x0) * i // steps, y0 + (y1 - y0) * i // steps)
+            time.sleep(0.02)
+        self.xdo("mouseup", 1)
+
+    def key(self, *keys, at=(40, 100)):
+        """Sends keys to Tinctora, the pointer on face point `at` first."""
+        x, y, _, _ = self.geometry()
+        self.move(x + at[0], y + at[1])
+        self.xdo("windowfocus", "--sync", self.window)
+        self.xdo("key", *keys)
+
+    # Clipboard and registry
+
+    def clipboard(self):
+        """The X clipboard's text, or None when nothing offers text."""
+        out = os.path.join(self.tmp, "clipboard.txt")
+        with open(out, "wb") as f:
+            r = subprocess.run(["xclip", "-o", "-selection", "clipboard"], env=self.env,
+                               stdout=f, stderr=subprocess.DEVNULL, timeout=10)
+        return open(out, encoding="latin-1").read() if r.returncode == 0 else None
+
+    def registry(self, key=KEY):
+        """The values under a registry key as {name: (type, text)}, or None
+        when the key does not exist."""
+        status, out = self.wine("reg", "query", key)
+        if status != 0:
+            return None
+        values = {}
+        for line in out.splitlines():
+            parts = line.split(None, 2)
+            if len(parts) >= 2 and parts[1].startswith("REG_"):
+                values[parts[0]] = (parts[1], parts[2] if len(parts) == 3 else "")
+        return values
+
+    def close(self):
+        for p in self.procs:
+            if p.poll() is None:
+                p.kill()
+                p.wait()
+        if getattr(self, "env", None):
+            for flag in ("-k", "-w"):
+                try:
+                    subprocess.run([WINESERVER, flag], env=self.env, stdin=subprocess.DEVNULL,
+                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=30)
+                except subprocess.TimeoutExpired:
+                    pass
+        self._stop_display()
+        shutil.rmtree(self.tmp, ignore_errors=True)
+
+
+def forget_program_key(user_reg):
+    """A user.reg text without the program's key, so that every session is
+    a first run whatever the template's registry holds."""
+    key = "[software\\\\arvex\\\\tinctora"
+    return "\n\n".join(b for b in user_reg.split("\n\n")
+                         if not b.lstrip("\n").lower().startswith((key + "]", key + "\\\\")))

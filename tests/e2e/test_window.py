@@ -1,0 +1,191 @@
+"""The real program's window on a first run, over a window of one known
+colour: where it is and how big, which of its pixels are cut out of its
+shape, what its face shows at rest, and that Alt+F4 ends it cleanly.
+
+Wine under Xvfb paints the cut-out pixels of a shaped window black instead
+of showing the window beneath; a plain Wine window given the same region
+does the same, while a shaped window of X's own shows what lies beneath.
+So the cut-out is checked where the X server decides it, by asking which
+window the pointer is over at every pixel of the face, and the pixels
+there are checked to be the background or that black, never the face."""
+import os
+import sys
+import time
+
+import harness
+
+BACKGROUND = (0x33, 0x66, 0xCC)
+WINE_CUTOUT = (0, 0, 0)
+TEXT = (10, 10, 10)
+WIDTH, HEIGHT = 83, 132
+SWATCH = (18, 20, 65, 60)
+SNAP = (6, 5, 19, 15)
+# Each decimal readout's well and the point its text is drawn from.
+DECIMALS = {"red": ((28, 69, 55, 80), (32, 68)), "green": ((28, 81, 55, 92), (32, 81)),
+            "blue": ((28, 93, 55, 104), (32, 93))}
+HEX_WELL = (17, 111, 67, 122)
+HEX_PAIRS = [(19, 110), (36, 110), (52, 110)]
+WELLS = [w for w, _ in DECIMALS.values()] + [HEX_WELL]
+
+failures = []
+
+
+def check(what, ok, detail=""):
+    print("%s: %s%s" % ("ok  " if ok else "FAIL", what, "" if ok else " -- " + detail))
+    if not ok:
+        failures.append(what)
+
+
+def inside(rect, x, y):
+    return rect[0] <= x < rect[2] and rect[1] <= y < rect[3]
+
+
+def in_notch(x, y):
+    return x in (0, WIDTH - 1) and 20 <= y <= 68
+
+
+def at_rest(art, x, y):
+    """The face at rest: the normal frame, the snap button from the lit one."""
+    return art.pixel(x + WIDTH if inside(SNAP, x, y) else x, y)
+
+
+def face_mismatches(face, art):
+    """Face pixels that are not what the window shows at rest: (x, y, got, want)."""
+    bad = []
+    for y in range(HEIGHT):
+        for x in range(WIDTH):
+            got = face.pixel(x, y)
+            if in_notch(x, y):
+                ok, want = got in (BACKGROUND, WINE_CUTOUT), "background"
+            elif inside(SWATCH, x, y):
+                ok, want = got == (0, 0, 0), (0, 0, 0)
+            elif any(inside(w, x, y) for w in WELLS):
+                ok, want = got in (at_rest(art, x, y), TEXT), "well or text"
+            else:
+                want = at_rest(art, x, y)
+                ok = got == want
+            if not ok:
+                bad.append((x, y, got, want))
+    return bad
+
+
+def ink(face, left, top, right, bottom, origin):
+    """The text pixels in an area, relative to the point the text is drawn from."""
+    return {(x - origin[0], y - origin[1]) for y in range(top, bottom) for x in range(left, right)
+            if face.pixel(x, y) == TEXT}
+
+
+def check_readouts(face):
+    """Black reads 000 in each decimal readout and 00 00 00 in the hex one:
+    the same ink three times, and a hex pair is a decimal text less one digit."""
+    decimal = {name: ink(face, *well, origin) for name, (well, origin) in DECIMALS.items()}
+    edges = [x for x, _ in HEX_PAIRS[1:]] + [HEX_WELL[2]]
+    pairs = [ink(face, x, HEX_WELL[1], end, HEX_WELL[3], (x, y))
+             for (x, y), end in zip(HEX_PAIRS, edges)]
+    check("each readout shows a text", all(decimal.values()) and all(pairs),
+          "ink pixels: %r, hex pairs %r" % ({k: len(v) for k, v in decimal.items()},
+                                           [len(p) for p in pairs]))
+    red, green, blue = decimal["red"], decimal["green"], decimal["blue"]
+    check("red, green and blue read the same", red == green == blue,
+          "ink unlike red's, relative to the text point: green %r, blue %r"
+          % (sorted(green ^ red)[:4], sorted(blue ^ red)[:4]))
+    check("the three hex pairs read the same", pairs[0] == pairs[1] == pairs[2],
+          "ink unlike the first pair's: second %r, third %r"
+          % (sorted(pairs[1] ^ pairs[0])[:4], sorted(pairs[2] ^ pairs[0])[:4]))
+    # "000" is "00" plus the same pair one digit further right: the digit
+    # it lacks starts two digit widths after the pair's first.
+    pair = pairs[0]
+    third = red - pair
+    step = (min(x for x, _ in third) - min(x for x, _ in pair)) // 2 if third and pair else 0
+    check("a hex pair shows the digit of the decimal texts",
+          step > 0 and red == pair | {(x + step, y) for x, y in pair},
+          "decimal ink %d pixels, pair ink %d, digit width %d" % (len(red), len(pair), step))
+
+
+def pointer_holes(s, window):
+    """Face pixels where the X server puts the pointer over another window."""
+    steps = []
+    for y in range(HEIGHT):
+        for x in range(WIDTH):
+            steps += ["mousemove", x, y, "getmouselocation"]
+    holes = set()
+    for line in s.xdo(*steps, timeout=120).splitlines():
+        where = dict(field.split(":") for field in line.split())
+        if where["window"] != window:
+            holes.add((int(where["x"]), int(where["y"])))
+    return holes
+
+
+def save_diff(s, face, bad):
+    """The face with every mismatching pixel in red, the rest dimmed."""
+    rgb = bytearray(b // 3 for b in face.rgb)
+    for x, y, _, _ in bad:
+        rgb[3 * (y * WIDTH + x):3 * (y * WIDTH + x) + 3] = b"\xff\x00\x00"
+    return s.save(harness.Image(WIDTH, HEIGHT, rgb), "face-diff", 4)
+
+
+def run(s):
+    art = harness.skin()
+    s.paint("%02X%02X%02X" % BACKGROUND, 0, 0, 200, 200)
+    behind = s.screenshot().crop(0, 0, 200, 200)
+    check("the background window shows its colour", behind.colors() == {BACKGROUND},
+          repr(behind.colors()))
+    check("a fresh prefix has no settings key", s.registry() is None)
+
+    window = s.start()
+    geometry = s.geometry()
+    check("the window is at (0,0), 83 by 132", geometry == (0, 0, WIDTH, HEIGHT),
+          "geometry %r" % (geometry,))
+    screen = s.screenshot()
+    face = screen.crop(0, 0, WIDTH, HEIGHT)
+    print("face at rest:", s.save(face, "face", 4))
+    bad = face_mismatches(face, art)
+    check("every face pixel shows the face at rest, the swatch black", not bad,
+          "%d pixels differ, first %r; %s" % (len(bad), bad[:4], bad and save_diff(s, face, bad)))
+    check_readouts(face)
+    outside = [(x, y) for x, y in [(WIDTH, 0), (WIDTH, 40), (0, HEIGHT), (WIDTH, HEIGHT)]
+               if screen.pixel(x, y) != BACKGROUND]
+    check("the background shows right and below the window", not outside, repr(outside))
+
+    holes = pointer_holes(s, window)
+    notch = {(x, y) for y in range(HEIGHT) for x in range(WIDTH) if in_notch(x, y)}
+    check("exactly columns 0 and 82 of rows 20-68 are cut out of the shape", holes == notch,
+          "cut out but should not be: %r; not cut out: %r"
+          % (sorted(holes - notch)[:6], sorted(notch - holes)[:6]))
+
+    s.key("alt+F4")
+    status = s.wait_exit()
+    check("Alt+F4 ends the program with status 0", status == 0, "status %r" % status)
+    deadline = time.monotonic() + 10
+    while s.visible_windows() and time.monotonic() < deadline:
+        time.sleep(0.1)
+    check("the window is gone", not s.visible_windows())
+    area = s.settle(0, 0, WIDTH, HEIGHT)
+    gone = area.colors() == {BACKGROUND}
+    check("the background shows where the window was", gone,
+          "" if gone else s.save(area, "after-close", 4))
+    saved = s.registry()
+    want = {name: ("REG_DWORD", value) for name, value in
+            [("alwyOnTop", "0x0"), ("snapTol", "0x8"), ("xPos", "0x0"), ("yPos", "0x0"),
+             ("curColor", "0x0"), ("oldColor", "0x0")]}
+    check("closing saves the first-run settings", saved == want, "key holds %r" % (saved,))
+
+
+def main():
+    if not os.path.exists(harness.EXE):
+        print("FAIL: %s is not built" % harness.EXE)
+        return 1
+    with harness.Session("window") as s:
+        try:
+            run(s)
+        except Exception as e:
+            check("the run completes", False, "%s: %s" % (type(e).__name__, e))
+        if failures:
+            print("screen:", s.save(s.screenshot(), "failure"))
+        print("timings: " + ", ".join("%s %.2f s" % kv for kv in s.timings.items()))
+    print("%d checks failed" % len(failures) if failures else "all checks passed")
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
