@@ -25,6 +25,14 @@ target_link_options(tinctora PRIVATE -s -Wl,--gc-sections)
 set_target_properties(tinctora PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 
 
+# Start-ups that must fail: one without the program's resources, one with.
+foreach(probe startup_probe startup_probe_noskin)
+    add_executable(${probe} WIN32 tests/win/startup_probe.cpp)
+    target_link_libraries(${probe} PRIVATE tinctora_app)
+    set_target_properties(${probe} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+endforeach()
+target_sources(startup_probe PRIVATE res/tinctora.rc)
+
 # Windows tests: the real window procedure, GDI, clipboard and registry,
 # in a test program that carries the program's own resources. Each case
 # runs in a process of its own; the lock keeps windows off each other's
@@ -32,5 +40,6 @@ set_target_properties(tinctora PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINAR
 file(GLOB win_test_sources CONFIGURE_DEPENDS tests/win/*_test.cpp)
 add_executable(win_tests tests/win/win_fixture.cpp ${win_test_sources} res/tinctora.rc)
 target_link_libraries(win_tests PRIVATE tinctora_app gtest_main)
+add_dependencies(win_tests tinctora win_helper startup_probe startup_probe_noskin)
 tinctora_add_gtests(win_tests PROPERTIES RESOURCE_LOCK wine_desktop TIMEOUT 60)
 include(cmake/e2e.cmake)

@@ -194,6 +194,11 @@ static void clickAt(HWND window, HDC dc, POINT p)
 
 void onLeftButtonUp(HWND window, WPARAM, LPARAM lp)
 {
+    // A release with no press of ours before it (the press went to another
+    // window, or our capture was lost since) acts on nothing: a control
+    // acts only when both its press and its release were ours.
+    if (!buttonDown)
+        return;
     HDC dc = windowDC(window);
     releasing = true;
     ReleaseCapture();

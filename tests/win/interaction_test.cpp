@@ -57,29 +57,14 @@ struct Gesture : ::testing::Test {
         for (const ButtonRecord &b : arrowButtons)
             EXPECT_EQ(0, b.pressed);
     }
-    std::string clipboardText()
+    // Runs the program's own loop over what is queued, ended by a quit
+    // posted behind it.
+    void runLoop()
     {
-        std::string s = "(none)";
-        if (OpenClipboard(nullptr)) {
-            HANDLE h = GetClipboardData(CF_TEXT);
-            if (h) {
-                s = (const char *)GlobalLock(h);
-                GlobalUnlock(h);
-            }
-            CloseClipboard();
-        }
-        return s;
+        PostQuitMessage(7);
+        EXPECT_EQ(7, runMessageLoop());
     }
-    void setClipboardText(const char *text)
-    {
-        HGLOBAL g = GlobalAlloc(GMEM_MOVEABLE, strlen(text) + 1);
-        strcpy((char *)GlobalLock(g), text);
-        GlobalUnlock(g);
-        ASSERT_TRUE(OpenClipboard(nullptr));
-        EmptyClipboard();
-        SetClipboardData(CF_TEXT, g);
-        CloseClipboard();
-    }
+    void postChar(WPARAM ch) { PostMessageA(w, WM_CHAR, ch, 1); }
 };
 
 TEST_F(Gesture, ArrowClickStepsTwentyAndDrawsNormalAgain)
@@ -238,26 +223,66 @@ TEST_F(Gesture, HoldTimerStartsAPickOnlyOverTheSwatch)
     EXPECT_EQ(0x123456u, curColor);
 }
 
+// Another window taking the capture ends any gesture like a release that
+// acts on nothing; the user's later release acts on nothing either, and the
+// next gesture works as usual.
 TEST_F(Gesture, LostCaptureEndsEveryGestureKind)
 {
     HWND other = CreateWindowExA(0, "STATIC", "", WS_POPUP, 300, 300, 10, 10, nullptr, nullptr,
                                  nullptr, nullptr);
-    const int presses[4][2] = {{59, 74}, {40, 125}, {12, 10}, {40, 30}};
-    for (const auto &p : presses) {
-        press(p[0], p[1]);
-        move(p[0] + 3, p[1]);
-        if (p[1] == 30)
+    const struct { const char *kind; int x, y, moveBy; bool timer; } kinds[] = {
+        {"arrow held", 59, 74, 0, false},  {"arrow drag", 59, 74, 3, false},
+        {"window move", 40, 125, 3, false}, {"pick", 40, 30, 3, true},
+        {"plain hold", 70, 10, 0, false},
+    };
+    for (const auto &k : kinds) {
+        SCOPED_TRACE(k.kind);
+        MoveWindow(w, 0, 0, 83, 132, TRUE);
+        curColor = 0x101010;
+        paintSwatch(w, swatchRgn);
+        flushScreen();
+        press(k.x, k.y);
+        if (k.timer)
             SendMessageA(w, WM_TIMER, holdTimerId, 0);
+        if (k.moveBy)
+            move(k.x + k.moveBy, k.y);
+        RECT placed;
+        GetWindowRect(w, &placed);
+        uint32_t during = curColor;
         SetCapture(other);
         ReleaseCapture();
         expectIdle();
+        EXPECT_EQ(during, curColor) << "the colour stays as the gesture left it";
+        EXPECT_TRUE(IsWindow(w));
+        EXPECT_FALSE(IsIconic(w));
+        RECT now;
+        GetWindowRect(w, &now);
+        EXPECT_EQ(placed.left, now.left);
+        release(k.x, k.y);  // the user lets go over the same control
+        EXPECT_EQ(during, curColor);
+        EXPECT_TRUE(IsWindow(w));
+        EXPECT_FALSE(IsIconic(w));
+        // The next gesture is an ordinary click.
+        press(59, 74);
+        release(59, 74);
+        EXPECT_EQ(during + 20, curColor);
+        expectIdle();
     }
-    MoveWindow(w, 0, 0, 83, 132, TRUE);
-    uint32_t before = curColor;
-    press(59, 74);
-    release(59, 74);
-    EXPECT_EQ(before + 20, curColor) << "the next gesture works normally";
     DestroyWindow(other);
+}
+
+// A release whose press went to another window does not click what lies
+// under it.
+TEST_F(Gesture, ReleaseWithoutAPressActsOnNothing)
+{
+    curColor = 0x101010;
+    release(59, 74);
+    release(70, 10);
+    release(10, 10);
+    EXPECT_EQ(0x101010u, curColor);
+    EXPECT_EQ(8, snapTol);
+    EXPECT_TRUE(IsWindow(w));
+    expectIdle();
 }
 
 TEST_F(Gesture, CharactersAndCommands)
@@ -284,6 +309,74 @@ TEST_F(Gesture, CharactersAndCommands)
     SendMessageA(w, WM_COMMAND, cmdPaste, 0);
     EXPECT_EQ(0xFF0000u, curColor);
     EXPECT_EQ(0x0080FFu, oldColor);
+}
+
+TEST_F(Gesture, ControlCharactersBecomeCommandsInTheLoop)
+{
+    curColor = 0x0080FF;
+    oldColor = 0x111111;
+    paintSwatch(w, swatchRgn);
+    setClipboardText("old");
+    postChar(3);  // Ctrl+C
+    runLoop();
+    EXPECT_EQ("FF8000", clipboardText());
+
+    setClipboardText("old");
+    postChar(24);  // Ctrl+X copies and removes nothing
+    runLoop();
+    EXPECT_EQ("FF8000", clipboardText());
+    EXPECT_EQ(0x0080FFu, curColor);
+
+    postChar(26);  // Ctrl+Z swaps, twice restores
+    runLoop();
+    EXPECT_EQ(0x111111u, curColor);
+    EXPECT_EQ(0x0080FFu, oldColor);
+    postChar(26);
+    postChar(26);
+    runLoop();
+    EXPECT_EQ(0x111111u, curColor);
+
+    setClipboardText("336699");
+    postChar(22);  // Ctrl+V
+    runLoop();
+    EXPECT_EQ(0x996633u, curColor);
+    EXPECT_EQ(0x111111u, oldColor);
+
+    postChar('R');  // a letter passes the accelerators and steps
+    postChar(26);
+    runLoop();
+    EXPECT_EQ(0x996633u, curColor) << "the undo returns to before R";
+    EXPECT_EQ(0x99663Du, oldColor);
+}
+
+TEST_F(Gesture, InsertWithControlOrShiftBecomesCopyOrPaste)
+{
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    curColor = 0x0A0B0C;
+    paintSwatch(w, swatchRgn);
+    setClipboardText("old");
+    keys[VK_CONTROL] = 0x80;
+    SetKeyboardState(keys);
+    PostMessageA(w, WM_KEYDOWN, VK_INSERT, 0x01520001);
+    runLoop();
+    EXPECT_EQ("0C0B0A", clipboardText());
+
+    keys[VK_CONTROL] = 0;
+    keys[VK_SHIFT] = 0x80;
+    SetKeyboardState(keys);
+    setClipboardText("102030");
+    PostMessageA(w, WM_KEYDOWN, VK_INSERT, 0x01520001);
+    runLoop();
+    EXPECT_EQ(0x302010u, curColor);
+
+    keys[VK_SHIFT] = 0;
+    SetKeyboardState(keys);
+    setClipboardText("405060");
+    PostMessageA(w, WM_KEYDOWN, VK_INSERT, 0x01520001);
+    runLoop();
+    EXPECT_EQ(0x302010u, curColor) << "Insert alone is no command";
+    EXPECT_EQ("405060", clipboardText());
 }
 
 TEST_F(Gesture, ClipboardBlocksAndPasteCases)

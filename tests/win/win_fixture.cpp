@@ -3,6 +3,8 @@
 #include "app/window.h"
 #include "skin/draw.h"
 
+#include <cstring>
+
 void clearSettings()
 {
     RegDeleteKeyA(HKEY_CURRENT_USER, settingsKey);
@@ -61,4 +63,95 @@ uint32_t skinPixel(int x, int y, bool lit)
         SelectObject(dc, LoadBitmapA(GetModuleHandleA(nullptr), "TINCTORA_SKIN"));
     }
     return GetPixel(dc, x + (lit ? 83 : 0), y);
+}
+
+std::string clipboardText()
+{
+    std::string s = "(none)";
+    if (OpenClipboard(nullptr)) {
+        HANDLE h = GetClipboardData(CF_TEXT);
+        if (h) {
+            s = (const char *)GlobalLock(h);
+            GlobalUnlock(h);
+        }
+        CloseClipboard();
+    }
+    return s;
+}
+
+void setClipboardText(const char *text)
+{
+    HGLOBAL g = GlobalAlloc(GMEM_MOVEABLE, strlen(text) + 1);
+    strcpy((char *)GlobalLock(g), text);
+    GlobalUnlock(g);
+    if (!OpenClipboard(nullptr)) {
+        GlobalFree(g);
+        return;
+    }
+    EmptyClipboard();
+    SetClipboardData(CF_TEXT, g);
+    CloseClipboard();
+}
+
+bool startChild(Child &child, const char *program, const char *args)
+{
+    char path[MAX_PATH];
+    GetModuleFileNameA(nullptr, path, sizeof path);
+    strcpy(strrchr(path, '\\') + 1, program);
+    std::string line = std::string("\"") + path + "\" " + args;
+    SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
+    HANDLE write;
+    if (!CreatePipe(&child.output, &write, &inherit, 0))
+        return false;
+    SetHandleInformation(child.output, HANDLE_FLAG_INHERIT, 0);
+    STARTUPINFOA si = {};
+    si.cb = sizeof si;
+    si.dwFlags = STARTF_USESTDHANDLES;
+    si.hStdOutput = si.hStdError = write;
+    bool ok = CreateProcessA(path, &line[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &si,
+                             &child.pi);
+    CloseHandle(write);
+    return ok;
+}
+
+std::string readLine(Child &child)
+{
+    std::string line;
+    char c;
+    DWORD got;
+    while (ReadFile(child.output, &c, 1, &got, nullptr) && got == 1 && c != '\n')
+        if (c != '\r')
+            line += c;
+    return line;
+}
+
+DWORD finishChild(Child &child, DWORD ms)
+{
+    DWORD status = STILL_ACTIVE;
+    if (WaitForSingleObject(child.pi.hProcess, ms) == WAIT_OBJECT_0)
+        GetExitCodeProcess(child.pi.hProcess, &status);
+    else
+        TerminateProcess(child.pi.hProcess, 99);
+    CloseHandle(child.pi.hThread);
+    CloseHandle(child.pi.hProcess);
+    CloseHandle(child.output);
+    return status;
+}
+
+DWORD runProgramAndClose()
+{
+    Child program;
+    if (!startChild(program, "tinctora.exe", ""))
+        return 99;
+    HWND w = nullptr;
+    for (int i = 0; i < 200 && !w; i++) {
+        Sleep(50);
+        w = FindWindowA("tinctoraWin", "Tinctora");
+    }
+    if (!w) {
+        finishChild(program, 0);
+        return 99;
+    }
+    PostMessageA(w, WM_CLOSE, 0, 0);
+    return finishChild(program, 20000);
 }

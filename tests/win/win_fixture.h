@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <string>
 
 // Deletes the program's registry key so a run starts as a first run.
 void clearSettings();
@@ -27,3 +28,27 @@ uint32_t screenPixel(int x, int y);
 
 // The skin image's pixel of the normal or lit frame at face point (x, y).
 uint32_t skinPixel(int x, int y, bool lit);
+
+// The clipboard's CF_TEXT, or "(none)".
+std::string clipboardText();
+
+// Puts text on the clipboard as CF_TEXT, as another program would.
+void setClipboardText(const char *text);
+
+// A program built beside the test program, named relative to its folder
+// ("tinctora.exe", "tests\\win_helper.exe"), started with arguments. Its
+// standard output comes back through readLine.
+struct Child {
+    PROCESS_INFORMATION pi = {};
+    HANDLE output = nullptr;
+};
+bool startChild(Child &child, const char *program, const char *args);
+// The child's next line of output, without its line end; "" once it ended.
+std::string readLine(Child &child);
+// Waits up to ms for the child to end and returns its exit status, or
+// STILL_ACTIVE after ending it by force. Closes its handles.
+DWORD finishChild(Child &child, DWORD ms);
+
+// Runs the real tinctora.exe until its window shows, closes the window and
+// returns the exit status (99 when no window showed).
+DWORD runProgramAndClose();

@@ -2,7 +2,8 @@
 //   idle            keeps the Wine desktop alive for the test session
 //   warmup          shows and destroys one window
 //   paint RRGGBB X Y W H   shows a plain window of one colour until killed
-//   holdclip MS     opens the clipboard and holds it for MS milliseconds
+//   holdclip MS TEXT  opens the clipboard, puts TEXT on it and holds it open
+//                     for MS milliseconds
 //   settext TEXT    puts TEXT on the clipboard as CF_TEXT
 //   winstate TITLE  prints "iconic topmost x y" of the top window TITLE
 //   restore TITLE   restores the minimised window TITLE
@@ -90,9 +91,21 @@ int main(int argc, char **argv)
     }
     if (!strcmp(argv[1], "paint"))
         return paintWindow(argc, argv);
-    if (!strcmp(argv[1], "holdclip") && argc > 2) {
-        if (!OpenClipboard(nullptr))
+    if (!strcmp(argv[1], "holdclip") && argc > 3) {
+        // Another program's clipboard session: its own text put on, then
+        // the clipboard kept open. Retries the opening for a while, since
+        // the tests may be reading the clipboard themselves just then.
+        bool open = false;
+        for (int i = 0; i < 250 && !(open = OpenClipboard(nullptr)); i++)
+            Sleep(20);
+        if (!open)
             return 1;
+        EmptyClipboard();
+        size_t n = strlen(argv[3]) + 1;
+        HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, n);
+        memcpy(GlobalLock(block), argv[3], n);
+        GlobalUnlock(block);
+        SetClipboardData(CF_TEXT, block);
         printf("holding\n");
         fflush(stdout);
         Sleep(atoi(argv[2]));

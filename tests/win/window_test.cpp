@@ -269,26 +269,7 @@ TEST(WindowSurfaces, TopByteOfAStoredColourDoesNotReachTheSwatch)
 TEST(WindowProcess, EndsWithStatusZeroOnClose)
 {
     clearSettings();
-    char path[MAX_PATH];
-    GetModuleFileNameA(nullptr, path, sizeof path);
-    strcpy(strrchr(path, '\\') + 1, "tinctora.exe");
-    STARTUPINFOA si = {};
-    si.cb = sizeof si;
-    PROCESS_INFORMATION pi;
-    ASSERT_TRUE(CreateProcessA(path, nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi));
-    HWND w = nullptr;
-    for (int i = 0; i < 200 && !w; i++) {
-        Sleep(50);
-        w = FindWindowA("tinctoraWin", "Tinctora");
-    }
-    ASSERT_TRUE(w);
-    PostMessageA(w, WM_CLOSE, 0, 0);
-    ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(pi.hProcess, 20000));
-    DWORD status = 99;
-    GetExitCodeProcess(pi.hProcess, &status);
-    EXPECT_EQ(0u, status);
-    CloseHandle(pi.hThread);
-    CloseHandle(pi.hProcess);
+    EXPECT_EQ(0u, runProgramAndClose());
     HKEY key;
     ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyA(HKEY_CURRENT_USER, settingsKey, &key));
     DWORD v = 0, size = 4;

@@ -1,0 +1,269 @@
+// What other programs can hand the program: settings of any type and size,
+// a clipboard held open or holding odd content, and start-ups that cannot
+// complete.
+#include "win_fixture.h"
+#include "app/clipboard.h"
+#include "app/settings.h"
+#include "app/window.h"
+#include "core/color.h"
+#include "core/colortext.h"
+#include "input/gesture.h"
+#include "input/windowmove.h"
+#include "skin/draw.h"
+#include "skin/regions.h"
+
+#include <cstring>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace {
+
+void putValue(const char *name, DWORD type, const void *data, DWORD size)
+{
+    HKEY key;
+    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyA(HKEY_CURRENT_USER, settingsKey, &key));
+    ASSERT_EQ(ERROR_SUCCESS, RegSetValueExA(key, name, 0, type, (const BYTE *)data, size));
+    RegCloseKey(key);
+}
+
+// The six values as the program keeps them, plus the rectangle's far
+// corner, which sits right behind the stored corner in memory.
+struct Held {
+    DWORD onTop, tol, x, y, cur, old, right, bottom;
+    static Held now()
+    {
+        return {alwyOnTop, (DWORD)snapTol, (DWORD)windowRect.left, (DWORD)windowRect.top,
+                curColor, oldColor, (DWORD)windowRect.right, (DWORD)windowRect.bottom};
+    }
+    void apply() const
+    {
+        alwyOnTop = (BYTE)onTop;
+        snapTol = (int)tol;
+        windowRect = {(LONG)x, (LONG)y, (LONG)right, (LONG)bottom};
+        curColor = cur;
+        oldColor = old;
+    }
+    DWORD *slot(int i) { return &onTop + i; }
+};
+
+const char *const valueNames[6] = {"alwyOnTop", "snapTol", "xPos", "yPos", "curColor", "oldColor"};
+
+// Every value reads back as a 4-byte REG_DWORD equal to what is held.
+void expectSixDwords(const Held &h)
+{
+    HKEY key;
+    ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyA(HKEY_CURRENT_USER, settingsKey, &key));
+    const DWORD want[6] = {h.onTop ? 1u : 0u, h.tol, h.x, h.y, h.cur, h.old};
+    for (int i = 0; i < 6; i++) {
+        DWORD type = 0, v = 0, size = sizeof v;
+        EXPECT_EQ(ERROR_SUCCESS, RegQueryValueExA(key, valueNames[i], nullptr, &type, (BYTE *)&v, &size));
+        EXPECT_EQ((DWORD)REG_DWORD, type) << valueNames[i];
+        EXPECT_EQ(4u, size) << valueNames[i];
+        EXPECT_EQ(want[i], v) << valueNames[i];
+    }
+    RegCloseKey(key);
+}
+
+struct Form {
+    const char *what;
+    DWORD type;
+    BYTE data[9];
+    DWORD size;
+};
+
+// Each value written by something else with every other type and size.
+// A value of exactly four bytes is taken as its bytes; anything else
+// leaves the setting as it was, and no other setting moves.
+TEST(ForeignSettings, EveryTypeAndSizeOfEveryValue)
+{
+    std::vector<Form> forms = {
+        {"REG_SZ", REG_SZ, "7", 2},
+        {"REG_SZ of four bytes", REG_SZ, "abc", 4},
+        {"REG_SZ long", REG_SZ, "12345678", 9},
+        {"REG_QWORD", REG_QWORD, {1, 2, 3, 4, 5, 6, 7, 8}, 8},
+        {"REG_DWORD_BIG_ENDIAN", REG_DWORD_BIG_ENDIAN, {0x12, 0x34, 0x56, 0x78}, 4},
+        {"REG_MULTI_SZ", REG_MULTI_SZ, "a\0b\0", 5},
+        {"REG_NONE empty", REG_NONE, {}, 0},
+        {"REG_DWORD empty", REG_DWORD, {}, 0},
+    };
+    for (DWORD n = 0; n <= 8; n++)
+        forms.push_back({"REG_BINARY", REG_BINARY, {0x81, 0x82, 0x83, 0x84, 0x85, 0x86, 0x87, 0x88}, n});
+    const Held sentinel = {0, 0x5A5A5A5A, 0x11111111, 0x22222222, 0x55555555, 0x66666666,
+                           0x33333333, 0x44444444};
+    for (const Form &f : forms)
+        for (int i = 0; i < 6; i++) {
+            SCOPED_TRACE(std::string(f.what) + " " + std::to_string(f.size) + " bytes in " + valueNames[i]);
+            clearSettings();
+            putValue(valueNames[i], f.type, f.data, f.size);
+            sentinel.apply();
+            loadSettings();
+            Held want = sentinel;
+            if (f.size == 4) {
+                DWORD v;
+                memcpy(&v, f.data, 4);
+                *want.slot(i) = i == 0 ? (v != 0) : v;
+            }
+            Held got = Held::now();
+            for (int j = 0; j < 8; j++)
+                EXPECT_EQ(*want.slot(j), *got.slot(j)) << "slot " << j;
+            ASSERT_TRUE(saveSettings());
+            expectSixDwords(got);
+        }
+    clearSettings();
+}
+
+TEST(ForeignSettings, EmptyKeyKeepsEverythingAndTheSaveFillsIt)
+{
+    clearSettings();
+    HKEY key;
+    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyA(HKEY_CURRENT_USER, settingsKey, &key));
+    RegCloseKey(key);
+    const Held start = {0, 8, (DWORD)CW_USEDEFAULT, (DWORD)CW_USEDEFAULT, 0, 0, 0, 0};
+    start.apply();
+    loadSettings();
+    Held got = Held::now();
+    for (int j = 0; j < 8; j++)
+        EXPECT_EQ(*const_cast<Held &>(start).slot(j), *got.slot(j)) << "slot " << j;
+    ASSERT_TRUE(saveSettings());
+    expectSixDwords(start);
+    clearSettings();
+}
+
+// The real program starts over a key full of foreign values and leaves six
+// proper values behind.
+TEST(ForeignSettings, TheProgramStartsAndSavesSixDwords)
+{
+    clearSettings();
+    const BYTE eight[8] = {1, 2, 3, 4, 5, 6, 7, 8};
+    const BYTE bigEndian[4] = {0x00, 0x11, 0x22, 0x33};
+    putValue("alwyOnTop", REG_BINARY, eight, 8);
+    putValue("snapTol", REG_MULTI_SZ, "1\0\0", 3);
+    putValue("xPos", REG_SZ, "12", 3);
+    putValue("yPos", REG_QWORD, eight, 8);
+    putValue("curColor", REG_BINARY, eight, 3);
+    putValue("oldColor", REG_DWORD_BIG_ENDIAN, bigEndian, 4);
+    ASSERT_EQ(0u, runProgramAndClose());
+    // A popup placed by default opens at the screen's top-left corner.
+    expectSixDwords({0, 8, 0, 0, 0, 0x33221100, 0, 0});
+    clearSettings();
+}
+
+// The program's window beside a clipboard that another program holds open.
+struct HeldClipboard : ::testing::Test {
+    HWND w;
+    void SetUp() override
+    {
+        clearSettings();
+        w = startProgram();
+        ASSERT_TRUE(w);
+        curColor = 0x0080FF;
+        oldColor = 0x111111;
+        paintSwatch(w, swatchRgn);
+    }
+    void TearDown() override { clearSettings(); }
+    void runLoop()
+    {
+        PostQuitMessage(7);
+        EXPECT_EQ(7, runMessageLoop());
+    }
+};
+
+// Every copy and paste returns at once, changes nothing and leaves the
+// other program's text; once it lets go, copy and paste work again.
+TEST_F(HeldClipboard, CopyAndPasteNeitherWaitNorChangeAnything)
+{
+    Child holder;
+    ASSERT_TRUE(startChild(holder, "tests\\win_helper.exe", "holdclip 3000 theirs"));
+    ASSERT_EQ("holding", readLine(holder));
+    PostMessageA(w, WM_CHAR, 3, 1);   // Ctrl+C
+    PostMessageA(w, WM_CHAR, 22, 1);  // Ctrl+V
+    runLoop();
+    sendPointer(w, WM_RBUTTONUP, 40, 116);    // copy the hexadecimal readout
+    sendPointer(w, WM_RBUTTONUP, 40, 74);     // copy the red readout
+    sendPointer(w, WM_LBUTTONDBLCLK, 40, 30); // paste on the swatch
+    sendPointer(w, WM_LBUTTONUP, 40, 30);
+    EXPECT_EQ(WAIT_TIMEOUT, WaitForSingleObject(holder.pi.hProcess, 0))
+        << "nothing waited for the other program to let go";
+    EXPECT_EQ(0x0080FFu, curColor);
+    EXPECT_EQ(0x111111u, oldColor);
+    EXPECT_STREQ("FF8000", colorHex);
+    EXPECT_EQ(0u, finishChild(holder, 20000));
+    EXPECT_EQ("theirs", clipboardText());
+
+    PostMessageA(w, WM_CHAR, 3, 1);
+    runLoop();
+    EXPECT_EQ("FF8000", clipboardText());
+    setClipboardText("336699");
+    sendPointer(w, WM_LBUTTONDBLCLK, 40, 30);
+    sendPointer(w, WM_LBUTTONUP, 40, 30);
+    EXPECT_EQ(0x996633u, curColor);
+    EXPECT_EQ(0x0080FFu, oldColor);
+}
+
+// A clipboard without text changes no colour; a very long text counts by
+// its first six characters; bytes outside ASCII are never digits.
+TEST_F(HeldClipboard, ImagesLongTextsAndBytesOutsideAscii)
+{
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    SetClipboardData(CF_BITMAP, CreateBitmap(2, 2, 1, 32, nullptr));
+    CloseClipboard();
+    curColor = 0x0000FF;  // not yet on the face: the paste repaints it
+    pasteFromClipboard(w);
+    EXPECT_EQ(0x0000FFu, curColor);
+    EXPECT_EQ(0x111111u, oldColor);
+    EXPECT_STREQ("FF0000", colorHex);
+
+    std::string longText = "a1B2c3" + std::string(400 * 1024, 'Z');
+    setClipboardText(longText.c_str());
+    pasteFromClipboard(w);
+    EXPECT_EQ(0xC3B2A1u, curColor);
+    EXPECT_EQ(0x0000FFu, oldColor);
+    setClipboardText(std::string(300 * 1024, '7').c_str());
+    pasteFromClipboard(w);
+    EXPECT_EQ(0x777777u, curColor);
+
+    const struct { const char *text; bool taken; uint32_t color; } texts[] = {
+        {"\xC3\xA9" "1234", false, 0}, {"12345\xFF", false, 0},
+        {"\xEF\xBB\xBF" "123456", false, 0}, {"ABCDEF\xE9\xFF", true, 0xEFCDAB},
+        {"\xB2\xB3\xB9", false, 0},
+    };
+    for (const auto &t : texts) {
+        curColor = 0x010203;
+        setClipboardText(t.text);
+        pasteFromClipboard(w);
+        EXPECT_EQ(t.taken ? t.color : 0x010203u, curColor) << t.text;
+    }
+}
+
+// Start-ups that cannot complete end at once with status 1 and save
+// nothing: the previous run's values stay exactly as they were.
+TEST(FatalStart, MissingSkinOrTakenClassEndsWithStatusOne)
+{
+    const struct { const char *program, *args; } cases[] = {
+        {"tests\\startup_probe_noskin.exe", ""},
+        {"tests\\startup_probe.exe", "classtaken"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.program);
+        clearSettings();
+        DWORD previous = 0x123456;
+        putValue("curColor", REG_DWORD, &previous, 4);
+        Child probe;
+        ASSERT_TRUE(startChild(probe, c.program, c.args));
+        EXPECT_EQ(1u, finishChild(probe, 20000));
+        HKEY key;
+        ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyA(HKEY_CURRENT_USER, settingsKey, &key));
+        DWORD values = 0, v = 0, size = 4;
+        RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &values,
+                         nullptr, nullptr, nullptr, nullptr);
+        RegQueryValueExA(key, "curColor", nullptr, nullptr, (BYTE *)&v, &size);
+        RegCloseKey(key);
+        EXPECT_EQ(1u, values);
+        EXPECT_EQ(previous, v);
+    }
+    clearSettings();
+}
+
+}  // namespace
