@@ -22,4 +22,4 @@ function(tinctora_add_e2e name script)
 endfunction()
 
 tinctora_add_e2e(window test_window.py TIMEOUT 120)
-tinctora_add_e2e(interaction interaction_e2e.py)
+tinctora_add_e2e(interaction test_interaction.py)

@@ -2,11 +2,10 @@
 and accelerators, the clipboard both ways, right-click copies, the
 double-click paste, the eyedropper, window moves with snapping, the title
 buttons, and the settings kept across a restart."""
-import subprocess
 import sys
 import time
 
-from session import HELPER, WINE, Session
+import harness
 
 checks = []
 
@@ -42,11 +41,7 @@ class Picker:
 
     def clipboard(self):
         time.sleep(0.3)
-        path = self.s.tmp + "/clip.txt"
-        with open(path, "w") as f:
-            subprocess.run(["xclip", "-o", "-selection", "clipboard"], env=self.s.env, stdout=f,
-                           stderr=subprocess.DEVNULL, timeout=10)
-        return open(path).read()
+        return self.s.clipboard()
 
     def hex(self):
         """The colour as the program copies it with Ctrl+C."""
@@ -54,21 +49,16 @@ class Picker:
         return self.clipboard()
 
     def set_clipboard(self, text):
-        self.s.wine(HELPER, "settext", text)
+        self.s.helper("settext", text)
 
     def state(self):
-        out = self.s.wine(HELPER, "winstate", "Tinctora").split()
-        return [int(v) for v in out]
+        return [int(v) for v in self.s.helper("winstate", "Tinctora")[1].split()]
 
 
 def registry(s):
-    out = s.wine("reg", "query", "HKCU\\Software\\Arvex\\Tinctora")
-    values = {}
-    for line in out.splitlines():
-        parts = line.split()
-        if len(parts) == 3 and parts[1] == "REG_DWORD":
-            values[parts[0]] = int(parts[2], 16)
-    return values
+    """The program's REG_DWORD values as numbers."""
+    return {name: int(text, 16) for name, (kind, text) in (s.registry() or {}).items()
+            if kind == "REG_DWORD"}
 
 
 def run(s):
@@ -140,10 +130,11 @@ def run(s):
     time.sleep(0.1)
     s.xdo("mousemove", "331", "231")
     time.sleep(0.3)
-    rows = s.grab("pick.png")
+    screen = s.screenshot()
+    s.save(screen, "pick")
     wx, wy, _, _ = s.geometry()
-    check("preview lower half", rows[wy + 50][wx + 40], (0xC0, 0xFF, 0xEE))
-    check("upper half keeps", rows[wy + 25][wx + 40], (0x33, 0x66, 0x99))
+    check("preview lower half", screen.pixel(wx + 40, wy + 50), (0xC0, 0xFF, 0xEE))
+    check("upper half keeps", screen.pixel(wx + 40, wy + 25), (0x33, 0x66, 0x99))
     s.xdo("mouseup", "1")
     time.sleep(0.3)
     check("picked", p.hex(), "C0FFEE")
@@ -171,14 +162,14 @@ def run(s):
 
 
 def main():
-    s = Session("interaction")
+    s = harness.Session("interaction")
     try:
         x = run(s)
         # Close through the title button; the settings are saved.
-        s.wine(HELPER, "restore", "Tinctora")
+        s.helper("restore", "Tinctora")
         time.sleep(0.3)
         Picker(s).click(70, 10)
-        check("close status", s.wait_app(), 0)
+        check("close status", s.wait_exit(), 0)
         reg = registry(s)
         check("saved", (reg.get("alwyOnTop"), reg.get("snapTol"), reg.get("xPos"), reg.get("yPos"),
                         reg.get("curColor"), reg.get("oldColor")),
@@ -189,7 +180,7 @@ def main():
         check("restored colour", Picker(s).hex(), "336699")
         check("restored topmost", Picker(s).state()[1], 1)
         s.key("alt+F4")
-        check("alt+F4 status", s.wait_app(), 0)
+        check("alt+F4 status", s.wait_exit(), 0)
     except Exception as e:  # report what ran so far
         checks.append(("exception", False, repr(e), None))
     finally:
