@@ -3,7 +3,8 @@
 # missing, so a second run costs nothing.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ googletest python3
+# clang and its runtimes (libFuzzer, the sanitizers) build the sanitize preset.
+packages=(cmake ninja-build g++ googletest python3 clang libclang-rt-dev
           g++-mingw-w64-x86-64-posix wine wine64
           xvfb xdotool xclip x11-apps fonts-dejavu-core)
 missing=()
