@@ -1,0 +1,207 @@
+// Drag-adjust and eyedropper throughput: move events sent through the real
+// window procedure of the program's window in this process, against the
+// least drawing that the swatch repaint asks for, done directly in a loop.
+//
+// Every timed step follows a real one-pixel pointer move (right, then back)
+// that is not timed: moving the pointer is the input system's work, and
+// the program reads the pointer cheaply only while it really moves (Wine
+// asks the X server again once the position is 100 ms old).
+#include "bench.h"
+#include "tests/win/win_fixture.h"
+#include "app/window.h"
+#include "core/color.h"
+#include "input/gesture.h"
+#include "input/windowmove.h"
+#include "skin/draw.h"
+#include "skin/layout.h"
+#include "skin/regions.h"
+
+#include <cstdio>
+
+const int rounds = 10;
+
+static HWND window;
+static POINT movesFrom;   // screen point the pointer steps right of and back to
+static POINT messageAt;   // the moves' point in face coordinates
+static long dragFaults;   // moves after which red was not where it should be
+
+static POINT areaCentre(AreaId id)
+{
+    const FaceRect &r = faceAreas[id];
+    POINT p = {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    return p;
+}
+
+static void send(UINT msg, WPARAM wp, POINT p)
+{
+    SendMessageA(window, msg, wp, MAKELPARAM(p.x, p.y));
+}
+
+// Microseconds per step, over n steps each after a pointer move.
+static double timeSteps(int n, void (*step)(int i))
+{
+    double busy = 0;
+    for (int i = 0; i < n; i++) {
+        SetCursorPos(movesFrom.x + (i & 1 ? 0 : 1), movesFrom.y);
+        double t0 = nowMicroseconds();
+        step(i);
+        busy += nowMicroseconds() - t0;
+    }
+    return busy / n;
+}
+
+// The move to the right raises red by one, the move back lowers it again.
+static void moveStep(int i)
+{
+    send(WM_MOUSEMOVE, MK_LBUTTON, messageAt);
+    if (pickerActive)
+        return;
+    if (channelValue(curColor, redMask) != (i & 1 ? 0u : 1u))
+        dragFaults++;
+}
+
+// The repaint's floor: one window context, the region filled with a new
+// brush, the four readouts put back from backBuffer through their region
+// and the six texts drawn.
+static void floorRepaint(HRGN region, COLORREF color)
+{
+    static const char *const texts[6] = {"001", "000", "000", "01", "00", "00"};
+    static const POINT at[6] = {{32, 68}, {32, 81}, {32, 93}, {19, 110}, {36, 110}, {52, 110}};
+    HDC dc = GetDC(window);
+    HBRUSH brush = CreateSolidBrush(color);
+    FillRgn(dc, region, brush);
+    SelectClipRgn(dc, readoutsRgn);
+    BitBlt(dc, 0, 0, faceWidth, faceHeight, backBuffer, 0, 0, SRCCOPY);
+    SelectClipRgn(dc, nullptr);
+    SelectObject(dc, GetStockObject(ANSI_VAR_FONT));
+    SetTextColor(dc, RGB(10, 10, 10));
+    SetBkMode(dc, TRANSPARENT);
+    for (int t = 0; t < 6; t++)
+        TextOutA(dc, at[t].x, at[t].y, texts[t], t < 3 ? 3 : 2);
+    DeleteObject(brush);
+    ReleaseDC(window, dc);
+}
+
+static void floorStep(int i)
+{
+    floorRepaint(swatchRgn, i & 1 ? 0 : 1);
+}
+
+// What a move handler must do besides the repaint: take its own window
+// context and read the pointer.
+static void floorWithPointerStep(int i)
+{
+    HDC dc = GetDC(window);
+    POINT p;
+    GetCursorPos(&p);
+    floorRepaint(swatchRgn, i & 1 ? 0 : 1);
+    ReleaseDC(window, dc);
+}
+
+static void pointerReadStep(int)
+{
+    POINT p;
+    GetCursorPos(&p);
+}
+
+// Context, fill and release alone: how much of the floor is fixed cost.
+static void bareStep(int i)
+{
+    HDC dc = GetDC(window);
+    HBRUSH brush = CreateSolidBrush(i & 1 ? 0 : 1);
+    FillRgn(dc, swatchRgn, brush);
+    DeleteObject(brush);
+    ReleaseDC(window, dc);
+}
+
+// A sample's floor: the pixel under the pointer read through the window
+// there, and the floor repaint of the swatch's lower half.
+static void sampleFloorStep(int)
+{
+    POINT p;
+    GetCursorPos(&p);
+    HWND under = WindowFromPoint(p);
+    HDC dc = GetWindowDC(under);
+    RECT r;
+    GetWindowRect(under, &r);
+    COLORREF pixel = GetPixel(dc, p.x - r.left, p.y - r.top);
+    ReleaseDC(under, dc);
+    floorRepaint(pickPreviewRgn, pixel);
+}
+
+struct Measure {
+    void (*step)(int i);
+    int steps;  // per round
+    std::vector<double> times;
+};
+
+// One round of each measure in turn, the order turning every round, so a
+// busy spell on the machine falls on all of them alike. One round of each
+// first, untimed, to warm the caches.
+static void timeInTurn(Measure *m, int count)
+{
+    for (int i = 0; i < count; i++)
+        timeSteps(m[i].steps, m[i].step);
+    for (int r = 0; r < rounds; r++)
+        for (int i = 0; i < count; i++) {
+            Measure &x = m[(i + r) % count];
+            x.times.push_back(timeSteps(x.steps, x.step));
+        }
+}
+
+int runDragBench()
+{
+    clearSettings();
+    window = startProgram();
+    if (!window) {
+        fprintf(stderr, "drag: the window did not start\n");
+        return 1;
+    }
+
+    // Drag-adjust: red's up arrow held from black; 20,000 timed moves.
+    curColor = 0;
+    messageAt = areaCentre(redUpId);
+    movesFrom = {windowRect.left + messageAt.x, windowRect.top + messageAt.y};
+    SetCursorPos(movesFrom.x, movesFrom.y);
+    send(WM_LBUTTONDOWN, MK_LBUTTON, messageAt);
+    enum { drag, floor, floorWithPointer, pointerRead, bare };
+    Measure m[] = {{moveStep, 2000, {}},
+                   {floorStep, 2000, {}},
+                   {floorWithPointerStep, 1000, {}},
+                   {pointerReadStep, 500, {}},
+                   {bareStep, 500, {}}};
+    timeInTurn(m, 5);
+    send(WM_LBUTTONUP, 0, messageAt);
+    if (dragFaults) {
+        fprintf(stderr, "drag: %ld of the moves did not step red by one\n", dragFaults);
+        return 1;
+    }
+
+    // A pick: the press on the swatch and the hold timer's expiry with the
+    // pointer over the swatch's lower half, where it then moves.
+    messageAt = areaCentre(pickPreviewId);
+    movesFrom = {windowRect.left + messageAt.x, windowRect.top + messageAt.y};
+    SetCursorPos(movesFrom.x, movesFrom.y);
+    send(WM_LBUTTONDOWN, MK_LBUTTON, messageAt);
+    SendMessageA(window, WM_TIMER, 1, 0);
+    if (!pickerActive) {
+        fprintf(stderr, "drag: the eyedropper did not start\n");
+        return 1;
+    }
+    Measure pick[] = {{moveStep, 500, {}}, {sampleFloorStep, 500, {}}};
+    timeInTurn(pick, 2);
+    send(WM_LBUTTONUP, 0, messageAt);
+
+    double perMove = median(m[drag].times), floorPerMove = median(m[floor].times);
+    char name[64];
+    snprintf(name, sizeof name, "drag-adjust move (%.0f per second)", 1e6 / perMove);
+    printRatioRow(name, perMove, floorPerMove, "us", 1.5);
+    printRatioRow("the same against floor + context + pointer read", perMove,
+                  median(m[floorWithPointer].times), "us", 0);
+    printRatioRow("pointer read after a move (against floor)", median(m[pointerRead].times),
+                  floorPerMove, "us", 0);
+    printRatioRow("bare context, fill, release (against floor)", median(m[bare].times),
+                  floorPerMove, "us", 0);
+    printRatioRow("eyedropper sample", median(pick[0].times), median(pick[1].times), "us", 0);
+    return 0;
+}

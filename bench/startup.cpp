@@ -1,0 +1,262 @@
+// Start-up and memory: the real tinctora.exe and the empty popup, each
+// launched as a process of its own. The launcher watches the screen, so
+// neither program is changed to report anything: a start is over when the
+// whole face (or the whole popup) stands on the screen.
+#include "bench.h"
+#include "app/settings.h"
+#include "skin/layout.h"
+
+#include <psapi.h>
+
+#include <cstdio>
+#include <cstring>
+#include <utility>
+
+const int startRounds = 11;
+const int memoryEvents = 10000;
+
+// The colour the program starts with, so its swatch cannot be mistaken
+// for whatever the screen showed before.
+const COLORREF startColor = RGB(0xC8, 0x8C, 0x40);
+const COLORREF textColor = RGB(10, 10, 10);
+
+struct Program {
+    const char *file;  // relative to the bench program's folder
+    const char *windowClass;
+    bool (*shown)(const DWORD *screen);
+};
+
+// The face area of the screen, top-left first, as 0x00RRGGBB.
+static DWORD screenArea[faceWidth * faceHeight];
+static DWORD skinArea[faceWidth * faceHeight];
+
+// The face-sized area at the top-left of a context.
+static void copyToDib(HDC from, DWORD *out)
+{
+    BITMAPINFO bi = {};
+    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+    bi.bmiHeader.biWidth = faceWidth;
+    bi.bmiHeader.biHeight = -faceHeight;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    void *bits;
+    HBITMAP dib = CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, dib);
+    BitBlt(dc, 0, 0, faceWidth, faceHeight, from, 0, 0, SRCCOPY);
+    GdiFlush();
+    memcpy(out, bits, sizeof screenArea);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    DeleteObject(dib);
+}
+
+static void captureScreen()
+{
+    HDC screen = GetDC(nullptr);
+    copyToDib(screen, screenArea);
+    ReleaseDC(nullptr, screen);
+}
+
+static DWORD asDibPixel(COLORREF c)
+{
+    return GetRValue(c) << 16 | GetGValue(c) << 8 | GetBValue(c);
+}
+
+static bool inArea(AreaId id, int x, int y)
+{
+    return rectHolds(faceAreas[id], x, y);
+}
+
+// Whole face: the skin's normal frame wherever nothing is drawn over it
+// (the toggles, the swatch and the readouts are), the swatch in the start
+// colour, and text in the hexadecimal readout, the last thing painted.
+static bool faceShown(const DWORD *screen)
+{
+    bool text = false;
+    for (int y = 0; y < faceHeight; y++)
+        for (int x = 0; x < faceWidth; x++) {
+            DWORD got = screen[y * faceWidth + x];
+            if (inArea(swatchId, x, y)) {
+                if (got != asDibPixel(startColor))
+                    return false;
+            } else if (y >= 68 && y < 122 && x >= 17 && x < 67) {  // readouts and texts
+                text = text || (y >= 110 && got == asDibPixel(textColor));
+            } else if (outlineHolds(x, y) && !inArea(snapId, x, y) && !inArea(topId, x, y) &&
+                       got != skinArea[y * faceWidth + x]) {
+                return false;
+            }
+        }
+    return text;
+}
+
+static bool popupShown(const DWORD *screen)
+{
+    for (int i = 0; i < faceWidth * faceHeight; i++)
+        if (screen[i] != asDibPixel(popupColor))
+            return false;
+    return true;
+}
+
+static const Program tinctora = {"..\\tinctora.exe", "tinctoraWin", faceShown};
+static const Program popup = {"bench_popup.exe", "benchPopup", popupShown};
+
+static void loadSkinArea()
+{
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, LoadBitmapA(GetModuleHandleA(nullptr), "TINCTORA_SKIN"));
+    copyToDib(dc, skinArea);
+    DeleteObject(SelectObject(dc, old));
+    DeleteDC(dc);
+}
+
+// The program's settings at each start: the top-left corner and the start
+// colour, the rest as on a first run.
+static void presetSettings()
+{
+    RegDeleteKeyA(HKEY_CURRENT_USER, settingsKey);
+    HKEY key;
+    if (RegCreateKeyA(HKEY_CURRENT_USER, settingsKey, &key) != ERROR_SUCCESS)
+        return;
+    DWORD zero = 0, color = startColor;
+    RegSetValueExA(key, "xPos", 0, REG_DWORD, (const BYTE *)&zero, sizeof zero);
+    RegSetValueExA(key, "yPos", 0, REG_DWORD, (const BYTE *)&zero, sizeof zero);
+    RegSetValueExA(key, "curColor", 0, REG_DWORD, (const BYTE *)&color, sizeof color);
+    RegCloseKey(key);
+}
+
+// Waits until the screen no longer shows the program, which a window
+// closed a moment ago may still do.
+static bool screenClear(const Program &p)
+{
+    for (int i = 0; i < 500; i++) {
+        captureScreen();
+        if (!p.shown(screenArea))
+            return true;
+        Sleep(10);
+    }
+    return false;
+}
+
+// Starts the program and returns the microseconds from the call that
+// creates its process to the first screen capture that shows it; below 0
+// when it never shows.
+static double launch(const Program &p, PROCESS_INFORMATION &pi)
+{
+    char path[MAX_PATH];
+    GetModuleFileNameA(nullptr, path, sizeof path);
+    strcpy(strrchr(path, '\\') + 1, p.file);
+    STARTUPINFOA si = {};
+    si.cb = sizeof si;
+    presetSettings();
+    if (!screenClear(p))
+        return -1;
+    double t0 = nowMicroseconds();
+    if (!CreateProcessA(path, nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+        return -1;
+    while (nowMicroseconds() - t0 < 20e6) {
+        captureScreen();
+        if (p.shown(screenArea))
+            return nowMicroseconds() - t0;
+        Sleep(1);
+    }
+    return -1;
+}
+
+static HWND windowOf(const Program &p, const PROCESS_INFORMATION &pi)
+{
+    for (HWND w = nullptr; (w = FindWindowExA(nullptr, w, p.windowClass, nullptr));) {
+        DWORD pid;
+        GetWindowThreadProcessId(w, &pid);
+        if (pid == pi.dwProcessId)
+            return w;
+    }
+    return nullptr;
+}
+
+// Closes the window the way Alt+F4 does and waits for the process to end.
+static void finish(const Program &p, PROCESS_INFORMATION &pi)
+{
+    PostMessageA(windowOf(p, pi), WM_CLOSE, 0, 0);
+    if (WaitForSingleObject(pi.hProcess, 10000) != WAIT_OBJECT_0)
+        TerminateProcess(pi.hProcess, 1);
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+}
+
+int runStartupBench()
+{
+    loadSkinArea();
+    std::vector<double> ours, base;
+    // Round -1 warms the file cache. The two go first in turn, and each
+    // start waits until the last process has been gone a while.
+    for (int r = -1; r < startRounds; r++) {
+        const Program *order[2] = {&popup, &tinctora};
+        if (r & 1)
+            std::swap(order[0], order[1]);
+        for (const Program *p : order) {
+            PROCESS_INFORMATION pi;
+            double t = launch(*p, pi);
+            if (t < 0) {
+                fprintf(stderr, "startup: %s did not show\n", p->file);
+                return 1;
+            }
+            finish(*p, pi);
+            Sleep(300);
+            if (r >= 0)
+                (p == &tinctora ? ours : base).push_back(t / 1000);
+        }
+    }
+    printRatioRow("start-up to first full paint", median(ours), median(base), "ms", 1.2);
+    return 0;
+}
+
+// The memory of a running program after memoryEvents drag-adjust moves,
+// sent to its window from here as the pointer would send them: each waits
+// until the window procedure has handled it, so all of them have run when
+// memory is read. The pointer stands still, so each move is a step by 0,
+// which still repaints the swatch and readouts in full. The popup gets
+// the same messages and passes them to its default procedure.
+//
+// Under Wine the working set is the process's resident memory and the
+// pagefile usage its anonymous resident memory, the program's own.
+static bool memoryAfterEvents(const Program &p, PROCESS_MEMORY_COUNTERS &counters)
+{
+    PROCESS_INFORMATION pi;
+    if (launch(p, pi) < 0)
+        return false;
+    HWND w = windowOf(p, pi);
+    const FaceRect &arrow = faceAreas[redUpId];
+    LPARAM at = MAKELPARAM((arrow.left + arrow.right) / 2, (arrow.top + arrow.bottom) / 2);
+    SendMessageA(w, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    for (int i = 0; i < memoryEvents; i++)
+        SendMessageA(w, WM_MOUSEMOVE, MK_LBUTTON, at);
+    SendMessageA(w, WM_LBUTTONUP, 0, at);
+    counters = {};
+    counters.cb = sizeof counters;
+    bool ok = w && GetProcessMemoryInfo(pi.hProcess, &counters, sizeof counters);
+    finish(p, pi);
+    return ok;
+}
+
+static void printMemoryRow(const char *name, SIZE_T ours, SIZE_T base)
+{
+    char o[32], b[32];
+    snprintf(o, sizeof o, "%.2f MB", ours / 1048576.0);
+    snprintf(b, sizeof b, "%.2f MB", base / 1048576.0);
+    printRow(name, o, b, (double)ours / (double)base, "<= popup + 1 MB",
+             (double)ours - (double)base <= 1048576.0);
+}
+
+int runMemoryBench()
+{
+    loadSkinArea();
+    PROCESS_MEMORY_COUNTERS ours, base;
+    if (!memoryAfterEvents(popup, base) || !memoryAfterEvents(tinctora, ours)) {
+        fprintf(stderr, "memory: a program did not start or gave no figures\n");
+        return 1;
+    }
+    printMemoryRow("working set after 10,000 moves", ours.WorkingSetSize, base.WorkingSetSize);
+    printMemoryRow("private memory after 10,000 moves", ours.PagefileUsage, base.PagefileUsage);
+    return 0;
+}
