@@ -1,6 +1,16 @@
 # The Windows side: the program, its resources and the tests that drive the
 # real window procedure, GDI, clipboard and registry under Wine.
 
+# The resource script takes the version from project() through a generated
+# header, and embeds the manifest itself: MSVC's linker must not add one.
+configure_file(res/version.h.in ${CMAKE_BINARY_DIR}/res/version.h @ONLY)
+set_source_files_properties(res/tinctora.rc PROPERTIES
+    INCLUDE_DIRECTORIES ${CMAKE_BINARY_DIR}/res
+    OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/res/tinctora.manifest;${CMAKE_BINARY_DIR}/res/version.h")
+if(MSVC)
+    add_link_options(/MANIFEST:NO)
+endif()
+
 add_executable(win_helper tests/win/win_helper.cpp)
 set_target_properties(win_helper PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
 
@@ -20,8 +30,13 @@ target_link_libraries(tinctora_app PUBLIC tinctora_core)
 
 add_executable(tinctora WIN32 app/main.cpp res/tinctora.rc)
 target_link_libraries(tinctora PRIVATE tinctora_app)
-target_compile_options(tinctora PRIVATE -Os)
-target_link_options(tinctora PRIVATE -s -Wl,--gc-sections)
+if(MSVC)
+    target_compile_options(tinctora PRIVATE /O1)
+    target_link_options(tinctora PRIVATE /OPT:REF /OPT:ICF)
+else()
+    target_compile_options(tinctora PRIVATE -Os)
+    target_link_options(tinctora PRIVATE -s -Wl,--gc-sections)
+endif()
 # The texts are small integers, which msvcrt's snprintf formats alike; the
 # C99 printf that libstdc++ would otherwise select (its float and wide
 # conversions included) is a fifth of the exe. stdio.h must come first:
@@ -45,11 +60,25 @@ target_sources(startup_probe PRIVATE res/tinctora.rc)
 # in a test program that carries the program's own resources. Each case
 # runs in a process of its own; the lock keeps windows off each other's
 # screen area and registry key.
-file(GLOB win_test_sources CONFIGURE_DEPENDS tests/win/*_test.cpp)
-add_executable(win_tests tests/win/win_fixture.cpp ${win_test_sources} res/tinctora.rc)
-target_link_libraries(win_tests PRIVATE tinctora_app gtest_main)
-add_dependencies(win_tests tinctora win_helper startup_probe startup_probe_noskin)
-tinctora_add_gtests(win_tests PROPERTIES RESOURCE_LOCK wine_desktop TIMEOUT 60)
-include(cmake/e2e.cmake)
+if(TINCTORA_TESTS)
+    file(GLOB win_test_sources CONFIGURE_DEPENDS tests/win/*_test.cpp)
+    add_executable(win_tests tests/win/win_fixture.cpp ${win_test_sources} res/tinctora.rc)
+    target_link_libraries(win_tests PRIVATE tinctora_app gtest_main)
+    # The release test reads the built program's resources and version; under
+    # Wine its path is on the Z: drive.
+    if(CMAKE_CROSSCOMPILING)
+        set(program_drive Z:)
+    endif()
+    set_source_files_properties(tests/win/release_test.cpp PROPERTIES COMPILE_DEFINITIONS
+        "TINCTORA_EXE_PATH=\"${program_drive}$<TARGET_FILE:tinctora>\";TINCTORA_VERSION=\"${PROJECT_VERSION}\"")
+    target_link_libraries(win_tests PRIVATE version)
+    add_dependencies(win_tests tinctora win_helper startup_probe startup_probe_noskin)
+    tinctora_add_gtests(win_tests PROPERTIES RESOURCE_LOCK wine_desktop TIMEOUT 60)
+endif()
+# The end-to-end tests drive the program on a virtual X display.
+if(CMAKE_HOST_UNIX)
+    include(cmake/e2e.cmake)
+endif()
+include(cmake/package.cmake)
 include(cmake/bench.cmake)
 include(cmake/soak.cmake)

@@ -48,6 +48,9 @@ void paintSwatch(HWND window, HRGN region)
     FillRgn(dc, region, brush);
     restoreFromBackBuffer(window, readoutsRgn);
 
+    // The texts stay inside their wells: the stock font is taller on
+    // displays set to large fonts, and ink outside a well is never cleared.
+    SelectClipRgn(dc, readoutsRgn);
     SelectObject(dc, GetStockObject(ANSI_VAR_FONT));
     SetTextColor(dc, RGB(10, 10, 10));
     SetBkMode(dc, TRANSPARENT);

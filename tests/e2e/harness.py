@@ -365,6 +365,36 @@ class Session:
         shutil.rmtree(self.tmp, ignore_errors=True)
 
 
+# Checks and the test's runner
+
+failures = []
+
+
+def check(what, ok, detail=""):
+    """Prints one check's outcome and remembers a failure."""
+    print("%s: %s%s" % ("ok  " if ok else "FAIL", what, "" if ok else " -- " + detail))
+    if not ok:
+        failures.append(what)
+
+
+def main(name, run, screen_on_failure=True):
+    """Runs run(session) in a fresh session named name and reports; the
+    exit status for the test."""
+    if not os.path.exists(EXE):
+        print("FAIL: %s is not built" % EXE)
+        return 1
+    with Session(name) as s:
+        try:
+            run(s)
+        except Exception as e:
+            check("the run completes", False, "%s: %s" % (type(e).__name__, e))
+        if failures and screen_on_failure:
+            print("screen:", s.save(s.screenshot(), "failure"))
+        print("timings: " + ", ".join("%s %.2f s" % kv for kv in s.timings.items()))
+    print("%d checks failed" % len(failures) if failures else "all checks passed")
+    return 1 if failures else 0
+
+
 def forget_program_key(user_reg):
     """A user.reg text without the program's key, so that every session is
     a first run whatever the template's registry holds."""

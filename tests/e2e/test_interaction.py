@@ -133,6 +133,7 @@ def run(s):
     screen = s.screenshot()
     s.save(screen, "pick")
     wx, wy, _, _ = s.geometry()
+    s.save(screen.crop(wx, wy, 83, 132), "window", 3)  # the README's picture
     check("preview lower half", screen.pixel(wx + 40, wy + 50), (0xC0, 0xFF, 0xEE))
     check("upper half keeps", screen.pixel(wx + 40, wy + 25), (0x33, 0x66, 0x99))
     s.xdo("mouseup", "1")

@@ -8,7 +8,6 @@ does the same, while a shaped window of X's own shows what lies beneath.
 So the cut-out is checked where the X server decides it, by asking which
 window the pointer is over at every pixel of the face, and the pixels
 there are checked to be the background or that black, never the face."""
-import os
 import sys
 import time
 
@@ -27,13 +26,7 @@ HEX_WELL = (17, 111, 67, 122)
 HEX_PAIRS = [(19, 110), (36, 110), (52, 110)]
 WELLS = [w for w, _ in DECIMALS.values()] + [HEX_WELL]
 
-failures = []
-
-
-def check(what, ok, detail=""):
-    print("%s: %s%s" % ("ok  " if ok else "FAIL", what, "" if ok else " -- " + detail))
-    if not ok:
-        failures.append(what)
+check = harness.check
 
 
 def inside(rect, x, y):
@@ -171,21 +164,5 @@ def run(s):
     check("closing saves the first-run settings", saved == want, "key holds %r" % (saved,))
 
 
-def main():
-    if not os.path.exists(harness.EXE):
-        print("FAIL: %s is not built" % harness.EXE)
-        return 1
-    with harness.Session("window") as s:
-        try:
-            run(s)
-        except Exception as e:
-            check("the run completes", False, "%s: %s" % (type(e).__name__, e))
-        if failures:
-            print("screen:", s.save(s.screenshot(), "failure"))
-        print("timings: " + ", ".join("%s %.2f s" % kv for kv in s.timings.items()))
-    print("%d checks failed" % len(failures) if failures else "all checks passed")
-    return 1 if failures else 0
-
-
 if __name__ == "__main__":
-    sys.exit(main())
+    sys.exit(harness.main("window", run))
