@@ -21,10 +21,7 @@ namespace {
 
 void putValue(const char *name, DWORD type, const void *data, DWORD size)
 {
-    HKEY key;
-    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyA(HKEY_CURRENT_USER, settingsKey, &key));
-    ASSERT_EQ(ERROR_SUCCESS, RegSetValueExA(key, name, 0, type, (const BYTE *)data, size));
-    RegCloseKey(key);
+    ASSERT_TRUE(putSetting(name, type, data, size));
 }
 
 // The six values as the program keeps them, plus the rectangle's far

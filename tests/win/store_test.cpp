@@ -20,10 +20,7 @@ struct Store : ::testing::Test {
     void TearDown() override { clearSettings(); }
     void put(const char *name, DWORD type, const void *data, DWORD size)
     {
-        HKEY key;
-        ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyA(HKEY_CURRENT_USER, settingsKey, &key));
-        ASSERT_EQ(ERROR_SUCCESS, RegSetValueExA(key, name, 0, type, (const BYTE *)data, size));
-        RegCloseKey(key);
+        ASSERT_TRUE(putSetting(name, type, data, size));
     }
     void putDword(const char *name, DWORD v) { put(name, REG_DWORD, &v, 4); }
     bool keyExists()

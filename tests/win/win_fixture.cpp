@@ -10,6 +10,16 @@ void clearSettings()
     RegDeleteKeyA(HKEY_CURRENT_USER, settingsKey);
 }
 
+bool putSetting(const char *name, DWORD type, const void *data, DWORD size)
+{
+    HKEY key;
+    if (RegCreateKeyA(HKEY_CURRENT_USER, settingsKey, &key) != ERROR_SUCCESS)
+        return false;
+    bool ok = RegSetValueExA(key, name, 0, type, (const BYTE *)data, size) == ERROR_SUCCESS;
+    RegCloseKey(key);
+    return ok;
+}
+
 HWND startProgram()
 {
     if (mainWindow)

@@ -10,6 +10,10 @@
 // Deletes the program's registry key so a run starts as a first run.
 void clearSettings();
 
+// Writes one value under the program's key, creating the key; false when
+// either fails.
+bool putSetting(const char *name, DWORD type, const void *data, DWORD size);
+
 // Runs start-up once per test process and shows the window; later calls
 // return the same window.
 HWND startProgram();

@@ -53,23 +53,28 @@ static int paintWindow(int argc, char **argv)
     return 0;
 }
 
-static int setText(const char *text)
+// Puts text on the clipboard, which the caller has opened, as CF_TEXT.
+static bool putText(const char *text)
 {
     size_t n = strlen(text) + 1;
     HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, n);
     if (!block)
-        return 1;
+        return false;
     memcpy(GlobalLock(block), text, n);
     GlobalUnlock(block);
-    if (!OpenClipboard(nullptr)) {
-        GlobalFree(block);
-        return 1;
-    }
     EmptyClipboard();
-    bool ok = SetClipboardData(CF_TEXT, block) != nullptr;
+    if (SetClipboardData(CF_TEXT, block))
+        return true;
+    GlobalFree(block);
+    return false;
+}
+
+static int setText(const char *text)
+{
+    if (!OpenClipboard(nullptr))
+        return 1;
+    bool ok = putText(text);
     CloseClipboard();
-    if (!ok)
-        GlobalFree(block);
     return ok ? 0 : 1;
 }
 
@@ -100,12 +105,7 @@ int main(int argc, char **argv)
             Sleep(20);
         if (!open)
             return 1;
-        EmptyClipboard();
-        size_t n = strlen(argv[3]) + 1;
-        HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, n);
-        memcpy(GlobalLock(block), argv[3], n);
-        GlobalUnlock(block);
-        SetClipboardData(CF_TEXT, block);
+        putText(argv[3]);
         printf("holding\n");
         fflush(stdout);
         Sleep(atoi(argv[2]));

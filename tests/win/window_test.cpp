@@ -16,10 +16,7 @@ namespace {
 
 void storeSetting(const char *name, DWORD value)
 {
-    HKEY key;
-    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyA(HKEY_CURRENT_USER, settingsKey, &key));
-    RegSetValueExA(key, name, 0, REG_DWORD, (const BYTE *)&value, sizeof value);
-    RegCloseKey(key);
+    ASSERT_TRUE(putSetting(name, REG_DWORD, &value, sizeof value));
 }
 
 bool inReadout(int x, int y)
