@@ -36,14 +36,10 @@ void pasteFromClipboard(HWND window)
         HANDLE data = GetClipboardData(CF_TEXT);
         const char *text = data ? (const char *)GlobalLock(data) : nullptr;
         if (text) {
-            // Another program's block need not end in a zero byte: read no
-            // further than the block, and no more than the parse looks at.
-            char head[7] = {0};
-            SIZE_T size = GlobalSize(data);
-            for (SIZE_T i = 0; i < 6 && i < size && text[i]; i++)
-                head[i] = text[i];
+            // Another program's block need not end in a zero byte: the
+            // parse reads no further than the block.
+            applyColorText(text, GlobalSize(data));
             GlobalUnlock(data);
-            applyColorText(head);
         }
         CloseClipboard();
     }

@@ -56,44 +56,42 @@ static int hexDigit(char c)
     return -1;
 }
 
-// The rule of an unsigned base-16 conversion: blanks, one sign, an optional
-// 0x prefix (its 0 counts as a digit), then digits. The text is accepted
-// only when the conversion ends at the text's end; with no digit at all it
-// ends at the start. Written out here so both C runtimes behave alike.
-static bool parseHex(const char *text, uint32_t *value)
+// What stands before the colour does not count towards its six characters:
+// leading blanks, one sign and one prefix, "0x", "0X" or "#", the forms
+// that stylesheets, design tools and source code copy. The six characters
+// after them must all be hexadecimal digits up to the text's end or the
+// sixth; the rest of a longer text is ignored. The 0 of "0x" counts as a
+// digit, so "0x" alone is black; the empty text is black too, but blanks,
+// a sign or a "#" with no digit are no colour. A "-" negates in 32 bits.
+// Reads no further than limit bytes or the first zero byte.
+bool applyColorText(const char *text, size_t limit)
 {
-    const char *p = text;
-    while (isBlank(*p))
-        p++;
+    size_t i = 0;
+    auto at = [&](size_t j) { return j < limit ? text[j] : '\0'; };
+    while (isBlank(at(i)))
+        i++;
     bool negative = false;
-    if (*p == '+' || *p == '-')
-        negative = *p++ == '-';
+    if (at(i) == '+' || at(i) == '-')
+        negative = at(i++) == '-';
     bool anyDigit = false;
-    if (p[0] == '0' && (p[1] == 'x' || p[1] == 'X')) {
+    if (at(i) == '#') {
+        i++;
+    } else if (at(i) == '0' && (at(i + 1) == 'x' || at(i + 1) == 'X')) {
         anyDigit = true;
-        p += 2;
+        i += 2;
     }
     uint32_t v = 0;
-    for (int d; (d = hexDigit(*p)) >= 0; p++) {
+    for (size_t n = 0; n < 6 && at(i + n); n++) {
+        int d = hexDigit(at(i + n));
+        if (d < 0)
+            return false;
         v = v * 16 + (uint32_t)d;
         anyDigit = true;
     }
-    if (!anyDigit)
-        p = text;
-    if (*p != '\0')
+    if (!anyDigit && i > 0)
         return false;
-    *value = negative ? 0u - v : v;
-    return true;
-}
-
-bool applyColorText(const char *text)
-{
-    char work[7] = {0};
-    for (int i = 0; i < 6 && text[i]; i++)
-        work[i] = text[i];
-    uint32_t v;
-    if (!parseHex(work, &v))
-        return false;
+    if (negative)
+        v = 0u - v;
     uint32_t red = (v >> 16) & 0xFF, green = (v >> 8) & 0xFF, blue = v & 0xFF;
     oldColor = curColor;
     curColor = red | green << 8 | blue << 16;

@@ -2,6 +2,7 @@
 // six-digit hexadecimal for the whole colour, and the parse of a pasted
 // text. Fixed-size byte buffers only; nothing allocates.
 #pragma once
+#include <cstddef>
 #include <cstdint>
 
 enum ChannelIndex { redIndex, greenIndex, blueIndex };
@@ -21,6 +22,8 @@ const char *formatChannelHex(ChannelIndex channel, char out[4]);
 // All kept texts from curColor.
 void refreshColorTexts();
 
-// Parses the first six characters of text as a base-16 number 0xRRGGBB.
-// When accepted, curColor is saved into oldColor and takes the new colour.
-bool applyColorText(const char *text);
+// Parses a pasted text as a base-16 number 0xRRGGBB: after leading blanks,
+// a sign and a "0x" or "#" prefix, six characters at most. When accepted,
+// curColor is saved into oldColor and takes the new colour. Reads no
+// further than limit bytes or the first zero byte.
+bool applyColorText(const char *text, size_t limit = SIZE_MAX);

@@ -18,13 +18,13 @@ struct Paste {
     uint32_t rrggbb;  // the colour as written in the text, red highest
 };
 
-// Only the first six characters count. They must read as
-//   blanks* sign? ("0x" | "0X")? hexdigits*
-// with a digit somewhere (the 0 of the prefix is one); only the empty text
-// may have none, since nothing is left over after its conversion.
-Paste modelPaste(const std::string &pasted)
+// The text must read as
+//   blanks* sign? ("0x" | "0X" | "#")? hexdigit{0,6} anything
+// where the part after the prefix counts by its first six characters, and
+// a digit must stand somewhere (the 0 of "0x" is one) unless the whole
+// text is empty.
+Paste modelPaste(const std::string &text)
 {
-    const std::string text = pasted.substr(0, 6);
     if (text.empty())
         return {true, 0};
     size_t i = text.find_first_not_of(" \t\n\v\f\r");
@@ -33,13 +33,15 @@ Paste modelPaste(const std::string &pasted)
     bool minus = text[i] == '-';
     if (text[i] == '+' || text[i] == '-')
         i++;
-    std::string digits = text.substr(i);
-    bool prefix = digits.size() >= 2 && digits[0] == '0' && (digits[1] == 'x' || digits[1] == 'X');
-    if (prefix)
-        digits.erase(0, 2);
+    bool zeroX = text.compare(i, 2, "0x") == 0 || text.compare(i, 2, "0X") == 0;
+    if (zeroX)
+        i += 2;
+    else if (text.compare(i, 1, "#") == 0)
+        i += 1;
+    std::string digits = text.substr(i, 6);
     if (digits.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos)
         return {false, 0};
-    if (digits.empty() && !prefix)
+    if (digits.empty() && !zeroX)
         return {false, 0};
     uint32_t v = digits.empty() ? 0 : (uint32_t)std::stoul(digits, nullptr, 16);
     if (minus)

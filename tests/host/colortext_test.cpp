@@ -56,7 +56,16 @@ TEST(ColorTextTest, PasteParseRule)
         {"FF8000", true, rgb(255, 128, 0)},
         {"ff8000", true, rgb(255, 128, 0)},
         {"FF8000 and more", true, rgb(255, 128, 0)},
-        {"#FF8000", false, 0},
+        {"#FF8000", true, rgb(255, 128, 0)},
+        {"0xFF8000", true, rgb(255, 128, 0)},
+        {" FF8000", true, rgb(255, 128, 0)},
+        {"#12ab3c", true, rgb(0x12, 0xAB, 0x3C)},
+        {"-#000001", true, rgb(255, 255, 255)},
+        {" \t+0X12345678", true, rgb(0x12, 0x34, 0x56)},  // six digits after the prefix
+        {"##12", false, 0},
+        {"0x#1", false, 0},
+        {"#", false, 0},
+        {"# 1", false, 0},
         {" FF80", true, rgb(0, 255, 128)},
         {"FF", true, rgb(0, 0, 255)},
         {"12 34", false, 0},
@@ -76,7 +85,7 @@ TEST(ColorTextTest, PasteParseRule)
         {"x1", false, 0},
         {"--1", false, 0},
         {"1234567", true, rgb(0x12, 0x34, 0x56)},  // the seventh character is ignored
-        {"0x12345", true, rgb(0x00, 0x12, 0x34)},  // "0x1234" after the cut
+        {"0x12345", true, rgb(0x01, 0x23, 0x45)},
         {"FF800G", false, 0},
         {"FF80\n", false, 0},
         {"\xff", false, 0},
@@ -96,6 +105,10 @@ TEST(ColorTextTest, PasteParseRule)
         }
         EXPECT_EQ(0, undoArmed);
     }
+    // A clipboard block need not end in a zero byte: nothing past it is read.
+    const char unterminated[] = {'#', 'F', 'F', '8', '0', '0', '0'};
+    EXPECT_TRUE(applyColorText(unterminated, 4));
+    EXPECT_EQ(rgb(0, 0x0F, 0xF8), curColor);
 }
 
 TEST(ColorTextTest, CopyThenPasteMakesBothColoursEqual)
