@@ -33,6 +33,10 @@ bool initialise(HINSTANCE instance)
     skinBitmap = LoadBitmapA(instance, "TINCTORA_SKIN");
     if (!skinBitmap)
         return false;
+    // A stored place that no monitor shows any of (a monitor unplugged, the
+    // resolution lowered) would open the borderless window out of reach.
+    if (windowRect.left != (LONG)CW_USEDEFAULT)
+        bringOntoWorkArea(windowRect.left, windowRect.top, faceWidth, faceHeight);
     windowRect.right = windowRect.left + faceWidth;
     windowRect.bottom = windowRect.top + faceHeight;
     colorChanged = repaintSwatch;
@@ -72,6 +76,14 @@ static void onDestroy(HWND)
     PostQuitMessage(0);
 }
 
+// At logoff or shutdown the system ends the process after this message,
+// without WM_DESTROY: the session is saved here as a close would save it.
+static void onEndSession(HWND, WPARAM ending)
+{
+    if (ending)
+        saveSettings();
+}
+
 LRESULT CALLBACK windowProc(HWND window, UINT msg, WPARAM wp, LPARAM lp)
 {
     switch (msg) {
@@ -80,6 +92,7 @@ LRESULT CALLBACK windowProc(HWND window, UINT msg, WPARAM wp, LPARAM lp)
         createSurfaces(window);
         return 0;
     case WM_DESTROY: onDestroy(window); return 0;
+    case WM_ENDSESSION: onEndSession(window, wp); return 0;
     case WM_PAINT: onPaint(window); return 0;
     case WM_WININICHANGE:
     case WM_DISPLAYCHANGE: refreshWindowRects(window); return 0;

@@ -5,11 +5,23 @@
 #include "skin/draw.h"
 #include "skin/regions.h"
 
+// Only a plain hold may become a pick: not a held arrow, whose drag may be
+// passing over the swatch, and not a window move.
+static bool plainHold()
+{
+    if (!buttonDown || dragMoving || pickerActive)
+        return false;
+    for (const ButtonRecord &b : arrowButtons)
+        if (b.pressed)
+            return false;
+    return true;
+}
+
 void onHoldTimer(HWND window)
 {
     GetCursorPos(&cursorPos);
     int x = cursorPos.x - windowRect.left, y = cursorPos.y - windowRect.top;
-    if (regionHolds(swatchRgn, x, y) && buttonDown) {
+    if (plainHold() && regionHolds(swatchRgn, x, y)) {
         SetCursor(LoadCursorA(nullptr, IDC_CROSS));
         SetCapture(window);
         pickerActive = 1;

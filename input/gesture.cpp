@@ -204,12 +204,14 @@ void onLeftButtonUp(HWND window, WPARAM, LPARAM lp)
     ReleaseCapture();
     releasing = false;
     buttonDown = 0;
-    if (dragMoving)
+    if (dragMoving) {
         dragMoving = 0;
-    else if (pickerActive)
+        endWindowMove(window);
+    } else if (pickerActive) {
         endPick(window);
-    else if (!endArrowDrag(dc))
+    } else if (!endArrowDrag(dc)) {
         clickAt(window, dc, messagePoint(lp));
+    }
     releaseArrows(dc);
     undoArmed = 1;
     ReleaseDC(window, dc);
@@ -221,7 +223,10 @@ void onCaptureChanged(HWND window, WPARAM, LPARAM lp)
         return;
     HDC dc = windowDC(window);
     buttonDown = 0;
-    dragMoving = 0;
+    if (dragMoving) {
+        dragMoving = 0;
+        endWindowMove(window);
+    }
     if (pickerActive)
         endPick(window);
     releaseArrows(dc);

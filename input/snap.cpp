@@ -21,3 +21,25 @@ ScreenPoint snapWindowPosition(const ScreenRect &win, const ScreenRect &work, in
         p.y = work.bottom - (win.bottom - win.top);
     return p;
 }
+
+// In 64 bits, as above: a stored position may lie anywhere.
+bool showsAnyPixel(int32_t x, int32_t y, int32_t w, int32_t h, const ScreenRect &work)
+{
+    return (int64_t)x + w > work.left && x < work.right && (int64_t)y + h > work.top &&
+           y < work.bottom;
+}
+
+static int32_t nearestInside(int32_t pos, int32_t size, int32_t low, int32_t high)
+{
+    int64_t p = pos;
+    if (p + size > high)
+        p = (int64_t)high - size;
+    if (p < low)
+        p = low;
+    return (int32_t)p;
+}
+
+ScreenPoint nearestPlaceInside(int32_t x, int32_t y, int32_t w, int32_t h, const ScreenRect &work)
+{
+    return {nearestInside(x, w, work.left, work.right), nearestInside(y, h, work.top, work.bottom)};
+}

@@ -13,3 +13,10 @@ void refreshWindowRects(HWND window);
 // Shifts windowRect by the pointer's motion and puts the window there,
 // snapped to the work area's edges.
 void moveWindowStep(HWND window, int dx, int dy);
+// At the end of a move windowRect takes the window's true, snapped place.
+void endWindowMove(HWND window);
+
+// When no monitor's work area shows any pixel of a window of width by
+// height at (x, y), moves (x, y) to the nearest place wholly inside the
+// work area of the monitor nearest to it and returns true.
+bool bringOntoWorkArea(LONG &x, LONG &y, int width, int height);

@@ -34,8 +34,7 @@ void restoreFromBackBuffer(HWND window, HRGN region)
     if (!dc)
         return;
     SelectClipRgn(dc, region);
-    BitBlt(dc, 0, 0, windowRect.right - windowRect.left, windowRect.bottom - windowRect.top,
-           backBuffer, 0, 0, SRCCOPY);
+    BitBlt(dc, 0, 0, faceWidth, faceHeight, backBuffer, 0, 0, SRCCOPY);
     ReleaseDC(window, dc);
 }
 

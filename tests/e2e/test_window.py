@@ -146,6 +146,20 @@ def run(s):
           "cut out but should not be: %r; not cut out: %r"
           % (sorted(holes - notch)[:6], sorted(notch - holes)[:6]))
 
+    # Minimised by its title button, a settings broadcast from another
+    # program while minimised, restored: the face comes back exactly, and
+    # the close below stores the place the window is at, not the icon's.
+    s.click(54, 10)
+    deadline = time.monotonic() + 10
+    while s.helper("winstate", "Tinctora")[1].split()[:1] != ["1"] and time.monotonic() < deadline:
+        time.sleep(0.1)
+    check("the minimise button minimises", s.helper("winstate", "Tinctora")[1].split()[:1] == ["1"])
+    check("the broadcast reaches every window", s.helper("broadcast", "settings")[0] == 0)
+    s.helper("restore", "Tinctora")
+    again = s.settle(0, 0, WIDTH, HEIGHT)
+    check("after minimise, broadcast and restore the face is as before", again == face,
+          "" if again == face else s.save(again, "restored", 4))
+
     s.key("alt+F4")
     status = s.wait_exit()
     check("Alt+F4 ends the program with status 0", status == 0, "status %r" % status)

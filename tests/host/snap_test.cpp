@@ -85,4 +85,25 @@ TEST(SnapTest, FarOffPositionsDoNotOverflow)
     EXPECT_EQ(0, p.y);  // the top distance is within the largest tolerance
 }
 
+TEST(SnapTest, AStoredPlaceOffEveryWorkAreaComesBackNearest)
+{
+    // One shown pixel is enough; a window only touching the edge shows none.
+    EXPECT_TRUE(showsAnyPixel(-82, -131, 83, 132, wide));
+    EXPECT_TRUE(showsAnyPixel(1919, 1049, 83, 132, wide));
+    EXPECT_FALSE(showsAnyPixel(-83, 500, 83, 132, wide));
+    EXPECT_FALSE(showsAnyPixel(500, 1050, 83, 132, wide));
+    EXPECT_FALSE(showsAnyPixel(INT32_MAX - 10, INT32_MIN, 83, 132, wide));
+
+    ScreenPoint p = nearestPlaceInside(5000, -400, 83, 132, wide);
+    EXPECT_EQ(1920 - 83, p.x);
+    EXPECT_EQ(0, p.y);
+    p = nearestPlaceInside(INT32_MIN, INT32_MAX - 10, 83, 132, wide);
+    EXPECT_EQ(0, p.x);
+    EXPECT_EQ(1050 - 132, p.y);
+    const ScreenRect small = {-800, 100, -750, 150};  // smaller than the window
+    p = nearestPlaceInside(-2000, 900, 83, 132, small);
+    EXPECT_EQ(-800, p.x);
+    EXPECT_EQ(100, p.y);
+}
+
 }  // namespace

@@ -156,8 +156,10 @@ TEST_F(Gesture, WindowMoveSnapsAndKeepsTheUnsnappedRectangle)
     EXPECT_EQ(0, r.left);
     EXPECT_EQ(0, r.top);
     EXPECT_EQ(5, windowRect.left);
-    sendPointer(w, WM_LBUTTONUP, 40, 125);
+    sendPointer(w, WM_LBUTTONUP, 12, 10);  // let go over snapBtn
     expectIdle();
+    EXPECT_EQ(8, snapTol) << "the end of a move acts on nothing";
+    EXPECT_EQ(0, windowRect.left) << "the end of a move takes the true place";
     MoveWindow(w, 0, 0, 83, 132, TRUE);
 }
 
@@ -221,6 +223,17 @@ TEST_F(Gesture, HoldTimerStartsAPickOnlyOverTheSwatch)
     expectIdle();
     SendMessageA(w, WM_COMMAND, cmdSwap, 0);
     EXPECT_EQ(0x123456u, curColor);
+    // A click on the swatch, then an arrow dragged over it before the timer
+    // runs out: the drag stays a drag and its undo point stays.
+    press(40, 30);
+    release(40, 30);
+    press(59, 74);
+    move(40, 30);
+    SendMessageA(w, WM_TIMER, holdTimerId, 0);
+    EXPECT_EQ(0, pickerActive);
+    release(40, 30);
+    SendMessageA(w, WM_COMMAND, cmdSwap, 0);
+    EXPECT_EQ(0x123456u, curColor);
 }
 
 // Another window taking the capture ends any gesture like a release that
@@ -258,6 +271,7 @@ TEST_F(Gesture, LostCaptureEndsEveryGestureKind)
         RECT now;
         GetWindowRect(w, &now);
         EXPECT_EQ(placed.left, now.left);
+        EXPECT_EQ(now.left, windowRect.left) << "a close now stores the true place";
         release(k.x, k.y);  // the user lets go over the same control
         EXPECT_EQ(during, curColor);
         EXPECT_TRUE(IsWindow(w));
@@ -383,7 +397,12 @@ TEST_F(Gesture, ClipboardBlocksAndPasteCases)
 {
     curColor = 0x050505;
     paintSwatch(w, swatchRgn);
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    SetClipboardData(CF_BITMAP, CreateBitmap(2, 2, 1, 32, nullptr));
+    CloseClipboard();
     sendPointer(w, WM_RBUTTONUP, 40, 74);
+    EXPECT_FALSE(IsClipboardFormatAvailable(CF_BITMAP)) << "a copy replaces every format";
     ASSERT_TRUE(OpenClipboard(nullptr));
     HANDLE h = GetClipboardData(CF_TEXT);
     ASSERT_TRUE(h);
@@ -399,7 +418,7 @@ TEST_F(Gesture, ClipboardBlocksAndPasteCases)
     EXPECT_EQ("keep", clipboardText());
 
     const struct { const char *text; uint32_t color; } pastes[] = {
-        {"FF8000 and more", 0x0080FF}, {"#FF8000", 0x0080FF}, {"-1", 0xFFFFFF}, {"", 0},
+        {"FF8000 and more", 0x0080FF}, {"#123456", 0x563412}, {"-1", 0xFFFFFF}, {"", 0},
     };
     for (const auto &p : pastes) {
         setClipboardText(p.text);

@@ -7,6 +7,8 @@
 //   settext TEXT    puts TEXT on the clipboard as CF_TEXT
 //   winstate TITLE  prints "iconic topmost x y" of the top window TITLE
 //   restore TITLE   restores the minimised window TITLE
+//   broadcast settings|display  sends WM_SETTINGCHANGE (as an installer
+//                   does) or WM_DISPLAYCHANGE to every top-level window
 #include <windows.h>
 
 #include <cstdio>
@@ -117,6 +119,15 @@ int main(int argc, char **argv)
     if (!strcmp(argv[1], "restore") && argc > 2) {
         ShowWindow(FindWindowA(nullptr, argv[2]), SW_RESTORE);
         return 0;
+    }
+    if (!strcmp(argv[1], "broadcast") && argc > 2) {
+        DWORD_PTR result;
+        bool display = !strcmp(argv[2], "display");
+        WPARAM wp = display ? 32 : 0;
+        LPARAM lp = display ? MAKELPARAM(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN))
+                            : (LPARAM) "Environment";
+        return SendMessageTimeoutA(HWND_BROADCAST, display ? WM_DISPLAYCHANGE : WM_SETTINGCHANGE,
+                                   wp, lp, SMTO_ABORTIFHUNG, 5000, &result) ? 0 : 1;
     }
     if (!strcmp(argv[1], "winstate") && argc > 2) {
         HWND w = FindWindowA(nullptr, argv[2]);

@@ -109,19 +109,37 @@ TEST(WindowStartup, FirstRunWindowAndState)
     EXPECT_STREQ("000000", colorHex);
 }
 
-TEST(WindowStartup, StoredPositionIsUsedUnchecked)
+// Starts the program over a stored position; the window's rectangle.
+RECT startedAtStored(LONG x, LONG y)
 {
     clearSettings();
-    storeSetting("xPos", 30);
-    storeSetting("yPos", (DWORD)-40);
+    storeSetting("xPos", (DWORD)x);
+    storeSetting("yPos", (DWORD)y);
     HWND w = startProgram();
-    ASSERT_TRUE(w);
-    RECT r;
+    RECT r = {};
     GetWindowRect(w, &r);
+    EXPECT_EQ(0, memcmp(&r, &windowRect, sizeof r)) << "a close stores where the window is";
+    clearSettings();
+    return r;
+}
+
+// A stored position that leaves any pixel on a work area is used as it is.
+TEST(WindowStartup, StoredPositionIsUsedWhileAnyOfItShows)
+{
+    RECT r = startedAtStored(30, -40);
     EXPECT_EQ(30, r.left);
     EXPECT_EQ(-40, r.top);
     EXPECT_EQ(83, r.right - r.left);
-    clearSettings();
+}
+
+// One that no work area shows any of comes back to the nearest place
+// wholly inside one.
+TEST(WindowStartup, StoredPositionOffEveryWorkAreaComesBack)
+{
+    RECT r = startedAtStored(50000, -400), work;
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    EXPECT_EQ(work.right - 83, r.left);
+    EXPECT_EQ(work.top, r.top);
 }
 
 TEST(WindowStartup, AcceleratorTableFlagWords)
