@@ -1,6 +1,6 @@
 #include "window.h"
 #include "clipboard.h"
-#include "fatal.h"
+#include "skin/fatal.h"
 #include "settings.h"
 #include "core/color.h"
 #include "input/eyedropper.h"

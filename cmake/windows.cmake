@@ -17,7 +17,7 @@ set_target_properties(win_helper PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BIN
 # Everything but the entry point, so the Windows tests drive the same code.
 add_library(tinctora_app STATIC
     app/clipboard.cpp
-    app/fatal.cpp
+    skin/fatal.cpp
     app/settings.cpp
     app/window.cpp
     input/eyedropper.cpp

@@ -1,7 +1,7 @@
 #include "gesture.h"
 #include "eyedropper.h"
 #include "windowmove.h"
-#include "app/fatal.h"
+#include "skin/fatal.h"
 #include "core/color.h"
 #include "skin/draw.h"
 #include "skin/regions.h"

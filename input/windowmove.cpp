@@ -1,6 +1,6 @@
 #include "windowmove.h"
 #include "snap.h"
-#include "app/fatal.h"
+#include "skin/fatal.h"
 
 RECT windowRect;
 RECT workArea;

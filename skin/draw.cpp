@@ -1,7 +1,7 @@
 #include "draw.h"
 #include "layout.h"
 #include "regions.h"
-#include "app/fatal.h"
+#include "fatal.h"
 #include "core/color.h"
 #include "core/colortext.h"
 #include "input/gesture.h"
