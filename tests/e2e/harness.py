@@ -4,8 +4,9 @@ screenshots, the X clipboard and the registry.
 
 Each Session makes a fresh prefix from hard links to the booted template
 (build/wineprefix), starts its own Xvfb and wineserver, and tears all of it
-down again on close, whatever happened in between. Everything it starts is
-stopped by PID or through this prefix's own wineserver."""
+down again on close, whatever happened in between. A TwoMonitors session
+runs on an Xorg server with two monitors instead of Xvfb. Everything a
+session starts is stopped by PID or through this prefix's own wineserver."""
 import os
 import select
 import shutil
@@ -54,7 +55,7 @@ class Session:
     """A fresh prefix, display and wineserver; use it in a with block."""
 
     def __init__(self, name, screen="640x480x24"):
-        self.name, self.procs, self.xvfb, self.timings = name, [], None, {}
+        self.name, self.procs, self.xserver, self.timings = name, [], None, {}
         self.tmp = tempfile.mkdtemp(prefix="tinctora-e2e-")
         os.makedirs(OUT, exist_ok=True)
         try:
@@ -93,15 +94,20 @@ class Session:
                 os.unlink(path)
         self.timings["fresh prefix"] = time.monotonic() - start
 
+    def _x_server(self, screen, fd):
+        """Starts the X server, which writes its display number to fd."""
+        return subprocess.Popen(
+            ["Xvfb", "-displayfd", str(fd), "-screen", "0", screen, "-nolisten", "tcp", "-noreset"],
+            pass_fds=(fd,), stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+            stderr=subprocess.DEVNULL)
+
     def _start_display(self, screen):
+        start = time.monotonic()
         for _ in range(3):
             r, w = os.pipe()
-            self.xvfb = subprocess.Popen(
-                ["Xvfb", "-displayfd", str(w), "-screen", "0", screen, "-nolisten", "tcp", "-noreset"],
-                pass_fds=(w,), stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
-                stderr=subprocess.DEVNULL)
+            self.xserver = self._x_server(screen, w)
             os.close(w)
-            # Read up to the newline: Xvfb dies if the pipe closes before it.
+            # Read up to the newline: the server dies if the pipe closes before it.
             text, chunk, deadline = b"", b"-", time.monotonic() + 20
             while chunk and not text.endswith(b"\n") and time.monotonic() < deadline:
                 if select.select([r], [], [], 1)[0]:
@@ -116,18 +122,19 @@ class Session:
                                          env=dict(os.environ, DISPLAY=self.display),
                                          stdout=subprocess.DEVNULL,
                                          stderr=subprocess.DEVNULL).returncode == 0:
+                self.timings["display"] = time.monotonic() - start
                 return
             self._stop_display()
-        raise RuntimeError("Xvfb did not start")
+        raise RuntimeError("the X server did not start")
 
     def _stop_display(self):
-        if self.xvfb and self.xvfb.poll() is None:
-            self.xvfb.terminate()
+        if self.xserver and self.xserver.poll() is None:
+            self.xserver.terminate()
             try:
-                self.xvfb.wait(10)
+                self.xserver.wait(10)
             except subprocess.TimeoutExpired:
-                self.xvfb.kill()
-                self.xvfb.wait()
+                self.xserver.kill()
+                self.xserver.wait()
 
     # Windows programs
 
@@ -306,6 +313,116 @@ class Session:
         shutil.rmtree(self.tmp, ignore_errors=True)
 
 
+XORG_CONF = """\
+Section "ServerFlags"
+    Option "AutoAddDevices" "false"
+    Option "AutoEnableDevices" "false"
+    Option "DontVTSwitch" "true"
+EndSection
+Section "Device"
+    Identifier "card"
+    Driver "dummy"
+    VideoRam 256000
+EndSection
+Section "Monitor"
+    Identifier "monitor"
+    HorizSync 5.0 - 1000.0
+    VertRefresh 5.0 - 200.0
+EndSection
+Section "Screen"
+    Identifier "screen"
+    Device "card"
+    Monitor "monitor"
+    DefaultDepth 24
+    SubSection "Display"
+        Depth 24
+        Virtual 2048 1024
+    EndSubSection
+EndSection
+"""
+
+
+class TwoMonitors(Session):
+    """A Session on Xorg's dummy driver with two monitors: the primary,
+    output DUMMY0 at 1024 by 768, and a second, DUMMY1 at 800 by 600, at
+    first right of the primary. Wine puts the primary's top left at (0, 0)
+    wherever X has it, so X's screen x, y (xdotool, screenshots) is Wine's
+    plus self.origin. The pointer stays on the monitors: X's screen corners
+    that no monitor covers cannot be reached."""
+
+    def __init__(self, name):
+        super().__init__(name)
+        try:
+            # Only a living desktop process takes in xrandr's changes; without
+            # one Wine goes on reporting the layout it first saw.
+            self.wine(HELPER, "idle", wait=False)
+            self.helper("warmup")
+        except BaseException:
+            self.close()
+            raise
+
+    def _x_server(self, screen, fd):
+        conf = os.path.join(self.tmp, "xorg.conf")
+        with open(conf, "w") as f:
+            f.write(XORG_CONF)
+        return subprocess.Popen(
+            ["Xorg", "-displayfd", str(fd), "-config", conf, "-noreset", "-nolisten", "tcp",
+             "-logfile", os.path.join(self.tmp, "xorg.log")],
+            pass_fds=(fd,), stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+            stderr=subprocess.DEVNULL)
+
+    def _start_display(self, screen):
+        super()._start_display(screen)
+        self.xrandr("--newmode", "800x600_60", "38.25", "800", "832", "912", "1024",
+                    "600", "603", "607", "624", "-hsync", "+vsync")
+        self.xrandr("--addmode", "DUMMY1", "800x600_60")
+        self.arrange("right")
+
+    def xrandr(self, *args):
+        # The dummy driver calls an output connected only once a client has
+        # asked, so every change is followed by a query.
+        for command in (args, ("--query",)):
+            subprocess.run(["xrandr"] + list(command), env=dict(os.environ, DISPLAY=self.display),
+                           check=True, timeout=20, stdout=subprocess.DEVNULL,
+                           stderr=subprocess.DEVNULL)
+
+    def arrange(self, second):
+        """Puts the second monitor "right" or "left" of the primary, tops
+        aligned, or switches it "off". Returns the monitors Wine should then
+        report, as monitors() gives them."""
+        if second not in ("right", "left", "off"):
+            raise ValueError("no such place for the second monitor: %r" % second)
+        primary = (0, 0, 1024, 768) * 2 + (1,)
+        if second == "off":
+            self.xrandr("--output", "DUMMY1", "--off", "--output", "DUMMY0", "--mode", "1024x768",
+                        "--pos", "0x0", "--primary")
+            self.origin = (0, 0)
+            return [primary]
+        x = 1024 if second == "right" else -800
+        self.origin = (0, 0) if second == "right" else (800, 0)
+        self.xrandr("--output", "DUMMY0", "--mode", "1024x768", "--pos", "%dx0" % self.origin[0],
+                    "--primary", "--output", "DUMMY1", "--mode", "800x600_60",
+                    "--pos", "%dx0" % (x + self.origin[0]))
+        return sorted([primary, (x, 0, x + 800, 600) * 2 + (0,)])
+
+    def monitors(self):
+        """The monitors Wine reports, sorted: (left, top, right, bottom,
+        the same of the work area, 1 for the primary else 0) each."""
+        _, out = self.helper("monitors")
+        return sorted(tuple(int(n) for n in line.split()) for line in out.splitlines() if line.strip())
+
+    def wait_monitors(self, want, timeout=20):
+        """Waits until Wine reports the monitors want; the last report.
+        Wine takes in an xrandr change a moment later, and a new wineserver
+        can first answer with the layout kept in the prefix's registry."""
+        deadline = time.monotonic() + timeout
+        while True:
+            got = self.monitors()
+            if got == sorted(want) or time.monotonic() > deadline:
+                return got
+            time.sleep(0.2)
+
+
 # Checks and the test's runner
 
 failures = []
@@ -318,13 +435,13 @@ def check(what, ok, detail=""):
         failures.append(what)
 
 
-def main(name, run, screen_on_failure=True):
-    """Runs run(session) in a fresh session named name and reports; the
-    exit status for the test."""
+def main(name, run, screen_on_failure=True, session=Session):
+    """Runs run(s) in a fresh session(name) and reports; the exit status
+    for the test."""
     if not os.path.exists(EXE):
         print("FAIL: %s is not built" % EXE)
         return 1
-    with Session(name) as s:
+    with session(name) as s:
         try:
             run(s)
         except Exception as e:

@@ -9,6 +9,8 @@
 //   restore TITLE   restores the minimised window TITLE
 //   broadcast settings|display  sends WM_SETTINGCHANGE (as an installer
 //                   does) or WM_DISPLAYCHANGE to every top-level window
+//   monitors        prints one line per monitor: "left top right bottom" of its
+//                   area, the same of its work area, and 1 if it is the primary
 #include <windows.h>
 
 #include <cstdio>
@@ -80,6 +82,18 @@ static int setText(const char *text)
     return ok ? 0 : 1;
 }
 
+static BOOL CALLBACK printMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM)
+{
+    MONITORINFO mi = {};
+    mi.cbSize = sizeof mi;
+    if (!GetMonitorInfoA(monitor, &mi))
+        return FALSE;
+    const RECT &r = mi.rcMonitor, &w = mi.rcWork;
+    printf("%ld %ld %ld %ld %ld %ld %ld %ld %d\n", r.left, r.top, r.right, r.bottom, w.left, w.top,
+           w.right, w.bottom, (mi.dwFlags & MONITORINFOF_PRIMARY) ? 1 : 0);
+    return TRUE;
+}
+
 int main(int argc, char **argv)
 {
     if (argc < 2)
@@ -139,5 +153,7 @@ int main(int argc, char **argv)
                (GetWindowLongA(w, GWL_EXSTYLE) & WS_EX_TOPMOST) ? 1 : 0, r.left, r.top);
         return 0;
     }
+    if (!strcmp(argv[1], "monitors"))
+        return EnumDisplayMonitors(nullptr, nullptr, printMonitor, 0) ? 0 : 1;
     return 2;
 }
