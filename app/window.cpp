@@ -27,6 +27,8 @@ bool initialise(HINSTANCE instance)
     undoArmed = 1;
     windowRect.left = windowRect.top = (LONG)CW_USEDEFAULT;
     curColor = oldColor = 0;
+    // The system's scale until the window knows its own display's.
+    faceScale = scaleForDpi(windowDpi(nullptr));
     buildSwatchRegions();
     loadSettings();
     buildRegions();
@@ -35,10 +37,11 @@ bool initialise(HINSTANCE instance)
         return false;
     // A stored place that no monitor shows any of (a monitor unplugged, the
     // resolution lowered) would open the borderless window out of reach.
+    int width = faceWidth * faceScale, height = faceHeight * faceScale;
     if (windowRect.left != (LONG)CW_USEDEFAULT)
-        bringOntoWorkArea(windowRect.left, windowRect.top, faceWidth, faceHeight);
-    windowRect.right = windowRect.left + faceWidth;
-    windowRect.bottom = windowRect.top + faceHeight;
+        bringOntoWorkArea(windowRect.left, windowRect.top, width, height);
+    windowRect.right = windowRect.left + width;
+    windowRect.bottom = windowRect.top + height;
     colorChanged = repaintSwatch;
     return true;
 }
@@ -84,6 +87,20 @@ static void onEndSession(HWND, WPARAM ending)
         saveSettings();
 }
 
+// The window went to a display of another scale, or the scale changed:
+// the face is built anew at the new scale and takes the top-left of the
+// place the system suggests, at its own size.
+static void onDpiChanged(HWND window, WPARAM wp, LPARAM lp)
+{
+    const RECT &suggested = *(const RECT *)lp;
+    int k = scaleForDpi(LOWORD(wp));
+    rescaleFace(window, k);
+    SetWindowPos(window, nullptr, suggested.left, suggested.top, faceWidth * k, faceHeight * k,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    refreshWindowRects(window);
+    InvalidateRect(window, nullptr, FALSE);
+}
+
 LRESULT CALLBACK windowProc(HWND window, UINT msg, WPARAM wp, LPARAM lp)
 {
     switch (msg) {
@@ -108,6 +125,7 @@ LRESULT CALLBACK windowProc(HWND window, UINT msg, WPARAM wp, LPARAM lp)
     case WM_LBUTTONDBLCLK: onLeftButtonDoubleClick(window, wp, lp); return 0;
     case WM_RBUTTONUP: onRightButtonUp(window, wp, lp); return 0;
     case WM_CAPTURECHANGED: onCaptureChanged(window, wp, lp); return 0;
+    case WM_DPICHANGED: onDpiChanged(window, wp, lp); return 0;
     }
     return DefWindowProcA(window, msg, wp, lp);
 }

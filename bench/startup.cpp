@@ -8,6 +8,7 @@
 
 #include <psapi.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <utility>
@@ -24,28 +25,31 @@ struct Program {
     const char *file;  // relative to the bench program's folder
     const char *windowClass;
     bool (*shown)(const DWORD *screen);
+    DWORD dpi;  // the display scale it starts at, as LogPixels
 };
 
-// The face area of the screen, top-left first, as 0x00RRGGBB.
-static DWORD screenArea[faceWidth * faceHeight];
+// The face area of the screen at up to twice the scale, top-left first, as
+// 0x00RRGGBB; the skin at its own size.
+const int areaWidth = 2 * faceWidth, areaHeight = 2 * faceHeight;
+static DWORD screenArea[areaWidth * areaHeight];
 static DWORD skinArea[faceWidth * faceHeight];
 
-// The face-sized area at the top-left of a context.
-static void copyToDib(HDC from, DWORD *out)
+// An area at the top-left of a context.
+static void copyToDib(HDC from, DWORD *out, int width, int height)
 {
     BITMAPINFO bi = {};
     bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-    bi.bmiHeader.biWidth = faceWidth;
-    bi.bmiHeader.biHeight = -faceHeight;
+    bi.bmiHeader.biWidth = width;
+    bi.bmiHeader.biHeight = -height;
     bi.bmiHeader.biPlanes = 1;
     bi.bmiHeader.biBitCount = 32;
     void *bits;
     HBITMAP dib = CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
     HDC dc = CreateCompatibleDC(nullptr);
     HGDIOBJ old = SelectObject(dc, dib);
-    BitBlt(dc, 0, 0, faceWidth, faceHeight, from, 0, 0, SRCCOPY);
+    BitBlt(dc, 0, 0, width, height, from, 0, 0, SRCCOPY);
     GdiFlush();
-    memcpy(out, bits, sizeof screenArea);
+    memcpy(out, bits, sizeof(DWORD) * width * height);
     SelectObject(dc, old);
     DeleteDC(dc);
     DeleteObject(dib);
@@ -54,7 +58,7 @@ static void copyToDib(HDC from, DWORD *out)
 static void captureScreen()
 {
     HDC screen = GetDC(nullptr);
-    copyToDib(screen, screenArea);
+    copyToDib(screen, screenArea, areaWidth, areaHeight);
     ReleaseDC(nullptr, screen);
 }
 
@@ -68,52 +72,72 @@ static bool inArea(AreaId id, int x, int y)
     return rectHolds(faceAreas[id], x, y);
 }
 
-// Whole face: the skin's normal frame wherever nothing is drawn over it
-// (the toggles, the swatch and the readouts are), the swatch in the start
-// colour, and text in the hexadecimal readout, the last thing painted.
-static bool faceShown(const DWORD *screen)
+// Whole face at scale k: the skin's normal frame wherever nothing is drawn
+// over it (the toggles, the swatch and the readouts are), the swatch in the
+// start colour, and text in the hexadecimal readout, the last thing painted.
+// Each face pixel is read at the top-left of its k by k block.
+static bool faceShownAt(const DWORD *screen, int k)
 {
     bool text = false;
-    for (int y = 0; y < faceHeight; y++)
-        for (int x = 0; x < faceWidth; x++) {
-            DWORD got = screen[y * faceWidth + x];
-            if (inArea(swatchId, x, y)) {
+    for (int y = 0; y < faceHeight * k; y++)
+        for (int x = 0; x < faceWidth * k; x++) {
+            DWORD got = screen[y * areaWidth + x];
+            int fx = x / k, fy = y / k;
+            if (inArea(swatchId, fx, fy)) {
                 if (got != asDibPixel(startColor))
                     return false;
-            } else if (y >= 68 && y < 122 && x >= 17 && x < 67) {  // readouts and texts
-                text = text || (y >= 110 && got == asDibPixel(textColor));
-            } else if (outlineHolds(x, y) && !inArea(snapId, x, y) && !inArea(topId, x, y) &&
-                       got != skinArea[y * faceWidth + x]) {
+            } else if (fy >= 68 && fy < 122 && fx >= 17 && fx < 67) {  // readouts and texts
+                text = text || (fy >= 110 && got == asDibPixel(textColor));
+            } else if (outlineHolds(fx, fy) && !inArea(snapId, fx, fy) && !inArea(topId, fx, fy) &&
+                       got != skinArea[fy * faceWidth + fx]) {
                 return false;
             }
         }
     return text;
 }
 
+static bool faceShown(const DWORD *screen)
+{
+    return faceShownAt(screen, 1);
+}
+
+static bool scaledFaceShown(const DWORD *screen)
+{
+    return faceShownAt(screen, 2);
+}
+
 static bool popupShown(const DWORD *screen)
 {
-    for (int i = 0; i < faceWidth * faceHeight; i++)
-        if (screen[i] != asDibPixel(popupColor))
-            return false;
+    for (int y = 0; y < faceHeight; y++)
+        for (int x = 0; x < faceWidth; x++)
+            if (screen[y * areaWidth + x] != asDibPixel(popupColor))
+                return false;
     return true;
 }
 
-static const Program tinctora = {"..\\tinctora.exe", "tinctoraWin", faceShown};
-static const Program popup = {"bench_popup.exe", "benchPopup", popupShown};
+static const Program tinctora = {"..\\tinctora.exe", "tinctoraWin", faceShown, 96};
+static const Program tinctora192 = {"..\\tinctora.exe", "tinctoraWin", scaledFaceShown, 192};
+static const Program popup = {"bench_popup.exe", "benchPopup", popupShown, 96};
 
 static void loadSkinArea()
 {
     HDC dc = CreateCompatibleDC(nullptr);
     HGDIOBJ old = SelectObject(dc, LoadBitmapA(GetModuleHandleA(nullptr), "TINCTORA_SKIN"));
-    copyToDib(dc, skinArea);
+    copyToDib(dc, skinArea, faceWidth, faceHeight);
     DeleteObject(SelectObject(dc, old));
     DeleteDC(dc);
 }
 
 // The program's settings at each start: the top-left corner and the start
-// colour, the rest as on a first run.
-static void presetSettings()
+// colour, the rest as on a first run; and the display scale it reads as it
+// starts (Wine takes LogPixels once per process, so this one keeps 96).
+static void presetSettings(DWORD dpi)
 {
+    HKEY desktop;
+    if (RegOpenKeyA(HKEY_CURRENT_USER, "Control Panel\\Desktop", &desktop) == ERROR_SUCCESS) {
+        RegSetValueExA(desktop, "LogPixels", 0, REG_DWORD, (const BYTE *)&dpi, sizeof dpi);
+        RegCloseKey(desktop);
+    }
     RegDeleteKeyA(HKEY_CURRENT_USER, settingsKey);
     HKEY key;
     if (RegCreateKeyA(HKEY_CURRENT_USER, settingsKey, &key) != ERROR_SUCCESS)
@@ -148,7 +172,7 @@ static double launch(const Program &p, PROCESS_INFORMATION &pi)
     strcpy(strrchr(path, '\\') + 1, p.file);
     STARTUPINFOA si = {};
     si.cb = sizeof si;
-    presetSettings();
+    presetSettings(p.dpi);
     if (!screenClear(p))
         return -1;
     double t0 = nowMicroseconds();
@@ -187,27 +211,29 @@ static void finish(const Program &p, PROCESS_INFORMATION &pi)
 int runStartupBench()
 {
     loadSkinArea();
-    std::vector<double> ours, base;
-    // Round -1 warms the file cache. The two go first in turn, and each
-    // start waits until the last process has been gone a while.
+    std::vector<double> ours, base, scaled;
+    // Round -1 warms the file cache. The three take turns in going first,
+    // and each start waits until the last process has been gone a while.
     for (int r = -1; r < startRounds; r++) {
-        const Program *order[2] = {&popup, &tinctora};
-        if (r & 1)
-            std::swap(order[0], order[1]);
+        const Program *order[3] = {&popup, &tinctora, &tinctora192};
+        std::rotate(order, order + (r + 3) % 3, order + 3);
         for (const Program *p : order) {
             PROCESS_INFORMATION pi;
             double t = launch(*p, pi);
             if (t < 0) {
-                fprintf(stderr, "startup: %s did not show\n", p->file);
+                fprintf(stderr, "startup: %s at %lu dpi did not show\n", p->file, p->dpi);
+                presetSettings(96);
                 return 1;
             }
             finish(*p, pi);
             Sleep(300);
             if (r >= 0)
-                (p == &tinctora ? ours : base).push_back(t / 1000);
+                (p == &tinctora ? ours : p == &popup ? base : scaled).push_back(t / 1000);
         }
     }
+    presetSettings(96);
     printRatioRow("start-up to first full paint", median(ours), median(base), "ms", 1.2);
+    printRatioRow("start-up at 192 dpi, against 96 dpi", median(scaled), median(ours), "ms", 1.3);
     return 0;
 }
 

@@ -38,3 +38,9 @@ bool outlineHolds(int x, int y)
     bool notchRow = y >= 20 && y <= 68;
     return !(notchRow && (x == 0 || x == faceWidth - 1));
 }
+
+int scaleForDpi(unsigned dpi)
+{
+    unsigned k = dpi / 96 + (dpi % 96 >= 48);
+    return k < 1 ? 1 : (int)k;
+}

@@ -40,6 +40,11 @@ struct FacePoint {
 const int outlinePointCount = 13;
 extern const FacePoint outlinePoints[outlinePointCount];
 
+// The face's scale k at a display's dots per inch: the whole number
+// nearest to dpi / 96, halves up (96-143: 1, 144-239: 2, 240-335: 3), and
+// never below 1.
+int scaleForDpi(unsigned dpi);
+
 // True when (x, y) lies in the rectangle, right and bottom excluded.
 bool rectHolds(const FaceRect &r, int x, int y);
 

@@ -11,6 +11,8 @@ ButtonRecord &greenUpBtn = arrowButtons[2], &greenDownBtn = arrowButtons[3];
 ButtonRecord &blueUpBtn = arrowButtons[4], &blueDownBtn = arrowButtons[5];
 ButtonRecord &lightenBtn = arrowButtons[6], &darkenBtn = arrowButtons[7];
 
+int faceScale = 1;
+
 HRGN swatchRgn, pickPreviewRgn;
 HRGN redValueRgn, greenValueRgn, blueValueRgn, hexValueRgn;
 HRGN titleBtnsRgn, readoutsRgn, outlineRgn, faceRgn;
@@ -18,7 +20,8 @@ HRGN titleBtnsRgn, readoutsRgn, outlineRgn, faceRgn;
 static HRGN areaRegion(AreaId id)
 {
     const FaceRect &r = faceAreas[id];
-    return CreateRectRgn(r.left, r.top, r.right, r.bottom);
+    int k = faceScale;
+    return CreateRectRgn(r.left * k, r.top * k, r.right * k, r.bottom * k);
 }
 
 static HRGN unionOf(AreaId first, const HRGN *members, int count)
@@ -27,6 +30,19 @@ static HRGN unionOf(AreaId first, const HRGN *members, int count)
     for (int i = 0; i < count; i++)
         CombineRgn(u, u, members[i], RGN_OR);
     return u;
+}
+
+// A vertex of the outline at scale k, k times as far from the origin, but
+// for the diagonal steps beside the notches: they stay one pixel tall, so
+// that what is cut out is exactly the notch pixels, each k by k.
+static POINT outlineVertex(int i, int k)
+{
+    const FacePoint &p = outlinePoints[i];
+    auto stepsDownTo = [&](int j) {
+        return outlinePoints[(j + outlinePointCount) % outlinePointCount].y == p.y + 1;
+    };
+    bool stepTop = stepsDownTo(i - 1) || stepsDownTo(i + 1);
+    return {p.x * k, stepTop ? (p.y + 1) * k - 1 : p.y * k};
 }
 
 void buildSwatchRegions()
@@ -57,11 +73,31 @@ void buildRegions()
 
     POINT pts[outlinePointCount];
     for (int i = 0; i < outlinePointCount; i++)
-        pts[i] = {outlinePoints[i].x, outlinePoints[i].y};
+        pts[i] = outlineVertex(i, faceScale);
     outlineRgn = CreatePolygonRgn(pts, outlinePointCount, WINDING);
 
     faceRgn = areaRegion(swatchId);
     CombineRgn(faceRgn, outlineRgn, faceRgn, RGN_XOR);
+}
+
+void scaleRegions(int k)
+{
+    freeRegions();
+    faceScale = k;
+    buildSwatchRegions();
+    buildRegions();
+}
+
+void freeRegions()
+{
+    HRGN owned[] = {swatchRgn, pickPreviewRgn, redValueRgn, greenValueRgn, blueValueRgn,
+                    hexValueRgn, titleBtnsRgn, readoutsRgn, outlineRgn, faceRgn};
+    for (HRGN r : owned)
+        DeleteObject(r);
+    for (ButtonRecord &b : titleButtons)
+        DeleteObject(b.region);
+    for (ButtonRecord &b : arrowButtons)
+        DeleteObject(b.region);
 }
 
 bool regionHolds(HRGN region, int x, int y)

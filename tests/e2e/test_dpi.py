@@ -1,18 +1,19 @@
-"""The real program on a display scaled to 150 % (144 dots per inch): the
-window keeps its 83 by 132 pixels and its face looks exactly as at 100 %,
-and the eyedropper picks the very pixel under the pointer, not one beside it.
+"""The real program on scaled displays. At 120 dots per inch (125 %) the
+face keeps its 83 by 132 pixels and its skin, and the readouts, whose stock
+font there comes from the large-font set, still show every digit whole in
+its well. At 192 (200 %) the face is twice the size, every skin pixel a 2
+by 2 block, the scaled arrows step the colour, and the eyedropper picks the
+very pixel under the pointer, not one beside it.
 
-Wine reads the scale from LogPixels under HKCU\\Control Panel\\Desktop
-(falling back to HKLM\\...\\Hardware Profiles\\Current\\Software\\Fonts) once
-in each process, so it is set before the first window of the session.
-Wine 8 treats every program as DPI aware, manifest or not, and never
-stretches a window; what it does scale is the system's fonts."""
+Wine reads the scale from LogPixels under HKCU\\Control Panel\\Desktop when
+a process starts, and the prefix's font files are those of Windows, so the
+large-font set takes over above 96 dots per inch as it does there."""
 import sys
 
 import harness
-from test_window import BACKGROUND, HEIGHT, WIDTH, face_mismatches, save_diff
+from test_window import (BACKGROUND, HEIGHT, WIDTH, check_readouts, face_mismatches,
+                         save_diff)
 
-DPI = 144
 TARGET = (0xC0, 0xFF, 0xEE)
 RING = (0x40, 0x50, 0x60)
 
@@ -23,21 +24,39 @@ def hex_text(rgb):
     return "%02X%02X%02X" % rgb
 
 
-def pick(s, x, y):
+def pick(s, x, y, k):
     """Holds on the swatch until the pick begins, drags to screen x, y with
     the real pointer, releases; the colour as Ctrl+C copies it."""
     wx, wy, _, _ = s.geometry()
-    s.drag(wx + 40, wy + 30, x, y, steps=8, hold=0.8)
+    s.drag(wx + 40 * k, wy + 30 * k, x, y, steps=8, hold=0.8)
     s.key("ctrl+c")
     return s.clipboard()
 
 
-def run(s):
+def start_at(s, dpi, k):
+    """Starts the program at a scale; its face as first shown."""
     key = r"HKCU\Control Panel\Desktop"
-    s.wine("reg", "add", key, "/v", "LogPixels", "/t", "REG_DWORD", "/d", str(DPI), "/f")
-    check("the scale is set", s.registry(key).get("LogPixels") == ("REG_DWORD", hex(DPI)),
-          repr(s.registry(key).get("LogPixels")))
+    s.wine("reg", "add", key, "/v", "LogPixels", "/t", "REG_DWORD", "/d", str(dpi), "/f")
+    s.start()
+    geometry = s.geometry()
+    check("at %d dpi the window is %d by %d at (0,0)" % (dpi, WIDTH * k, HEIGHT * k),
+          geometry == (0, 0, WIDTH * k, HEIGHT * k), repr(geometry))
+    face = s.screenshot().crop(0, 0, WIDTH * k, HEIGHT * k)
+    print("face at %d dpi:" % dpi, s.save(face, "face-%d" % dpi, 4 // k))
+    bad = face_mismatches(face, harness.skin(), k)
+    check("at %d dpi the face is the skin at %d times, pixel for pixel" % (dpi, k), not bad,
+          "%d pixels differ, first %r; %s" % (len(bad), bad[:4], bad and save_diff(s, face, bad)))
+    check_readouts(face, k)
+    return face
 
+
+def close(s):
+    s.key("alt+F4")
+    status = s.wait_exit()
+    check("Alt+F4 ends the program with status 0", status == 0, "status %r" % status)
+
+
+def run(s):
     # One pixel of TARGET inside a ring of RING, on the background.
     s.paint(hex_text(BACKGROUND), 0, 0, 400, 300)
     s.paint(hex_text(RING), 300, 200, 3, 3)
@@ -47,23 +66,21 @@ def run(s):
           [shown.pixel(x, y) for y in range(3) for x in range(3)] == [RING] * 4 + [TARGET] + [RING] * 4,
           s.save(shown, "target", 8))
 
-    s.start()
-    geometry = s.geometry()
-    check("the window is 83 by 132 at (0,0)", geometry == (0, 0, WIDTH, HEIGHT), repr(geometry))
-    face = s.screenshot().crop(0, 0, WIDTH, HEIGHT)
-    print("face at rest:", s.save(face, "face", 4))
-    bad = face_mismatches(face, harness.skin())
-    check("the face shows the skin pixel for pixel, its texts inside their wells", not bad,
-          "%d pixels differ, first %r; %s" % (len(bad), bad[:4], bad and save_diff(s, face, bad)))
+    start_at(s, 120, 1)
+    close(s)
 
-    got = pick(s, 301, 201)
+    start_at(s, 192, 2)
+    s.click(59 * 2, 74 * 2)   # red up
+    s.click(22 * 2, 98 * 2)   # blue down, saturating
+    s.click(71 * 2, 116 * 2)  # lighten
+    s.key("ctrl+c")
+    got = s.clipboard()
+    check("the scaled arrows step the colour", got == "281414", repr(got))
+    got = pick(s, 301, 201, 2)
     check("a pick ending on the target reads it", got == hex_text(TARGET), repr(got))
-    got = pick(s, 302, 201)
+    got = pick(s, 302, 201, 2)
     check("a pick ending one pixel right reads the ring", got == hex_text(RING), repr(got))
-
-    s.key("alt+F4")
-    status = s.wait_exit()
-    check("Alt+F4 ends the program with status 0", status == 0, "status %r" % status)
+    close(s)
 
 
 if __name__ == "__main__":

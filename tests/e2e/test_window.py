@@ -42,12 +42,13 @@ def at_rest(art, x, y):
     return art.pixel(x + WIDTH if inside(SNAP, x, y) else x, y)
 
 
-def face_mismatches(face, art):
-    """Face pixels that are not what the window shows at rest: (x, y, got, want)."""
+def face_mismatches(face, art, k=1):
+    """Pixels of a face at scale k that are not what the window shows at
+    rest, each face pixel a k by k block: (x, y, got, want)."""
     bad = []
-    for y in range(HEIGHT):
-        for x in range(WIDTH):
-            got = face.pixel(x, y)
+    for wy in range(HEIGHT * k):
+        for wx in range(WIDTH * k):
+            got, x, y = face.pixel(wx, wy), wx // k, wy // k
             if in_notch(x, y):
                 ok, want = got in (BACKGROUND, WINE_CUTOUT), "background"
             elif inside(SWATCH, x, y):
@@ -58,7 +59,7 @@ def face_mismatches(face, art):
                 want = at_rest(art, x, y)
                 ok = got == want
             if not ok:
-                bad.append((x, y, got, want))
+                bad.append((wx, wy, got, want))
     return bad
 
 
@@ -68,12 +69,18 @@ def ink(face, left, top, right, bottom, origin):
             if face.pixel(x, y) == TEXT}
 
 
-def check_readouts(face):
+def check_readouts(face, k=1):
     """Black reads 000 in each decimal readout and 00 00 00 in the hex one:
-    the same ink three times, and a hex pair is a decimal text less one digit."""
-    decimal = {name: ink(face, *well, origin) for name, (well, origin) in DECIMALS.items()}
+    the same ink three times, and a hex pair is a decimal text less one digit.
+    Each text is clipped to its own well, and the red well leaves a row less
+    above the text and a row more below it than the green and blue ones, so
+    the same ink in all three also means that no digit is cut off."""
+    def scaled(*values):
+        return [v * k for v in values]
+    decimal = {name: ink(face, *scaled(*well), scaled(*origin))
+               for name, (well, origin) in DECIMALS.items()}
     edges = [x for x, _ in HEX_PAIRS[1:]] + [HEX_WELL[2]]
-    pairs = [ink(face, x, HEX_WELL[1], end, HEX_WELL[3], (x, y))
+    pairs = [ink(face, *scaled(x, HEX_WELL[1], end, HEX_WELL[3]), scaled(x, y))
              for (x, y), end in zip(HEX_PAIRS, edges)]
     check("each readout shows a text", all(decimal.values()) and all(pairs),
           "ink pixels: %r, hex pairs %r" % ({k: len(v) for k, v in decimal.items()},
@@ -113,8 +120,8 @@ def save_diff(s, face, bad):
     """The face with every mismatching pixel in red, the rest dimmed."""
     rgb = bytearray(b // 3 for b in face.rgb)
     for x, y, _, _ in bad:
-        rgb[3 * (y * WIDTH + x):3 * (y * WIDTH + x) + 3] = b"\xff\x00\x00"
-    return s.save(harness.Image(WIDTH, HEIGHT, rgb), "face-diff", 4)
+        rgb[3 * (y * face.width + x):3 * (y * face.width + x) + 3] = b"\xff\x00\x00"
+    return s.save(harness.Image(face.width, face.height, rgb), "face-diff", 4)
 
 
 def run(s):

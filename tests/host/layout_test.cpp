@@ -121,4 +121,15 @@ TEST(LayoutTest, OutlineCutsOnlyTheNotchColumns)
     EXPECT_EQ(outlinePoints[0].y, outlinePoints[outlinePointCount - 1].y);
 }
 
+// Halves round up; a display reporting nothing sensible still gets the face.
+TEST(LayoutTest, ScaleIsTheWholeMultipleNearestTheDisplays)
+{
+    const struct { unsigned dpi; int k; } scales[] = {
+        {0, 1}, {96, 1}, {120, 1}, {143, 1}, {144, 2}, {192, 2},
+        {239, 2}, {240, 3}, {335, 3}, {336, 4}, {4000000000u, 41666667},
+    };
+    for (const auto &s : scales)
+        EXPECT_EQ(s.k, scaleForDpi(s.dpi)) << s.dpi;
+}
+
 }  // namespace

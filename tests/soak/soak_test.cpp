@@ -1,6 +1,7 @@
 // Long use: the real window procedure driven through 100,000 drag-adjust
 // moves, 10,000 eyedropper samples, 10,000 copy and paste cycles, 1,000
-// flips of each toggle and 1,000 repaints, under Wine. It passes when no
+// flips of each toggle and 1,000 repaints, 100 of them after a change of
+// scale and back, under Wine. It passes when no
 // GDI object, window, heap block or private memory is gained with use and
 // the swatch still paints the exact colour at the end.
 //
@@ -264,9 +265,16 @@ void toggles(int flips)
     }
 }
 
+// Repaints; before every tenth the face is rebuilt at twice the scale and
+// back, as a move to a display of another scale and back does.
 void repaints(int count)
 {
     for (int i = 0; i < count; i++) {
+        if (i % 10 == 0) {
+            RECT twice = {0, 0, 166, 264}, once = {0, 0, 83, 132};
+            send(WM_DPICHANGED, MAKEWPARAM(192, 192), (LPARAM)&twice);
+            send(WM_DPICHANGED, MAKEWPARAM(96, 96), (LPARAM)&once);
+        }
         RedrawWindow(w, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
         events++;
     }

@@ -27,6 +27,18 @@ bool inReadout(int x, int y)
     return false;
 }
 
+// The window's place and size, and windowRect holding exactly them.
+void expectWindowAt(HWND w, int x, int y, int width, int height)
+{
+    RECT r;
+    GetWindowRect(w, &r);
+    EXPECT_EQ(x, r.left);
+    EXPECT_EQ(y, r.top);
+    EXPECT_EQ(width, r.right - r.left);
+    EXPECT_EQ(height, r.bottom - r.top);
+    EXPECT_EQ(0, memcmp(&r, &windowRect, sizeof r));
+}
+
 TEST(WindowRegions, HitRegionsMatchTheLayoutAtEveryPoint)
 {
     clearSettings();
@@ -85,13 +97,7 @@ TEST(WindowStartup, FirstRunWindowAndState)
     clearSettings();
     HWND w = startProgram();
     ASSERT_TRUE(w);
-    RECT r;
-    GetWindowRect(w, &r);
-    EXPECT_EQ(0, r.left);
-    EXPECT_EQ(0, r.top);
-    EXPECT_EQ(83, r.right - r.left);
-    EXPECT_EQ(132, r.bottom - r.top);
-    EXPECT_EQ(0, memcmp(&r, &windowRect, sizeof r));
+    expectWindowAt(w, 0, 0, 83, 132);
     char cls[32];
     GetClassNameA(w, cls, sizeof cls);
     EXPECT_STREQ("tinctoraWin", cls);
@@ -156,8 +162,8 @@ TEST(WindowStartup, AcceleratorTableFlagWords)
 }
 
 // The face at rest in backBuffer: the normal frame, each toggle's box lit
-// while its option is on.
-void expectBackBuffer(bool snapLit, bool topLit)
+// while its option is on; at scale k each face pixel a k by k block.
+void expectBackBuffer(bool snapLit, bool topLit, int k = 1)
 {
     for (int y = 0; y < faceHeight; y++)
         for (int x = 0; x < faceWidth; x++) {
@@ -165,7 +171,9 @@ void expectBackBuffer(bool snapLit, bool topLit)
                 continue;
             bool lit = (snapLit && rectHolds(faceAreas[snapId], x, y)) ||
                        (topLit && rectHolds(faceAreas[topId], x, y));
-            ASSERT_EQ(skinPixel(x, y, lit), GetPixel(backBuffer, x, y)) << x << "," << y;
+            ASSERT_EQ(skinPixel(x, y, lit), GetPixel(backBuffer, x * k, y * k)) << x << "," << y;
+            ASSERT_EQ(skinPixel(x, y, lit), GetPixel(backBuffer, x * k + k - 1, y * k + k - 1))
+                << x << "," << y;
         }
 }
 
@@ -195,6 +203,37 @@ TEST(WindowSurfaces, BackBufferWithBothTogglesOnAndTopmost)
     expectBackBuffer(true, true);
     EXPECT_NE(0, GetWindowLongA(w, GWL_EXSTYLE) & WS_EX_TOPMOST);
     clearSettings();
+}
+
+// A change of scale while running rebuilds the face at the new scale at
+// the suggested place, and the way back gives the face it started with.
+TEST(WindowSurfaces, ChangeOfScaleRebuildsTheWholeFace)
+{
+    clearSettings();
+    HWND w = startProgram();
+    ASSERT_TRUE(w);
+    RECT suggested = {200, 100, 400, 300};
+    SendMessageA(w, WM_DPICHANGED, MAKEWPARAM(200, 200), (LPARAM)&suggested);
+    expectWindowAt(w, 200, 100, 166, 264);
+    expectBackBuffer(true, false, 2);
+    HRGN shape = CreateRectRgn(0, 0, 0, 0);
+    ASSERT_NE(ERROR, GetWindowRgn(w, shape));
+    for (int y = 0; y < 264; y++)
+        for (int x = 0; x < 166; x++)
+            ASSERT_EQ(outlineHolds(x / 2, y / 2), PtInRegion(shape, x, y) != 0) << x << "," << y;
+    DeleteObject(shape);
+    EXPECT_TRUE(regionHolds(redUpBtn.region, 127, 159));
+    EXPECT_FALSE(regionHolds(redUpBtn.region, 128, 159));
+    sendPointer(w, WM_LBUTTONDOWN, 118, 148);  // red up, clicked at twice the scale
+    sendPointer(w, WM_LBUTTONUP, 118, 148);
+    EXPECT_EQ(20u, curColor);
+
+    suggested = {0, 0, 83, 132};
+    SendMessageA(w, WM_DPICHANGED, MAKEWPARAM(96, 96), (LPARAM)&suggested);
+    expectWindowAt(w, 0, 0, 83, 132);
+    expectBackBuffer(true, false);
+    EXPECT_TRUE(regionHolds(redUpBtn.region, 63, 79));
+    EXPECT_FALSE(regionHolds(redUpBtn.region, 64, 79));
 }
 
 TEST(WindowSurfaces, ScreenShowsTheFaceAtRestAndTheColour)
