@@ -6,6 +6,7 @@
 #include "input/eyedropper.h"
 #include "input/gesture.h"
 #include "input/keys.h"
+#include "input/magnifier.h"
 #include "input/windowmove.h"
 #include "skin/draw.h"
 #include "skin/layout.h"
@@ -56,7 +57,10 @@ bool registerWindowClass(HINSTANCE instance)
     wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     wc.hbrBackground = (HBRUSH)GetStockObject(NULL_BRUSH);
     wc.lpszClassName = "tinctoraWin";
-    return RegisterClassA(&wc) != 0;
+    if (!RegisterClassA(&wc))
+        return false;
+    registerMagnifierClass(instance);
+    return true;
 }
 
 HWND createMainWindow(HINSTANCE instance)
@@ -114,10 +118,13 @@ LRESULT CALLBACK windowProc(HWND window, UINT msg, WPARAM wp, LPARAM lp)
     case WM_WININICHANGE:
     case WM_DISPLAYCHANGE: refreshWindowRects(window); return 0;
     case WM_CHAR: onChar(window, wp, lp); return 0;
+    case WM_KEYDOWN: onKeyDown(window, wp, lp); return 0;
     case WM_COMMAND: onCommand(window, wp, lp); return 0;
     case WM_TIMER:
         if (wp == holdTimerId)
             onHoldTimer(window);
+        else if (wp == resampleTimerId)
+            onResampleTimer(window);
         return 0;
     case WM_MOUSEMOVE: onMouseMove(window, wp, lp); return 0;
     case WM_LBUTTONDOWN: onLeftButtonDown(window, wp, lp); return 0;

@@ -1,6 +1,8 @@
 // Drag-adjust and eyedropper throughput: move events sent through the real
 // window procedure of the program's window in this process, against the
-// least drawing that the swatch repaint asks for, done directly in a loop.
+// least drawing that the swatch repaint asks for, done directly in a loop,
+// and for the eyedropper with its magnifier also against the bare screen
+// read.
 //
 // Every timed step follows a real one-pixel pointer move (right, then back)
 // that is not timed: moving the pointer is the input system's work, and
@@ -37,12 +39,13 @@ static void send(UINT msg, WPARAM wp, POINT p)
     SendMessageA(window, msg, wp, MAKELPARAM(p.x, p.y));
 }
 
-// Microseconds per step, over n steps each after a pointer move.
-static double timeSteps(int n, void (*step)(int i))
+// Microseconds per step, over n steps each after a pointer move of travel
+// pixels to the right or back.
+static double timeSteps(int n, void (*step)(int i), int travel)
 {
     double busy = 0;
     for (int i = 0; i < n; i++) {
-        SetCursorPos(movesFrom.x + (i & 1 ? 0 : 1), movesFrom.y);
+        SetCursorPos(movesFrom.x + (i & 1 ? 0 : travel), movesFrom.y);
         double t0 = nowMicroseconds();
         step(i);
         busy += nowMicroseconds() - t0;
@@ -114,25 +117,34 @@ static void bareStep(int i)
     ReleaseDC(window, dc);
 }
 
-// A sample's floor: the pixel under the pointer read through the window
-// there, and the floor repaint of the swatch's lower half.
-static void sampleFloorStep(int)
+// The bare read of the pixel under the pointer from the screen.
+static COLORREF screenRead()
 {
     POINT p;
     GetCursorPos(&p);
-    HWND under = WindowFromPoint(p);
-    HDC dc = GetWindowDC(under);
-    RECT r;
-    GetWindowRect(under, &r);
-    COLORREF pixel = GetPixel(dc, p.x - r.left, p.y - r.top);
-    ReleaseDC(under, dc);
-    floorRepaint(pickPreviewRgn, pixel);
+    HDC screen = GetDC(nullptr);
+    COLORREF pixel = GetPixel(screen, p.x, p.y);
+    ReleaseDC(nullptr, screen);
+    return pixel;
+}
+
+static void screenReadStep(int)
+{
+    screenRead();
+}
+
+// A sample's floor: the screen read and the floor repaint of the swatch's
+// lower half.
+static void sampleFloorStep(int)
+{
+    floorRepaint(pickPreviewRgn, screenRead());
 }
 
 struct Measure {
     void (*step)(int i);
     int steps;  // per round
     std::vector<double> times;
+    int travel = 1;  // pixels the pointer moves before each step
 };
 
 // One round of each measure in turn, the order turning every round, so a
@@ -141,11 +153,11 @@ struct Measure {
 static void timeInTurn(Measure *m, int count)
 {
     for (int i = 0; i < count; i++)
-        timeSteps(m[i].steps, m[i].step);
+        timeSteps(m[i].steps, m[i].step, m[i].travel);
     for (int r = 0; r < rounds; r++)
         for (int i = 0; i < count; i++) {
             Measure &x = m[(i + r) % count];
-            x.times.push_back(timeSteps(x.steps, x.step));
+            x.times.push_back(timeSteps(x.steps, x.step, x.travel));
         }
 }
 
@@ -188,8 +200,11 @@ int runDragBench()
         fprintf(stderr, "drag: the eyedropper did not start\n");
         return 1;
     }
-    Measure pick[] = {{moveStep, 500, {}}, {sampleFloorStep, 500, {}}};
-    timeInTurn(pick, 2);
+    // Moves of one pixel leave the magnifier where it is; moves of 20 take
+    // it along every time.
+    Measure pick[] = {{moveStep, 500, {}}, {sampleFloorStep, 500, {}}, {screenReadStep, 500, {}},
+                      {moveStep, 200, {}, 20}};
+    timeInTurn(pick, 4);
     send(WM_LBUTTONUP, 0, messageAt);
 
     double perMove = median(m[drag].times), floorPerMove = median(m[floor].times);
@@ -202,6 +217,13 @@ int runDragBench()
                   floorPerMove, "us", 0);
     printRatioRow("bare context, fill, release (against floor)", median(m[bare].times),
                   floorPerMove, "us", 0);
-    printRatioRow("eyedropper sample", median(pick[0].times), median(pick[1].times), "us", 0);
+    double perSample = median(pick[0].times), read = median(pick[2].times);
+    printRatioRow("eyedropper sample with magnifier", perSample, median(pick[1].times), "us", 0);
+    char ours[32], base[32];
+    snprintf(ours, sizeof ours, "%.1f us", perSample);
+    snprintf(base, sizeof base, "%.1f us", read);
+    printRow("the same against the bare screen read", ours, base, perSample / read,
+             "<= 1000 us a sample", perSample <= 1000);
+    printRatioRow("the same with the magnifier moving along", median(pick[3].times), read, "us", 0);
     return 0;
 }

@@ -23,6 +23,7 @@ add_library(tinctora_app STATIC
     input/eyedropper.cpp
     input/gesture.cpp
     input/keys.cpp
+    input/magnifier.cpp
     input/windowmove.cpp
     skin/draw.cpp
     skin/regions.cpp)

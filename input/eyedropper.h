@@ -1,11 +1,20 @@
 // The eyedropper: a press held 400 ms on the swatch starts a pick that
-// reads the screen pixel under the pointer at every move.
+// reads the screen pixel under the pointer at every move, with a magnifier
+// beside the pointer until the pick ends.
 #pragma once
 #include <windows.h>
 
 const UINT_PTR holdTimerId = 1;
 const UINT holdTimerMs = 400;
+// A sample taken again once the windows below the magnifier's last place
+// have had time to repaint.
+const UINT_PTR resampleTimerId = 2;
+const UINT resampleMs = 40;
 
 void onHoldTimer(HWND window);
+void onResampleTimer(HWND window);
 void sampleUnderPointer(HWND window);
 void endPick(HWND window);
+// While a pick runs: the pointer moved by dx, dy screen pixels and a new
+// sample taken there. Nothing otherwise.
+void movePickBy(HWND window, int dx, int dy);

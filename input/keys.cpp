@@ -24,6 +24,18 @@ void onChar(HWND, WPARAM wp, LPARAM)
     }
 }
 
+// While a pick runs, each arrow key moves the pointer by one screen pixel,
+// for targets too small to hit by hand; otherwise the keys do nothing.
+void onKeyDown(HWND window, WPARAM wp, LPARAM)
+{
+    switch (wp) {
+    case VK_LEFT: movePickBy(window, -1, 0); break;
+    case VK_RIGHT: movePickBy(window, 1, 0); break;
+    case VK_UP: movePickBy(window, 0, -1); break;
+    case VK_DOWN: movePickBy(window, 0, 1); break;
+    }
+}
+
 void onCommand(HWND window, WPARAM wp, LPARAM)
 {
     switch (LOWORD(wp)) {

@@ -1,9 +1,10 @@
-// Letter keys, accelerator commands, the right-button copy and the
-// double-click paste.
+// Letter keys, arrow keys while picking, accelerator commands, the
+// right-button copy and the double-click paste.
 #pragma once
 #include <windows.h>
 
 void onChar(HWND window, WPARAM wp, LPARAM lp);
+void onKeyDown(HWND window, WPARAM wp, LPARAM lp);
 void onCommand(HWND window, WPARAM wp, LPARAM lp);
 void onRightButtonUp(HWND window, WPARAM wp, LPARAM lp);
 void onLeftButtonDoubleClick(HWND window, WPARAM wp, LPARAM lp);

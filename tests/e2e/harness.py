@@ -168,6 +168,23 @@ class Session:
         self.settle(x, y, w, h)
         return p
 
+    def native_paint(self, rgb, x, y, w, h, timeout=20):
+        """A native X window (xlogo, drawn all in one colour RRGGBB) at x, y,
+        w by h, above whatever is there; its process."""
+        colour = "#" + rgb
+        p = subprocess.Popen(["xlogo", "-geometry", "%dx%d+%d+%d" % (w, h, x, y), "-bw", "0",
+                              "-bg", colour, "-fg", colour], env=self.env,
+                             stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                             stderr=subprocess.DEVNULL)
+        self.procs.append(p)
+        want = tuple(int(rgb[i:i + 2], 16) for i in (0, 2, 4))
+        deadline = time.monotonic() + timeout
+        while self.screenshot().crop(x, y, w, h).colors() != {want}:
+            if p.poll() is not None or time.monotonic() > deadline:
+                raise RuntimeError("the native window did not show")
+            time.sleep(0.1)
+        return p
+
     def start(self, timeout=60):
         """Starts tinctora.exe and waits until its window shows and stops
         changing; returns the X window id."""

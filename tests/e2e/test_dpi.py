@@ -9,6 +9,7 @@ Wine reads the scale from LogPixels under HKCU\\Control Panel\\Desktop when
 a process starts, and the prefix's font files are those of Windows, so the
 large-font set takes over above 96 dots per inch as it does there."""
 import sys
+import time
 
 import harness
 from test_window import (BACKGROUND, HEIGHT, WIDTH, check_readouts, face_mismatches,
@@ -24,13 +25,33 @@ def hex_text(rgb):
     return "%02X%02X%02X" % rgb
 
 
-def pick(s, x, y, k):
-    """Holds on the swatch until the pick begins, drags to screen x, y with
-    the real pointer, releases; the colour as Ctrl+C copies it."""
+def pick(s, x, y, k, right=0):
+    """Holds on the swatch until the pick begins, moves to screen x, y with
+    the real pointer, types the right arrow key `right` times, releases;
+    the screen just before the release, where the pointer was then, and
+    the colour as Ctrl+C copies it."""
     wx, wy, _, _ = s.geometry()
-    s.drag(wx + 40 * k, wy + 30 * k, x, y, steps=8, hold=0.8)
+    s.move(wx + 40 * k, wy + 30 * k)
+    s.xdo("mousedown", 1)
+    time.sleep(0.8)
+    s.move(x, y)
+    for _ in range(right):
+        s.xdo("windowfocus", "--sync", s.window)
+        s.xdo("key", "Right")
+    time.sleep(0.3)
+    during = s.screenshot()
+    pointer = s.xdo_shell("getmouselocation")
+    s.xdo("mouseup", 1)
+    time.sleep(0.2)
     s.key("ctrl+c")
-    return s.clipboard()
+    return during, (pointer["X"], pointer["Y"]), s.clipboard()
+
+
+def shown_outside(screen, window, rgb):
+    """Screen points of one colour outside the program's window."""
+    wx, wy, ww, wh = window
+    return {(x, y) for y in range(screen.height) for x in range(screen.width)
+            if not (wx <= x < wx + ww and wy <= y < wy + wh) and screen.pixel(x, y) == rgb}
 
 
 def start_at(s, dpi, k):
@@ -76,10 +97,24 @@ def run(s):
     s.key("ctrl+c")
     got = s.clipboard()
     check("the scaled arrows step the colour", got == "281414", repr(got))
-    got = pick(s, 301, 201, 2)
+    during, _, got = pick(s, 301, 201, 2)
     check("a pick ending on the target reads it", got == hex_text(TARGET), repr(got))
-    got = pick(s, 302, 201, 2)
-    check("a pick ending one pixel right reads the ring", got == hex_text(RING), repr(got))
+    print("mid-pick:", s.save(during.crop(0, 0, 530, 430), "pick-192"))  # the README's picture
+    # Mid-pick the magnifier shows the one-pixel target as a solid 16 by 16
+    # block (8 by 8 at twice the scale) near the pointer, clear of it; after
+    # the release no trace of it is left.
+    block = shown_outside(during, s.geometry(), TARGET) - {(301, 201)}
+    left, top = min(block, default=(0, 0))
+    check("mid-pick the magnifier shows the target as a 16 by 16 block beside the pointer",
+          block == {(left + i, top + j) for i in range(16) for j in range(16)}
+          and 301 < left <= 301 + 64 * 2 and 201 < top <= 201 + 64 * 2,
+          "%d target pixels from %r; %s" % (len(block), (left, top), s.save(during, "magnifier")))
+    after = shown_outside(s.screenshot(), s.geometry(), TARGET)
+    check("after the release no magnifier is left", after == {(301, 201)}, repr(sorted(after)[:4]))
+    _, pointer, got = pick(s, 301, 201, 2, right=1)
+    check("the right arrow moves the pointer one pixel during a pick", pointer == (302, 201),
+          repr(pointer))
+    check("and the release picks the ring there", got == hex_text(RING), repr(got))
     close(s)
 
 

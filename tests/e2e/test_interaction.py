@@ -39,6 +39,17 @@ class Picker:
         self.s.xdo("mouseup", "1")
         time.sleep(0.2)
 
+    def hold_and_pick(self, x, y):
+        """Holds on the swatch until the pick begins and moves the pointer
+        to screen x, y and one pixel on, keeping the button down."""
+        self.s.xdo("mousemove", *self.at(40, 30))
+        self.s.xdo("mousedown", "1")
+        time.sleep(0.8)
+        self.s.xdo("mousemove", str(x), str(y))
+        time.sleep(0.1)
+        self.s.xdo("mousemove", str(x + 1), str(y + 1))
+        time.sleep(0.3)
+
     def clipboard(self):
         time.sleep(0.3)
         return self.s.clipboard()
@@ -123,13 +134,7 @@ def run(s):
     check("double-click paste", p.hex(), "336699")
     # Eyedropper over a window of a known colour; undo returns to before.
     paint = s.paint("C0FFEE", 300, 200, 80, 80)
-    s.xdo("mousemove", *p.at(40, 30))
-    s.xdo("mousedown", "1")
-    time.sleep(0.8)
-    s.xdo("mousemove", "330", "230")
-    time.sleep(0.1)
-    s.xdo("mousemove", "331", "231")
-    time.sleep(0.3)
+    p.hold_and_pick(330, 230)
     screen = s.screenshot()
     s.save(screen, "pick")
     wx, wy, _, _ = s.geometry()
@@ -141,6 +146,14 @@ def run(s):
     check("picked", p.hex(), "C0FFEE")
     s.key("ctrl+z")
     check("undo pick", p.hex(), "336699")
+    # A native X window over the right half of that Wine window: the pick
+    # reads what the screen shows there, not the covered window's surface.
+    native = s.native_paint("5A1E3C", 340, 200, 40, 80)
+    p.hold_and_pick(350, 230)
+    s.xdo("mouseup", "1")
+    time.sleep(0.3)
+    check("pick over a native window", p.hex(), "5A1E3C")
+    native.kill()
     paint.kill()
     # Window moves: a known distance, then snaps to each work-area edge.
     p.drag(40, 125, 100, 50)
@@ -174,18 +187,18 @@ def main():
         reg = registry(s)
         check("saved", (reg.get("alwyOnTop"), reg.get("snapTol"), reg.get("xPos"), reg.get("yPos"),
                         reg.get("curColor"), reg.get("oldColor")),
-              (1, 0, x, 4, 0x996633, 0xEEFFC0))
+              (1, 0, x, 4, 0x3C1E5A, 0x996633))
         # The next start reads them back.
         s.start()
         check("restored position", s.geometry()[:2], (x, 4))
-        check("restored colour", Picker(s).hex(), "336699")
+        check("restored colour", Picker(s).hex(), "5A1E3C")
         check("restored topmost", Picker(s).state()[1], 1)
         # Logoff ends the program after WM_ENDSESSION, with no WM_DESTROY:
         # what changed since the start is kept all the same.
         s.key("R")
         s.wine("wineboot", "--end-session")
         check("logoff ends the program", s.wait_exit() is not None, True)
-        check("logoff saves", registry(s).get("curColor"), 0x99663D)
+        check("logoff saves", registry(s).get("curColor"), 0x3C1E64)
     except Exception as e:  # report what ran so far
         checks.append(("exception", False, repr(e), None))
     finally:

@@ -218,9 +218,30 @@ TEST_F(Gesture, HoldTimerStartsAPickOnlyOverTheSwatch)
     EXPECT_EQ(0x123456u, curColor);
     move(0, 0);
     EXPECT_EQ(0u, curColor);
+    // In the work area's bottom-right corner the magnifier goes above left
+    // of the pointer, inside the work area, clear of the pixels it shows;
+    // an arrow key moves the pointer by one pixel.
+    RECT work, shown;
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    SetCursorPos(work.right - 3, work.bottom - 3);
+    sendPointer(w, WM_MOUSEMOVE, 0, 0);
+    HWND magnifier = FindWindowA("tinctoraMagnifier", nullptr);
+    ASSERT_TRUE(magnifier && IsWindowVisible(magnifier));
+    GetWindowRect(magnifier, &shown);
+    EXPECT_TRUE(shown.left >= work.left && shown.top >= work.top);
+    EXPECT_TRUE(shown.right < work.right - 8 && shown.bottom < work.bottom - 8);
+    SendMessageA(w, WM_KEYDOWN, VK_LEFT, 0);
+    POINT at;
+    GetCursorPos(&at);
+    EXPECT_EQ(work.right - 4, at.x);
+    move(0, 0);
     release(59, 74);  // over an arrow: the pick ends and the arrow does not act
     EXPECT_EQ(0u, curColor);
     expectIdle();
+    EXPECT_FALSE(FindWindowA("tinctoraMagnifier", nullptr)) << "the magnifier goes with the pick";
+    SendMessageA(w, WM_KEYDOWN, VK_LEFT, 0);
+    GetCursorPos(&at);
+    EXPECT_EQ(windowRect.left + 59, at.x) << "no pick, no pointer step";
     SendMessageA(w, WM_COMMAND, cmdSwap, 0);
     EXPECT_EQ(0x123456u, curColor);
     // A click on the swatch, then an arrow dragged over it before the timer

@@ -1,0 +1,143 @@
+#include "magnifier.h"
+#include "skin/regions.h"
+
+#include <cstdlib>
+
+static const char magnifierClass[] = "tinctoraMagnifier";
+const int cells = 11;    // pixels shown across and down, the pointer's in the middle
+const int cellSize = 8;  // a pixel's block, at the face's scale
+const int gap = 20;      // from the pointer to the near corner: clear of the cross cursor
+const int drift = 8;     // how far the pointer may go before the magnifier follows
+
+// Only while a pick runs: the pop-up, the pointer where it was last placed
+// for, and the monitor that point is on (moving a window and asking for a
+// monitor each cost most of a millisecond under Wine, so neither is done
+// for every sample).
+static HWND magnifier;
+static POINT anchor;
+static MONITORINFO monitor;
+
+// The whole pop-up's side: the blocks and a one-pixel black border, at k.
+static int side()
+{
+    return (cells * cellSize + 2) * faceScale;
+}
+
+// The blocks from the screen around at, and a ring around the centre block
+// in the colour that stands out against the centre pixel.
+static void drawMagnified(HDC dc, HDC screen, POINT at, COLORREF centre)
+{
+    int k = faceScale, n = side(), block = cellSize * k;
+    PatBlt(dc, 0, 0, n, n, BLACKNESS);
+    SetStretchBltMode(dc, COLORONCOLOR);
+    StretchBlt(dc, k, k, cells * block, cells * block, screen, at.x - cells / 2,
+               at.y - cells / 2, cells, cells, SRCCOPY);
+    int light = GetRValue(centre) * 299 + GetGValue(centre) * 587 + GetBValue(centre) * 114;
+    HGDIOBJ old = SelectObject(dc, GetStockObject(light > 127500 ? BLACK_BRUSH : WHITE_BRUSH));
+    int inner = k + cells / 2 * block, outer = inner - k, span = block + 2 * k;
+    PatBlt(dc, outer, outer, span, k, PATCOPY);
+    PatBlt(dc, outer, inner + block, span, k, PATCOPY);
+    PatBlt(dc, outer, inner, k, block, PATCOPY);
+    PatBlt(dc, inner + block, inner, k, block, PATCOPY);
+    SelectObject(dc, old);
+}
+
+// Below right of the pointer, on the other side of it where that would
+// leave the work area of the pointer's monitor.
+static POINT placeBeside(POINT at)
+{
+    int n = side(), away = gap * faceScale;
+    if (!PtInRect(&monitor.rcMonitor, at)) {
+        monitor.cbSize = sizeof monitor;
+        if (!GetMonitorInfoA(MonitorFromPoint(at, MONITOR_DEFAULTTONEAREST), &monitor))
+            monitor.rcMonitor = monitor.rcWork = {at.x, at.y, at.x + 1, at.y + 1};
+    }
+    POINT p = {at.x + away, at.y + away};
+    if (p.x + n > monitor.rcWork.right)
+        p.x = at.x - away - n;
+    if (p.y + n > monitor.rcWork.bottom)
+        p.y = at.y - away - n;
+    return p;
+}
+
+static LRESULT CALLBACK magnifierProc(HWND window, UINT msg, WPARAM wp, LPARAM lp)
+{
+    switch (msg) {
+    case WM_MOUSEACTIVATE:
+        return MA_NOACTIVATE;
+    case WM_NCHITTEST:
+        return HTTRANSPARENT;
+    case WM_PAINT: {
+        // Shown or uncovered between samples: the screen around the pointer now.
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(window, &ps);
+        POINT at;
+        GetCursorPos(&at);
+        HDC screen = GetDC(nullptr);
+        drawMagnified(dc, screen, at, GetPixel(screen, at.x, at.y));
+        ReleaseDC(nullptr, screen);
+        EndPaint(window, &ps);
+        return 0;
+    }
+    }
+    return DefWindowProcA(window, msg, wp, lp);
+}
+
+void registerMagnifierClass(HINSTANCE instance)
+{
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = magnifierProc;
+    wc.hInstance = instance;
+    wc.hCursor = LoadCursorA(nullptr, IDC_CROSS);
+    wc.hbrBackground = (HBRUSH)GetStockObject(NULL_BRUSH);
+    wc.lpszClassName = magnifierClass;
+    RegisterClassA(&wc);
+}
+
+void openMagnifier(HWND owner)
+{
+    monitor = {};
+    magnifier = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE |
+                                    WS_EX_TRANSPARENT,
+                                magnifierClass, "", WS_POPUP, 0, 0, side(), side(), owner,
+                                nullptr, (HINSTANCE)GetWindowLongPtrA(owner, GWLP_HINSTANCE),
+                                nullptr);
+}
+
+// Where it is, while the pointer stays within drift of where it was placed
+// for and on that monitor, and the pixels around it stay uncovered; placed
+// beside the pointer anew otherwise.
+bool placeMagnifier(POINT at)
+{
+    if (!magnifier)
+        return false;
+    RECT was, around = {at.x - cells / 2, at.y - cells / 2, at.x + cells / 2 + 1,
+                        at.y + cells / 2 + 1}, both;
+    bool shown = IsWindowVisible(magnifier) && GetWindowRect(magnifier, &was);
+    bool covered = shown && IntersectRect(&both, &was, &around);
+    int slack = drift * faceScale;
+    if (shown && !covered && abs(at.x - anchor.x) <= slack && abs(at.y - anchor.y) <= slack &&
+        PtInRect(&monitor.rcMonitor, at))
+        return false;
+    POINT p = placeBeside(at);
+    SetWindowPos(magnifier, HWND_TOPMOST, p.x, p.y, 0, 0,
+                 SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    anchor = at;
+    return covered;
+}
+
+void showMagnified(HDC screen, POINT at, COLORREF centre)
+{
+    if (!magnifier)
+        return;
+    HDC dc = GetDC(magnifier);
+    drawMagnified(dc, screen, at, centre);
+    ReleaseDC(magnifier, dc);
+}
+
+void closeMagnifier()
+{
+    if (magnifier)
+        DestroyWindow(magnifier);
+    magnifier = nullptr;
+}
