@@ -91,6 +91,14 @@ static void onEndSession(HWND, WPARAM ending)
         saveSettings();
 }
 
+// A monitor gone or the resolution lowered may leave the window where no
+// monitor shows it.
+static void onDisplayChange(HWND window)
+{
+    refreshWindowRects(window);
+    keepOnAWorkArea(window);
+}
+
 // The window went to a display of another scale, or the scale changed:
 // the face is built anew at the new scale and takes the top-left of the
 // place the system suggests, at its own size.
@@ -115,8 +123,8 @@ LRESULT CALLBACK windowProc(HWND window, UINT msg, WPARAM wp, LPARAM lp)
     case WM_DESTROY: onDestroy(window); return 0;
     case WM_ENDSESSION: onEndSession(window, wp); return 0;
     case WM_PAINT: onPaint(window); return 0;
-    case WM_WININICHANGE:
-    case WM_DISPLAYCHANGE: refreshWindowRects(window); return 0;
+    case WM_WININICHANGE: refreshWindowRects(window); return 0;
+    case WM_DISPLAYCHANGE: onDisplayChange(window); return 0;
     case WM_CHAR: onChar(window, wp, lp); return 0;
     case WM_KEYDOWN: onKeyDown(window, wp, lp); return 0;
     case WM_COMMAND: onCommand(window, wp, lp); return 0;

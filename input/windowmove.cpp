@@ -6,8 +6,15 @@ RECT windowRect;
 RECT workArea;
 LONG snapTol = 8;
 
+// The monitor whose work area a move snaps to, while windowRect lies wholly
+// on it: asking the system for the nearest monitor costs a fifth of a
+// millisecond under Wine, and a rectangle wholly on one monitor is nearest
+// to that one. Forgotten at every refresh.
+static RECT moveMonitor;
+
 void refreshWindowRects(HWND window)
 {
+    moveMonitor = {};
     // A minimised window's rectangle is its icon's, somewhere at the screen's
     // edge: keep the last restored one, which is where the face comes back
     // and what a close must store.
@@ -22,9 +29,24 @@ static ScreenRect screenRect(const RECT &r)
     return {r.left, r.top, r.right, r.bottom};
 }
 
+// The work area of the monitor nearest to the unsnapped windowRect, so that
+// a window snaps to the edges of the monitor it is on, its taskbar included.
+static void followMonitor()
+{
+    RECT both;
+    if (IntersectRect(&both, &moveMonitor, &windowRect) && EqualRect(&both, &windowRect))
+        return;
+    MONITORINFO mi = {sizeof mi, {}, {}, 0};
+    if (GetMonitorInfoA(MonitorFromRect(&windowRect, MONITOR_DEFAULTTONEAREST), &mi)) {
+        moveMonitor = mi.rcMonitor;
+        workArea = mi.rcWork;
+    }
+}
+
 void moveWindowStep(HWND window, int dx, int dy)
 {
     OffsetRect(&windowRect, dx, dy);
+    followMonitor();
     ScreenPoint p = snapWindowPosition(screenRect(windowRect), screenRect(workArea), snapTol);
     MoveWindow(window, p.x, p.y, windowRect.right - windowRect.left,
                windowRect.bottom - windowRect.top, TRUE);
@@ -72,4 +94,15 @@ bool bringOntoWorkArea(LONG &x, LONG &y, int width, int height)
     x = to.x;
     y = to.y;
     return true;
+}
+
+void keepOnAWorkArea(HWND window)
+{
+    if (IsIconic(window))
+        return;
+    int width = windowRect.right - windowRect.left, height = windowRect.bottom - windowRect.top;
+    if (bringOntoWorkArea(windowRect.left, windowRect.top, width, height)) {
+        MoveWindow(window, windowRect.left, windowRect.top, width, height, TRUE);
+        refreshWindowRects(window);
+    }
 }

@@ -4,7 +4,7 @@
 #include <windows.h>
 
 extern RECT windowRect;  // the window in screen pixels; unsnapped during a move
-extern RECT workArea;    // the desktop work area
+extern RECT workArea;    // the work area a move snaps to: its monitor's
 extern LONG snapTol;     // snap distance in pixels; 0 is off, any other value on
 
 // Reads both rectangles from the system; a failure is fatal.
@@ -20,3 +20,6 @@ void endWindowMove(HWND window);
 // height at (x, y), moves (x, y) to the nearest place wholly inside the
 // work area of the monitor nearest to it and returns true.
 bool bringOntoWorkArea(LONG &x, LONG &y, int width, int height);
+// After a change of the displays: the window, if no monitor shows any of it
+// any more, moved by the same rule; left where it is otherwise.
+void keepOnAWorkArea(HWND window);

@@ -1,0 +1,94 @@
+"""The real program on two monitors (Xorg's dummy driver): a move snaps to
+the edges of the monitor the window is on; a stored place on a monitor
+switched off before the start, and a window on a monitor switched off while
+it runs, come onto the one that is left; and on a monitor left of the
+primary, at negative coordinates, a pick reads the exact pixel while the
+magnifier stays on that monitor.
+
+Wine 8 sends no WM_DISPLAYCHANGE when a monitor goes, so the test sends it
+from another program once Wine reports the new layout, as Windows would."""
+import sys
+import time
+
+import harness
+from test_window import HEIGHT, WIDTH
+
+TARGET = (0xC0, 0xFF, 0xEE)
+RING = (0x40, 0x50, 0x60)
+
+check = harness.check
+
+
+def hex_text(rgb):
+    return "%02X%02X%02X" % rgb
+
+
+def arrange(s, second):
+    want = s.arrange(second)
+    got = s.wait_monitors(want)
+    check("Wine reports the second monitor %s" % second, got == want, repr(got))
+
+
+def drag_window(s, dx, dy):
+    """Drags the window by its face's bare bottom by dx, dy; where it ends."""
+    x, y, _, _ = s.geometry()
+    s.drag(x + 40, y + 125, x + 40 + dx, y + 125 + dy, steps=12)
+    time.sleep(0.3)
+    return s.geometry()[:2]
+
+
+def run(s):
+    arrange(s, "right")  # primary 0..1024 x 0..768, second 1024..1824 x 0..600
+    s.start()
+    # Onto the second monitor, 4 pixels in from its right and 5 up from its
+    # bottom: both are its edges, not the primary's.
+    at = drag_window(s, 1824 - WIDTH - 4, 600 - HEIGHT - 5)
+    check("a move snaps to the edges of the second monitor", at == (1824 - WIDTH, 600 - HEIGHT),
+          repr(at))
+    s.key("alt+F4")
+    s.wait_exit()
+
+    arrange(s, "off")
+    s.start()
+    at = s.geometry()[:2]
+    check("a place stored on a monitor now off opens on the nearest place of the other",
+          at == (1024 - WIDTH, 600 - HEIGHT), repr(at))
+
+    arrange(s, "right")
+    at = drag_window(s, 400, -300)
+    arrange(s, "off")
+    s.helper("broadcast", "display")
+    time.sleep(0.5)
+    moved = s.geometry()[:2]
+    check("a window on a monitor switched off comes onto the other",
+          moved == (1024 - WIDTH, at[1]), "from %r to %r" % (at, moved))
+
+    # The second monitor left of the primary, X's 0..800 and Wine's
+    # -800..0: a one-pixel target near its right edge, inside a ring.
+    arrange(s, "left")
+    ox, oy = s.origin
+    s.paint(hex_text(RING), -13, 299, 3, 3)
+    s.paint(hex_text(TARGET), -12, 300, 1, 1)
+    wx, wy, ww, wh = s.geometry()
+    s.move(wx + 40, wy + 30)
+    s.xdo("mousedown", 1)
+    time.sleep(0.8)
+    s.move(ox - 12, oy + 300)
+    time.sleep(0.3)
+    screen = s.screenshot()
+    s.xdo("mouseup", 1)
+    block = {(x, y) for y in range(screen.height) for x in range(screen.width)
+             if screen.pixel(x, y) == TARGET and not (wx <= x < wx + ww and wy <= y < wy + wh)}
+    block.discard((ox - 12, oy + 300))
+    check("the magnifier stays on the pointer's monitor at its edge",
+          len(block) == 64 and max(x for x, _ in block) < ox, "%d target pixels, %r"
+          % (len(block), sorted(block)[:2]) + " " + s.save(screen, "magnifier"))
+    s.key("ctrl+c")
+    got = s.clipboard()
+    check("a pick at negative coordinates reads the exact pixel", got == hex_text(TARGET), repr(got))
+    s.key("alt+F4")
+    check("Alt+F4 ends the program with status 0", s.wait_exit() == 0)
+
+
+if __name__ == "__main__":
+    sys.exit(harness.main("monitors", run, session=harness.TwoMonitors))
