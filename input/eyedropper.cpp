@@ -19,7 +19,7 @@ static COLORREF readScreenAtPointer(HWND window)
 {
     if (placeMagnifier(cursorPos)) {
         resamplePending = true;
-        SetTimer(window, resampleTimerId, resampleMs, nullptr);
+        SetTimer(window, resampleTimerId, screenSettleMs, nullptr);
     }
     HDC screen = GetDC(nullptr);
     if (!screen)

@@ -6,10 +6,9 @@
 
 const UINT_PTR holdTimerId = 1;
 const UINT holdTimerMs = 400;
-// A sample taken again once the windows below the magnifier's last place
-// have had time to repaint.
+// A sample taken again once the screen no longer shows the magnifier
+// where it was.
 const UINT_PTR resampleTimerId = 2;
-const UINT resampleMs = 40;
 
 void onHoldTimer(HWND window);
 void onResampleTimer(HWND window);

@@ -7,15 +7,24 @@ static const char magnifierClass[] = "tinctoraMagnifier";
 const int cells = 11;    // pixels shown across and down, the pointer's in the middle
 const int cellSize = 8;  // a pixel's block, at the face's scale
 const int gap = 20;      // from the pointer to the near corner: clear of the cross cursor
-const int drift = 8;     // how far the pointer may go before the magnifier follows
+const int drift = 8;     // how far the pointer may go before the magnifier is to follow
+// Moving a window costs about a millisecond under Wine, more than a sample
+// may take: the magnifier follows the pointer on a timer of its own, about
+// once a frame, unless it is in the way or the pointer went to another
+// monitor. Asking for a monitor costs a fifth of a millisecond; it is asked
+// only when the pointer leaves the one it was on.
+const UINT_PTR followTimerId = 1;
+const UINT followMs = 15;
 
-// Only while a pick runs: the pop-up, the pointer where it was last placed
-// for, and the monitor that point is on (moving a window and asking for a
-// monitor each cost most of a millisecond under Wine, so neither is done
-// for every sample).
+// Only while a pick runs: the pop-up, the pointer it was last placed
+// beside and that pointer's monitor, whether a move is due, and the place
+// it last left with the time it left it.
 static HWND magnifier;
 static POINT anchor;
 static MONITORINFO monitor;
+static bool followDue;
+static RECT vacated;
+static DWORD vacatedAt;
 
 // The whole pop-up's side: the blocks and a one-pixel black border, at k.
 static int side()
@@ -60,6 +69,20 @@ static POINT placeBeside(POINT at)
     return p;
 }
 
+// Beside at, remembering the place it leaves and when.
+static void moveBeside(POINT at)
+{
+    RECT was;
+    if (IsWindowVisible(magnifier) && GetWindowRect(magnifier, &was)) {
+        vacated = was;
+        vacatedAt = GetTickCount();
+    }
+    POINT p = placeBeside(at);
+    SetWindowPos(magnifier, HWND_TOPMOST, p.x, p.y, 0, 0,
+                 SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    anchor = at;
+}
+
 static LRESULT CALLBACK magnifierProc(HWND window, UINT msg, WPARAM wp, LPARAM lp)
 {
     switch (msg) {
@@ -67,6 +90,14 @@ static LRESULT CALLBACK magnifierProc(HWND window, UINT msg, WPARAM wp, LPARAM l
         return MA_NOACTIVATE;
     case WM_NCHITTEST:
         return HTTRANSPARENT;
+    case WM_TIMER: {
+        KillTimer(window, followTimerId);
+        followDue = false;
+        POINT at;
+        GetCursorPos(&at);
+        moveBeside(at);
+        return 0;
+    }
     case WM_PAINT: {
         // Shown or uncovered between samples: the screen around the pointer now.
         PAINTSTRUCT ps;
@@ -97,6 +128,8 @@ void registerMagnifierClass(HINSTANCE instance)
 void openMagnifier(HWND owner)
 {
     monitor = {};
+    followDue = false;
+    vacated = {};
     magnifier = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE |
                                     WS_EX_TRANSPARENT,
                                 magnifierClass, "", WS_POPUP, 0, 0, side(), side(), owner,
@@ -104,9 +137,6 @@ void openMagnifier(HWND owner)
                                 nullptr);
 }
 
-// Where it is, while the pointer stays within drift of where it was placed
-// for and on that monitor, and the pixels around it stay uncovered; placed
-// beside the pointer anew otherwise.
 bool placeMagnifier(POINT at)
 {
     if (!magnifier)
@@ -114,16 +144,14 @@ bool placeMagnifier(POINT at)
     RECT was, around = {at.x - cells / 2, at.y - cells / 2, at.x + cells / 2 + 1,
                         at.y + cells / 2 + 1}, both;
     bool shown = IsWindowVisible(magnifier) && GetWindowRect(magnifier, &was);
-    bool covered = shown && IntersectRect(&both, &was, &around);
     int slack = drift * faceScale;
-    if (shown && !covered && abs(at.x - anchor.x) <= slack && abs(at.y - anchor.y) <= slack &&
-        PtInRect(&monitor.rcMonitor, at))
-        return false;
-    POINT p = placeBeside(at);
-    SetWindowPos(magnifier, HWND_TOPMOST, p.x, p.y, 0, 0,
-                 SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
-    anchor = at;
-    return covered;
+    if (!shown || IntersectRect(&both, &was, &around) || !PtInRect(&monitor.rcMonitor, at)) {
+        moveBeside(at);
+    } else if (!followDue && (abs(at.x - anchor.x) > slack || abs(at.y - anchor.y) > slack)) {
+        followDue = true;
+        SetTimer(magnifier, followTimerId, followMs, nullptr);
+    }
+    return IntersectRect(&both, &vacated, &around) && GetTickCount() - vacatedAt < screenSettleMs;
 }
 
 void showMagnified(HDC screen, POINT at, COLORREF centre)

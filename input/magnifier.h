@@ -11,9 +11,14 @@ void registerMagnifierClass(HINSTANCE instance);
 
 // At the start of a pick: the pop-up, not yet shown.
 void openMagnifier(HWND owner);
-// Each sample, before the screen is read: the magnifier placed beside the
+// How long the screen may go on showing the magnifier where it was, until
+// the windows below have repainted (under X without a compositor) or the
+// next frame is composed.
+const UINT screenSettleMs = 40;
+
+// Each sample, before the screen is read: the magnifier kept beside the
 // point on its monitor. True when it lay over the pixels around the point
-// until now: the screen may show it there until the windows below repaint.
+// less than screenSettleMs ago, so that a read there may still show it.
 bool placeMagnifier(POINT at);
 // Then: the pixels around the point, read from the screen context.
 void showMagnified(HDC screen, POINT at, COLORREF centre);

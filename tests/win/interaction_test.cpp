@@ -225,11 +225,14 @@ TEST_F(Gesture, HoldTimerStartsAPickOnlyOverTheSwatch)
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
     SetCursorPos(work.right - 3, work.bottom - 3);
     sendPointer(w, WM_MOUSEMOVE, 0, 0);
+    Sleep(50);  // it follows on a timer of its own
+    pumpMessages();
     HWND magnifier = FindWindowA("tinctoraMagnifier", nullptr);
     ASSERT_TRUE(magnifier && IsWindowVisible(magnifier));
     GetWindowRect(magnifier, &shown);
     EXPECT_TRUE(shown.left >= work.left && shown.top >= work.top);
     EXPECT_TRUE(shown.right < work.right - 8 && shown.bottom < work.bottom - 8);
+    EXPECT_TRUE(shown.right > work.right - 100 && shown.bottom > work.bottom - 100) << "beside it";
     SendMessageA(w, WM_KEYDOWN, VK_LEFT, 0);
     POINT at;
     GetCursorPos(&at);
