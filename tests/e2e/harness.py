@@ -330,33 +330,6 @@ class Session:
         shutil.rmtree(self.tmp, ignore_errors=True)
 
 
-XORG_CONF = """\
-Section "ServerFlags"
-    Option "AutoAddDevices" "false"
-    Option "AutoEnableDevices" "false"
-    Option "DontVTSwitch" "true"
-EndSection
-Section "Device"
-    Identifier "card"
-    Driver "dummy"
-    VideoRam 256000
-EndSection
-Section "Monitor"
-    Identifier "monitor"
-    HorizSync 5.0 - 1000.0
-    VertRefresh 5.0 - 200.0
-EndSection
-Section "Screen"
-    Identifier "screen"
-    Device "card"
-    Monitor "monitor"
-    DefaultDepth 24
-    SubSection "Display"
-        Depth 24
-        Virtual 2048 1024
-    EndSubSection
-EndSection
-"""
 
 
 class TwoMonitors(Session):
@@ -379,9 +352,7 @@ class TwoMonitors(Session):
             raise
 
     def _x_server(self, screen, fd):
-        conf = os.path.join(self.tmp, "xorg.conf")
-        with open(conf, "w") as f:
-            f.write(XORG_CONF)
+        conf = os.path.join(ROOT, "scripts", "xorg-two-monitors.conf")
         return subprocess.Popen(
             ["Xorg", "-displayfd", str(fd), "-config", conf, "-noreset", "-nolisten", "tcp",
              "-logfile", os.path.join(self.tmp, "xorg.log")],
