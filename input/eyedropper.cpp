@@ -82,9 +82,7 @@ void endPick(HWND window)
     if (resamplePending) {
         KillTimer(window, resampleTimerId);
         resamplePending = false;
-        HDC screen = GetDC(nullptr);
-        COLORREF pixel = screen ? GetPixel(screen, cursorPos.x, cursorPos.y) : CLR_INVALID;
-        ReleaseDC(nullptr, screen);
+        COLORREF pixel = readScreenAtPointer(window);
         if (pixel != CLR_INVALID)
             curColor = pixel;
     }

@@ -104,32 +104,29 @@ unsigned windowDpi(HWND window)
 // 120 dots per inch up its smallest size is 16 pixels, too tall for the
 // wells), the readouts take Tahoma at k times the size, not anti-aliased,
 // so that the digits stay as crisp as the skin.
+// A font's metrics as the context would draw it; zeros when they cannot be had.
+static TEXTMETRICA metricsOf(HDC dc, HFONT font)
+{
+    TEXTMETRICA tm = {};
+    HGDIOBJ old = SelectObject(dc, font);
+    GetTextMetricsA(dc, &tm);
+    SelectObject(dc, old);
+    return tm;
+}
+
 static HFONT makeReadoutFont(HDC dc, int k)
 {
     if (k == 1) {
         HFONT small = CreateFontA(12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET,
                                   OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                                   DEFAULT_PITCH, "MS Sans Serif");
-        HGDIOBJ old = SelectObject(dc, small);
-        TEXTMETRICA tm;
-        bool madeFor = GetTextMetricsA(dc, &tm) && tm.tmHeight == 13;
-        SelectObject(dc, old);
-        if (madeFor)
+        if (metricsOf(dc, small).tmHeight == 13)
             return small;
         DeleteObject(small);
     }
     return CreateFontA(-11 * k, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET,
                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, NONANTIALIASED_QUALITY,
                        DEFAULT_PITCH, "Tahoma");
-}
-
-static int ascentOf(HDC dc, HFONT font)
-{
-    HGDIOBJ old = SelectObject(dc, font);
-    TEXTMETRICA tm;
-    int ascent = GetTextMetricsA(dc, &tm) ? tm.tmAscent : 0;
-    SelectObject(dc, old);
-    return ascent;
 }
 
 // skinDC with the skin at the face's scale, every skin pixel a k by k block;
@@ -160,7 +157,7 @@ static void makeSurfaces(HDC dc)
     if (alwyOnTop)
         drawLit(backBuffer, topBtn.region);
     readoutFont = makeReadoutFont(backBuffer, k);
-    readoutAscent = ascentOf(backBuffer, readoutFont);
+    readoutAscent = metricsOf(backBuffer, readoutFont).tmAscent;
 }
 
 // Everything makeSurfaces made; each context goes before its bitmap, so no
