@@ -57,12 +57,18 @@ void onHoldTimer(HWND window)
     KillTimer(window, holdTimerId);
 }
 
-void sampleUnderPointer(HWND window)
+// The pixel at the pointer becomes the colour; where the screen cannot be
+// read the last valid colour stays.
+static void takeScreenPixel(HWND window)
 {
     COLORREF pixel = readScreenAtPointer(window);
-    // Where the screen cannot be read the last valid colour stays.
     if (pixel != CLR_INVALID)
         curColor = pixel;
+}
+
+void sampleUnderPointer(HWND window)
+{
+    takeScreenPixel(window);
     paintSwatch(window, pickPreviewRgn);
 }
 
@@ -82,9 +88,7 @@ void endPick(HWND window)
     if (resamplePending) {
         KillTimer(window, resampleTimerId);
         resamplePending = false;
-        COLORREF pixel = readScreenAtPointer(window);
-        if (pixel != CLR_INVALID)
-            curColor = pixel;
+        takeScreenPixel(window);
     }
     SetCursor(LoadCursorA(nullptr, IDC_ARROW));
     paintSwatch(window, swatchRgn);

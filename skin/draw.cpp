@@ -98,12 +98,6 @@ unsigned windowDpi(HWND window)
     return dpi > 0 ? dpi : 96;
 }
 
-// The wells were made for the 13-pixel MS Sans Serif, the stock variable
-// pitch font at 96 dots per inch, and take it wherever it exists at that
-// size. Enlarged, or where the system has only its large-font set (from
-// 120 dots per inch up its smallest size is 16 pixels, too tall for the
-// wells), the readouts take Tahoma at k times the size, not anti-aliased,
-// so that the digits stay as crisp as the skin.
 // A font's metrics as the context would draw it; zeros when they cannot be had.
 static TEXTMETRICA metricsOf(HDC dc, HFONT font)
 {
@@ -114,6 +108,12 @@ static TEXTMETRICA metricsOf(HDC dc, HFONT font)
     return tm;
 }
 
+// The wells were made for the 13-pixel MS Sans Serif, the stock variable
+// pitch font at 96 dots per inch, and take it wherever it exists at that
+// size. Enlarged, or where the system has only its large-font set (from
+// 120 dots per inch up its smallest size is 16 pixels, too tall for the
+// wells), the readouts take Tahoma at k times the size, not anti-aliased,
+// so that the digits stay as crisp as the skin.
 static HFONT makeReadoutFont(HDC dc, int k)
 {
     if (k == 1) {

@@ -17,8 +17,6 @@ extern ButtonRecord &blueUpBtn, &blueDownBtn, &lightenBtn, &darkenBtn;
 
 extern int faceScale;  // k: each face pixel is k by k window pixels
 
-extern int faceScale;  // k: each face pixel is k by k window pixels
-
 extern HRGN swatchRgn;       // the colour swatch
 extern HRGN pickPreviewRgn;  // its lower half, refilled while picking
 extern HRGN redValueRgn, greenValueRgn, blueValueRgn, hexValueRgn;  // readout wells
