@@ -1,6 +1,6 @@
 #include "settings.h"
 #include "core/color.h"
-#include "input/gesture.h"
+#include "core/options.h"
 #include "input/windowmove.h"
 
 #include <windows.h>

@@ -1,8 +1,12 @@
 #include "window.h"
+#include "accessible.h"
 #include "clipboard.h"
+#include "hoverhelp.h"
+#include "windowmenu.h"
 #include "skin/fatal.h"
 #include "settings.h"
 #include "core/color.h"
+#include "core/options.h"
 #include "input/eyedropper.h"
 #include "input/gesture.h"
 #include "input/keys.h"
@@ -23,7 +27,7 @@ static void repaintSwatch()
 bool initialise(HINSTANCE instance)
 {
     alwyOnTop = 0;
-    snapTol = 8;
+    snapTol = snapOnTol;
     dragMoving = pickerActive = buttonDown = 0;
     undoArmed = 1;
     windowRect.left = windowRect.top = (LONG)CW_USEDEFAULT;
@@ -76,8 +80,16 @@ HWND createMainWindow(HINSTANCE instance)
     return mainWindow;
 }
 
+static void onCreate(HWND window)
+{
+    mainWindow = window;
+    createSurfaces(window);
+    addWindowMenuItems(window);
+}
+
 static void onDestroy(HWND)
 {
+    disconnectAccessibleFace();
     saveSettings();
     deleteSurfaces();
     PostQuitMessage(0);
@@ -107,6 +119,7 @@ static void onDpiChanged(HWND window, WPARAM wp, LPARAM lp)
     const RECT &suggested = *(const RECT *)lp;
     int k = scaleForDpi(LOWORD(wp));
     rescaleFace(window, k);
+    placeHoverHelp(window);
     SetWindowPos(window, nullptr, suggested.left, suggested.top, faceWidth * k, faceHeight * k,
                  SWP_NOZORDER | SWP_NOACTIVATE);
     refreshWindowRects(window);
@@ -115,11 +128,10 @@ static void onDpiChanged(HWND window, WPARAM wp, LPARAM lp)
 
 LRESULT CALLBACK windowProc(HWND window, UINT msg, WPARAM wp, LPARAM lp)
 {
+    if (msg >= WM_MOUSEFIRST && msg <= WM_MOUSELAST)
+        relayToHoverHelp(window, msg, wp, lp);
     switch (msg) {
-    case WM_CREATE:
-        mainWindow = window;
-        createSurfaces(window);
-        return 0;
+    case WM_CREATE: onCreate(window); return 0;
     case WM_DESTROY: onDestroy(window); return 0;
     case WM_ENDSESSION: onEndSession(window, wp); return 0;
     case WM_PAINT: onPaint(window); return 0;
@@ -141,6 +153,13 @@ LRESULT CALLBACK windowProc(HWND window, UINT msg, WPARAM wp, LPARAM lp)
     case WM_RBUTTONUP: onRightButtonUp(window, wp, lp); return 0;
     case WM_CAPTURECHANGED: onCaptureChanged(window, wp, lp); return 0;
     case WM_DPICHANGED: onDpiChanged(window, wp, lp); return 0;
+    case WM_GETOBJECT: return onGetObject(window, wp, lp);
+    case WM_NOTIFY: onNotify(window, lp); return 0;
+    case WM_INITMENU: onInitMenu(window, wp); return 0;
+    case WM_SYSCOMMAND:
+        if (onSysCommand(window, wp))
+            return 0;
+        break;
     }
     return DefWindowProcA(window, msg, wp, lp);
 }

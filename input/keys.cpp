@@ -1,4 +1,5 @@
 #include "keys.h"
+#include "actions.h"
 #include "eyedropper.h"
 #include "gesture.h"
 #include "app/clipboard.h"
@@ -48,6 +49,10 @@ void onCommand(HWND window, WPARAM wp, LPARAM)
         break;
     case cmdSwap:
         swapColors();
+        break;
+    default:
+        if (LOWORD(wp) >= cmdClickFirst && LOWORD(wp) < cmdClickFirst + areaCount)
+            clickControl(window, AreaId(LOWORD(wp) - cmdClickFirst));
         break;
     }
 }

@@ -162,6 +162,7 @@ def run(s):
         time.sleep(0.1)
     check("the minimise button minimises", s.helper("winstate", "Tinctora")[1].split()[:1] == ["1"])
     check("the broadcast reaches every window", s.helper("broadcast", "settings")[0] == 0)
+    s.park()
     s.helper("restore", "Tinctora")
     again = s.settle(0, 0, WIDTH, HEIGHT)
     check("after minimise, broadcast and restore the face is as before", again == face,
