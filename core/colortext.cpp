@@ -3,14 +3,21 @@
 
 #include <cstdio>
 
+CopyForm copyForm = copyHex;
 char channelDecimal[3][4];
 char colorHex[7];
+char colorCopyText[24];
 
 static const uint32_t channelMasks[3] = {redMask, greenMask, blueMask};
 
 static unsigned channelOf(ChannelIndex channel)
 {
     return (unsigned)channelValue(curColor, channelMasks[channel]);
+}
+
+CopyForm copyFormFromSetting(uint32_t stored)
+{
+    return stored < copyFormCount ? (CopyForm)stored : copyHex;
 }
 
 const char *formatChannelDecimal(ChannelIndex channel)
@@ -21,9 +28,7 @@ const char *formatChannelDecimal(ChannelIndex channel)
 
 const char *formatColorHex()
 {
-    snprintf(colorHex, sizeof colorHex, "%.2X%.2X%.2X",
-             channelOf(redIndex), channelOf(greenIndex), channelOf(blueIndex));
-    return colorHex;
+    return formatColorText(curColor, copyHex, colorHex, sizeof colorHex);
 }
 
 const char *formatChannelHex(ChannelIndex channel, char out[4])
@@ -32,12 +37,65 @@ const char *formatChannelHex(ChannelIndex channel, char out[4])
     return out;
 }
 
+// n / d rounded to the nearest, halves up, for n >= 0 and d > 0.
+static int64_t roundedQuotient(int64_t n, int64_t d)
+{
+    return (2 * n + d) / (2 * d);
+}
+
+// Hue in whole degrees 0..359, saturation and lightness in whole percent,
+// as stylesheets define them. Each is a ratio of integers, rounded exactly,
+// so a half always goes up; floating point would round some halves down.
+static void hslOf(int64_t r, int64_t g, int64_t b, unsigned hsl[3])
+{
+    int64_t high = r > g ? (r > b ? r : b) : (g > b ? g : b);
+    int64_t low = r < g ? (r < b ? r : b) : (g < b ? g : b);
+    int64_t spread = high - low, sum = high + low;
+    hsl[0] = hsl[1] = 0;  // greys have no hue and no saturation
+    hsl[2] = (unsigned)roundedQuotient(sum * 100, 510);
+    if (spread == 0)
+        return;
+    // Degrees times spread: 60 per sixth of the wheel, from the largest channel.
+    int64_t hue = high == r ? 60 * (g - b) : high == g ? 120 * spread + 60 * (b - r)
+                                                       : 240 * spread + 60 * (r - g);
+    if (hue < 0)
+        hue += 360 * spread;
+    hsl[0] = (unsigned)roundedQuotient(hue, spread) % 360;
+    hsl[1] = (unsigned)roundedQuotient(spread * 100, sum <= 255 ? sum : 510 - sum);
+}
+
+const char *formatColorText(uint32_t color, CopyForm form, char *out, size_t size)
+{
+    unsigned r = channelValue(color, redMask), g = channelValue(color, greenMask),
+             b = channelValue(color, blueMask);
+    unsigned hsl[3];
+    switch (form) {
+    case copyRgb:
+        snprintf(out, size, "rgb(%u, %u, %u)", r, g, b);
+        break;
+    case copyHsl:
+        hslOf(r, g, b, hsl);
+        snprintf(out, size, "hsl(%u, %u%%, %u%%)", hsl[0], hsl[1], hsl[2]);
+        break;
+    default:
+        snprintf(out, size, "%s%.2X%.2X%.2X", form == copyHashHex ? "#" : "", r, g, b);
+        break;
+    }
+    return out;
+}
+
+const char *formatCopyText()
+{
+    return formatColorText(curColor, copyForm, colorCopyText, sizeof colorCopyText);
+}
+
 void refreshColorTexts()
 {
     formatChannelDecimal(redIndex);
     formatChannelDecimal(greenIndex);
     formatChannelDecimal(blueIndex);
     formatColorHex();
+    formatCopyText();
 }
 
 static bool isBlank(char c)

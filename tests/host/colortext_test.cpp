@@ -111,6 +111,36 @@ TEST(ColorTextTest, PasteParseRule)
     EXPECT_EQ(rgb(0, 0x0F, 0xF8), curColor);
 }
 
+TEST(ColorTextTest, EveryCopyFormOfAColour)
+{
+    const struct {
+        uint32_t color;
+        const char *text[copyFormCount];
+    } cases[] = {
+        {rgb(10, 30, 40), {"0A1E28", "#0A1E28", "rgb(10, 30, 40)", "hsl(200, 60%, 10%)"}},
+        {0, {"000000", "#000000", "rgb(0, 0, 0)", "hsl(0, 0%, 0%)"}},
+        {0xFFFFFFFF, {"FFFFFF", "#FFFFFF", "rgb(255, 255, 255)", "hsl(0, 0%, 100%)"}},
+        {rgb(128, 128, 128), {"808080", "#808080", "rgb(128, 128, 128)", "hsl(0, 0%, 50%)"}},
+        {rgb(255, 0, 0), {"FF0000", "#FF0000", "rgb(255, 0, 0)", "hsl(0, 100%, 50%)"}},
+        {rgb(0, 255, 0), {"00FF00", "#00FF00", "rgb(0, 255, 0)", "hsl(120, 100%, 50%)"}},
+        {rgb(0, 0, 255), {"0000FF", "#0000FF", "rgb(0, 0, 255)", "hsl(240, 100%, 50%)"}},
+        {rgb(255, 0, 2), {"FF0002", "#FF0002", "rgb(255, 0, 2)", "hsl(0, 100%, 50%)"}},  // 359.53
+        {rgb(255, 0, 3), {"FF0003", "#FF0003", "rgb(255, 0, 3)", "hsl(359, 100%, 50%)"}},
+        {rgb(120, 1, 0), {"780100", "#780100", "rgb(120, 1, 0)", "hsl(1, 100%, 24%)"}},  // hue 0.5
+        {rgb(13, 3, 3), {"0D0303", "#0D0303", "rgb(13, 3, 3)", "hsl(0, 63%, 3%)"}},      // 62.5 %
+    };
+    char text[24];
+    for (const auto &c : cases)
+        for (int form = 0; form < copyFormCount; form++)
+            EXPECT_STREQ(c.text[form], formatColorText(c.color, (CopyForm)form, text, sizeof text));
+    copyForm = copyFormFromSetting(2);
+    curColor = rgb(1, 2, 3);
+    refreshColorTexts();
+    EXPECT_STREQ("rgb(1, 2, 3)", colorCopyText);
+    EXPECT_EQ(copyHex, copyFormFromSetting(copyFormCount));
+    copyForm = copyHex;
+}
+
 TEST(ColorTextTest, CopyThenPasteMakesBothColoursEqual)
 {
     curColor = rgb(18, 52, 86);
