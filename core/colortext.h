@@ -38,8 +38,9 @@ const char *formatCopyText();
 // All kept texts from curColor.
 void refreshColorTexts();
 
-// Parses a pasted text as a base-16 number 0xRRGGBB: after leading blanks,
-// a sign and a "0x" or "#" prefix, six characters at most. When accepted,
-// curColor is saved into oldColor and takes the new colour. Reads no
-// further than limit bytes or the first zero byte.
+// Parses a pasted text: rgb()/rgba() and hsl()/hsla() as stylesheets write
+// them, the #RGB and #RGBA shorthand, or else a base-16 number 0xRRGGBB
+// after leading blanks, a sign and a "0x" or "#" prefix, six characters at
+// most. When accepted, curColor is saved into oldColor and takes the new
+// colour. Reads no further than limit bytes or the first zero byte.
 bool applyColorText(const char *text, size_t limit = SIZE_MAX);
