@@ -124,7 +124,9 @@ static LONG stateOf(HWND window, int child)
 static const char *valueOf(int child)
 {
     AreaId control = child ? readingOrder[child - 1] : areaCount;
-    if (control == swatchId || control == hexValueId)
+    if (control == swatchId)
+        return formatCopyText();
+    if (control == hexValueId)
         return formatColorHex();
     if (control < redValueId || control > blueValueId)
         return nullptr;

@@ -6,6 +6,7 @@
 #include "skin/fatal.h"
 #include "settings.h"
 #include "core/color.h"
+#include "core/colortext.h"
 #include "core/options.h"
 #include "input/eyedropper.h"
 #include "input/gesture.h"
@@ -32,6 +33,7 @@ bool initialise(HINSTANCE instance)
     undoArmed = 1;
     windowRect.left = windowRect.top = (LONG)CW_USEDEFAULT;
     curColor = oldColor = 0;
+    copyForm = copyHex;
     // The system's scale until the window knows its own display's.
     faceScale = scaleForDpi(windowDpi(nullptr));
     buildSwatchRegions();

@@ -1,6 +1,7 @@
 // The window menu (Alt+Space, or the taskbar button's menu): the two
-// toggles above the system's own items, each checked while on, so that
-// the keyboard reaches every command of the face.
+// toggles, each checked while on, and the copy form as radio items in a
+// submenu, above the system's own items, so that the keyboard reaches
+// every command of the face.
 #pragma once
 #include <windows.h>
 

@@ -1,6 +1,7 @@
 #include "actions.h"
 #include "core/color.h"
 #include "core/options.h"
+#include "res/resource.h"
 #include "skin/announce.h"
 #include "skin/draw.h"
 #include "skin/regions.h"
@@ -50,6 +51,21 @@ void setAlwaysOnTop(HWND window, bool on)
     SetWindowPos(window, on ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     showToggle(window, topBtn, on);
     announceToggle(window, topId);
+}
+
+void setCopyForm(HWND window, CopyForm form)
+{
+    copyForm = form;
+    announceShownColor(window);
+}
+
+bool chooseCopyFormByCommand(HWND window, UINT command)
+{
+    UINT form = (command - cmdCopyFormFirst) / 0x10;
+    if (command < cmdCopyFormFirst || form >= copyFormCount || command % 0x10)
+        return false;
+    setCopyForm(window, CopyForm(form));
+    return true;
 }
 
 void clickControl(HWND window, AreaId control)

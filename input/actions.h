@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <cstdint>
 
+#include "core/colortext.h"
 #include "skin/layout.h"
 
 // What a click on a control does: an arrow steps the colour by 20, a
@@ -16,6 +17,13 @@ void clickControl(HWND window, AreaId control);
 void stepArrow(AreaId arrow, bool up, uint32_t step);
 // Whether a click on the arrow raises: the up arrows and lighten.
 bool arrowRaises(AreaId arrow);
+
+// The form every copy of the whole colour takes, and the swatch's value
+// with it.
+void setCopyForm(HWND window, CopyForm form);
+// A window-menu command choosing a copy form: done, and true; any other
+// command: false.
+bool chooseCopyFormByCommand(HWND window, UINT command);
 
 // The toggles: the option set, its title button lit while on, on the
 // screen and in backBuffer, the window's place in the z-order for always

@@ -16,5 +16,7 @@
    window-menu command for itself, and its own commands start at 0xF000. */
 #define cmdSnapping 0x0110
 #define cmdOnTop 0x0120
+/* The copy forms, one item each, 0x10 apart in the forms' order. */
+#define cmdCopyFormFirst 0x0130
 
 #endif

@@ -10,8 +10,9 @@
 // The control's child id, 1 to controlCount.
 LONG childIdOf(AreaId control);
 
-// A value-change event for the swatch and for each readout whose text
-// differs from what was last announced; the first call announces all.
+// A value-change event for each readout whose text differs from what was
+// last announced, and for the swatch, whose value is the colour in the copy
+// form, when either changed; the first call announces all.
 void announceShownColor(HWND window);
 // A state-change event for a toggle.
 void announceToggle(HWND window, AreaId toggle);

@@ -218,12 +218,22 @@ def main():
         check("restored position", s.geometry()[:2], (x, 4))
         check("restored colour", Picker(s).hex(), "5A1E3C")
         check("restored topmost", Picker(s).state()[1], 1)
+        # The copy form, chosen in the window menu: Alt+Space, F, 4.
+        s.key("alt+space")
+        time.sleep(0.3)
+        s.xdo("key", "f", "4")
+        check("copy as hsl()", Picker(s).hex(), "hsl(330, 50%, 24%)")
         # Logoff ends the program after WM_ENDSESSION, with no WM_DESTROY:
         # what changed since the start is kept all the same.
         s.key("R")
         s.wine("wineboot", "--end-session")
         check("logoff ends the program", s.wait_exit() is not None, True)
-        check("logoff saves", registry(s).get("curColor"), 0x3C1E64)
+        check("logoff saves", (registry(s).get("curColor"), registry(s).get("copyForm")),
+              (0x3C1E64, 3))
+        s.start()
+        check("the copy form is kept", Picker(s).hex(), "hsl(334, 54%, 25%)")
+        s.key("alt+F4")
+        check("close status", s.wait_exit(), 0)
     except Exception as e:  # report what ran so far
         checks.append(("exception", False, repr(e), None))
     finally:
