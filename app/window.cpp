@@ -2,6 +2,7 @@
 #include "accessible.h"
 #include "clipboard.h"
 #include "hoverhelp.h"
+#include "instance.h"
 #include "windowmenu.h"
 #include "skin/fatal.h"
 #include "settings.h"
@@ -158,6 +159,12 @@ LRESULT CALLBACK windowProc(HWND window, UINT msg, WPARAM wp, LPARAM lp)
     case WM_GETOBJECT: return onGetObject(window, wp, lp);
     case WM_NOTIFY: onNotify(window, lp); return 0;
     case WM_INITMENU: onInitMenu(window, wp); return 0;
+    case WM_UNINITMENUPOPUP: onUninitMenuPopup(window, wp); return 0;
+    case WM_EXITMENULOOP: onExitMenuLoop(window); return 0;
+    case WM_GETMINMAXINFO: onGetMinMaxInfo(window, lp); return 0;
+    case WM_WINDOWPOSCHANGED:
+        onWindowPosChanged(window);
+        break;
     case WM_SYSCOMMAND:
         if (onSysCommand(window, wp))
             return 0;
@@ -182,6 +189,8 @@ int runMessageLoop()
 
 int runTinctora(HINSTANCE instance, int show)
 {
+    if (handedToRunningInstance())
+        return 0;
     if (!initialise(instance))
         fatalFailure();
     if (!registerWindowClass(instance))

@@ -3,6 +3,8 @@
 #include "core/options.h"
 #include "input/actions.h"
 #include "res/resource.h"
+#include "skin/layout.h"
+#include "skin/regions.h"
 
 static const char *const formItems[copyFormCount] = {
     "&1 RRGGBB", "&2 #RRGGBB", "&3 rgb(r, g, b)", "&4 hsl(h, s%, l%)",
@@ -19,6 +21,9 @@ void addWindowMenuItems(HWND window)
     // F is free among the system's mnemonics, Wine's "About Wine" included.
     InsertMenuA(menu, 2, MF_BYPOSITION | MF_POPUP, (UINT_PTR)forms, "Copy &format");
     InsertMenuA(menu, 3, MF_BYPOSITION | MF_SEPARATOR, 0, nullptr);
+    // The face has one size.
+    DeleteMenu(menu, SC_MAXIMIZE, MF_BYCOMMAND);
+    DeleteMenu(menu, SC_SIZE, MF_BYCOMMAND);
 }
 
 void onInitMenu(HWND window, WPARAM)
@@ -31,12 +36,33 @@ void onInitMenu(HWND window, WPARAM)
                        MF_BYCOMMAND);
 }
 
+// Wine draws the menu's icon over the face's top-left corner as the menu
+// closes, after this message, and leaves it there: the title row is marked
+// for the next paint, which puts the face back from backBuffer once the
+// system has done drawing.
+void onExitMenuLoop(HWND window)
+{
+    RECT titleRow = {0, 0, faceWidth * faceScale, faceAreas[swatchId].top * faceScale};
+    InvalidateRect(window, &titleRow, FALSE);
+}
+
+// Escape closes the window menu but leaves the system in menu mode, where
+// a caption would show its icon lit: the face has none, so the mode would
+// only hide and swallow the next keys. The menu ends with its window.
+void onUninitMenuPopup(HWND window, WPARAM wp)
+{
+    if ((HMENU)wp == GetSystemMenu(window, FALSE))
+        EndMenu();
+}
+
 bool onSysCommand(HWND window, WPARAM wp)
 {
     // The system uses the low four bits of a window-menu command itself.
     switch (wp & 0xFFF0) {
     case cmdSnapping: clickControl(window, snapId); return true;
     case cmdOnTop: clickControl(window, topId); return true;
+    // Refused, whatever sends it: the window keeps the face's size and place.
+    case SC_MAXIMIZE: return true;
     }
     return chooseCopyFormByCommand(window, wp & 0xFFF0);
 }

@@ -1,7 +1,7 @@
 // The window menu (Alt+Space, or the taskbar button's menu): the two
 // toggles, each checked while on, and the copy form as radio items in a
 // submenu, above the system's own items, so that the keyboard reaches
-// every command of the face.
+// every command of the face. Maximize and Size are not offered.
 #pragma once
 #include <windows.h>
 
@@ -9,6 +9,10 @@
 void addWindowMenuItems(HWND window);
 // WM_INITMENU: the check marks as the options stand.
 void onInitMenu(HWND window, WPARAM wp);
+// WM_UNINITMENUPOPUP: the menu mode ends as the window menu closes.
+void onUninitMenuPopup(HWND window, WPARAM wp);
+// WM_EXITMENULOOP: the face whole again where the menu drew on it.
+void onExitMenuLoop(HWND window);
 // WM_SYSCOMMAND: true when it was one of ours and has been done; the
 // system's own commands go on to the default handling.
 bool onSysCommand(HWND window, WPARAM wp);

@@ -19,6 +19,7 @@ add_library(tinctora_app STATIC
     app/accessible.cpp
     app/clipboard.cpp
     app/hoverhelp.cpp
+    app/instance.cpp
     skin/fatal.cpp
     app/settings.cpp
     app/window.cpp

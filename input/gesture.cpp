@@ -88,12 +88,16 @@ void onMouseMove(HWND window, WPARAM, LPARAM lp)
         int dx = cursorPos.x - lastCursor.x, dy = cursorPos.y - lastCursor.y;
         AreaId held = heldArrow();
         if (held != areaCount) {
-            if (undoArmed) {
+            // A hand, a touchpad or a pen trembles: until a move has gone
+            // sideways the press is still a click. The first that has
+            // makes it a drag, from the colour before it.
+            if (undoArmed && dx != 0) {
                 oldColor = curColor;
                 undoArmed = 0;
             }
             // Both arrows of a pair alike: right raises, left lowers.
-            stepArrow(held, dx >= 0, dx >= 0 ? (uint32_t)dx : (uint32_t)-(int64_t)dx);
+            if (!undoArmed)
+                stepArrow(held, dx >= 0, dx >= 0 ? (uint32_t)dx : (uint32_t)-(int64_t)dx);
         } else if (dragMoving) {
             moveWindowStep(window, dx, dy);
         } else if (pickerActive) {

@@ -1,5 +1,6 @@
 #include "windowmove.h"
 #include "snap.h"
+#include "gesture.h"
 #include "core/options.h"
 #include "skin/fatal.h"
 
@@ -57,6 +58,28 @@ void moveWindowStep(HWND window, int dx, int dy)
 void endWindowMove(HWND window)
 {
     GetWindowRect(window, &windowRect);
+}
+
+void onGetMinMaxInfo(HWND window, LPARAM lp)
+{
+    MINMAXINFO &info = *(MINMAXINFO *)lp;
+    RECT r;
+    if (IsIconic(window) || !GetWindowRect(window, &r))
+        r = windowRect;
+    info.ptMaxSize = info.ptMaxTrackSize = {r.right - r.left, r.bottom - r.top};
+    info.ptMaxPosition = {r.left, r.top};
+}
+
+void onWindowPosChanged(HWND window)
+{
+    if (IsZoomed(window)) {
+        PostMessageA(window, WM_SYSCOMMAND, SC_RESTORE, 0);
+        return;
+    }
+    // While minimised the rectangle is the icon's; during the program's own
+    // drag windowRect follows the pointer unsnapped.
+    if (!IsIconic(window) && !dragMoving)
+        GetWindowRect(window, &windowRect);
 }
 
 struct Placement {

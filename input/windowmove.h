@@ -15,6 +15,14 @@ void moveWindowStep(HWND window, int dx, int dy);
 // At the end of a move windowRect takes the window's true, snapped place.
 void endWindowMove(HWND window);
 
+// WM_GETMINMAXINFO: the face has one size, so a maximised window is the
+// window where it is.
+void onGetMinMaxInfo(HWND window, LPARAM lp);
+// WM_WINDOWPOSCHANGED: windowRect takes the true rectangle after any move
+// but the program's own drag, whoever made it, so that a close stores where
+// the window is; a window maximised all the same is restored.
+void onWindowPosChanged(HWND window);
+
 // When no monitor's work area shows any pixel of a window of width by
 // height at (x, y), moves (x, y) to the nearest place wholly inside the
 // work area of the monitor nearest to it and returns true.

@@ -87,6 +87,14 @@ def run(s):
     # Arrows: a click steps by 20; a 30-pixel drag by exactly 30; Ctrl+Z undoes it.
     p.click(59, 74)
     check("red up click", p.hex(), "140000")
+    # A click whose pointer trembles two pixels down is a click all the same.
+    s.xdo("mousemove", *p.at(59, 74))
+    s.xdo("mousedown", "1")
+    s.xdo("mousemove_relative", "0", "2")
+    time.sleep(0.1)
+    s.xdo("mouseup", "1")
+    check("red up click with a tremble", p.hex(), "280000")
+    s.key("ctrl+z")
     p.drag(59, 74, 30, 0, steps=3)
     check("red drag +30", p.hex(), "320000")
     s.key("ctrl+z")
@@ -232,8 +240,19 @@ def main():
               (0x3C1E64, 3))
         s.start()
         check("the copy form is kept", Picker(s).hex(), "hsl(334, 54%, 25%)")
+        # A move by the window menu's Move and the arrow keys is what the
+        # close stores.
+        x0, y0 = s.geometry()[:2]
+        s.key("alt+space")
+        time.sleep(0.3)
+        s.xdo("key", "m", *(["Right"] * 10 + ["Down"] * 5 + ["Return"]))
+        time.sleep(0.5)
+        moved = s.geometry()[:2]
         s.key("alt+F4")
         check("close status", s.wait_exit(), 0)
+        reg = registry(s)
+        check("a move by the window menu is stored", (reg.get("xPos"), reg.get("yPos")),
+              moved if moved != (x0, y0) else "a move")
     except Exception as e:  # report what ran so far
         checks.append(("exception", False, repr(e), None))
     finally:

@@ -168,6 +168,34 @@ def run(s):
     check("after minimise, broadcast and restore the face is as before", again == face,
           "" if again == face else s.save(again, "restored", 4))
 
+    # The window menu and its icon leave the face whole (Alt+Space, Escape);
+    # maximise is refused, from the menu (X is its mnemonic) and from
+    # another program alike.
+    s.key("alt+space")
+    time.sleep(0.3)
+    s.xdo("key", "Escape")
+    s.park()
+    again = s.settle(0, 0, WIDTH, HEIGHT)
+    check("after Alt+Space, Escape the face is as before", again == face,
+          "" if again == face else s.save(again, "after-menu", 4))
+    s.key("alt+space")
+    time.sleep(0.3)
+    s.xdo("key", "x", "Escape")
+    s.helper("maximize", "Tinctora")
+    time.sleep(0.5)
+    state = s.helper("winstate", "Tinctora")[1].split()
+    check("maximise leaves the window as it is", (s.geometry(), state[4:]) == ((0, 0, WIDTH, HEIGHT), ["0"]),
+          "geometry %r, state %r" % (s.geometry(), state))
+    # A second start while this one is minimised restores it and ends,
+    # with no second window and no settings written.
+    s.click(54, 10)
+    time.sleep(0.5)
+    status, _ = s.wine(harness.EXE)
+    state = s.helper("winstate", "Tinctora")[1].split()
+    check("a second start ends with 0, restores the first and writes nothing",
+          (status, state[:1], len(s.visible_windows()), s.registry()) == (0, ["0"], 1, None),
+          "status %r, state %r, windows %r, key %r" % (status, state, s.visible_windows(), s.registry()))
+
     s.key("alt+F4")
     status = s.wait_exit()
     check("Alt+F4 ends the program with status 0", status == 0, "status %r" % status)

@@ -107,12 +107,15 @@ TEST_F(Gesture, DragAdjustFollowsThePointerExactly)
     EXPECT_EQ(0x10u, curColor);
 }
 
-TEST_F(Gesture, MoveWithoutTravelMakesItADragAndOvershootIsForgotten)
+TEST_F(Gesture, MoveWithoutTravelStaysAClickAndOvershootIsForgotten)
 {
     press(59, 74);
     move(59, 74);
-    release(59, 74);
-    EXPECT_EQ(0u, curColor);
+    move(59, 76);
+    release(59, 76);
+    EXPECT_EQ(20u, curColor) << "a press that trembles up or down is still a click";
+    EXPECT_EQ(0u, oldColor);
+    curColor = 0;
     press(59, 74);
     move(359, 74);
     EXPECT_EQ(255u, curColor);

@@ -5,8 +5,9 @@
 //   holdclip MS TEXT  opens the clipboard, puts TEXT on it and holds it open
 //                     for MS milliseconds
 //   settext TEXT    puts TEXT on the clipboard as CF_TEXT
-//   winstate TITLE  prints "iconic topmost x y" of the top window TITLE
+//   winstate TITLE  prints "iconic topmost x y zoomed" of the top window TITLE
 //   restore TITLE   restores the minimised window TITLE
+//   maximize TITLE  asks the window TITLE to maximise, as any program may
 //   broadcast settings|display  sends WM_SETTINGCHANGE (as an installer
 //                   does) or WM_DISPLAYCHANGE to every top-level window
 //   tooltips        prints the text of each visible tooltip window
@@ -146,6 +147,10 @@ int main(int argc, char **argv)
         ShowWindow(FindWindowA(nullptr, argv[2]), SW_RESTORE);
         return 0;
     }
+    if (!strcmp(argv[1], "maximize") && argc > 2) {
+        ShowWindow(FindWindowA(nullptr, argv[2]), SW_MAXIMIZE);
+        return 0;
+    }
     if (!strcmp(argv[1], "broadcast") && argc > 2) {
         DWORD_PTR result;
         bool display = !strcmp(argv[2], "display");
@@ -161,8 +166,9 @@ int main(int argc, char **argv)
             return 1;
         RECT r;
         GetWindowRect(w, &r);
-        printf("%d %d %ld %ld\n", IsIconic(w) ? 1 : 0,
-               (GetWindowLongA(w, GWL_EXSTYLE) & WS_EX_TOPMOST) ? 1 : 0, r.left, r.top);
+        printf("%d %d %ld %ld %d\n", IsIconic(w) ? 1 : 0,
+               (GetWindowLongA(w, GWL_EXSTYLE) & WS_EX_TOPMOST) ? 1 : 0, r.left, r.top,
+               IsZoomed(w) ? 1 : 0);
         return 0;
     }
     if (!strcmp(argv[1], "tooltips"))
