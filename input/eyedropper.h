@@ -13,6 +13,9 @@ const UINT_PTR resampleTimerId = 2;
 void onHoldTimer(HWND window);
 void onResampleTimer(HWND window);
 void sampleUnderPointer(HWND window);
+// At the release: the last colour read, as the screen shows it once the
+// magnifier is gone; the magnifier closed, the arrow cursor back and the
+// whole swatch painted in the current colour.
 void endPick(HWND window);
 // While a pick runs: the pointer moved by dx, dy screen pixels and a new
 // sample taken there. Nothing otherwise.

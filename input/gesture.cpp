@@ -77,8 +77,9 @@ void onLeftButtonDown(HWND window, WPARAM, LPARAM lp)
     ReleaseDC(window, dc);
 }
 
-static void titleHover(HWND window, HDC dc, POINT p)
+static void titleHover(HWND window, POINT p)
 {
+    HDC dc = windowDC(window);
     restoreFromBackBuffer(window, titleBtnsRgn);
     ButtonRecord *order[4] = {&closeBtn, &minBtn, &snapBtn, &topBtn};
     for (ButtonRecord *b : order)
@@ -86,11 +87,14 @@ static void titleHover(HWND window, HDC dc, POINT p)
             drawLit(dc, b->region);
             break;
         }
+    ReleaseDC(window, dc);
 }
 
+// Only the hover draws here; a drag, a move or a pick draws through its own
+// operations, and a window context taken for every move would cost each
+// of them a round trip.
 void onMouseMove(HWND window, WPARAM, LPARAM lp)
 {
-    HDC dc = windowDC(window);
     if (buttonDown) {
         GetCursorPos(&cursorPos);
         int dx = cursorPos.x - lastCursor.x, dy = cursorPos.y - lastCursor.y;
@@ -109,11 +113,10 @@ void onMouseMove(HWND window, WPARAM, LPARAM lp)
         } else if (pickerActive) {
             sampleUnderPointer(window);
         } else {
-            titleHover(window, dc, messagePoint(lp));
+            titleHover(window, messagePoint(lp));
         }
         lastCursor = cursorPos;
     }
-    ReleaseDC(window, dc);
 }
 
 // Both toggles put their new look on the screen and into backBuffer, so
