@@ -5,6 +5,7 @@
 #include "core/color.h"
 #include "input/eyedropper.h"
 #include "input/gesture.h"
+#include "input/gestureend.h"
 #include "input/keys.h"
 #include "input/magnifier.h"
 #include "input/windowmove.h"
@@ -133,6 +134,8 @@ LRESULT CALLBACK windowProc(HWND window, UINT msg, WPARAM wp, LPARAM lp)
             onHoldTimer(window);
         else if (wp == resampleTimerId)
             onResampleTimer(window);
+        else if (wp == buttonWatchTimerId)
+            onButtonWatchTimer(window);
         return 0;
     case WM_MOUSEMOVE: onMouseMove(window, wp, lp); return 0;
     case WM_LBUTTONDOWN: onLeftButtonDown(window, wp, lp); return 0;

@@ -22,6 +22,7 @@ add_library(tinctora_app STATIC
     app/window.cpp
     input/eyedropper.cpp
     input/gesture.cpp
+    input/gestureend.cpp
     input/keys.cpp
     input/magnifier.cpp
     input/windowmove.cpp

@@ -83,10 +83,15 @@ void endPick(HWND window)
     // show what lies below, which takes at most screenSettleMs.
     if (resamplePending) {
         Sleep(settleLeft(cursorPos));
-        KillTimer(window, resampleTimerId);
-        resamplePending = false;
         takePixel(readAround(cursorPos));
     }
+    dropPick(window);
+}
+
+void dropPick(HWND window)
+{
+    KillTimer(window, resampleTimerId);
+    resamplePending = false;
     closeMagnifier();
     SetCursor(LoadCursorA(nullptr, IDC_ARROW));
     paintSwatch(window, swatchRgn);

@@ -1,5 +1,6 @@
 #include "gesture.h"
 #include "eyedropper.h"
+#include "gestureend.h"
 #include "windowmove.h"
 #include "skin/fatal.h"
 #include "core/color.h"
@@ -56,6 +57,7 @@ void onLeftButtonDown(HWND window, WPARAM, LPARAM lp)
     lastCursor = cursorPos;
     buttonDown = 1;
     refreshWindowRects(window);
+    watchGesture(window);
     POINT p = messagePoint(lp);
     ButtonRecord *pressOrder[12] = {&closeBtn, &minBtn, &topBtn, &snapBtn};
     for (int i = 0; i < 8; i++)
@@ -173,6 +175,13 @@ static void releaseArrows(HDC dc)
         }
 }
 
+void finishGesture(HWND window, HDC dc)
+{
+    releaseArrows(dc);
+    undoArmed = 1;
+    unwatchGesture(window);
+}
+
 static void clickAt(HWND window, HDC dc, POINT p)
 {
     static const int clickOrder[8] = {1, 0, 3, 2, 5, 4, 7, 6};  // up arrow before down
@@ -215,8 +224,7 @@ void onLeftButtonUp(HWND window, WPARAM, LPARAM lp)
     } else if (!endArrowDrag(dc)) {
         clickAt(window, dc, messagePoint(lp));
     }
-    releaseArrows(dc);
-    undoArmed = 1;
+    finishGesture(window, dc);
     ReleaseDC(window, dc);
 }
 
@@ -232,7 +240,6 @@ void onCaptureChanged(HWND window, WPARAM, LPARAM lp)
     }
     if (pickerActive)
         endPick(window);
-    releaseArrows(dc);
-    undoArmed = 1;
+    finishGesture(window, dc);
     ReleaseDC(window, dc);
 }
