@@ -84,8 +84,8 @@ static void moveBeside(POINT at)
         vacatedAt = GetTickCount();
     }
     POINT p = placeBeside(at);
-    SetWindowPos(magnifier, HWND_TOPMOST, p.x, p.y, 0, 0,
-                 SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    SetWindowPos(magnifier, HWND_TOPMOST, p.x, p.y, side(), side(),
+                 SWP_NOACTIVATE | SWP_SHOWWINDOW);
     anchor = at;
 }
 
@@ -105,7 +105,7 @@ static LRESULT CALLBACK magnifierProc(HWND window, UINT msg, WPARAM wp, LPARAM l
         return 0;
     }
     case WM_PAINT: {
-        // Shown or uncovered between samples: the pixels last read.
+        // Shown, resized or uncovered between samples: the pixels last read.
         PAINTSTRUCT ps;
         HDC dc = BeginPaint(window, &ps);
         drawMagnified(dc, GetPixel(around, cells / 2, cells / 2));
@@ -191,6 +191,15 @@ COLORREF readAround(POINT at)
     if (magnifierDC && IsWindowVisible(magnifier))
         drawMagnified(magnifierDC, centre);
     return centre;
+}
+
+void rescaleMagnifier()
+{
+    if (!magnifier || !IsWindowVisible(magnifier))
+        return;
+    POINT at;
+    GetCursorPos(&at);
+    moveBeside(at);
 }
 
 void hideMagnifier()

@@ -28,6 +28,9 @@ UINT settleLeft(POINT at);
 // pixel the magnifier frames, or CLR_INVALID when the screen could not be
 // read (the magnifier then shows black).
 COLORREF readAround(POINT at);
+// After a change of the face's scale: the pop-up at its new size, beside
+// the pointer.
+void rescaleMagnifier();
 // At the release: off the screen, the memory kept for a last read.
 void hideMagnifier();
 // At the end of a pick: gone, nothing kept.
