@@ -1,6 +1,7 @@
 #include "settings.h"
 #include "core/color.h"
-#include "input/gesture.h"
+#include "core/colortext.h"
+#include "core/options.h"
 #include "input/windowmove.h"
 
 #include <windows.h>
@@ -32,6 +33,10 @@ void loadSettings()
     queryDword(key, "yPos", (DWORD *)&windowRect.top);
     queryDword(key, "curColor", (DWORD *)&curColor);
     queryDword(key, "oldColor", (DWORD *)&oldColor);
+    // Older versions write no form, and a newer one may know more forms.
+    DWORD form = copyHex;
+    queryDword(key, "copyForm", &form);
+    copyForm = copyFormFromSetting(form);
     RegCloseKey(key);
 }
 
@@ -51,6 +56,7 @@ bool saveSettings()
     setDword(key, "yPos", (DWORD)windowRect.top);
     setDword(key, "curColor", curColor);
     setDword(key, "oldColor", oldColor);
+    setDword(key, "copyForm", copyForm);
     RegCloseKey(key);
     return true;
 }

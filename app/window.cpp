@@ -1,8 +1,13 @@
 #include "window.h"
+#include "accessible.h"
 #include "clipboard.h"
+#include "hoverhelp.h"
+#include "windowmenu.h"
 #include "skin/fatal.h"
 #include "settings.h"
 #include "core/color.h"
+#include "core/colortext.h"
+#include "core/options.h"
 #include "input/eyedropper.h"
 #include "input/gesture.h"
 #include "input/gestureend.h"
@@ -24,11 +29,12 @@ static void repaintSwatch()
 bool initialise(HINSTANCE instance)
 {
     alwyOnTop = 0;
-    snapTol = 8;
+    snapTol = snapOnTol;
     dragMoving = pickerActive = buttonDown = 0;
     undoArmed = 1;
     windowRect.left = windowRect.top = (LONG)CW_USEDEFAULT;
     curColor = oldColor = 0;
+    copyForm = copyHex;
     // The system's scale until the window knows its own display's.
     faceScale = scaleForDpi(windowDpi(nullptr));
     buildSwatchRegions();
@@ -79,6 +85,7 @@ HWND createMainWindow(HINSTANCE instance)
 
 static void onDestroy(HWND)
 {
+    disconnectAccessibleFace();
     saveSettings();
     deleteSurfaces();
     PostQuitMessage(0);
@@ -158,6 +165,7 @@ static void onDpiChanged(HWND window, WPARAM wp, LPARAM lp)
     int k = scaleForDpi(LOWORD(wp));
     if (k != faceScale) {
         rescaleFace(window, k);
+        placeHoverHelp(window);
         rescaleMagnifier();
     }
     if (IsIconic(window))
@@ -173,6 +181,7 @@ static void onCreate(HWND window)
 {
     mainWindow = window;
     createSurfaces(window);
+    addWindowMenuItems(window);
     if (deferredDpi) {
         WPARAM wp = deferredDpi;
         deferredDpi = 0;
@@ -182,6 +191,8 @@ static void onCreate(HWND window)
 
 LRESULT CALLBACK windowProc(HWND window, UINT msg, WPARAM wp, LPARAM lp)
 {
+    if (msg >= WM_MOUSEFIRST && msg <= WM_MOUSELAST)
+        relayToHoverHelp(window, msg, wp, lp);
     switch (msg) {
     case WM_CREATE: onCreate(window); return 0;
     case WM_DESTROY: onDestroy(window); return 0;
@@ -207,6 +218,13 @@ LRESULT CALLBACK windowProc(HWND window, UINT msg, WPARAM wp, LPARAM lp)
     case WM_RBUTTONUP: onRightButtonUp(window, wp, lp); return 0;
     case WM_CAPTURECHANGED: onCaptureChanged(window, wp, lp); return 0;
     case WM_DPICHANGED: onDpiChanged(window, wp, lp); return 0;
+    case WM_GETOBJECT: return onGetObject(window, wp, lp);
+    case WM_NOTIFY: onNotify(window, lp); return 0;
+    case WM_INITMENU: onInitMenu(window, wp); return 0;
+    case WM_SYSCOMMAND:
+        if (onSysCommand(window, wp))
+            return 0;
+        break;
     case WM_GETDPISCALEDSIZE: return onGetDpiScaledSize(window, wp, lp);
     case WM_SIZE: onSize(window, wp); return 0;
     }

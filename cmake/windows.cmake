@@ -16,19 +16,26 @@ set_target_properties(win_helper PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BIN
 
 # Everything but the entry point, so the Windows tests drive the same code.
 add_library(tinctora_app STATIC
+    app/accessible.cpp
     app/clipboard.cpp
+    app/hoverhelp.cpp
     skin/fatal.cpp
     app/settings.cpp
     app/window.cpp
+    app/windowmenu.cpp
+    input/actions.cpp
     input/eyedropper.cpp
     input/gesture.cpp
     input/gestureend.cpp
     input/keys.cpp
     input/magnifier.cpp
     input/windowmove.cpp
+    skin/announce.cpp
     skin/draw.cpp
     skin/regions.cpp)
-target_link_libraries(tinctora_app PUBLIC tinctora_core)
+# The interface ids of COM. oleacc, OLE and the common controls are loaded
+# when first needed (app/accessible.cpp, app/hoverhelp.cpp).
+target_link_libraries(tinctora_app PUBLIC tinctora_core uuid)
 
 add_executable(tinctora WIN32 app/main.cpp res/tinctora.rc)
 target_link_libraries(tinctora PRIVATE tinctora_app)
@@ -46,6 +53,14 @@ endif()
 if(MINGW)
     set_source_files_properties(core/colortext.cpp PROPERTIES
         COMPILE_OPTIONS "-D__USE_MINGW_ANSI_STDIO=0;-include;stdio.h")
+endif()
+# The accessible object is the one polymorphic class; nothing asks for its
+# type at run time, and without RTTI the C++ runtime's type-information
+# classes stay out of the exe.
+if(MSVC)
+    set_source_files_properties(app/accessible.cpp PROPERTIES COMPILE_OPTIONS /GR-)
+else()
+    set_source_files_properties(app/accessible.cpp PROPERTIES COMPILE_OPTIONS -fno-rtti)
 endif()
 set_target_properties(tinctora PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 
@@ -73,7 +88,7 @@ if(TINCTORA_TESTS)
     endif()
     set_source_files_properties(tests/win/release_test.cpp PROPERTIES COMPILE_DEFINITIONS
         "TINCTORA_EXE_PATH=\"${program_drive}$<TARGET_FILE:tinctora>\";TINCTORA_VERSION=\"${PROJECT_VERSION}\"")
-    target_link_libraries(win_tests PRIVATE version)
+    target_link_libraries(win_tests PRIVATE version oleacc ole32 oleaut32)
     add_dependencies(win_tests tinctora win_helper startup_probe startup_probe_noskin)
     tinctora_add_gtests(win_tests PROPERTIES RESOURCE_LOCK wine_desktop TIMEOUT 60)
 endif()

@@ -1,5 +1,5 @@
-// The text forms of the current colour: three-digit decimal per channel,
-// six-digit hexadecimal for the whole colour, and the parse of a pasted
+// The text forms of a colour: three-digit decimal per channel, the whole
+// colour as RRGGBB, #RRGGBB, rgb() or hsl(), and the parse of a pasted
 // text. Fixed-size byte buffers only; nothing allocates.
 #pragma once
 #include <cstddef>
@@ -7,10 +7,20 @@
 
 enum ChannelIndex { redIndex, greenIndex, blueIndex };
 
+// The forms a copy of the whole colour can take, in menu order; the stored
+// setting is this number.
+enum CopyForm { copyHex, copyHashHex, copyRgb, copyHsl, copyFormCount };
+
+extern CopyForm copyForm;  // the form every copy of the whole colour takes
+
 // The kept texts, refreshed by every swatch repaint and read by the copy
 // commands. Empty (all zero) until the first repaint.
 extern char channelDecimal[3][4];  // "000".."255"
 extern char colorHex[7];           // "RRGGBB", capital digits
+extern char colorCopyText[24];     // curColor in copyForm
+
+// A stored form number as a form: an unknown one means RRGGBB.
+CopyForm copyFormFromSetting(uint32_t stored);
 
 // Formats one channel of curColor into its channelDecimal text and returns it.
 const char *formatChannelDecimal(ChannelIndex channel);
@@ -18,12 +28,19 @@ const char *formatChannelDecimal(ChannelIndex channel);
 const char *formatColorHex();
 // Formats one channel of curColor as two capital hex digits into out.
 const char *formatChannelHex(ChannelIndex channel, char out[4]);
+// Formats a colour in a form into out ("0A1E28", "#0A1E28",
+// "rgb(10, 30, 40)", "hsl(200, 60%, 10%)") and returns out; 21 bytes hold
+// the longest. Only the low 24 bits of the colour count.
+const char *formatColorText(uint32_t color, CopyForm form, char *out, size_t size);
+// Formats colorCopyText from curColor in copyForm and returns it.
+const char *formatCopyText();
 
 // All kept texts from curColor.
 void refreshColorTexts();
 
-// Parses a pasted text as a base-16 number 0xRRGGBB: after leading blanks,
-// a sign and a "0x" or "#" prefix, six characters at most. When accepted,
-// curColor is saved into oldColor and takes the new colour. Reads no
-// further than limit bytes or the first zero byte.
+// Parses a pasted text: rgb()/rgba() and hsl()/hsla() as stylesheets write
+// them, the #RGB and #RGBA shorthand, or else a base-16 number 0xRRGGBB
+// after leading blanks, a sign and a "0x" or "#" prefix, six characters at
+// most. When accepted, curColor is saved into oldColor and takes the new
+// colour. Reads no further than limit bytes or the first zero byte.
 bool applyColorText(const char *text, size_t limit = SIZE_MAX);

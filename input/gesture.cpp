@@ -1,4 +1,5 @@
 #include "gesture.h"
+#include "actions.h"
 #include "eyedropper.h"
 #include "gestureend.h"
 #include "windowmove.h"
@@ -10,7 +11,6 @@
 BYTE buttonDown;
 BYTE dragMoving;
 BYTE pickerActive;
-BYTE alwyOnTop;
 POINT cursorPos;
 POINT lastCursor;
 
@@ -18,35 +18,30 @@ POINT lastCursor;
 // notice that ReleaseCapture sends is not taken for a lost capture.
 static bool releasing;
 
-const int clickStep = 20;
-
 POINT messagePoint(LPARAM lp)
 {
     POINT p = {(LONG)(lp & 0xFFFF), (LONG)((lp >> 16) & 0xFFFF)};
     return p;
 }
 
-// What each arrow does: the channel it steps (0 for lighten and darken)
-// and whether a click raises.
-struct ArrowAction {
-    ButtonRecord *button;
-    uint32_t mask;
-    bool up;
+// The title buttons and then the arrows, in the order a press tests them.
+static const AreaId buttonOrder[12] = {
+    closeId, minId, topId, snapId,
+    redDownId, redUpId, greenDownId, greenUpId, blueDownId, blueUpId, darkenId, lightenId,
 };
 
-static const ArrowAction arrowActions[8] = {
-    {&redDownBtn, redMask, false},   {&redUpBtn, redMask, true},
-    {&greenDownBtn, greenMask, false}, {&greenUpBtn, greenMask, true},
-    {&blueDownBtn, blueMask, false}, {&blueUpBtn, blueMask, true},
-    {&darkenBtn, 0, false},          {&lightenBtn, 0, true},
-};
-
-static void stepArrow(const ArrowAction &a, bool up, uint32_t step)
+static ButtonRecord &buttonOf(AreaId id)
 {
-    if (a.mask)
-        up ? stepChannelUp(a.mask, step) : stepChannelDown(a.mask, step);
-    else
-        up ? lightenColor(step) : darkenColor(step);
+    return id < firstArrowId ? titleButtons[id] : arrowButtons[id - firstArrowId];
+}
+
+// The held arrow, or areaCount when none is.
+static AreaId heldArrow()
+{
+    for (int i = 0; i < arrowButtonCount; i++)
+        if (arrowButtons[i].pressed)
+            return AreaId(firstArrowId + i);
+    return areaCount;
 }
 
 void onLeftButtonDown(HWND window, WPARAM, LPARAM lp)
@@ -59,14 +54,11 @@ void onLeftButtonDown(HWND window, WPARAM, LPARAM lp)
     refreshWindowRects(window);
     watchGesture(window);
     POINT p = messagePoint(lp);
-    ButtonRecord *pressOrder[12] = {&closeBtn, &minBtn, &topBtn, &snapBtn};
-    for (int i = 0; i < 8; i++)
-        pressOrder[4 + i] = arrowActions[i].button;
     bool hit = false;
-    for (ButtonRecord *b : pressOrder)
-        if (regionHolds(b->region, p.x, p.y)) {
-            b->pressed = 1;
-            drawLit(dc, b->region);
+    for (AreaId id : buttonOrder)
+        if (regionHolds(buttonOf(id).region, p.x, p.y)) {
+            buttonOf(id).pressed = 1;
+            drawLit(dc, buttonOf(id).region);
             hit = true;
             break;
         }
@@ -100,16 +92,14 @@ void onMouseMove(HWND window, WPARAM, LPARAM lp)
     if (buttonDown) {
         GetCursorPos(&cursorPos);
         int dx = cursorPos.x - lastCursor.x, dy = cursorPos.y - lastCursor.y;
-        const ArrowAction *held = nullptr;
-        for (int i = 0; i < 8 && !held; i += 2)
-            if (arrowActions[i].button->pressed || arrowActions[i + 1].button->pressed)
-                held = &arrowActions[i];
-        if (held) {
+        AreaId held = heldArrow();
+        if (held != areaCount) {
             if (undoArmed) {
                 oldColor = curColor;
                 undoArmed = 0;
             }
-            stepArrow(*held, dx >= 0, dx >= 0 ? (uint32_t)dx : (uint32_t)-(int64_t)dx);
+            // Both arrows of a pair alike: right raises, left lowers.
+            stepArrow(held, dx >= 0, dx >= 0 ? (uint32_t)dx : (uint32_t)-(int64_t)dx);
         } else if (dragMoving) {
             moveWindowStep(window, dx, dy);
         } else if (pickerActive) {
@@ -121,57 +111,15 @@ void onMouseMove(HWND window, WPARAM, LPARAM lp)
     }
 }
 
-// Both toggles put their new look on the screen and into backBuffer, so
-// repaints and the hover restore show the option's state.
-static void showToggle(HDC dc, ButtonRecord &b, bool on)
-{
-    if (on) {
-        drawLit(dc, b.region);
-        drawLit(backBuffer, b.region);
-    } else {
-        drawNormal(dc, b.region);
-        drawNormal(backBuffer, b.region);
-    }
-}
-
-static void toggleOnTop(HWND window, HDC dc)
-{
-    alwyOnTop = topBtn.pressed = alwyOnTop ? 0 : 1;
-    SetWindowPos(window, alwyOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
-                 SWP_NOMOVE | SWP_NOSIZE);
-    showToggle(dc, topBtn, alwyOnTop);
-}
-
-static void toggleSnap(HDC dc)
-{
-    snapTol = snapTol != 0 ? 0 : 8;
-    snapBtn.pressed = snapTol != 0;
-    showToggle(dc, snapBtn, snapTol != 0);
-}
-
-// Ends a held arrow's drag: its normal look back and no click.
-static bool endArrowDrag(HDC dc)
-{
-    if (undoArmed)
-        return false;
-    for (const ArrowAction &a : arrowActions)
-        if (a.button->pressed) {
-            a.button->pressed = 0;
-            drawNormal(dc, a.button->region);
-            return true;
-        }
-    return false;
-}
-
 // Puts any still-pressed arrow back to rest. An arrow pressed but released
 // over something else would otherwise stay lit and turn the next gesture's
 // moves into colour steps.
 static void releaseArrows(HDC dc)
 {
-    for (const ArrowAction &a : arrowActions)
-        if (a.button->pressed) {
-            a.button->pressed = 0;
-            drawNormal(dc, a.button->region);
+    for (ButtonRecord &b : arrowButtons)
+        if (b.pressed) {
+            b.pressed = 0;
+            drawNormal(dc, b.region);
         }
 }
 
@@ -182,26 +130,23 @@ void finishGesture(HWND window, HDC dc)
     unwatchGesture(window);
 }
 
-static void clickAt(HWND window, HDC dc, POINT p)
+// Ends a held arrow's drag: its normal look back and no click.
+static bool endArrowDrag(HDC dc)
 {
-    static const int clickOrder[8] = {1, 0, 3, 2, 5, 4, 7, 6};  // up arrow before down
-    for (int i : clickOrder) {
-        const ArrowAction &a = arrowActions[i];
-        if (regionHolds(a.button->region, p.x, p.y)) {
-            a.button->pressed = 0;
-            drawNormal(dc, a.button->region);
-            stepArrow(a, a.up, clickStep);
+    if (undoArmed || heldArrow() == areaCount)
+        return false;
+    releaseArrows(dc);
+    return true;
+}
+
+// The control under the release acts, as a click on it would.
+static void clickAt(HWND window, POINT p)
+{
+    for (AreaId id : buttonOrder)
+        if (regionHolds(buttonOf(id).region, p.x, p.y)) {
+            clickControl(window, id);
             return;
         }
-    }
-    if (regionHolds(closeBtn.region, p.x, p.y))
-        SendMessageA(window, WM_DESTROY, 0, 0);
-    else if (regionHolds(minBtn.region, p.x, p.y))
-        CloseWindow(window);
-    else if (regionHolds(topBtn.region, p.x, p.y))
-        toggleOnTop(window, dc);
-    else if (regionHolds(snapBtn.region, p.x, p.y))
-        toggleSnap(dc);
 }
 
 void onLeftButtonUp(HWND window, WPARAM, LPARAM lp)
@@ -222,7 +167,7 @@ void onLeftButtonUp(HWND window, WPARAM, LPARAM lp)
     } else if (pickerActive) {
         endPick(window);
     } else if (!endArrowDrag(dc)) {
-        clickAt(window, dc, messagePoint(lp));
+        clickAt(window, messagePoint(lp));
     }
     finishGesture(window, dc);
     ReleaseDC(window, dc);

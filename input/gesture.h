@@ -7,7 +7,6 @@
 extern BYTE buttonDown;    // 1 from a press to the next release
 extern BYTE dragMoving;    // 1 while the gesture moves the window
 extern BYTE pickerActive;  // 1 while the eyedropper picks
-extern BYTE alwyOnTop;     // the always-on-top toggle, 0 or 1
 extern POINT cursorPos;    // the pointer's screen position at the last event
 extern POINT lastCursor;   // the screen position at the previous handled event
 

@@ -1,4 +1,5 @@
 #include "keys.h"
+#include "actions.h"
 #include "eyedropper.h"
 #include "gesture.h"
 #include "gestureend.h"
@@ -44,13 +45,19 @@ void onCommand(HWND window, WPARAM wp, LPARAM)
     switch (LOWORD(wp)) {
     case cmdCopy:
     case cmdCopyAlt:
-        copyTextToClipboard(window, colorHex);
+        copyTextToClipboard(window, formatCopyText());
         break;
     case cmdPaste:
         pasteFromClipboard(window);
         break;
     case cmdSwap:
         swapColors();
+        break;
+    default:
+        if (LOWORD(wp) >= cmdClickFirst && LOWORD(wp) < cmdClickFirst + areaCount)
+            clickControl(window, AreaId(LOWORD(wp) - cmdClickFirst));
+        else
+            chooseCopyFormByCommand(window, LOWORD(wp));
         break;
     }
 }
@@ -60,7 +67,7 @@ void onRightButtonUp(HWND window, WPARAM, LPARAM lp)
     POINT p = messagePoint(lp);
     const char *text = nullptr;
     if (regionHolds(swatchRgn, p.x, p.y) || regionHolds(hexValueRgn, p.x, p.y))
-        text = colorHex;
+        text = formatCopyText();
     else if (regionHolds(redValueRgn, p.x, p.y))
         text = channelDecimal[redIndex];
     else if (regionHolds(greenValueRgn, p.x, p.y))

@@ -1,10 +1,10 @@
 #include "windowmove.h"
 #include "snap.h"
+#include "core/options.h"
 #include "skin/fatal.h"
 
 RECT windowRect;
 RECT workArea;
-LONG snapTol = 8;
 
 // The monitor whose work area a move snaps to, while windowRect lies wholly
 // on it: asking the system for the nearest monitor costs a fifth of a

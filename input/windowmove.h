@@ -5,7 +5,6 @@
 
 extern RECT windowRect;  // the window in screen pixels; unsnapped during a move
 extern RECT workArea;    // the work area a move snaps to: its monitor's
-extern LONG snapTol;     // snap distance in pixels; 0 is off, any other value on
 
 // Reads both rectangles from the system; a failure is fatal.
 void refreshWindowRects(HWND window);

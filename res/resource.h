@@ -8,4 +8,15 @@
 #define cmdPaste 102
 #define cmdSwap 103
 
+/* cmdClickFirst plus a control's layout id: a click on that control, as
+   assistive technology asks for it. */
+#define cmdClickFirst 0x0200
+
+/* Items of the window menu. The system keeps the low four bits of a
+   window-menu command for itself, and its own commands start at 0xF000. */
+#define cmdSnapping 0x0110
+#define cmdOnTop 0x0120
+/* The copy forms, one item each, 0x10 apart in the forms' order. */
+#define cmdCopyFormFirst 0x0130
+
 #endif

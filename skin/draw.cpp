@@ -1,10 +1,11 @@
 #include "draw.h"
+#include "announce.h"
 #include "fatal.h"
 #include "layout.h"
 #include "regions.h"
 #include "core/color.h"
 #include "core/colortext.h"
-#include "input/gesture.h"
+#include "core/options.h"
 #include "input/windowmove.h"
 
 HBITMAP skinBitmap;
@@ -87,6 +88,7 @@ void paintSwatch(HWND window, HRGN region)
 
     DeleteObject(brush);
     ReleaseDC(window, dc);
+    announceShownColor(window);
 }
 
 unsigned windowDpi(HWND window)

@@ -21,6 +21,14 @@ const FaceRect faceAreas[areaCount] = {
     {"pickPreviewRgn", 18, 40, 65, 60},
 };
 
+const AreaId readingOrder[controlCount] = {
+    snapId, topId, minId, closeId, swatchId,
+    redDownId, redValueId, redUpId,
+    greenDownId, greenValueId, greenUpId,
+    blueDownId, blueValueId, blueUpId,
+    darkenId, hexValueId, lightenId,
+};
+
 const FacePoint outlinePoints[outlinePointCount] = {
     {0, 0}, {83, 0}, {83, 19}, {82, 20}, {82, 68}, {83, 69}, {83, 132},
     {0, 132}, {0, 69}, {1, 68}, {1, 20}, {0, 19}, {0, 0},

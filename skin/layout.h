@@ -22,6 +22,12 @@ const int titleButtonCount = 4;
 const int arrowButtonCount = 8;
 const int firstArrowId = redUpId;
 
+// The face's controls in the order a reader meets them: the title row, the
+// swatch, each channel's row left to right, the bottom row. Assistive
+// technology knows control i here as child i + 1 of the window's client.
+const int controlCount = 17;
+extern const AreaId readingOrder[controlCount];
+
 // Left, top, right, bottom; right and bottom are exclusive.
 struct FaceRect {
     const char *name;

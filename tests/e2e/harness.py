@@ -270,6 +270,12 @@ class Session:
         if (loc["X"], loc["Y"]) != (x, y):  # --sync would wait for a move that never comes
             self.xdo("mousemove", "--sync", x, y)
 
+    def park(self):
+        """Puts the pointer in the screen's bottom-right corner, off the
+        program's face, where resting it would show a control's tooltip."""
+        g = self.xdo_shell("getdisplaygeometry")
+        self.move(g["WIDTH"] - 1, g["HEIGHT"] - 1)
+
     def click(self, x, y, button=1):
         self.move(x, y)
         self.xdo("click", button)

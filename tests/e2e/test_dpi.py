@@ -63,6 +63,7 @@ def start_at(s, dpi, k):
     """Starts the program at a scale; its face as first shown."""
     key = r"HKCU\Control Panel\Desktop"
     s.wine("reg", "add", key, "/v", "LogPixels", "/t", "REG_DWORD", "/d", str(dpi), "/f")
+    s.park()
     s.start()
     geometry = s.geometry()
     check("at %d dpi the window is %d by %d at (0,0)" % (dpi, WIDTH * k, HEIGHT * k),

@@ -76,6 +76,15 @@ class Picker:
     def set_clipboard(self, text):
         self.s.helper("settext", text)
 
+    def tooltip(self, wait=True):
+        """The text of the tooltip showing, waiting for one up to 3 s."""
+        deadline = time.monotonic() + (3 if wait else 0)
+        while True:
+            text = self.s.helper("tooltips")[1].strip()
+            if text or time.monotonic() > deadline:
+                return text
+            time.sleep(0.2)
+
     def state(self):
         return [int(v) for v in self.s.helper("winstate", "Tinctora")[1].split()]
 
@@ -193,6 +202,22 @@ def run(s):
     # Title buttons: on top, snap off, minimise.
     p.click(28, 10)
     check("topmost on", p.state()[1], 1)
+    # The window menu reaches the toggles from the keyboard: Alt+Space, T.
+    for want in (0, 1):
+        s.key("alt+space")
+        time.sleep(0.3)
+        s.xdo("key", "t")
+        time.sleep(0.3)
+        check("window menu always on top -> %d" % want, p.state()[1], want)
+    # Hover help: resting on the red readout shows its name; a press hides
+    # it and none shows while the button is held.
+    s.xdo("mousemove", *p.at(40, 74))
+    s.xdo("mousemove_relative", "1", "0")
+    check("hover help", p.tooltip(), "Red: right-click to copy")
+    s.xdo("mousedown", "1")
+    time.sleep(1.5)
+    check("no hover help while held", p.tooltip(wait=False), "")
+    s.xdo("mouseup", "1")
     p.click(12, 10)
     p.drag(40, 125, 0, -(y - 4), steps=4)
     check("no snap when off", s.geometry()[1], 4)
@@ -219,12 +244,22 @@ def main():
         check("restored position", s.geometry()[:2], (x, 4))
         check("restored colour", Picker(s).hex(), "5A1E3C")
         check("restored topmost", Picker(s).state()[1], 1)
+        # The copy form, chosen in the window menu: Alt+Space, F, 4.
+        s.key("alt+space")
+        time.sleep(0.3)
+        s.xdo("key", "f", "4")
+        check("copy as hsl()", Picker(s).hex(), "hsl(330, 50%, 24%)")
         # Logoff ends the program after WM_ENDSESSION, with no WM_DESTROY:
         # what changed since the start is kept all the same.
         s.key("R")
         s.wine("wineboot", "--end-session")
         check("logoff ends the program", s.wait_exit() is not None, True)
-        check("logoff saves", registry(s).get("curColor"), 0x3C1E64)
+        check("logoff saves", (registry(s).get("curColor"), registry(s).get("copyForm")),
+              (0x3C1E64, 3))
+        s.start()
+        check("the copy form is kept", Picker(s).hex(), "hsl(334, 54%, 25%)")
+        s.key("alt+F4")
+        check("close status", s.wait_exit(), 0)
     except Exception as e:  # report what ran so far
         checks.append(("exception", False, repr(e), None))
     finally:

@@ -162,6 +162,7 @@ def run(s):
         time.sleep(0.1)
     check("the minimise button minimises", s.helper("winstate", "Tinctora")[1].split()[:1] == ["1"])
     check("the broadcast reaches every window", s.helper("broadcast", "settings")[0] == 0)
+    s.park()
     s.helper("restore", "Tinctora")
     again = s.settle(0, 0, WIDTH, HEIGHT)
     check("after minimise, broadcast and restore the face is as before", again == face,
@@ -181,7 +182,7 @@ def run(s):
     saved = s.registry()
     want = {name: ("REG_DWORD", value) for name, value in
             [("alwyOnTop", "0x0"), ("snapTol", "0x8"), ("xPos", "0x0"), ("yPos", "0x0"),
-             ("curColor", "0x0"), ("oldColor", "0x0")]}
+             ("curColor", "0x0"), ("oldColor", "0x0"), ("copyForm", "0x0")]}
     check("closing saves the first-run settings", saved == want, "key holds %r" % (saved,))
 
 

@@ -89,6 +89,28 @@ TEST(ColorTextTest, PasteParseRule)
         {"FF800G", false, 0},
         {"FF80\n", false, 0},
         {"\xff", false, 0},
+        // The stylesheet shorthand: "#" right after the blanks, three or four digits.
+        {"#F80", true, rgb(255, 136, 0)}, {" #f80c", true, rgb(255, 136, 0)},
+        {"#F80 x", true, rgb(255, 136, 0)}, {"#F80C1", true, rgb(0x0F, 0x80, 0xC1)},
+        {"-#F80", true, rgb(255, 240, 128)}, {"#F8", true, rgb(0, 0, 0xF8)},
+        {"+#F80", true, rgb(0, 0x0F, 0x80)}, {"#F80G", true, rgb(255, 136, 0)},
+        {"0xF80", true, rgb(0, 0x0F, 0x80)},
+        // rgb() and hsl(): commas or blanks, alpha, percentages, rounding and clamping.
+        {"rgb(10, 30, 40)", true, rgb(10, 30, 40)}, {" RGBA(10 30\t40 / 50%);", true, rgb(10, 30, 40)},
+        {"rgba(10 ,30,40, .5)", true, rgb(10, 30, 40)}, {"rgb(100%, 50%, 0.59%)", true, rgb(255, 128, 2)},
+        {"rgb(0.5, 254.5, 1.4999)", true, rgb(1, 255, 1)}, {"rgb(-5 300 +.5)", true, rgb(0, 255, 1)},
+        {"rgb(200%, -1%, 99999999999999999999%)", true, rgb(255, 0, 255)},
+        {"hsl(200, 60%, 10%)", true, rgb(10, 31, 41)}, {"hsl(-160deg 60% 10% / 1)", true, rgb(10, 31, 41)},
+        {"HSLA(560DEG, 60%, 10%, 0.5)", true, rgb(10, 31, 41)},
+        {"hsl(-10000000000000000000240 60% 10%)", true, rgb(10, 31, 41)},
+        {"hsl(30, 100%, 50%)", true, rgb(255, 128, 0)}, {"hsl(120 200% 50%)", true, rgb(0, 255, 0)},
+        {"hsl(240, 100%, -5%)", true, 0},
+        // A function's name, then no well-formed rest: no colour.
+        {"rgb(1,2)", false, 0}, {"rgb(1,2,3", false, 0}, {"rgb(1%,2,3)", false, 0}, {"rgb(a,b,c)", false, 0},
+        {"hsl(10,20,30)", false, 0}, {"hsl(10%,20%,30%)", false, 0}, {"rgb(1 2,3)", false, 0},
+        {"rgb(1,2,3 / 1)", false, 0}, {"rgb(1 2 3, 1)", false, 0}, {"rgb (1,2,3)", false, 0},
+        {"rgb(1.,2,3)", false, 0}, {"rgb(1e2,2,3)", false, 0}, {"rgb(1,2,3,)", false, 0},
+        {"hsl(1turn 2% 3%)", false, 0}, {"rgb(1deg,2,3)", false, 0},
     };
     for (const PasteCase &c : cases) {
         curColor = rgb(1, 2, 3);
@@ -108,7 +130,55 @@ TEST(ColorTextTest, PasteParseRule)
     // A clipboard block need not end in a zero byte: nothing past it is read.
     const char unterminated[] = {'#', 'F', 'F', '8', '0', '0', '0'};
     EXPECT_TRUE(applyColorText(unterminated, 4));
-    EXPECT_EQ(rgb(0, 0x0F, 0xF8), curColor);
+    EXPECT_EQ(rgb(0xFF, 0xFF, 0x88), curColor);  // "#FF8", the shorthand
+    EXPECT_FALSE(applyColorText("rgb(1,2,3)", 9));
+}
+
+TEST(ColorTextTest, EveryCopyFormOfAColour)
+{
+    const struct {
+        uint32_t color;
+        const char *text[copyFormCount];
+    } cases[] = {
+        {rgb(10, 30, 40), {"0A1E28", "#0A1E28", "rgb(10, 30, 40)", "hsl(200, 60%, 10%)"}},
+        {0, {"000000", "#000000", "rgb(0, 0, 0)", "hsl(0, 0%, 0%)"}},
+        {0xFFFFFFFF, {"FFFFFF", "#FFFFFF", "rgb(255, 255, 255)", "hsl(0, 0%, 100%)"}},
+        {rgb(128, 128, 128), {"808080", "#808080", "rgb(128, 128, 128)", "hsl(0, 0%, 50%)"}},
+        {rgb(255, 0, 0), {"FF0000", "#FF0000", "rgb(255, 0, 0)", "hsl(0, 100%, 50%)"}},
+        {rgb(0, 255, 0), {"00FF00", "#00FF00", "rgb(0, 255, 0)", "hsl(120, 100%, 50%)"}},
+        {rgb(0, 0, 255), {"0000FF", "#0000FF", "rgb(0, 0, 255)", "hsl(240, 100%, 50%)"}},
+        {rgb(255, 0, 2), {"FF0002", "#FF0002", "rgb(255, 0, 2)", "hsl(0, 100%, 50%)"}},  // 359.53
+        {rgb(255, 0, 3), {"FF0003", "#FF0003", "rgb(255, 0, 3)", "hsl(359, 100%, 50%)"}},
+        {rgb(120, 1, 0), {"780100", "#780100", "rgb(120, 1, 0)", "hsl(1, 100%, 24%)"}},  // hue 0.5
+        {rgb(13, 3, 3), {"0D0303", "#0D0303", "rgb(13, 3, 3)", "hsl(0, 63%, 3%)"}},      // 62.5 %
+    };
+    char text[24];
+    for (const auto &c : cases)
+        for (int form = 0; form < copyFormCount; form++)
+            EXPECT_STREQ(c.text[form], formatColorText(c.color, (CopyForm)form, text, sizeof text));
+    copyForm = copyFormFromSetting(2);
+    curColor = rgb(1, 2, 3);
+    refreshColorTexts();
+    EXPECT_STREQ("rgb(1, 2, 3)", colorCopyText);
+    EXPECT_EQ(copyHex, copyFormFromSetting(copyFormCount));
+    copyForm = copyHex;
+}
+
+// rgb() and the hex forms give the colour back exactly. Whole degrees and
+// percent cannot: up to 5 units are lost (02E4E6 is such a colour).
+TEST(ColorTextTest, CopiedFormsPasteBack)
+{
+    char text[24];
+    for (uint32_t color = 0; color < 0x1000000; color += 251) {
+        for (int form = 0; form < copyFormCount; form++) {
+            formatColorText(color | 0xAB000000, (CopyForm)form, text, sizeof text);
+            ASSERT_TRUE(applyColorText(text)) << text;
+            for (uint32_t mask : {redMask, greenMask, blueMask}) {
+                int error = (int)channelValue(curColor, mask) - (int)channelValue(color, mask);
+                ASSERT_LE(abs(error), form == copyHsl ? 5 : 0) << text;
+            }
+        }
+    }
 }
 
 TEST(ColorTextTest, CopyThenPasteMakesBothColoursEqual)

@@ -26,6 +26,7 @@
 #include "tests/win/win_fixture.h"
 #include "app/window.h"
 #include "core/color.h"
+#include "core/options.h"
 #include "core/colortext.h"
 #include "input/eyedropper.h"
 #include "input/gesture.h"

@@ -6,6 +6,7 @@
 #include "app/settings.h"
 #include "app/window.h"
 #include "core/color.h"
+#include "core/options.h"
 #include "core/colortext.h"
 #include "input/gesture.h"
 #include "input/windowmove.h"

@@ -2,6 +2,7 @@
 #include "app/clipboard.h"
 #include "app/window.h"
 #include "core/color.h"
+#include "core/options.h"
 #include "core/colortext.h"
 #include "input/eyedropper.h"
 #include "input/gesture.h"

@@ -1,6 +1,7 @@
 #include "win_fixture.h"
 #include "app/settings.h"
 #include "core/color.h"
+#include "core/options.h"
 #include "input/gesture.h"
 #include "input/windowmove.h"
 

@@ -9,6 +9,7 @@
 //   restore TITLE   restores the minimised window TITLE
 //   broadcast settings|display  sends WM_SETTINGCHANGE (as an installer
 //                   does) or WM_DISPLAYCHANGE to every top-level window
+//   tooltips        prints the text of each visible tooltip window
 //   monitors        prints one line per monitor: "left top right bottom" of its
 //                   area, the same of its work area, and 1 if it is the primary
 #include <windows.h>
@@ -82,6 +83,17 @@ static int setText(const char *text)
     return ok ? 0 : 1;
 }
 
+static BOOL CALLBACK printTooltip(HWND w, LPARAM)
+{
+    char cls[64], text[256];
+    // Another process's tooltip tells its text only when asked by message.
+    DWORD_PTR got;
+    if (IsWindowVisible(w) && GetClassNameA(w, cls, sizeof cls) && !strcmp(cls, "tooltips_class32") &&
+        SendMessageTimeoutA(w, WM_GETTEXT, sizeof text, (LPARAM)text, SMTO_ABORTIFHUNG, 5000, &got))
+        printf("%s\n", text);
+    return TRUE;
+}
+
 static BOOL CALLBACK printMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM)
 {
     MONITORINFO mi = {};
@@ -153,6 +165,8 @@ int main(int argc, char **argv)
                (GetWindowLongA(w, GWL_EXSTYLE) & WS_EX_TOPMOST) ? 1 : 0, r.left, r.top);
         return 0;
     }
+    if (!strcmp(argv[1], "tooltips"))
+        return EnumWindows(printTooltip, 0) ? 0 : 1;
     if (!strcmp(argv[1], "monitors"))
         return EnumDisplayMonitors(nullptr, nullptr, printMonitor, 0) ? 0 : 1;
     return 2;

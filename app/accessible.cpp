@@ -1,0 +1,449 @@
+#include "accessible.h"
+#include "core/colortext.h"
+#include "core/options.h"
+#include "res/resource.h"
+#include "skin/regions.h"
+
+#include <new>
+#include <oleacc.h>
+
+// mingw's import library resolves IID_IAccessible to an import stub, not
+// the GUID, and marshalling under a wrong id fails: the GUID is spelt out.
+const IID accessibleIid = {0x618736e0, 0x3c3d, 0x11cf,
+                           {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
+
+// OLE and oleacc are loaded at the first request from assistive technology,
+// which most sessions never make: under Wine, loading them with the program
+// took a good share of its start-up and 2 MB of its memory.
+static struct {
+    HRESULT(WINAPI *coInitialize)(void *);
+    HRESULT(WINAPI *coDisconnectObject)(IUnknown *, DWORD);
+    BSTR(WINAPI *sysAllocStringLen)(const OLECHAR *, UINT);
+    LRESULT(WINAPI *lresultFromObject)(REFIID, WPARAM, IUnknown *);
+    HRESULT(WINAPI *createStdAccessibleObject)(HWND, LONG, REFIID, void **);
+} ole;
+
+// Casts a looked-up address to the type of the pointer that takes it.
+template <typename F> static bool lookUp(F &f, HMODULE module, const char *name)
+{
+    f = module ? (F)(void *)GetProcAddress(module, name) : nullptr;
+    return f != nullptr;
+}
+
+static bool loadOle()
+{
+    if (ole.lresultFromObject)
+        return true;
+    HMODULE ole32 = LoadLibraryA("ole32.dll"), oleaut32 = LoadLibraryA("oleaut32.dll");
+    HMODULE oleacc = LoadLibraryA("oleacc.dll");
+    decltype(ole) got;
+    if (!lookUp(got.coInitialize, ole32, "CoInitialize") ||
+        !lookUp(got.coDisconnectObject, ole32, "CoDisconnectObject") ||
+        !lookUp(got.sysAllocStringLen, oleaut32, "SysAllocStringLen") ||
+        !lookUp(got.createStdAccessibleObject, oleacc, "CreateStdAccessibleObject") ||
+        !lookUp(got.lresultFromObject, oleacc, "LresultFromObject"))
+        return false;
+    // Clients in other processes call the object through this thread's
+    // message loop, in its single-threaded apartment.
+    got.coInitialize(nullptr);
+    ole = got;
+    return true;
+}
+
+struct ControlInfo {
+    LONG role;
+    const char *name;
+    const char *hint;
+};
+
+// Indexed like readingOrder.
+static const ControlInfo controls[controlCount] = {
+    {ROLE_SYSTEM_CHECKBUTTON, "Snap to screen edges", ""},
+    {ROLE_SYSTEM_CHECKBUTTON, "Always on top", ""},
+    {ROLE_SYSTEM_PUSHBUTTON, "Minimise", ""},
+    {ROLE_SYSTEM_PUSHBUTTON, "Close", ""},
+    {ROLE_SYSTEM_GRAPHIC, "Colour",
+     "press and hold, then drag anywhere to pick a colour from the screen; double-click or "
+     "Ctrl+V to paste one"},
+    {ROLE_SYSTEM_PUSHBUTTON, "Lower red", "click for -20, press and drag for 1 per pixel; key r"},
+    {ROLE_SYSTEM_STATICTEXT, "Red", "right-click to copy"},
+    {ROLE_SYSTEM_PUSHBUTTON, "Raise red", "click for +20, press and drag for 1 per pixel; key R"},
+    {ROLE_SYSTEM_PUSHBUTTON, "Lower green", "click for -20, press and drag for 1 per pixel; key g"},
+    {ROLE_SYSTEM_STATICTEXT, "Green", "right-click to copy"},
+    {ROLE_SYSTEM_PUSHBUTTON, "Raise green", "click for +20, press and drag for 1 per pixel; key G"},
+    {ROLE_SYSTEM_PUSHBUTTON, "Lower blue", "click for -20, press and drag for 1 per pixel; key b"},
+    {ROLE_SYSTEM_STATICTEXT, "Blue", "right-click to copy"},
+    {ROLE_SYSTEM_PUSHBUTTON, "Raise blue", "click for +20, press and drag for 1 per pixel; key B"},
+    {ROLE_SYSTEM_PUSHBUTTON, "Darken", "click for -20 on every channel, press and drag for 1 per pixel; key w"},
+    {ROLE_SYSTEM_STATICTEXT, "Hexadecimal", "right-click or Ctrl+C to copy"},
+    {ROLE_SYSTEM_PUSHBUTTON, "Lighten", "click for +20 on every channel, press and drag for 1 per pixel; key W"},
+};
+
+static const ControlInfo &infoOf(AreaId control)
+{
+    for (int i = 0; i < controlCount; i++)
+        if (readingOrder[i] == control)
+            return controls[i];
+    return controls[0];
+}
+
+const char *controlName(AreaId control)
+{
+    return infoOf(control).name;
+}
+
+const char *controlHint(AreaId control)
+{
+    return infoOf(control).hint;
+}
+
+// What the face answers, as plain functions of a child id: 0 for the face
+// itself (CHILDID_SELF), 1 to controlCount for a control.
+
+static bool isToggle(int child)
+{
+    return child && controls[child - 1].role == ROLE_SYSTEM_CHECKBUTTON;
+}
+
+static bool toggleOn(int child)
+{
+    return readingOrder[child - 1] == snapId ? snapTol != 0 : alwyOnTop != 0;
+}
+
+static LONG stateOf(HWND window, int child)
+{
+    if (!child)
+        return STATE_SYSTEM_FOCUSABLE | (GetFocus() == window ? STATE_SYSTEM_FOCUSED : 0);
+    if (controls[child - 1].role == ROLE_SYSTEM_STATICTEXT)
+        return STATE_SYSTEM_READONLY;
+    return isToggle(child) && toggleOn(child) ? STATE_SYSTEM_CHECKED : 0;
+}
+
+// The readout's text, a channel without its leading zeros; null for a
+// control without a value.
+static const char *valueOf(int child)
+{
+    AreaId control = child ? readingOrder[child - 1] : areaCount;
+    if (control == swatchId)
+        return formatCopyText();
+    if (control == hexValueId)
+        return formatColorHex();
+    if (control < redValueId || control > blueValueId)
+        return nullptr;
+    const char *text = formatChannelDecimal(ChannelIndex(control - redValueId));
+    while (text[0] == '0' && text[1])
+        text++;
+    return text;
+}
+
+static const char *defaultActionOf(int child)
+{
+    if (isToggle(child))
+        return toggleOn(child) ? "Uncheck" : "Check";
+    if (child && controls[child - 1].role == ROLE_SYSTEM_PUSHBUTTON)
+        return "Press";
+    return nullptr;
+}
+
+// The child's rectangle in screen pixels, where the window is now and at
+// the face's scale.
+static RECT placeOf(HWND window, int child)
+{
+    RECT r;
+    GetWindowRect(window, &r);
+    if (!child)
+        return r;
+    const FaceRect &a = faceAreas[readingOrder[child - 1]];
+    int k = faceScale;
+    return {r.left + a.left * k, r.top + a.top * k, r.left + a.right * k, r.top + a.bottom * k};
+}
+
+// The child under a screen point; -1 outside the window's shape.
+static int childAt(HWND window, POINT p)
+{
+    RECT r;
+    GetWindowRect(window, &r);
+    int x = p.x - r.left, y = p.y - r.top, k = faceScale;
+    HRGN shape = CreateRectRgn(0, 0, 0, 0);
+    bool inside = PtInRect(&r, p) &&
+                  (GetWindowRgn(window, shape) == ERROR || PtInRegion(shape, x, y));
+    DeleteObject(shape);
+    if (!inside)
+        return -1;
+    for (int i = 0; i < controlCount; i++)
+        if (rectHolds(faceAreas[readingOrder[i]], x / k, y / k))
+            return i + 1;
+    return CHILDID_SELF;
+}
+
+static BSTR bstrOf(const char *text)
+{
+    UINT n = (UINT)lstrlenA(text);
+    BSTR b = ole.sysAllocStringLen(nullptr, n);
+    if (b)
+        for (UINT i = 0; i < n; i++)
+            b[i] = (unsigned char)text[i];
+    return b;
+}
+
+// A text property: S_OK with the text, DISP_E_MEMBERNOTFOUND without one.
+static HRESULT textAnswer(const char *text, BSTR *out)
+{
+    if (!out)
+        return E_POINTER;
+    *out = text ? bstrOf(text) : nullptr;
+    if (!text)
+        return DISP_E_MEMBERNOTFOUND;
+    return *out ? S_OK : E_OUTOFMEMORY;
+}
+
+static HRESULT childAnswer(int child, VARIANT *out)
+{
+    if (!out)
+        return E_POINTER;
+    out->vt = child < 0 ? VT_EMPTY : VT_I4;
+    out->lVal = child < 0 ? 0 : child;
+    return child < 0 ? S_FALSE : S_OK;
+}
+
+// The thin COM object: each method checks its arguments and forwards to
+// the functions above. The window holds one reference from the first
+// request to WM_DESTROY, every client its own; the object is freed with
+// the last.
+struct FaceObject : IAccessible {
+    LONG refs = 1;
+    HWND window;  // null once the window is gone
+
+    explicit FaceObject(HWND w) : window(w) {}
+
+    // The child a VARIANT names, or -1 for none the face has.
+    static int childOf(const VARIANT &v)
+    {
+        return v.vt == VT_I4 && v.lVal >= 0 && v.lVal <= controlCount ? (int)v.lVal : -1;
+    }
+    // CO_E_OBJNOTCONNECTED once the window is gone, E_INVALIDARG for a
+    // child that does not exist, else S_OK.
+    HRESULT check(const VARIANT &v) const
+    {
+        if (!window)
+            return CO_E_OBJNOTCONNECTED;
+        return childOf(v) < 0 ? E_INVALIDARG : S_OK;
+    }
+
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void **out) override
+    {
+        if (!out)
+            return E_POINTER;
+        if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch) ||
+            IsEqualIID(iid, accessibleIid)) {
+            *out = static_cast<IAccessible *>(this);
+            AddRef();
+            return S_OK;
+        }
+        *out = nullptr;
+        return E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return InterlockedIncrement(&refs); }
+    ULONG STDMETHODCALLTYPE Release() override
+    {
+        LONG left = InterlockedDecrement(&refs);
+        if (!left) {
+            this->~FaceObject();
+            HeapFree(GetProcessHeap(), 0, this);
+        }
+        return left;
+    }
+
+    // No type information: clients call the methods directly.
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT *count) override
+    {
+        if (!count)
+            return E_POINTER;
+        *count = 0;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo **) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR *, UINT, LCID, DISPID *) override
+    {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS *, VARIANT *,
+                                     EXCEPINFO *, UINT *) override
+    {
+        return E_NOTIMPL;
+    }
+
+    HRESULT STDMETHODCALLTYPE get_accParent(IDispatch **parent) override
+    {
+        if (!parent)
+            return E_POINTER;
+        *parent = nullptr;
+        if (!window)
+            return CO_E_OBJNOTCONNECTED;
+        return ole.createStdAccessibleObject(window, OBJID_WINDOW, IID_IDispatch, (void **)parent);
+    }
+    HRESULT STDMETHODCALLTYPE get_accChildCount(LONG *count) override
+    {
+        if (!count)
+            return E_POINTER;
+        *count = controlCount;
+        return window ? S_OK : CO_E_OBJNOTCONNECTED;
+    }
+    // The controls are simple elements, not objects of their own.
+    HRESULT STDMETHODCALLTYPE get_accChild(VARIANT v, IDispatch **child) override
+    {
+        if (!child)
+            return E_POINTER;
+        *child = nullptr;
+        HRESULT hr = check(v);
+        return FAILED(hr) ? hr : childOf(v) ? S_FALSE : E_INVALIDARG;
+    }
+    HRESULT STDMETHODCALLTYPE get_accName(VARIANT v, BSTR *name) override
+    {
+        HRESULT hr = check(v);
+        if (FAILED(hr))
+            return hr;
+        int child = childOf(v);
+        return textAnswer(child ? controls[child - 1].name : "Tinctora", name);
+    }
+    HRESULT STDMETHODCALLTYPE get_accValue(VARIANT v, BSTR *value) override
+    {
+        HRESULT hr = check(v);
+        return FAILED(hr) ? hr : textAnswer(valueOf(childOf(v)), value);
+    }
+    HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT v, BSTR *description) override
+    {
+        HRESULT hr = check(v);
+        if (FAILED(hr))
+            return hr;
+        int child = childOf(v);
+        const char *hint = child ? controls[child - 1].hint : nullptr;
+        return textAnswer(hint && *hint ? hint : nullptr, description);
+    }
+    HRESULT STDMETHODCALLTYPE get_accRole(VARIANT v, VARIANT *role) override
+    {
+        HRESULT hr = check(v);
+        if (FAILED(hr))
+            return hr;
+        int child = childOf(v);
+        return childAnswer(child ? controls[child - 1].role : ROLE_SYSTEM_CLIENT, role);
+    }
+    HRESULT STDMETHODCALLTYPE get_accState(VARIANT v, VARIANT *state) override
+    {
+        HRESULT hr = check(v);
+        return FAILED(hr) ? hr : childAnswer(stateOf(window, childOf(v)), state);
+    }
+    HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT, BSTR *help) override
+    {
+        return textAnswer(nullptr, help);
+    }
+    HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR *file, VARIANT, LONG *) override
+    {
+        return textAnswer(nullptr, file);
+    }
+    HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT, BSTR *keys) override
+    {
+        return textAnswer(nullptr, keys);
+    }
+    HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT *focus) override
+    {
+        if (!window)
+            return CO_E_OBJNOTCONNECTED;
+        return childAnswer(GetFocus() == window ? CHILDID_SELF : -1, focus);
+    }
+    HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT *selection) override
+    {
+        childAnswer(-1, selection);
+        return DISP_E_MEMBERNOTFOUND;
+    }
+    HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT v, BSTR *action) override
+    {
+        HRESULT hr = check(v);
+        return FAILED(hr) ? hr : textAnswer(defaultActionOf(childOf(v)), action);
+    }
+    HRESULT STDMETHODCALLTYPE accSelect(LONG, VARIANT) override { return DISP_E_MEMBERNOTFOUND; }
+    HRESULT STDMETHODCALLTYPE accLocation(LONG *x, LONG *y, LONG *width, LONG *height,
+                                          VARIANT v) override
+    {
+        if (!x || !y || !width || !height)
+            return E_POINTER;
+        HRESULT hr = check(v);
+        if (FAILED(hr))
+            return hr;
+        RECT r = placeOf(window, childOf(v));
+        *x = r.left;
+        *y = r.top;
+        *width = r.right - r.left;
+        *height = r.bottom - r.top;
+        return S_OK;
+    }
+    // Next and previous among the controls, first and last from the face.
+    HRESULT STDMETHODCALLTYPE accNavigate(LONG direction, VARIANT start, VARIANT *end) override
+    {
+        HRESULT hr = check(start);
+        if (FAILED(hr))
+            return hr;
+        int from = childOf(start), to = -1;
+        if (from == CHILDID_SELF && direction == NAVDIR_FIRSTCHILD)
+            to = 1;
+        else if (from == CHILDID_SELF && direction == NAVDIR_LASTCHILD)
+            to = controlCount;
+        else if (from && direction == NAVDIR_NEXT && from < controlCount)
+            to = from + 1;
+        else if (from && direction == NAVDIR_PREVIOUS && from > 1)
+            to = from - 1;
+        return childAnswer(to, end);
+    }
+    HRESULT STDMETHODCALLTYPE accHitTest(LONG x, LONG y, VARIANT *found) override
+    {
+        if (!window)
+            return CO_E_OBJNOTCONNECTED;
+        return childAnswer(childAt(window, {x, y}), found);
+    }
+    HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT v) override
+    {
+        HRESULT hr = check(v);
+        if (FAILED(hr))
+            return hr;
+        int child = childOf(v);
+        if (!defaultActionOf(child))
+            return DISP_E_MEMBERNOTFOUND;
+        // Posted, like the click it stands for: the caller does not wait
+        // for the action, and a close ends this process only after the
+        // call has returned.
+        PostMessageA(window, WM_COMMAND, cmdClickFirst + readingOrder[child - 1], 0);
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE put_accName(VARIANT, BSTR) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE put_accValue(VARIANT, BSTR) override { return E_NOTIMPL; }
+};
+
+// Made at the first request and kept, with the window's reference, until
+// the window goes.
+static FaceObject *faceObject;
+
+LRESULT onGetObject(HWND window, WPARAM wp, LPARAM lp)
+{
+    // The object id arrives as a 32-bit value, whatever the width of lp.
+    if ((DWORD)lp != (DWORD)OBJID_CLIENT || !loadOle())
+        return DefWindowProcA(window, WM_GETOBJECT, wp, lp);
+    if (!faceObject) {
+        void *memory = HeapAlloc(GetProcessHeap(), 0, sizeof(FaceObject));
+        if (!memory)
+            return DefWindowProcA(window, WM_GETOBJECT, wp, lp);
+        faceObject = new (memory) FaceObject(window);
+    }
+    return ole.lresultFromObject(accessibleIid, wp, static_cast<IAccessible *>(faceObject));
+}
+
+void disconnectAccessibleFace()
+{
+    if (!faceObject)
+        return;
+    faceObject->window = nullptr;
+    // Clients in other processes lose their connection now rather than
+    // when this process ends.
+    ole.coDisconnectObject(static_cast<IAccessible *>(faceObject), 0);
+    faceObject->Release();
+    faceObject = nullptr;
+}

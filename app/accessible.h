@@ -1,0 +1,23 @@
+// The face as assistive technology sees it: the window's client object,
+// whose children are the seventeen controls of the face in reading order,
+// each with its name, role, state, value, place and default action. The
+// actions run through the same functions as a click.
+#pragma once
+#include <windows.h>
+
+#include "skin/layout.h"
+
+// IAccessible's interface id.
+extern const IID accessibleIid;
+
+// WM_GETOBJECT: the face's object for OBJID_CLIENT, the system's answer
+// for every other object id.
+LRESULT onGetObject(HWND window, WPARAM wp, LPARAM lp);
+// At WM_DESTROY: the object no longer reaches the window; clients that
+// still hold it get CO_E_OBJNOTCONNECTED.
+void disconnectAccessibleFace();
+
+// A control's accessible name ("Raise red") and a short hint on its use,
+// empty where the name says it all.
+const char *controlName(AreaId control);
+const char *controlHint(AreaId control);

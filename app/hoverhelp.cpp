@@ -1,0 +1,109 @@
+#include "hoverhelp.h"
+#include "accessible.h"
+#include "core/options.h"
+#include "input/gesture.h"
+#include "skin/regions.h"
+
+#include <commctrl.h>
+
+// Made at the first hover: the common controls cost a good share of the
+// start-up under Wine, and nobody needs a tip before the pointer is on the
+// face.
+static HWND tooltip;
+static bool tried;
+
+// The tool over control i of readingOrder; its text is asked for at each
+// showing, so a toggle's tip tells its state of the moment.
+static TTTOOLINFOA toolOf(HWND window, int i)
+{
+    TTTOOLINFOA tool = {};
+    // The size every version of the common controls takes.
+    tool.cbSize = TTTOOLINFOA_V2_SIZE;
+    tool.hwnd = window;
+    tool.uId = i;
+    const FaceRect &a = faceAreas[readingOrder[i]];
+    int k = faceScale;
+    tool.rect = {a.left * k, a.top * k, a.right * k, a.bottom * k};
+    tool.lpszText = LPSTR_TEXTCALLBACKA;
+    return tool;
+}
+
+static void createHoverHelp(HWND window)
+{
+    tried = true;
+    typedef BOOL(WINAPI * InitControls)(const INITCOMMONCONTROLSEX *);
+    HMODULE controls = LoadLibraryA("comctl32.dll");
+    InitControls init =
+        controls ? (InitControls)(void *)GetProcAddress(controls, "InitCommonControlsEx") : nullptr;
+    INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_BAR_CLASSES};
+    if (!init || !init(&classes))
+        return;
+    // Owned by no window: under Wine an owned top-most pop-up keeps its
+    // owner from going top-most itself.
+    tooltip = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, TOOLTIPS_CLASSA, nullptr,
+                              WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
+                              (HINSTANCE)GetWindowLongPtrA(window, GWLP_HINSTANCE), nullptr);
+    if (!tooltip)
+        return;
+    for (int i = 0; i < controlCount; i++) {
+        TTTOOLINFOA tool = toolOf(window, i);
+        SendMessageA(tooltip, TTM_ADDTOOLA, 0, (LPARAM)&tool);
+    }
+    placeHoverHelp(window);
+}
+
+void placeHoverHelp(HWND window)
+{
+    if (!tooltip)
+        return;
+    for (int i = 0; i < controlCount; i++) {
+        TTTOOLINFOA tool = toolOf(window, i);
+        SendMessageA(tooltip, TTM_NEWTOOLRECTA, 0, (LPARAM)&tool);
+    }
+    // The long hints wrap rather than run across the screen.
+    SendMessageA(tooltip, TTM_SETMAXTIPWIDTH, 0, 240 * faceScale);
+}
+
+void relayToHoverHelp(HWND window, UINT msg, WPARAM wp, LPARAM lp)
+{
+    if (msg == WM_MOUSEMOVE && buttonDown)
+        return;
+    if (!tried && msg == WM_MOUSEMOVE)
+        createHoverHelp(window);
+    if (!tooltip)
+        return;
+    MSG m = {window, msg, wp, lp, (DWORD)GetMessageTime(), {}};
+    SendMessageA(tooltip, TTM_RELAYEVENT, 0, (LPARAM)&m);
+    if (msg != WM_MOUSEMOVE && msg != WM_LBUTTONUP && msg != WM_RBUTTONUP && msg != WM_MBUTTONUP)
+        SendMessageA(tooltip, TTM_POP, 0, 0);
+}
+
+// A tip asked for while a button is held gets no text, and a tooltip with
+// no text does not show: a tip that was due when the press came stays away.
+static bool anyButtonHeld()
+{
+    return buttonDown || GetKeyState(VK_LBUTTON) < 0 || GetKeyState(VK_RBUTTON) < 0 ||
+           GetKeyState(VK_MBUTTON) < 0;
+}
+
+void onNotify(HWND, LPARAM lp)
+{
+    NMTTDISPINFOA &info = *(NMTTDISPINFOA *)lp;
+    if (info.hdr.hwndFrom != tooltip || info.hdr.code != TTN_GETDISPINFOA ||
+        info.hdr.idFrom >= (UINT_PTR)controlCount)
+        return;
+    static char text[200];
+    text[0] = '\0';
+    if (!anyButtonHeld()) {
+        AreaId control = readingOrder[info.hdr.idFrom];
+        lstrcpynA(text, controlName(control), sizeof text);
+        if (control == snapId || control == topId)
+            lstrcatA(text, (control == snapId ? snapTol != 0 : alwyOnTop != 0) ? " (on)" : " (off)");
+        if (*controlHint(control)) {
+            lstrcatA(text, ": ");
+            lstrcatA(text, controlHint(control));
+        }
+    }
+    info.lpszText = text;
+}

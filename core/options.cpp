@@ -1,0 +1,4 @@
+#include "options.h"
+
+uint8_t alwyOnTop = 0;
+int32_t snapTol = snapOnTol;

@@ -1,0 +1,87 @@
+#include "actions.h"
+#include "core/color.h"
+#include "core/options.h"
+#include "res/resource.h"
+#include "skin/announce.h"
+#include "skin/draw.h"
+#include "skin/regions.h"
+
+const uint32_t clickStep = 20;
+
+bool arrowRaises(AreaId arrow)
+{
+    return (arrow - firstArrowId) % 2 == 0;
+}
+
+void stepArrow(AreaId arrow, bool up, uint32_t step)
+{
+    // Arrows come in pairs, up then down: red, green, blue, lighten and darken.
+    static const uint32_t masks[4] = {redMask, greenMask, blueMask, 0};
+    uint32_t mask = masks[(arrow - firstArrowId) / 2];
+    if (mask)
+        up ? stepChannelUp(mask, step) : stepChannelDown(mask, step);
+    else
+        up ? lightenColor(step) : darkenColor(step);
+}
+
+// A toggle's look goes onto the window and into backBuffer, so that
+// repaints and the title hover show the option's state.
+static void showToggle(HWND window, ButtonRecord &b, bool on)
+{
+    void (*draw)(HDC, HRGN) = on ? drawLit : drawNormal;
+    HDC dc = GetDC(window);
+    if (dc) {
+        draw(dc, b.region);
+        ReleaseDC(window, dc);
+    }
+    draw(backBuffer, b.region);
+}
+
+void setSnapping(HWND window, bool on)
+{
+    snapTol = on ? snapOnTol : 0;
+    snapBtn.pressed = on;
+    showToggle(window, snapBtn, on);
+    announceToggle(window, snapId);
+}
+
+void setAlwaysOnTop(HWND window, bool on)
+{
+    alwyOnTop = topBtn.pressed = on;
+    SetWindowPos(window, on ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    showToggle(window, topBtn, on);
+    announceToggle(window, topId);
+}
+
+void setCopyForm(HWND window, CopyForm form)
+{
+    copyForm = form;
+    announceShownColor(window);
+}
+
+bool chooseCopyFormByCommand(HWND window, UINT command)
+{
+    UINT form = (command - cmdCopyFormFirst) / 0x10;
+    if (command < cmdCopyFormFirst || form >= copyFormCount || command % 0x10)
+        return false;
+    setCopyForm(window, CopyForm(form));
+    return true;
+}
+
+void clickControl(HWND window, AreaId control)
+{
+    switch (control) {
+    case snapId:
+        // Any tolerance but 0 is on, also one stored by hand.
+        setSnapping(window, snapTol == 0);
+        break;
+    case topId: setAlwaysOnTop(window, !alwyOnTop); break;
+    case minId: CloseWindow(window); break;
+    // The destroy handling saves the settings and ends the loop.
+    case closeId: SendMessageA(window, WM_DESTROY, 0, 0); break;
+    default:
+        if (control >= firstArrowId && control < firstArrowId + arrowButtonCount)
+            stepArrow(control, arrowRaises(control), clickStep);
+        break;
+    }
+}

@@ -1,0 +1,33 @@
+// The face's actions, one function each, whatever door they come through:
+// a click on the face, the window menu, a key or assistive technology.
+#pragma once
+#include <windows.h>
+#include <cstdint>
+
+#include "core/colortext.h"
+#include "skin/layout.h"
+
+// What a click on a control does: an arrow steps the colour by 20, a
+// title button toggles, minimises or closes. The swatch and the readouts
+// do nothing.
+void clickControl(HWND window, AreaId control);
+
+// An arrow's operation by step: a channel's arrows step that channel, the
+// bottom row lightens and darkens; up raises, down lowers.
+void stepArrow(AreaId arrow, bool up, uint32_t step);
+// Whether a click on the arrow raises: the up arrows and lighten.
+bool arrowRaises(AreaId arrow);
+
+// The form every copy of the whole colour takes, and the swatch's value
+// with it.
+void setCopyForm(HWND window, CopyForm form);
+// A window-menu command choosing a copy form: done, and true; any other
+// command: false.
+bool chooseCopyFormByCommand(HWND window, UINT command);
+
+// The toggles: the option set, its title button lit while on, on the
+// screen and in backBuffer, the window's place in the z-order for always
+// on top, and the change announced. Saved with the other settings at the
+// close, as ever.
+void setSnapping(HWND window, bool on);
+void setAlwaysOnTop(HWND window, bool on);

@@ -1,0 +1,42 @@
+#include "announce.h"
+#include "core/color.h"
+#include "core/colortext.h"
+
+// The colour and the copy form last announced; none at first, so that the
+// first paint tells the values loaded from the settings.
+static uint32_t toldColor = 0xFFFFFFFF;
+static int toldForm = -1;
+
+LONG childIdOf(AreaId control)
+{
+    for (int i = 0; i < controlCount; i++)
+        if (readingOrder[i] == control)
+            return i + 1;
+    return CHILDID_SELF;
+}
+
+static void valueChanged(HWND window, AreaId control)
+{
+    NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, window, OBJID_CLIENT, childIdOf(control));
+}
+
+void announceShownColor(HWND window)
+{
+    uint32_t shown = curColor & 0xFFFFFF;
+    if (shown == toldColor && copyForm == toldForm)
+        return;
+    static const uint32_t masks[3] = {redMask, greenMask, blueMask};
+    for (int c = 0; c < 3; c++)
+        if ((shown ^ toldColor) & masks[c])
+            valueChanged(window, AreaId(redValueId + c));
+    if (shown != toldColor)
+        valueChanged(window, hexValueId);
+    valueChanged(window, swatchId);
+    toldColor = shown;
+    toldForm = copyForm;
+}
+
+void announceToggle(HWND window, AreaId toggle)
+{
+    NotifyWinEvent(EVENT_OBJECT_STATECHANGE, window, OBJID_CLIENT, childIdOf(toggle));
+}

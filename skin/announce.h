@@ -1,0 +1,18 @@
+// Tells assistive technology when what the face shows changes: the values
+// of the swatch and the readouts, and the state of the two toggles. Each
+// control is a child of the window's client object, numbered by its place
+// in readingOrder.
+#pragma once
+#include <windows.h>
+
+#include "layout.h"
+
+// The control's child id, 1 to controlCount.
+LONG childIdOf(AreaId control);
+
+// A value-change event for each readout whose text differs from what was
+// last announced, and for the swatch, whose value is the colour in the copy
+// form, when either changed; the first call announces all.
+void announceShownColor(HWND window);
+// A state-change event for a toggle.
+void announceToggle(HWND window, AreaId toggle);

@@ -1,0 +1,265 @@
+// The real program as assistive technology meets it: another process
+// reads the face's accessible object through oleacc, works its controls by
+// their default actions and listens for its events.
+#include "win_fixture.h"
+#include "app/accessible.h"
+#include "res/resource.h"
+
+#include <gtest/gtest.h>
+#include <oleacc.h>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Event {
+    DWORD event;
+    LONG child;
+};
+std::vector<Event> events;
+
+void CALLBACK onEvent(HWINEVENTHOOK, DWORD event, HWND, LONG object, LONG child, DWORD, DWORD)
+{
+    if (object == OBJID_CLIENT)
+        events.push_back({event, child});
+}
+
+VARIANT childVar(LONG id)
+{
+    VARIANT v;
+    v.vt = VT_I4;
+    v.lVal = id;
+    return v;
+}
+
+std::string narrow(BSTR b)
+{
+    std::string s;
+    for (UINT i = 0; b && i < SysStringLen(b); i++)
+        s += (char)b[i];
+    SysFreeString(b);
+    return s;
+}
+
+// tinctora.exe on a first run, its window and its client object.
+struct Face : ::testing::Test {
+    Child program;
+    HWND w = nullptr;
+    IAccessible *face = nullptr;
+    HWINEVENTHOOK hook = nullptr;
+
+    void SetUp() override
+    {
+        CoInitialize(nullptr);
+        clearSettings();
+        ASSERT_TRUE(startChild(program, "tinctora.exe", ""));
+        for (int i = 0; i < 200 && !w; i++) {
+            Sleep(50);
+            w = FindWindowA("tinctoraWin", "Tinctora");
+        }
+        ASSERT_TRUE(w);
+        ASSERT_EQ(S_OK, AccessibleObjectFromWindow(w, OBJID_CLIENT, accessibleIid, (void **)&face));
+        hook = SetWinEventHook(EVENT_OBJECT_STATECHANGE, EVENT_OBJECT_VALUECHANGE, nullptr, onEvent,
+                               program.pi.dwProcessId, 0, WINEVENT_OUTOFCONTEXT);
+    }
+    void TearDown() override
+    {
+        if (hook)
+            UnhookWinEvent(hook);
+        if (face)
+            face->Release();
+        if (program.pi.hProcess)
+            finishChild(program, 0);
+        clearSettings();
+        CoUninitialize();
+    }
+    std::string text(HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, BSTR *), LONG id)
+    {
+        BSTR b = nullptr;
+        (face->*get)(childVar(id), &b);
+        return narrow(b);
+    }
+    std::string name(LONG id) { return text(&IAccessible::get_accName, id); }
+    std::string value(LONG id) { return text(&IAccessible::get_accValue, id); }
+    std::string action(LONG id) { return text(&IAccessible::get_accDefaultAction, id); }
+    LONG property(HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, VARIANT *), LONG id)
+    {
+        VARIANT v = {};
+        (face->*get)(childVar(id), &v);
+        return v.vt == VT_I4 ? v.lVal : -1;
+    }
+    bool checked(LONG id) { return property(&IAccessible::get_accState, id) & STATE_SYSTEM_CHECKED; }
+    // The children whose values changed, in order, until one for `last`
+    // changed state or value.
+    std::vector<LONG> eventsUntil(DWORD event, LONG last)
+    {
+        std::vector<LONG> changed;
+        for (int i = 0; i < 300; i++) {
+            MSG msg;
+            while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+                DispatchMessageA(&msg);
+            std::vector<Event> got;
+            got.swap(events);
+            for (const Event &e : got) {
+                if (e.event == EVENT_OBJECT_VALUECHANGE)
+                    changed.push_back(e.child);
+                if (e.event == event && e.child == last)
+                    return changed;
+            }
+            Sleep(10);
+        }
+        ADD_FAILURE() << "no event " << event << " for child " << last;
+        return changed;
+    }
+    void typeKeys(const char *keys)
+    {
+        for (const char *k = keys; *k; k++)
+            SendMessageA(w, WM_CHAR, (WPARAM)*k, 1);
+    }
+};
+
+// Every control by name, role and place, in reading order, after keys set
+// the colour 0A1E28; the values are what the readouts show.
+TEST_F(Face, TreeNamesRolesValuesPlacesAndHitTests)
+{
+    typeKeys("RGGGBBBB");
+    const struct { const char *name; LONG role; const char *value; int l, t, r, b; } want[17] = {
+        {"Snap to screen edges", ROLE_SYSTEM_CHECKBUTTON, "", 6, 5, 19, 15},
+        {"Always on top", ROLE_SYSTEM_CHECKBUTTON, "", 22, 5, 35, 15},
+        {"Minimise", ROLE_SYSTEM_PUSHBUTTON, "", 48, 5, 61, 15},
+        {"Close", ROLE_SYSTEM_PUSHBUTTON, "", 64, 5, 77, 15},
+        {"Colour", ROLE_SYSTEM_GRAPHIC, "0A1E28", 18, 20, 65, 60},
+        {"Lower red", ROLE_SYSTEM_PUSHBUTTON, "", 18, 69, 28, 80},
+        {"Red", ROLE_SYSTEM_STATICTEXT, "10", 28, 69, 55, 80},
+        {"Raise red", ROLE_SYSTEM_PUSHBUTTON, "", 55, 69, 64, 80},
+        {"Lower green", ROLE_SYSTEM_PUSHBUTTON, "", 18, 81, 28, 92},
+        {"Green", ROLE_SYSTEM_STATICTEXT, "30", 28, 81, 55, 92},
+        {"Raise green", ROLE_SYSTEM_PUSHBUTTON, "", 55, 81, 64, 92},
+        {"Lower blue", ROLE_SYSTEM_PUSHBUTTON, "", 18, 93, 28, 104},
+        {"Blue", ROLE_SYSTEM_STATICTEXT, "40", 28, 93, 55, 104},
+        {"Raise blue", ROLE_SYSTEM_PUSHBUTTON, "", 55, 93, 64, 104},
+        {"Darken", ROLE_SYSTEM_PUSHBUTTON, "", 7, 111, 17, 122},
+        {"Hexadecimal", ROLE_SYSTEM_STATICTEXT, "0A1E28", 17, 111, 67, 122},
+        {"Lighten", ROLE_SYSTEM_PUSHBUTTON, "", 67, 111, 76, 122},
+    };
+    // Where the window is now, not where it started.
+    SetWindowPos(w, nullptr, 100, 50, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    LONG count = 0;
+    EXPECT_EQ(S_OK, face->get_accChildCount(&count));
+    EXPECT_EQ(17, count);
+    EXPECT_EQ("Tinctora", name(CHILDID_SELF));
+    EXPECT_EQ(ROLE_SYSTEM_CLIENT, property(&IAccessible::get_accRole, CHILDID_SELF));
+    for (LONG id = 1; id <= 17; id++) {
+        const auto &c = want[id - 1];
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(c.name, name(id));
+        EXPECT_EQ(c.role, property(&IAccessible::get_accRole, id));
+        EXPECT_EQ(c.value, value(id));
+        LONG x, y, cx, cy;
+        ASSERT_EQ(S_OK, face->accLocation(&x, &y, &cx, &cy, childVar(id)));
+        EXPECT_EQ(100 + c.l, x);
+        EXPECT_EQ(50 + c.t, y);
+        EXPECT_EQ(c.r - c.l, cx);
+        EXPECT_EQ(c.b - c.t, cy);
+        VARIANT hit = {};
+        EXPECT_EQ(S_OK, face->accHitTest(100 + (c.l + c.r) / 2, 50 + c.b - 1, &hit));
+        EXPECT_EQ(id, hit.vt == VT_I4 ? hit.lVal : -1);
+    }
+    EXPECT_TRUE(checked(1)) << "snapping is on at the first run";
+    EXPECT_FALSE(checked(2));
+    // The bare face is the face itself; a cut-out notch and a point beside
+    // the window are nothing.
+    VARIANT hit = {};
+    EXPECT_EQ(S_OK, face->accHitTest(100 + 40, 50 + 125, &hit));
+    EXPECT_TRUE(hit.vt == VT_I4 && hit.lVal == CHILDID_SELF);
+    EXPECT_EQ(S_FALSE, face->accHitTest(100 + 0, 50 + 40, &hit));
+    EXPECT_EQ(VT_EMPTY, hit.vt);
+    EXPECT_EQ(S_FALSE, face->accHitTest(100 + 83, 50 + 40, &hit));
+
+    // Walking the children either way meets every control once, in order.
+    for (LONG dir : {NAVDIR_NEXT, NAVDIR_PREVIOUS}) {
+        VARIANT at = {};
+        face->accNavigate(dir == NAVDIR_NEXT ? NAVDIR_FIRSTCHILD : NAVDIR_LASTCHILD,
+                          childVar(CHILDID_SELF), &at);
+        std::vector<LONG> met;
+        while (at.vt == VT_I4 && met.size() < 20) {
+            met.push_back(at.lVal);
+            face->accNavigate(dir, childVar(at.lVal), &at);
+        }
+        ASSERT_EQ(17u, met.size());
+        for (int i = 0; i < 17; i++)
+            EXPECT_EQ(dir == NAVDIR_NEXT ? i + 1 : 17 - i, met[i]);
+    }
+    IDispatch *parent = nullptr;
+    ASSERT_EQ(S_OK, face->get_accParent(&parent));
+    IAccessible *window = nullptr;
+    ASSERT_EQ(S_OK, parent->QueryInterface(accessibleIid, (void **)&window));
+    HWND of = nullptr;
+    EXPECT_EQ(S_OK, WindowFromAccessibleObject(window, &of));
+    EXPECT_EQ(w, of) << "the parent is the window's own object";
+    window->Release();
+    parent->Release();
+}
+
+// Default actions do what a click does, with its undo point, its events
+// and, for close, its save; the object answers harmlessly once the window
+// is gone.
+TEST_F(Face, DefaultActionsEventsAndTheEnd)
+{
+    typeKeys("R");
+    EXPECT_EQ((std::vector<LONG>{7, 16, 5}), eventsUntil(EVENT_OBJECT_VALUECHANGE, 5))
+        << "red, the hex readout and the swatch change; green and blue do not";
+
+    EXPECT_EQ("Press", action(11));
+    EXPECT_EQ(S_OK, face->accDoDefaultAction(childVar(11)));  // Raise green: +20
+    EXPECT_EQ("0A1400", value(5));
+    EXPECT_EQ((std::vector<LONG>{10, 16, 5}), eventsUntil(EVENT_OBJECT_VALUECHANGE, 5));
+    EXPECT_EQ(S_OK, face->accDoDefaultAction(childVar(17)));  // Lighten keeps the undo point
+    EXPECT_EQ("1E2814", value(5));
+    SendMessageA(w, WM_COMMAND, cmdSwap, 0);
+    EXPECT_EQ("0A0000", value(5)) << "undo goes back to before the click on Raise green";
+    SendMessageA(w, WM_COMMAND, cmdSwap, 0);
+    EXPECT_EQ("", action(5));
+    EXPECT_EQ(DISP_E_MEMBERNOTFOUND, face->accDoDefaultAction(childVar(5)));
+    EXPECT_EQ(DISP_E_MEMBERNOTFOUND, face->accDoDefaultAction(childVar(7)));
+    EXPECT_EQ(E_INVALIDARG, face->accDoDefaultAction(childVar(18)));
+
+    EXPECT_EQ("Uncheck", action(1));
+    EXPECT_EQ(S_OK, face->accDoDefaultAction(childVar(1)));
+    EXPECT_FALSE(checked(1));
+    EXPECT_EQ("Check", action(1));
+    eventsUntil(EVENT_OBJECT_STATECHANGE, 1);
+    EXPECT_EQ(S_OK, face->accDoDefaultAction(childVar(2)));
+    EXPECT_TRUE(checked(2));
+    EXPECT_NE(0, GetWindowLongA(w, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    eventsUntil(EVENT_OBJECT_STATECHANGE, 2);
+
+    // Minimised, the object still answers; the window comes back as it was.
+    // (The actions come as posted messages; a call made after one is
+    // answered after it.)
+    EXPECT_EQ(S_OK, face->accDoDefaultAction(childVar(3)));
+    EXPECT_EQ("1E2814", value(16));
+    EXPECT_TRUE(IsIconic(w));
+    ShowWindow(w, SW_RESTORE);
+
+    // Close: the program may end before the call's answer is sent, so the
+    // exit status and the saved settings tell what it did.
+    face->accDoDefaultAction(childVar(4));
+    EXPECT_EQ(0u, finishChild(program, 10000));
+    program.pi.hProcess = nullptr;
+    HKEY key;
+    ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyA(HKEY_CURRENT_USER, "Software\\Arvex\\Tinctora", &key));
+    DWORD snap = 9, top = 9, color = 0, size = 4;
+    RegQueryValueExA(key, "snapTol", nullptr, nullptr, (BYTE *)&snap, &size);
+    RegQueryValueExA(key, "alwyOnTop", nullptr, nullptr, (BYTE *)&top, &size);
+    RegQueryValueExA(key, "curColor", nullptr, nullptr, (BYTE *)&color, &size);
+    RegCloseKey(key);
+    EXPECT_EQ(0u, snap);
+    EXPECT_EQ(1u, top);
+    EXPECT_EQ(0x14281Eu, color);
+    LONG count = 0;
+    EXPECT_TRUE(FAILED(face->get_accChildCount(&count)));
+    EXPECT_TRUE(FAILED(face->accDoDefaultAction(childVar(8))));
+}
+
+}  // namespace
