@@ -11,6 +11,7 @@
 #include "core/options.h"
 #include "input/eyedropper.h"
 #include "input/gesture.h"
+#include "input/gestureend.h"
 #include "input/keys.h"
 #include "input/magnifier.h"
 #include "input/windowmove.h"
@@ -83,13 +84,6 @@ HWND createMainWindow(HINSTANCE instance)
     return mainWindow;
 }
 
-static void onCreate(HWND window)
-{
-    mainWindow = window;
-    createSurfaces(window);
-    addWindowMenuItems(window);
-}
-
 static void onDestroy(HWND)
 {
     disconnectAccessibleFace();
@@ -114,19 +108,86 @@ static void onDisplayChange(HWND window)
     keepOnAWorkArea(window);
 }
 
+// A restore from minimised follows the start-up's rule: a monitor that
+// went away meanwhile must not leave the borderless window out of reach.
+// Every other change of size is reported alike; there the window is on a
+// monitor and only the rectangles are read again.
+static void onSize(HWND window, WPARAM kind)
+{
+    if (kind == SIZE_RESTORED)
+        onDisplayChange(window);
+}
+
+// The system asks the size at another scale before it changes it: the face
+// takes whole multiples of its size, not the linear one the system would
+// otherwise suggest and then see refused.
+static LRESULT onGetDpiScaledSize(HWND, WPARAM wp, LPARAM lp)
+{
+    SIZE &size = *(SIZE *)lp;
+    int k = scaleForDpi(LOWORD(wp));
+    size.cx = faceWidth * k;
+    size.cy = faceHeight * k;
+    return TRUE;
+}
+
+// Minimised, the window's rectangle is its icon's: the new size goes to the
+// place the window is restored at, and to windowRect, which holds it.
+static void resizeRestoredPlace(HWND window, int k)
+{
+    WINDOWPLACEMENT placement = {};
+    placement.length = sizeof placement;
+    if (GetWindowPlacement(window, &placement)) {
+        RECT &r = placement.rcNormalPosition;
+        r.right = r.left + faceWidth * k;
+        r.bottom = r.top + faceHeight * k;
+        placement.showCmd = SW_SHOWMINNOACTIVE;
+        SetWindowPlacement(window, &placement);
+    }
+    windowRect.right = windowRect.left + faceWidth * k;
+    windowRect.bottom = windowRect.top + faceHeight * k;
+}
+
+// A change of scale that comes while the window is being created, before
+// its surfaces exist; taken once they do.
+static WPARAM deferredDpi;
+static RECT deferredPlace;
+
 // The window went to a display of another scale, or the scale changed:
 // the face is built anew at the new scale and takes the top-left of the
 // place the system suggests, at its own size.
 static void onDpiChanged(HWND window, WPARAM wp, LPARAM lp)
 {
     const RECT &suggested = *(const RECT *)lp;
+    if (!backBuffer) {
+        deferredDpi = wp;
+        deferredPlace = suggested;
+        return;
+    }
     int k = scaleForDpi(LOWORD(wp));
-    rescaleFace(window, k);
-    placeHoverHelp(window);
-    SetWindowPos(window, nullptr, suggested.left, suggested.top, faceWidth * k, faceHeight * k,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    if (k != faceScale) {
+        rescaleFace(window, k);
+        placeHoverHelp(window);
+        rescaleMagnifier();
+    }
+    if (IsIconic(window))
+        resizeRestoredPlace(window, k);
+    else
+        SetWindowPos(window, nullptr, suggested.left, suggested.top, faceWidth * k,
+                     faceHeight * k, SWP_NOZORDER | SWP_NOACTIVATE);
     refreshWindowRects(window);
     InvalidateRect(window, nullptr, FALSE);
+}
+
+static void onCreate(HWND window)
+{
+    mainWindow = window;
+    createSurfaces(window);
+    addWindowMenuItems(window);
+    if (deferredDpi) {
+        WPARAM wp = deferredDpi;
+        deferredDpi = 0;
+        onDpiChanged(window, wp, (LPARAM)&deferredPlace);
+    }
 }
 
 LRESULT CALLBACK windowProc(HWND window, UINT msg, WPARAM wp, LPARAM lp)
@@ -148,6 +209,8 @@ LRESULT CALLBACK windowProc(HWND window, UINT msg, WPARAM wp, LPARAM lp)
             onHoldTimer(window);
         else if (wp == resampleTimerId)
             onResampleTimer(window);
+        else if (wp == buttonWatchTimerId)
+            onButtonWatchTimer(window);
         return 0;
     case WM_MOUSEMOVE: onMouseMove(window, wp, lp); return 0;
     case WM_LBUTTONDOWN: onLeftButtonDown(window, wp, lp); return 0;
@@ -169,6 +232,8 @@ LRESULT CALLBACK windowProc(HWND window, UINT msg, WPARAM wp, LPARAM lp)
         if (onSysCommand(window, wp))
             return 0;
         break;
+    case WM_GETDPISCALEDSIZE: return onGetDpiScaledSize(window, wp, lp);
+    case WM_SIZE: onSize(window, wp); return 0;
     }
     return DefWindowProcA(window, msg, wp, lp);
 }

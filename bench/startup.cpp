@@ -268,6 +268,17 @@ static bool hoverHelpShown(HWND w, DWORD process)
     return false;
 }
 
+// The left button pressed or let go for real, where the pointer is: the
+// program ends a gesture whose button it finds up, so a drag sent as
+// messages needs it held as a user's drag holds it.
+static void holdButton(bool down)
+{
+    INPUT in = {};
+    in.type = INPUT_MOUSE;
+    in.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+    SendInput(1, &in, sizeof in);
+}
+
 // The memory of a running program after memoryEvents drag-adjust moves,
 // sent to its window from here as the pointer would send them: each waits
 // until the window procedure has handled it, so all of them have run when
@@ -280,23 +291,28 @@ static bool hoverHelpShown(HWND w, DWORD process)
 //
 // The pointer is kept off the window, where it would show the hover help,
 // which loads the common controls at its first showing; with hover, the
-// pointer rests on a control until the program's tooltip shows first.
+// pointer rests on a control until the program's tooltip shows first. The
+// button is held down off the windows, so its press goes to the desktop.
 static bool memoryAfterEvents(const Program &p, PROCESS_MEMORY_COUNTERS &counters,
                               bool hover = false)
 {
-    SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
+    int right = GetSystemMetrics(SM_CXSCREEN) - 1, bottom = GetSystemMetrics(SM_CYSCREEN) - 1;
+    SetCursorPos(right, bottom);
     PROCESS_INFORMATION pi;
     if (launch(p, pi) < 0)
         return false;
     HWND w = windowOf(p, pi);
     if (hover && !hoverHelpShown(w, pi.dwProcessId))
         fprintf(stderr, "memory: no hover help showed\n");
+    SetCursorPos(right, bottom);
     const FaceRect &arrow = faceAreas[redUpId];
     LPARAM at = MAKELPARAM((arrow.left + arrow.right) / 2, (arrow.top + arrow.bottom) / 2);
+    holdButton(true);
     SendMessageA(w, WM_LBUTTONDOWN, MK_LBUTTON, at);
     for (int i = 0; i < memoryEvents; i++)
         SendMessageA(w, WM_MOUSEMOVE, MK_LBUTTON, at);
     SendMessageA(w, WM_LBUTTONUP, 0, at);
+    holdButton(false);
     counters = {};
     counters.cb = sizeof counters;
     bool ok = w && GetProcessMemoryInfo(pi.hProcess, &counters, sizeof counters);

@@ -27,6 +27,7 @@ add_library(tinctora_app STATIC
     input/actions.cpp
     input/eyedropper.cpp
     input/gesture.cpp
+    input/gestureend.cpp
     input/keys.cpp
     input/magnifier.cpp
     input/windowmove.cpp

@@ -11,23 +11,19 @@
 static bool resamplePending;
 
 // The pixel at the pointer as the screen shows it, and the magnifier
-// beside it. A window's own surface would not do: with desktop composition
-// a browser's or any GPU-drawn window's reads black or white, a stretched
-// window's is not in screen pixels, and a covered window's is not what the
-// user sees. CLR_INVALID when the screen cannot be read there.
+// beside it drawn from the same read. A window's own surface would not do:
+// with desktop composition a browser's or any GPU-drawn window's reads
+// black or white, a stretched window's is not in screen pixels, and a
+// covered window's is not what the user sees. CLR_INVALID when the screen
+// cannot be read there.
 static COLORREF readScreenAtPointer(HWND window)
 {
-    if (placeMagnifier(cursorPos)) {
+    placeMagnifier(cursorPos);
+    if (UINT left = settleLeft(cursorPos)) {
         resamplePending = true;
-        SetTimer(window, resampleTimerId, screenSettleMs, nullptr);
+        SetTimer(window, resampleTimerId, left, nullptr);
     }
-    HDC screen = GetDC(nullptr);
-    if (!screen)
-        return CLR_INVALID;
-    COLORREF pixel = GetPixel(screen, cursorPos.x, cursorPos.y);
-    showMagnified(screen, cursorPos, pixel);
-    ReleaseDC(nullptr, screen);
-    return pixel;
+    return readAround(cursorPos);
 }
 
 // Only a plain hold may become a pick: not a held arrow, whose drag may be
@@ -57,18 +53,17 @@ void onHoldTimer(HWND window)
     KillTimer(window, holdTimerId);
 }
 
-// The pixel at the pointer becomes the colour; where the screen cannot be
-// read the last valid colour stays.
-static void takeScreenPixel(HWND window)
+// The pixel read becomes the colour; where the screen could not be read
+// the last valid colour stays.
+static void takePixel(COLORREF pixel)
 {
-    COLORREF pixel = readScreenAtPointer(window);
     if (pixel != CLR_INVALID)
         curColor = pixel;
 }
 
 void sampleUnderPointer(HWND window)
 {
-    takeScreenPixel(window);
+    takePixel(readScreenAtPointer(window));
     paintSwatch(window, pickPreviewRgn);
 }
 
@@ -82,14 +77,22 @@ void onResampleTimer(HWND window)
 
 void endPick(HWND window)
 {
-    closeMagnifier();
-    // The last sample may have read where the magnifier had been: read
-    // that pixel once more, with the magnifier gone.
+    hideMagnifier();
+    // The last sample may have read where the magnifier had just been: that
+    // pixel is read once more with the magnifier gone, once the screen can
+    // show what lies below, which takes at most screenSettleMs.
     if (resamplePending) {
-        KillTimer(window, resampleTimerId);
-        resamplePending = false;
-        takeScreenPixel(window);
+        Sleep(settleLeft(cursorPos));
+        takePixel(readAround(cursorPos));
     }
+    dropPick(window);
+}
+
+void dropPick(HWND window)
+{
+    KillTimer(window, resampleTimerId);
+    resamplePending = false;
+    closeMagnifier();
     SetCursor(LoadCursorA(nullptr, IDC_ARROW));
     paintSwatch(window, swatchRgn);
     pickerActive = 0;

@@ -13,7 +13,12 @@ const UINT_PTR resampleTimerId = 2;
 void onHoldTimer(HWND window);
 void onResampleTimer(HWND window);
 void sampleUnderPointer(HWND window);
+// At the release: the last colour read, as the screen shows it once the
+// magnifier is gone, then as dropPick.
 void endPick(HWND window);
+// The pick over with nothing more read: the magnifier closed, the arrow
+// cursor back and the whole swatch painted in the current colour.
+void dropPick(HWND window);
 // While a pick runs: the pointer moved by dx, dy screen pixels and a new
 // sample taken there. Nothing otherwise.
 void movePickBy(HWND window, int dx, int dy);

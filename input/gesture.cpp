@@ -1,6 +1,7 @@
 #include "gesture.h"
 #include "actions.h"
 #include "eyedropper.h"
+#include "gestureend.h"
 #include "windowmove.h"
 #include "skin/fatal.h"
 #include "core/color.h"
@@ -51,6 +52,7 @@ void onLeftButtonDown(HWND window, WPARAM, LPARAM lp)
     lastCursor = cursorPos;
     buttonDown = 1;
     refreshWindowRects(window);
+    watchGesture(window);
     POINT p = messagePoint(lp);
     bool hit = false;
     for (AreaId id : buttonOrder)
@@ -69,8 +71,9 @@ void onLeftButtonDown(HWND window, WPARAM, LPARAM lp)
     ReleaseDC(window, dc);
 }
 
-static void titleHover(HWND window, HDC dc, POINT p)
+static void titleHover(HWND window, POINT p)
 {
+    HDC dc = windowDC(window);
     restoreFromBackBuffer(window, titleBtnsRgn);
     ButtonRecord *order[4] = {&closeBtn, &minBtn, &snapBtn, &topBtn};
     for (ButtonRecord *b : order)
@@ -78,11 +81,14 @@ static void titleHover(HWND window, HDC dc, POINT p)
             drawLit(dc, b->region);
             break;
         }
+    ReleaseDC(window, dc);
 }
 
+// Only the hover draws here; a drag, a move or a pick draws through its own
+// operations, and a window context taken for every move would cost each
+// of them a round trip.
 void onMouseMove(HWND window, WPARAM, LPARAM lp)
 {
-    HDC dc = windowDC(window);
     if (buttonDown) {
         GetCursorPos(&cursorPos);
         int dx = cursorPos.x - lastCursor.x, dy = cursorPos.y - lastCursor.y;
@@ -103,11 +109,10 @@ void onMouseMove(HWND window, WPARAM, LPARAM lp)
         } else if (pickerActive) {
             sampleUnderPointer(window);
         } else {
-            titleHover(window, dc, messagePoint(lp));
+            titleHover(window, messagePoint(lp));
         }
         lastCursor = cursorPos;
     }
-    ReleaseDC(window, dc);
 }
 
 // Puts any still-pressed arrow back to rest. An arrow pressed but released
@@ -120,6 +125,13 @@ static void releaseArrows(HDC dc)
             b.pressed = 0;
             drawNormal(dc, b.region);
         }
+}
+
+void finishGesture(HWND window, HDC dc)
+{
+    releaseArrows(dc);
+    undoArmed = 1;
+    unwatchGesture(window);
 }
 
 // Ends a held arrow's drag: its normal look back and no click.
@@ -161,8 +173,7 @@ void onLeftButtonUp(HWND window, WPARAM, LPARAM lp)
     } else if (!endArrowDrag(dc)) {
         clickAt(window, messagePoint(lp));
     }
-    releaseArrows(dc);
-    undoArmed = 1;
+    finishGesture(window, dc);
     ReleaseDC(window, dc);
 }
 
@@ -178,7 +189,6 @@ void onCaptureChanged(HWND window, WPARAM, LPARAM lp)
     }
     if (pickerActive)
         endPick(window);
-    releaseArrows(dc);
-    undoArmed = 1;
+    finishGesture(window, dc);
     ReleaseDC(window, dc);
 }

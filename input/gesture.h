@@ -20,3 +20,6 @@ void onLeftButtonUp(HWND window, WPARAM wp, LPARAM lp);
 // The capture taken away in mid-gesture ends the gesture as a release
 // that acts on no control.
 void onCaptureChanged(HWND window, WPARAM wp, LPARAM lp);
+// The last step of every end of a gesture: no arrow left pressed, the undo
+// rule armed again and the button no longer watched.
+void finishGesture(HWND window, HDC dc);

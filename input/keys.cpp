@@ -2,6 +2,7 @@
 #include "actions.h"
 #include "eyedropper.h"
 #include "gesture.h"
+#include "gestureend.h"
 #include "app/clipboard.h"
 #include "core/color.h"
 #include "core/colortext.h"
@@ -27,9 +28,11 @@ void onChar(HWND, WPARAM wp, LPARAM)
 
 // While a pick runs, each arrow key moves the pointer by one screen pixel,
 // for targets too small to hit by hand; otherwise the keys do nothing.
+// Escape cancels the gesture in progress, as it cancels a drag elsewhere.
 void onKeyDown(HWND window, WPARAM wp, LPARAM)
 {
     switch (wp) {
+    case VK_ESCAPE: cancelGesture(window); break;
     case VK_LEFT: movePickBy(window, -1, 0); break;
     case VK_RIGHT: movePickBy(window, 1, 0); break;
     case VK_UP: movePickBy(window, 0, -1); break;

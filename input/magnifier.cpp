@@ -16,10 +16,17 @@ const int drift = 8;     // how far the pointer may go before the magnifier is t
 const UINT_PTR followTimerId = 1;
 const UINT followMs = 15;
 
-// Only while a pick runs: the pop-up, the pointer it was last placed
-// beside and that pointer's monitor, whether a move is due, and the place
-// it last left with the time it left it.
+// Only while a pick runs: the pop-up and its own context, the screen's
+// context and the pixels last read from it around the pointer, the pointer
+// the pop-up was last placed beside and that pointer's monitor, whether a
+// move is due, and the place it last left with the time it left it. Both
+// contexts are kept for the pick: taking one costs a round trip under Wine,
+// a good part of a sample.
 static HWND magnifier;
+static HDC magnifierDC;
+static HDC screen;
+static HDC around;
+static HBITMAP aroundBitmap;
 static POINT anchor;
 static MONITORINFO monitor;
 static bool followDue;
@@ -32,15 +39,14 @@ static int side()
     return (cells * cellSize + 2) * faceScale;
 }
 
-// The blocks from the screen around at, and a ring around the centre block
-// in the colour that stands out against the centre pixel.
-static void drawMagnified(HDC dc, HDC screen, POINT at, COLORREF centre)
+// The blocks from the pixels read around the pointer, and a ring around
+// the centre block in the colour that stands out against the centre pixel.
+static void drawMagnified(HDC dc, COLORREF centre)
 {
     int k = faceScale, n = side(), block = cellSize * k;
     PatBlt(dc, 0, 0, n, n, BLACKNESS);
     SetStretchBltMode(dc, COLORONCOLOR);
-    StretchBlt(dc, k, k, cells * block, cells * block, screen, at.x - cells / 2,
-               at.y - cells / 2, cells, cells, SRCCOPY);
+    StretchBlt(dc, k, k, cells * block, cells * block, around, 0, 0, cells, cells, SRCCOPY);
     int light = GetRValue(centre) * 299 + GetGValue(centre) * 587 + GetBValue(centre) * 114;
     HGDIOBJ old = SelectObject(dc, GetStockObject(light > 127500 ? BLACK_BRUSH : WHITE_BRUSH));
     int inner = k + cells / 2 * block, outer = inner - k, span = block + 2 * k;
@@ -78,8 +84,8 @@ static void moveBeside(POINT at)
         vacatedAt = GetTickCount();
     }
     POINT p = placeBeside(at);
-    SetWindowPos(magnifier, HWND_TOPMOST, p.x, p.y, 0, 0,
-                 SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    SetWindowPos(magnifier, HWND_TOPMOST, p.x, p.y, side(), side(),
+                 SWP_NOACTIVATE | SWP_SHOWWINDOW);
     anchor = at;
 }
 
@@ -99,14 +105,10 @@ static LRESULT CALLBACK magnifierProc(HWND window, UINT msg, WPARAM wp, LPARAM l
         return 0;
     }
     case WM_PAINT: {
-        // Shown or uncovered between samples: the screen around the pointer now.
+        // Shown, resized or uncovered between samples: the pixels last read.
         PAINTSTRUCT ps;
         HDC dc = BeginPaint(window, &ps);
-        POINT at;
-        GetCursorPos(&at);
-        HDC screen = GetDC(nullptr);
-        drawMagnified(dc, screen, at, GetPixel(screen, at.x, at.y));
-        ReleaseDC(nullptr, screen);
+        drawMagnified(dc, GetPixel(around, cells / 2, cells / 2));
         EndPaint(window, &ps);
         return 0;
     }
@@ -117,6 +119,7 @@ static LRESULT CALLBACK magnifierProc(HWND window, UINT msg, WPARAM wp, LPARAM l
 void registerMagnifierClass(HINSTANCE instance)
 {
     WNDCLASSA wc = {};
+    wc.style = CS_OWNDC;
     wc.lpfnWndProc = magnifierProc;
     wc.hInstance = instance;
     wc.hCursor = LoadCursorA(nullptr, IDC_CROSS);
@@ -130,37 +133,79 @@ void openMagnifier(HWND owner)
     monitor = {};
     followDue = false;
     vacated = {};
+    // A DIB of its own: the pixels read keep the screen's colours exactly,
+    // whatever the display's format.
+    BITMAPINFO bi = {};
+    bi.bmiHeader = {sizeof bi.bmiHeader, cells, -cells, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void *bits;
+    screen = GetDC(nullptr);
+    around = CreateCompatibleDC(nullptr);
+    aroundBitmap = CreateDIBSection(around, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    SelectObject(around, aroundBitmap);
     magnifier = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE |
                                     WS_EX_TRANSPARENT,
                                 magnifierClass, "", WS_POPUP, 0, 0, side(), side(), owner,
                                 nullptr, (HINSTANCE)GetWindowLongPtrA(owner, GWLP_HINSTANCE),
                                 nullptr);
+    magnifierDC = magnifier ? GetDC(magnifier) : nullptr;
 }
 
-bool placeMagnifier(POINT at)
+// The pixels a read at the point takes.
+static RECT aroundRect(POINT at)
+{
+    return {at.x - cells / 2, at.y - cells / 2, at.x + cells / 2 + 1, at.y + cells / 2 + 1};
+}
+
+void placeMagnifier(POINT at)
 {
     if (!magnifier)
-        return false;
-    RECT was, around = {at.x - cells / 2, at.y - cells / 2, at.x + cells / 2 + 1,
-                        at.y + cells / 2 + 1}, both;
+        return;
+    RECT was, both, pixels = aroundRect(at);
     bool shown = IsWindowVisible(magnifier) && GetWindowRect(magnifier, &was);
     int slack = drift * faceScale;
-    if (!shown || IntersectRect(&both, &was, &around) || !PtInRect(&monitor.rcMonitor, at)) {
+    if (!shown || IntersectRect(&both, &was, &pixels) || !PtInRect(&monitor.rcMonitor, at)) {
         moveBeside(at);
     } else if (!followDue && (abs(at.x - anchor.x) > slack || abs(at.y - anchor.y) > slack)) {
         followDue = true;
         SetTimer(magnifier, followTimerId, followMs, nullptr);
     }
-    return IntersectRect(&both, &vacated, &around) && GetTickCount() - vacatedAt < screenSettleMs;
 }
 
-void showMagnified(HDC screen, POINT at, COLORREF centre)
+UINT settleLeft(POINT at)
 {
-    if (!magnifier)
+    RECT both, pixels = aroundRect(at);
+    DWORD since = GetTickCount() - vacatedAt;
+    if (!IntersectRect(&both, &vacated, &pixels) || since >= screenSettleMs)
+        return 0;
+    return screenSettleMs - since;
+}
+
+COLORREF readAround(POINT at)
+{
+    // Black where the block reaches past the screen's edge.
+    PatBlt(around, 0, 0, cells, cells, BLACKNESS);
+    if (!screen || !BitBlt(around, 0, 0, cells, cells, screen, at.x - cells / 2,
+                           at.y - cells / 2, SRCCOPY))
+        return CLR_INVALID;
+    COLORREF centre = GetPixel(around, cells / 2, cells / 2);
+    if (magnifierDC && IsWindowVisible(magnifier))
+        drawMagnified(magnifierDC, centre);
+    return centre;
+}
+
+void rescaleMagnifier()
+{
+    if (!magnifier || !IsWindowVisible(magnifier))
         return;
-    HDC dc = GetDC(magnifier);
-    drawMagnified(dc, screen, at, centre);
-    ReleaseDC(magnifier, dc);
+    POINT at;
+    GetCursorPos(&at);
+    moveBeside(at);
+}
+
+void hideMagnifier()
+{
+    if (magnifier)
+        ShowWindow(magnifier, SW_HIDE);
 }
 
 void closeMagnifier()
@@ -168,4 +213,12 @@ void closeMagnifier()
     if (magnifier)
         DestroyWindow(magnifier);
     magnifier = nullptr;
+    magnifierDC = nullptr;
+    if (screen)
+        ReleaseDC(nullptr, screen);
+    screen = nullptr;
+    DeleteDC(around);
+    DeleteObject(aroundBitmap);
+    around = nullptr;
+    aroundBitmap = nullptr;
 }

@@ -9,7 +9,8 @@
 // At start-up; without the class a pick runs without the magnifier.
 void registerMagnifierClass(HINSTANCE instance);
 
-// At the start of a pick: the pop-up, not yet shown.
+// At the start of a pick: the pop-up, not yet shown, and the memory the
+// pixels around the pointer are read into.
 void openMagnifier(HWND owner);
 // How long the screen may go on showing the magnifier where it was, until
 // the windows below have repainted (under X without a compositor) or the
@@ -17,10 +18,20 @@ void openMagnifier(HWND owner);
 const UINT screenSettleMs = 40;
 
 // Each sample, before the screen is read: the magnifier kept beside the
-// point on its monitor. True when it lay over the pixels around the point
-// less than screenSettleMs ago, so that a read there may still show it.
-bool placeMagnifier(POINT at);
-// Then: the pixels around the point, read from the screen context.
-void showMagnified(HDC screen, POINT at, COLORREF centre);
+// point on its monitor.
+void placeMagnifier(POINT at);
+// How much longer the screen around the point may show the magnifier that
+// left it: 0 when it was never there or left screenSettleMs ago or more.
+UINT settleLeft(POINT at);
+// The 11 by 11 screen pixels around the point, read once into memory, and
+// the magnifier, while shown, drawn from them. Returns their centre, the
+// pixel the magnifier frames, or CLR_INVALID when the screen could not be
+// read (the magnifier then shows black).
+COLORREF readAround(POINT at);
+// After a change of the face's scale: the pop-up at its new size, beside
+// the pointer.
+void rescaleMagnifier();
+// At the release: off the screen, the memory kept for a last read.
+void hideMagnifier();
 // At the end of a pick: gone, nothing kept.
 void closeMagnifier();

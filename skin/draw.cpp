@@ -35,13 +35,18 @@ void drawNormal(HDC dc, HRGN region)
 }
 
 // Always the whole face, whatever the window's rectangle says just then.
+static void copyBackBuffer(HDC dc, HRGN region)
+{
+    SelectClipRgn(dc, region);
+    BitBlt(dc, 0, 0, faceWidth * faceScale, faceHeight * faceScale, backBuffer, 0, 0, SRCCOPY);
+}
+
 void restoreFromBackBuffer(HWND window, HRGN region)
 {
     HDC dc = GetDC(window);
     if (!dc)
         return;
-    SelectClipRgn(dc, region);
-    BitBlt(dc, 0, 0, faceWidth * faceScale, faceHeight * faceScale, backBuffer, 0, 0, SRCCOPY);
+    copyBackBuffer(dc, region);
     ReleaseDC(window, dc);
 }
 
@@ -63,7 +68,7 @@ void paintSwatch(HWND window, HRGN region)
     // settings) would make GDI read the value as a palette index.
     HBRUSH brush = CreateSolidBrush(curColor & 0xFFFFFF);
     FillRgn(dc, region, brush);
-    restoreFromBackBuffer(window, readoutsRgn);
+    copyBackBuffer(dc, readoutsRgn);
 
     // Each text stands on its baseline, 11 face rows below the top-left
     // point the wells were drawn for, and is clipped to its own well: ink

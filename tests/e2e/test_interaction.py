@@ -50,6 +50,20 @@ class Picker:
         self.s.xdo("mousemove", str(x + 1), str(y + 1))
         time.sleep(0.3)
 
+    def cancel(self, x, y, dx, dy, hold=0.1, then=(0, 0)):
+        """Presses on face point x, y, holds, moves by dx, dy, types Escape,
+        moves on by `then` and releases there."""
+        self.s.xdo("mousemove", *self.at(x, y))
+        self.s.xdo("mousedown", "1")
+        time.sleep(hold)
+        self.s.xdo("mousemove_relative", "--", str(dx), str(dy))
+        self.s.xdo("windowfocus", "--sync", self.s.window)
+        self.s.xdo("key", "Escape")
+        self.s.xdo("mousemove_relative", "--", *map(str, then))
+        time.sleep(0.2)
+        self.s.xdo("mouseup", "1")
+        time.sleep(0.2)
+
     def clipboard(self):
         time.sleep(0.3)
         return self.s.clipboard()
@@ -163,6 +177,18 @@ def run(s):
     check("picked", p.hex(), "C0FFEE")
     s.key("ctrl+z")
     check("undo pick", p.hex(), "336699")
+    # Escape cancels a pick, and a drag released over another arrow, which
+    # then steps nothing: the undo point stays the one from before both.
+    p.cancel(40, 30, 290, 200, hold=0.8)
+    check("escape cancels a pick", p.hex(), "336699")
+    p.cancel(59, 74, 30, 0, then=(0, 12))
+    check("escape cancels a drag", p.hex(), "336699")
+    s.key("ctrl+z")
+    check("and keeps the undo point", p.hex(), "C0FFEE")
+    s.key("ctrl+z")
+    at = s.geometry()[:2]
+    p.cancel(40, 125, 100, 50)
+    check("escape puts a moved window back", s.geometry()[:2], at)
     # A native X window over the right half of that Wine window: the pick
     # reads what the screen shows there, not the covered window's surface.
     native = s.native_paint("5A1E3C", 340, 200, 40, 80)

@@ -86,8 +86,21 @@ def run(s):
     s.key("ctrl+c")
     got = s.clipboard()
     check("a pick at negative coordinates reads the exact pixel", got == hex_text(TARGET), repr(got))
+
+    # Minimised on that monitor, which then goes: the restore brings the
+    # window onto the other, and the close stores where it came back.
+    x, y = drag_window(s, -1200, 0)
+    s.click(x + 54, y + 10)
+    arrange(s, "off")
+    s.helper("restore", "Tinctora")
+    time.sleep(0.5)
+    at = s.geometry()[:2]
+    check("a window restored after its monitor went comes onto the other", at == (0, y), repr(at))
     s.key("alt+F4")
     check("Alt+F4 ends the program with status 0", s.wait_exit() == 0)
+    saved = {name: int(text, 16) for name, (_, text) in s.registry().items()}
+    check("the close stores the place it came back to", (saved["xPos"], saved["yPos"]) == at,
+          repr(saved))
 
 
 if __name__ == "__main__":

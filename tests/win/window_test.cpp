@@ -4,6 +4,7 @@
 #include "core/color.h"
 #include "core/options.h"
 #include "core/colortext.h"
+#include "input/eyedropper.h"
 #include "input/gesture.h"
 #include "input/windowmove.h"
 #include "skin/draw.h"
@@ -235,6 +236,50 @@ TEST(WindowSurfaces, ChangeOfScaleRebuildsTheWholeFace)
     expectBackBuffer(true, false);
     EXPECT_TRUE(regionHolds(redUpBtn.region, 63, 79));
     EXPECT_FALSE(regionHolds(redUpBtn.region, 64, 79));
+
+    // The system, asking first, learns the face's size rather than a linear one.
+    SIZE size = {};
+    EXPECT_TRUE(SendMessageA(w, WM_GETDPISCALEDSIZE, 144, (LPARAM)&size));
+    EXPECT_TRUE(size.cx == 166 && size.cy == 264) << size.cx << " by " << size.cy;
+    // Minimised, the window comes back at the face's new size.
+    ShowWindow(w, SW_MINIMIZE);
+    SendMessageA(w, WM_DPICHANGED, MAKEWPARAM(192, 192), (LPARAM)&suggested);
+    ShowWindow(w, SW_RESTORE);
+    expectWindowAt(w, 0, 0, 166, 264);
+    // During a pick the magnifier takes the new scale's size.
+    SetCursorPos(80, 60);
+    sendPointer(w, WM_LBUTTONDOWN, 80, 60);
+    SendMessageA(w, WM_TIMER, holdTimerId, 0);
+    SendMessageA(w, WM_DPICHANGED, MAKEWPARAM(96, 96), (LPARAM)&suggested);
+    RECT shown;
+    GetWindowRect(FindWindowA("tinctoraMagnifier", nullptr), &shown);
+    EXPECT_EQ(90, shown.right - shown.left);
+    sendPointer(w, WM_LBUTTONUP, 80, 60);
+}
+
+// A change of scale that comes before the surfaces exist is taken once
+// they do, and the window keeps its shape.
+LRESULT CALLBACK scaleChangeAtCreation(int code, WPARAM wp, LPARAM lp)
+{
+    static RECT suggested = {0, 0, 166, 264};
+    const CWPSTRUCT &m = *(const CWPSTRUCT *)lp;
+    if (m.message == WM_CREATE)
+        SendMessageA(m.hwnd, WM_DPICHANGED, MAKEWPARAM(192, 192), (LPARAM)&suggested);
+    return CallNextHookEx(nullptr, code, wp, lp);
+}
+
+TEST(WindowSurfaces, ChangeOfScaleDuringCreationIsTakenAfterIt)
+{
+    clearSettings();
+    HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROC, scaleChangeAtCreation, nullptr,
+                                   GetCurrentThreadId());
+    HWND w = startProgram();
+    UnhookWindowsHookEx(hook);
+    expectWindowAt(w, 0, 0, 166, 264);
+    expectBackBuffer(true, false, 2);
+    HRGN shape = CreateRectRgn(0, 0, 0, 0);
+    EXPECT_EQ(COMPLEXREGION, GetWindowRgn(w, shape));
+    DeleteObject(shape);
 }
 
 TEST(WindowSurfaces, ScreenShowsTheFaceAtRestAndTheColour)
