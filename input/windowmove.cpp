@@ -60,12 +60,12 @@ void endWindowMove(HWND window)
     GetWindowRect(window, &windowRect);
 }
 
-void onGetMinMaxInfo(HWND window, LPARAM lp)
+// windowRect, which follows every move and is already set while the window
+// is being created, holds the face's place even while minimised.
+void onGetMinMaxInfo(HWND, LPARAM lp)
 {
     MINMAXINFO &info = *(MINMAXINFO *)lp;
-    RECT r;
-    if (IsIconic(window) || !GetWindowRect(window, &r))
-        r = windowRect;
+    const RECT &r = windowRect;
     info.ptMaxSize = info.ptMaxTrackSize = {r.right - r.left, r.bottom - r.top};
     info.ptMaxPosition = {r.left, r.top};
 }
