@@ -1,7 +1,8 @@
 #include "accessible.h"
 #include "core/colortext.h"
-#include "core/options.h"
+#include "input/actions.h"
 #include "res/resource.h"
+#include "skin/announce.h"
 #include "skin/regions.h"
 
 #include <new>
@@ -79,12 +80,10 @@ static const ControlInfo controls[controlCount] = {
     {ROLE_SYSTEM_PUSHBUTTON, "Lighten", "click for +20 on every channel, press and drag for 1 per pixel; key W"},
 };
 
+// Every control of the face has a child id, so childIdOf is never 0 here.
 static const ControlInfo &infoOf(AreaId control)
 {
-    for (int i = 0; i < controlCount; i++)
-        if (readingOrder[i] == control)
-            return controls[i];
-    return controls[0];
+    return controls[childIdOf(control) - 1];
 }
 
 const char *controlName(AreaId control)
@@ -105,18 +104,13 @@ static bool isToggle(int child)
     return child && controls[child - 1].role == ROLE_SYSTEM_CHECKBUTTON;
 }
 
-static bool toggleOn(int child)
-{
-    return readingOrder[child - 1] == snapId ? snapTol != 0 : alwyOnTop != 0;
-}
-
 static LONG stateOf(HWND window, int child)
 {
     if (!child)
         return STATE_SYSTEM_FOCUSABLE | (GetFocus() == window ? STATE_SYSTEM_FOCUSED : 0);
     if (controls[child - 1].role == ROLE_SYSTEM_STATICTEXT)
         return STATE_SYSTEM_READONLY;
-    return isToggle(child) && toggleOn(child) ? STATE_SYSTEM_CHECKED : 0;
+    return isToggle(child) && toggleOn(readingOrder[child - 1]) ? STATE_SYSTEM_CHECKED : 0;
 }
 
 // The readout's text, a channel without its leading zeros; null for a
@@ -139,7 +133,7 @@ static const char *valueOf(int child)
 static const char *defaultActionOf(int child)
 {
     if (isToggle(child))
-        return toggleOn(child) ? "Uncheck" : "Check";
+        return toggleOn(readingOrder[child - 1]) ? "Uncheck" : "Check";
     if (child && controls[child - 1].role == ROLE_SYSTEM_PUSHBUTTON)
         return "Press";
     return nullptr;

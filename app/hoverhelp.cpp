@@ -1,6 +1,6 @@
 #include "hoverhelp.h"
 #include "accessible.h"
-#include "core/options.h"
+#include "input/actions.h"
 #include "input/gesture.h"
 #include "skin/regions.h"
 
@@ -99,7 +99,7 @@ void onNotify(HWND, LPARAM lp)
         AreaId control = readingOrder[info.hdr.idFrom];
         lstrcpynA(text, controlName(control), sizeof text);
         if (control == snapId || control == topId)
-            lstrcatA(text, (control == snapId ? snapTol != 0 : alwyOnTop != 0) ? " (on)" : " (off)");
+            lstrcatA(text, toggleOn(control) ? " (on)" : " (off)");
         if (*controlHint(control)) {
             lstrcatA(text, ": ");
             lstrcatA(text, controlHint(control));

@@ -1,6 +1,5 @@
 #include "windowmenu.h"
 #include "core/colortext.h"
-#include "core/options.h"
 #include "input/actions.h"
 #include "res/resource.h"
 #include "skin/layout.h"
@@ -29,8 +28,8 @@ void addWindowMenuItems(HWND window)
 void onInitMenu(HWND window, WPARAM)
 {
     HMENU menu = GetSystemMenu(window, FALSE);
-    CheckMenuItem(menu, cmdSnapping, MF_BYCOMMAND | (snapTol != 0 ? MF_CHECKED : MF_UNCHECKED));
-    CheckMenuItem(menu, cmdOnTop, MF_BYCOMMAND | (alwyOnTop ? MF_CHECKED : MF_UNCHECKED));
+    CheckMenuItem(menu, cmdSnapping, MF_BYCOMMAND | (toggleOn(snapId) ? MF_CHECKED : MF_UNCHECKED));
+    CheckMenuItem(menu, cmdOnTop, MF_BYCOMMAND | (toggleOn(topId) ? MF_CHECKED : MF_UNCHECKED));
     UINT last = cmdCopyFormFirst + 0x10 * (copyFormCount - 1);
     CheckMenuRadioItem(menu, cmdCopyFormFirst, last, cmdCopyFormFirst + 0x10 * copyForm,
                        MF_BYCOMMAND);

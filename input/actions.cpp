@@ -37,6 +37,12 @@ static void showToggle(HWND window, ButtonRecord &b, bool on)
     draw(backBuffer, b.region);
 }
 
+bool toggleOn(AreaId toggle)
+{
+    // Any tolerance but 0 is on, also one stored by hand.
+    return toggle == snapId ? snapTol != 0 : alwyOnTop != 0;
+}
+
 void setSnapping(HWND window, bool on)
 {
     snapTol = on ? snapOnTol : 0;
@@ -71,11 +77,8 @@ bool chooseCopyFormByCommand(HWND window, UINT command)
 void clickControl(HWND window, AreaId control)
 {
     switch (control) {
-    case snapId:
-        // Any tolerance but 0 is on, also one stored by hand.
-        setSnapping(window, snapTol == 0);
-        break;
-    case topId: setAlwaysOnTop(window, !alwyOnTop); break;
+    case snapId: setSnapping(window, !toggleOn(snapId)); break;
+    case topId: setAlwaysOnTop(window, !toggleOn(topId)); break;
     case minId: CloseWindow(window); break;
     // The destroy handling saves the settings and ends the loop.
     case closeId: SendMessageA(window, WM_DESTROY, 0, 0); break;

@@ -30,4 +30,6 @@ bool chooseCopyFormByCommand(HWND window, UINT command);
 // on top, and the change announced. Saved with the other settings at the
 // close, as ever.
 void setSnapping(HWND window, bool on);
+// Whether snapping (snapId) or always on top (topId) is on.
+bool toggleOn(AreaId toggle);
 void setAlwaysOnTop(HWND window, bool on);
