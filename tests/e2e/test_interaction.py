@@ -76,14 +76,14 @@ class Picker:
     def set_clipboard(self, text):
         self.s.helper("settext", text)
 
-    def tooltip(self, wait=True):
-        """The text of the tooltip showing, waiting for one up to 3 s."""
-        deadline = time.monotonic() + (3 if wait else 0)
-        while True:
+    def tooltip(self, wait=3):
+        """The text of the tooltip showing, waiting for one up to wait s."""
+        for _ in range(int(wait * 5) + 1):
             text = self.s.helper("tooltips")[1].strip()
-            if text or time.monotonic() > deadline:
+            if text or not wait:
                 return text
             time.sleep(0.2)
+        return text
 
     def state(self):
         return [int(v) for v in self.s.helper("winstate", "Tinctora")[1].split()]
@@ -224,7 +224,7 @@ def run(s):
     check("hover help", p.tooltip(), "Red: right-click to copy")
     s.xdo("mousedown", "1")
     time.sleep(1.5)
-    check("no hover help while held", p.tooltip(wait=False), "")
+    check("no hover help while held", p.tooltip(wait=0), "")
     s.xdo("mouseup", "1")
     p.click(12, 10)
     p.drag(40, 125, 0, -(y - 4), steps=4)

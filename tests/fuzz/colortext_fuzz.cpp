@@ -186,23 +186,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         }
         if (oldColor != before)
             fail(text, "oldColor", before, oldColor);
-        // Copied in any form the colour pastes back: exactly, except that
-        // whole degrees and percent lose up to 5 units a channel.
-        const uint32_t pasted = curColor;
-        for (int form = 0; form < copyFormCount; form++) {
-            copyForm = (CopyForm)form;
-            curColor = pasted;
-            refreshColorTexts();
-            if (form == copyHex && strcmp(colorCopyText, colorHex) != 0)
-                fail(colorHex, "colorHex differs from the RRGGBB copy", pasted, 0);
-            if (!applyColorText(colorCopyText))
-                fail(colorCopyText, "copy not accepted", pasted, 0);
-            for (uint32_t mask : {redMask, greenMask, blueMask}) {
-                int error = (int)channelValue(curColor, mask) - (int)channelValue(pasted, mask);
-                if (abs(error) > (form == copyHsl ? 5 : 0))
-                    fail(colorCopyText, "copy pasted back", pasted, curColor);
-            }
-        }
     } else {
         if (curColor != before)
             fail(text, "curColor", before, curColor);

@@ -53,11 +53,7 @@ struct Face : ::testing::Test {
         CoInitialize(nullptr);
         clearSettings();
         ASSERT_TRUE(startChild(program, "tinctora.exe", ""));
-        for (int i = 0; i < 200 && !w; i++) {
-            Sleep(50);
-            w = FindWindowA("tinctoraWin", "Tinctora");
-        }
-        ASSERT_TRUE(w);
+        ASSERT_TRUE(w = waitForWindow());
         ASSERT_EQ(S_OK, AccessibleObjectFromWindow(w, OBJID_CLIENT, accessibleIid, (void **)&face));
         hook = SetWinEventHook(EVENT_OBJECT_STATECHANGE, EVENT_OBJECT_VALUECHANGE, nullptr, onEvent,
                                program.pi.dwProcessId, 0, WINEVENT_OUTOFCONTEXT);
@@ -221,8 +217,6 @@ TEST_F(Face, DefaultActionsEventsAndTheEnd)
     SendMessageA(w, WM_COMMAND, cmdSwap, 0);
     EXPECT_EQ("", action(5));
     EXPECT_EQ(DISP_E_MEMBERNOTFOUND, face->accDoDefaultAction(childVar(5)));
-    EXPECT_EQ(DISP_E_MEMBERNOTFOUND, face->accDoDefaultAction(childVar(7)));
-    EXPECT_EQ(E_INVALIDARG, face->accDoDefaultAction(childVar(18)));
 
     EXPECT_EQ("Uncheck", action(1));
     EXPECT_EQ(S_OK, face->accDoDefaultAction(childVar(1)));
@@ -247,16 +241,14 @@ TEST_F(Face, DefaultActionsEventsAndTheEnd)
     face->accDoDefaultAction(childVar(4));
     EXPECT_EQ(0u, finishChild(program, 10000));
     program.pi.hProcess = nullptr;
-    HKEY key;
-    ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyA(HKEY_CURRENT_USER, "Software\\Arvex\\Tinctora", &key));
-    DWORD snap = 9, top = 9, color = 0, size = 4;
-    RegQueryValueExA(key, "snapTol", nullptr, nullptr, (BYTE *)&snap, &size);
-    RegQueryValueExA(key, "alwyOnTop", nullptr, nullptr, (BYTE *)&top, &size);
-    RegQueryValueExA(key, "curColor", nullptr, nullptr, (BYTE *)&color, &size);
-    RegCloseKey(key);
-    EXPECT_EQ(0u, snap);
-    EXPECT_EQ(1u, top);
-    EXPECT_EQ(0x14281Eu, color);
+    auto stored = [](const char *name) {
+        DWORD v = 99, size = sizeof v;
+        RegGetValueA(HKEY_CURRENT_USER, "Software\\Arvex\\Tinctora", name, RRF_RT_DWORD, nullptr, &v, &size);
+        return v;
+    };
+    EXPECT_EQ(0u, stored("snapTol"));
+    EXPECT_EQ(1u, stored("alwyOnTop"));
+    EXPECT_EQ(0x14281Eu, stored("curColor"));
     LONG count = 0;
     EXPECT_TRUE(FAILED(face->get_accChildCount(&count)));
     EXPECT_TRUE(FAILED(face->accDoDefaultAction(childVar(8))));

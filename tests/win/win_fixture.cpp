@@ -148,16 +148,22 @@ DWORD finishChild(Child &child, DWORD ms)
     return status;
 }
 
-DWORD runProgramAndClose()
+HWND waitForWindow()
 {
-    Child program;
-    if (!startChild(program, "tinctora.exe", ""))
-        return 99;
     HWND w = nullptr;
     for (int i = 0; i < 200 && !w; i++) {
         Sleep(50);
         w = FindWindowA("tinctoraWin", "Tinctora");
     }
+    return w;
+}
+
+DWORD runProgramAndClose()
+{
+    Child program;
+    if (!startChild(program, "tinctora.exe", ""))
+        return 99;
+    HWND w = waitForWindow();
     if (!w) {
         finishChild(program, 0);
         return 99;

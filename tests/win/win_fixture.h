@@ -53,6 +53,9 @@ std::string readLine(Child &child);
 // STILL_ACTIVE after ending it by force. Closes its handles.
 DWORD finishChild(Child &child, DWORD ms);
 
+// The program's window once it shows, waiting up to 10 s; null if none did.
+HWND waitForWindow();
+
 // Runs the real tinctora.exe until its window shows, closes the window and
 // returns the exit status (99 when no window showed).
 DWORD runProgramAndClose();
