@@ -16,6 +16,7 @@ import collections
 import ctypes
 import os
 import random
+import select
 import subprocess
 import sys
 import time
@@ -146,20 +147,20 @@ class Helper:
     """win_helper's serve mode: one Windows process answering questions."""
 
     def __init__(self, s):
-        self.p = subprocess.Popen([harness.WINE, harness.HELPER, "serve"], env=s.env, text=True,
+        self.p = subprocess.Popen([harness.WINE, harness.HELPER, "serve"], env=s.env,
                                   stdin=subprocess.PIPE, stdout=subprocess.PIPE,
-                                  stderr=subprocess.DEVNULL, encoding="latin-1")
+                                  stderr=subprocess.DEVNULL)
         s.procs.append(self.p)
 
-    def ask(self, *words):
-        self.p.stdin.write("\t".join(str(w) for w in words) + "\n")
-        self.p.stdin.flush()
-        lines = []
-        while True:
-            line = self.p.stdout.readline()
-            if not line or line == ".\n":
-                return lines
-            lines.append(line.rstrip("\n"))
+    def ask(self, *words, timeout=30):
+        """The answer's lines, the last "status=N"."""
+        os.write(self.p.stdin.fileno(), ("\t".join(map(str, words)) + "\n").encode("latin-1"))
+        out, deadline = b"", time.monotonic() + timeout
+        while not (out == b".\n" or out.endswith(b"\n.\n")):
+            if not select.select([self.p.stdout], [], [], max(0, deadline - time.monotonic()))[0]:
+                raise Fault("no answer to %r within %d s: a window hangs" % (words[0], timeout))
+            out += os.read(self.p.stdout.fileno(), 65536).replace(b"\r", b"")
+        return out.decode("latin-1").split("\n")[:-2]
 
 
 class Monkey:
@@ -401,18 +402,18 @@ class Monkey:
             self.s.move(x, y)
         over = control_at(x - self.st["x"], y - self.st["y"])
         self.do("release at %d,%d (%s)" % (x, y, over), "mouseup", 1)
-        quick = time.monotonic() - held["at"] < 0.3 and not held["escaped"]
-        # The control under the release acts for a press on a title button
-        # or a quick one on the swatch; an arrow's only for itself.
-        if over == "close" and quick and (held["on"] in TITLE or held["on"] == "swatch"):
-            self.closing = "maybe"
+        # The control under the release acts after a press on a title button,
+        # and after one on the swatch unless a pick began; after a press on
+        # an arrow only that arrow does.
+        if over == "close" and not held["escaped"] and held["on"] in TITLE + ("swatch",):
+            self.closing = "yes" if held["on"] in TITLE else "maybe"
 
     def while_held(self):
         held, r = self.held, self.rng.random()
         if held["moves"] > 8 or r < 0.2:
             return self.release()
         held["moves"] += 1
-        if r < 0.35:
+        if r < 0.35 or (held["on"] == "swatch" and held["moves"] == 1 and r < 0.7):
             self.do("hold", "sleep", self.rng.choice((0.2, 0.6, 0.9)))
         elif r < 0.45:
             dx, dy = self.rng.choice((-1, 1, 0)), self.rng.choice((-2, 2, 0))
@@ -696,7 +697,7 @@ class Monkey:
 
     def run(self, seed, actions, until):
         """One seed's run, from a first start with an empty clipboard."""
-        self.rng = random.Random(seed)
+        self.rng, self.form = random.Random(seed), "hex"
         self.help.ask("regclear")
         self.help.ask("clip", "empty")
         self.s.park()
