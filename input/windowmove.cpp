@@ -55,9 +55,12 @@ void moveWindowStep(HWND window, int dx, int dy)
 
 // During the move windowRect follows the pointer unsnapped; once it ends
 // it takes the window's true place, so that a close stores where it is.
+// Minimised, the rectangle is the icon's: the place read at the
+// minimise is kept.
 void endWindowMove(HWND window)
 {
-    GetWindowRect(window, &windowRect);
+    if (!IsIconic(window))
+        GetWindowRect(window, &windowRect);
 }
 
 // windowRect, which follows every move and is already set while the window

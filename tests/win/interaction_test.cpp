@@ -1,5 +1,5 @@
 #include "win_fixture.h"
-#include "app/clipboard.h"
+#include "input/clipboard.h"
 #include "app/window.h"
 #include "core/color.h"
 #include "core/options.h"
