@@ -125,6 +125,20 @@ def run(s):
     check("and the release picks the ring there", got == hex_text(RING), repr(got))
     after = shown_outside(after, s.geometry(), TARGET)
     check("after that release no magnifier is left", after == {(301, 201)}, repr(sorted(after)[:4]))
+    # Neither the bare root nor a native X window tells Wine of a release:
+    # the nudged pick ends there all the same, and the next click clicks.
+    native = s.native_paint("5A1E3C", 520, 20, 40, 40)
+    for x, y in ((600, 400), (530, 30)):
+        during, _, pointer, got = pick(s, x, y, 2, keys=("Left",))
+        shown = s.xdo("search", "--onlyvisible", "--classname", "tinctora.exe", check=False).split()
+        s.click(59 * 2, 74 * 2)
+        s.key("ctrl+c")
+        r, g, b = during.pixel(*pointer)
+        want = (hex_text((r, g, b)), 1, hex_text((min(255, r + 20), g, b)))
+        got = (got, len(shown), s.clipboard())
+        check("a nudged pick released at %r, not on Wine's windows, ends there" % (pointer,),
+              got == want, "got %r, want %r" % (got, want))
+    native.kill()
     before = s.xdo_shell("getmouselocation")
     arrow_keys(s, "Right")
     time.sleep(0.2)
