@@ -123,8 +123,12 @@ static void onSize(HWND window, WPARAM kind)
 {
     if (kind == SIZE_RESTORED)
         PostMessageA(window, keepOnScreenMsg, 0, 0);
-    else if (kind == SIZE_MINIMIZED)
+    else if (kind == SIZE_MINIMIZED) {
         abandonGesture(window);
+        // Clicks on other windows must not come to a minimised one.
+        if (GetCapture() == window)
+            ReleaseCapture();
+    }
 }
 
 // The system asks the size at another scale before it changes it: the face

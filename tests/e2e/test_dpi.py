@@ -93,7 +93,15 @@ def run(s):
           [shown.pixel(x, y) for y in range(3) for x in range(3)] == [RING] * 4 + [TARGET] + [RING] * 4,
           s.save(shown, "target", 8))
 
+    # With the buttons swapped Wine still reports the primary one as the
+    # left: a drag moves the window all the same.
+    s.wine("reg", "add", r"HKCU\Control Panel\Mouse", "/v", "SwapMouseButtons", "/d", "1", "/f")
     start_at(s, 120, 1)
+    s.drag(40, 125, 100, 175)
+    time.sleep(0.3)
+    check("a drag with swapped buttons moves the window", s.geometry()[:2] == (60, 50),
+          repr(s.geometry()))
+    s.drag(100, 175, 40, 125)
     close(s)
 
     start_at(s, 192, 2)
