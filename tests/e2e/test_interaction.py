@@ -120,14 +120,10 @@ def run(s):
     check("lighten", p.hex(), "281428")
     p.click(11, 116)  # darken
     check("darken", p.hex(), "140014")
-    # A slip of a pixel either way is a click; a slide onto another arrow
-    # acts on neither.
+    # A slip of a pixel either way is a click; a slide onto another arrow acts on neither.
     s.xdo("mousemove", *p.at(59, 74))
-    s.xdo("mousedown", "1")
-    s.xdo("mousemove_relative", "1", "0")
-    s.xdo("mousemove_relative", "--", "-2", "0")
-    time.sleep(0.1)
-    s.xdo("mouseup", "1")
+    s.xdo("mousedown", "1", "mousemove_relative", "1", "0", "mousemove_relative", "--", "-2", "0",
+          "sleep", "0.1", "mouseup", "1")
     p.drag(59, 74, 0, 12, steps=3)
     check("a slip is a click, a slide steps nothing", p.hex(), "280014")
     s.key("r", "r")
@@ -196,7 +192,7 @@ def run(s):
     p.set_clipboard("123456")
     s.xdo("windowfocus", "--sync", s.window)
     s.xdo("mousemove", *p.at(40, 30))
-    s.xdo("mousedown", "1", "key", "Escape", "mouseup", "1", "click", "1")
+    s.xdo("mousedown", "1", "key", "Escape", "mouseup", "1", "click", "1", "sleep", "0.3")
     check("a quick press after a cancel pastes nothing", p.hex(), "336699")
     p.cancel(59, 74, 30, 0, then=(0, 12))
     check("escape cancels a drag", p.hex(), "336699")

@@ -383,7 +383,6 @@ TEST(WindowProcess, EndsWithStatusZeroOnClose)
 // settings not yet saved, waits for it and then starts.
 TEST(WindowProcess, StartDuringACloseStarts)
 {
-    clearSettings();
     HANDLE closing = CreateMutexA(nullptr, TRUE, "Local\\Tinctora");
     Child program;
     ASSERT_TRUE(startChild(program, "tinctora.exe", ""));
