@@ -18,10 +18,10 @@ static bool cancelled;
 // held by ClickLock, hold the button with no physical press to read.
 static bool buttonReadable()
 {
-    const LPARAM signatureMask = 0xFFFFFF00, penOrTouch = 0xFF515700;
+    const DWORD signatureMask = 0xFFFFFF00, penOrTouch = 0xFF515700;
     BOOL clickLock = FALSE;
     SystemParametersInfoA(SPI_GETMOUSECLICKLOCK, 0, &clickLock, 0);
-    return (GetMessageExtraInfo() & signatureMask) != penOrTouch && !clickLock;
+    return ((DWORD)GetMessageExtraInfo() & signatureMask) != penOrTouch && !clickLock;
 }
 
 void watchGesture(HWND window)
