@@ -17,7 +17,6 @@ set_target_properties(win_helper PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BIN
 # Everything but the entry point, so the Windows tests drive the same code.
 add_library(tinctora_app STATIC
     app/accessible.cpp
-    app/clipboard.cpp
     app/hoverhelp.cpp
     app/instance.cpp
     skin/fatal.cpp
@@ -25,6 +24,7 @@ add_library(tinctora_app STATIC
     app/window.cpp
     app/windowmenu.cpp
     input/actions.cpp
+    input/clipboard.cpp
     input/eyedropper.cpp
     input/gesture.cpp
     input/gestureend.cpp

@@ -20,5 +20,8 @@ void endPick(HWND window);
 // cursor back and the whole swatch painted in the current colour.
 void dropPick(HWND window);
 // While a pick runs: the pointer moved by dx, dy screen pixels and a new
-// sample taken there. Nothing otherwise.
+// sample taken there. Nothing otherwise. Every move of the pointer the
+// program makes comes here: while a pressed button holds the pick
+// (buttonDown), the release still reaches the window wherever the pointer
+// is; a pick that no button holds is moved alike and no grab is left.
 void movePickBy(HWND window, int dx, int dy);

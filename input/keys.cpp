@@ -1,9 +1,9 @@
 #include "keys.h"
 #include "actions.h"
+#include "clipboard.h"
 #include "eyedropper.h"
 #include "gesture.h"
 #include "gestureend.h"
-#include "app/clipboard.h"
 #include "core/color.h"
 #include "core/colortext.h"
 #include "res/resource.h"
@@ -79,11 +79,12 @@ void onRightButtonUp(HWND window, WPARAM, LPARAM lp)
 }
 
 // A double-click on the swatch cancels the hold its first click started
-// and pastes; anywhere else the second click is a press like any other.
+// and pastes; anywhere else, and after a first click that Escape
+// cancelled, the second click is a press like any other.
 void onLeftButtonDoubleClick(HWND window, WPARAM wp, LPARAM lp)
 {
     POINT p = messagePoint(lp);
-    if (regionHolds(swatchRgn, p.x, p.y)) {
+    if (regionHolds(swatchRgn, p.x, p.y) && !pressWasCancelled()) {
         KillTimer(window, holdTimerId);
         pasteFromClipboard(window);
     } else {

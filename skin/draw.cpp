@@ -6,7 +6,6 @@
 #include "core/color.h"
 #include "core/colortext.h"
 #include "core/options.h"
-#include "input/windowmove.h"
 
 HBITMAP skinBitmap;
 HDC skinDC;
@@ -199,7 +198,6 @@ void createSurfaces(HWND window)
         SetWindowPos(window, nullptr, 0, 0, faceWidth * k, faceHeight * k,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    refreshWindowRects(window);
     applyOutline(window, FALSE);
     makeSurfaces(dc);
     if (alwyOnTop)

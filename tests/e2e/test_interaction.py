@@ -120,6 +120,13 @@ def run(s):
     check("lighten", p.hex(), "281428")
     p.click(11, 116)  # darken
     check("darken", p.hex(), "140014")
+    # A slip of a pixel either way is a click; a slide onto another arrow acts on neither.
+    s.xdo("mousemove", *p.at(59, 74))
+    s.xdo("mousedown", "1", "mousemove_relative", "1", "0", "mousemove_relative", "--", "-2", "0",
+          "sleep", "0.1", "mouseup", "1")
+    p.drag(59, 74, 0, 12, steps=3)
+    check("a slip is a click, a slide steps nothing", p.hex(), "280014")
+    s.key("r", "r")
     # Letter keys step by 10.
     s.key("R", "G", "B")
     check("RGB", p.hex(), "1E0A1E")
@@ -181,6 +188,12 @@ def run(s):
     # then steps nothing: the undo point stays the one from before both.
     p.cancel(40, 30, 290, 200, hold=0.8)
     check("escape cancels a pick", p.hex(), "336699")
+    # A press that Escape cancelled is no first click of a double-click.
+    p.set_clipboard("123456")
+    s.xdo("windowfocus", "--sync", s.window)
+    s.xdo("mousemove", *p.at(40, 30))
+    s.xdo("mousedown", "1", "key", "Escape", "mouseup", "1", "click", "1", "sleep", "0.3")
+    check("a quick press after a cancel pastes nothing", p.hex(), "336699")
     p.cancel(59, 74, 30, 0, then=(0, 12))
     check("escape cancels a drag", p.hex(), "336699")
     s.key("ctrl+z")
@@ -214,7 +227,7 @@ def run(s):
     for want in (0, 1):
         s.key("alt+space")
         time.sleep(0.3)
-        s.xdo("key", "t")
+        s.xdo("key", "o")
         time.sleep(0.3)
         check("window menu always on top -> %d" % want, p.state()[1], want)
     # Hover help: resting on the red readout shows its name; a press hides
@@ -252,10 +265,10 @@ def main():
         check("restored position", s.geometry()[:2], (x, 4))
         check("restored colour", Picker(s).hex(), "5A1E3C")
         check("restored topmost", Picker(s).state()[1], 1)
-        # The copy form, chosen in the window menu: Alt+Space, F, 4.
+        # The copy form, chosen in the window menu: Alt+Space, Y, 4.
         s.key("alt+space")
         time.sleep(0.3)
-        s.xdo("key", "f", "4")
+        s.xdo("key", "y", "4")
         check("copy as hsl()", Picker(s).hex(), "hsl(330, 50%, 24%)")
         # Logoff ends the program after WM_ENDSESSION, with no WM_DESTROY:
         # what changed since the start is kept all the same.
