@@ -221,7 +221,8 @@ def run(s):
     # it and none shows while the button is held.
     s.xdo("mousemove", *p.at(40, 74))
     s.xdo("mousemove_relative", "1", "0")
-    check("hover help", p.tooltip(), "Red: right-click to copy")
+    check("hover help", p.tooltip(),
+          "Red: right-click to copy, arrow keys or wheel for 1, Page Up or Down for 20")
     s.xdo("mousedown", "1")
     time.sleep(1.5)
     check("no hover help while held", p.tooltip(wait=0), "")
