@@ -86,7 +86,7 @@ void paintSwatch(HWND window, HRGN region)
     char pair[4];
     for (int c = redIndex; c <= blueIndex; c++)
         drawReadout(dc, hexValueId, pairX[c], 121, formatChannelHex(ChannelIndex(c), pair), 2);
-    drawFocusRing(dc);
+    redrawFocusRingOnReadouts(dc);
 
     DeleteObject(brush);
     ReleaseDC(window, dc);
@@ -225,6 +225,7 @@ void onPaint(HWND window)
     BeginPaint(window, &ps);
     restoreFromBackBuffer(window, faceRgn);
     paintSwatch(window, swatchRgn);
+    drawFocusRing(window);
     EndPaint(window, &ps);
 }
 

@@ -8,6 +8,7 @@ AreaId focusRingControl = areaCount;
 // scale they were made at: a key held down repaints at every repeat.
 static HRGN ring;
 static AreaId ringOf = areaCount;
+static bool ringOnReadouts;  // whether the ring crosses a readout's well
 static HBRUSH dots;
 static HBITMAP dotsPattern;
 static int ringScale, dotsScale;
@@ -23,6 +24,7 @@ static HRGN ringRegion(AreaId control)
     ring = CreateRectRgn((a.left - 1) * k, (a.top - 1) * k, (a.right + 1) * k, (a.bottom + 1) * k);
     HRGN inside = CreateRectRgn(a.left * k, a.top * k, a.right * k, a.bottom * k);
     CombineRgn(ring, ring, inside, RGN_DIFF);
+    ringOnReadouts = CombineRgn(inside, ring, readoutsRgn, RGN_AND) != NULLREGION;
     DeleteObject(inside);
     ringOf = control;
     ringScale = k;
@@ -52,12 +54,30 @@ static HBRUSH dotBrush(HDC dc)
     return dots;
 }
 
-void drawFocusRing(HDC dc)
+static void drawRing(HDC dc)
+{
+    SelectClipRgn(dc, nullptr);
+    FillRgn(dc, ringRegion(focusRingControl), dotBrush(dc));
+}
+
+void drawFocusRing(HWND window)
 {
     if (focusRingControl == areaCount)
         return;
-    SelectClipRgn(dc, nullptr);
-    FillRgn(dc, ringRegion(focusRingControl), dotBrush(dc));
+    HDC dc = GetDC(window);
+    if (dc) {
+        drawRing(dc);
+        ReleaseDC(window, dc);
+    }
+}
+
+void redrawFocusRingOnReadouts(HDC dc)
+{
+    if (focusRingControl == areaCount)
+        return;
+    ringRegion(focusRingControl);  // ringOnReadouts for this control
+    if (ringOnReadouts)
+        drawRing(dc);
 }
 
 void showFocusRing(HWND window, AreaId control)
@@ -67,9 +87,5 @@ void showFocusRing(HWND window, AreaId control)
     if (focusRingControl != areaCount)
         restoreFromBackBuffer(window, ringRegion(focusRingControl));
     focusRingControl = control;
-    HDC dc = GetDC(window);
-    if (dc) {
-        drawFocusRing(dc);
-        ReleaseDC(window, dc);
-    }
+    drawFocusRing(window);
 }

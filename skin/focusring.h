@@ -12,6 +12,9 @@ extern AreaId focusRingControl;
 
 // The ring moved to another control, or taken away with areaCount.
 void showFocusRing(HWND window, AreaId control);
-// Draws the ring where it belongs, on a context of the window; the swatch
-// repaint ends with it, since its readouts come back from backBuffer.
-void drawFocusRing(HDC dc);
+// The ring drawn where it belongs, after the whole face was put back.
+void drawFocusRing(HWND window);
+// The swatch repaint puts the readouts' wells back from backBuffer: a ring
+// that crosses a well (an arrow's, beside it) is drawn again on the
+// repaint's context. A ring elsewhere is left as it is.
+void redrawFocusRingOnReadouts(HDC dc);
