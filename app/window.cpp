@@ -9,10 +9,13 @@
 #include "core/colortext.h"
 #include "core/options.h"
 #include "input/eyedropper.h"
+#include "input/focus.h"
 #include "input/gesture.h"
 #include "input/gestureend.h"
+#include "input/keypick.h"
 #include "input/keys.h"
 #include "input/magnifier.h"
+#include "input/wheel.h"
 #include "input/windowmove.h"
 #include "skin/draw.h"
 #include "skin/layout.h"
@@ -206,8 +209,12 @@ static void onCreate(HWND window)
 
 LRESULT CALLBACK windowProc(HWND window, UINT msg, WPARAM wp, LPARAM lp)
 {
-    if (msg >= WM_MOUSEFIRST && msg <= WM_MOUSELAST)
+    if (keyPickTakes(window, msg, wp, lp))
+        return 0;
+    if (msg >= WM_MOUSEFIRST && msg <= WM_MOUSELAST) {
         relayToHoverHelp(window, msg, wp, lp);
+        onFocusMouse(window, msg);
+    }
     switch (msg) {
     case WM_CREATE: onCreate(window); return 0;
     case WM_DESTROY: onDestroy(window); return 0;
@@ -217,6 +224,9 @@ LRESULT CALLBACK windowProc(HWND window, UINT msg, WPARAM wp, LPARAM lp)
     case WM_DISPLAYCHANGE: onDisplayChange(window); return 0;
     case WM_CHAR: onChar(window, wp, lp); return 0;
     case WM_KEYDOWN: onKeyDown(window, wp, lp); return 0;
+    case WM_SETFOCUS: onSetFocus(window); return 0;
+    case WM_KILLFOCUS: onKillFocus(window); return 0;
+    case WM_MOUSEWHEEL: onMouseWheel(window, wp, lp); return 0;
     case WM_COMMAND: onCommand(window, wp, lp); return 0;
     case WM_TIMER:
         if (wp == holdTimerId)

@@ -26,13 +26,17 @@ add_library(tinctora_app STATIC
     input/actions.cpp
     input/clipboard.cpp
     input/eyedropper.cpp
+    input/focus.cpp
     input/gesture.cpp
     input/gestureend.cpp
+    input/keypick.cpp
     input/keys.cpp
     input/magnifier.cpp
+    input/wheel.cpp
     input/windowmove.cpp
     skin/announce.cpp
     skin/draw.cpp
+    skin/focusring.cpp
     skin/regions.cpp)
 # The interface ids of COM. oleacc, OLE and the common controls are loaded
 # when first needed (app/accessible.cpp, app/hoverhelp.cpp).

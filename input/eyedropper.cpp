@@ -45,14 +45,19 @@ void onHoldTimer(HWND window)
     GetCursorPos(&cursorPos);
     int x = cursorPos.x - windowRect.left, y = cursorPos.y - windowRect.top;
     if (plainHold() && regionHolds(swatchRgn, x, y)) {
-        SetCursor(LoadCursorA(nullptr, IDC_CROSS));
-        takeCapture(window);
-        pickerActive = 1;
-        oldColor = curColor;
-        openMagnifier(window);
+        beginPick(window);
         readScreenAtPointer(window);
     }
     KillTimer(window, holdTimerId);
+}
+
+void beginPick(HWND window)
+{
+    SetCursor(LoadCursorA(nullptr, IDC_CROSS));
+    takeCapture(window);
+    pickerActive = 1;
+    oldColor = curColor;
+    openMagnifier(window);
 }
 
 // The pixel read becomes the colour; where the screen could not be read

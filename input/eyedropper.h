@@ -11,6 +11,9 @@ const UINT holdTimerMs = 400;
 const UINT_PTR resampleTimerId = 2;
 
 void onHoldTimer(HWND window);
+// The start of every pick, from the hold or from the keyboard: the cross
+// cursor, the capture, the undo point and the magnifier.
+void beginPick(HWND window);
 void onResampleTimer(HWND window);
 void sampleUnderPointer(HWND window);
 // At the release: the last colour read, as the screen shows it once the

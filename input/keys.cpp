@@ -2,8 +2,10 @@
 #include "actions.h"
 #include "clipboard.h"
 #include "eyedropper.h"
+#include "focus.h"
 #include "gesture.h"
 #include "gestureend.h"
+#include "keypick.h"
 #include "core/color.h"
 #include "core/colortext.h"
 #include "res/resource.h"
@@ -26,18 +28,18 @@ void onChar(HWND, WPARAM wp, LPARAM)
     }
 }
 
-// While a pick runs, each arrow key moves the pointer by one screen pixel,
-// for targets too small to hit by hand; otherwise the keys do nothing.
-// Escape cancels the gesture in progress, as it cancels a drag elsewhere.
-void onKeyDown(HWND window, WPARAM wp, LPARAM)
+// During a mouse gesture Escape cancels it, as it cancels a drag
+// elsewhere, and while it picks the arrow keys move the pointer, for
+// targets too small to hit by hand; the other keys do nothing then.
+// Otherwise the keys work the focused control.
+void onKeyDown(HWND window, WPARAM wp, LPARAM lp)
 {
-    switch (wp) {
-    case VK_ESCAPE: cancelGesture(window); break;
-    case VK_LEFT: movePickBy(window, -1, 0); break;
-    case VK_RIGHT: movePickBy(window, 1, 0); break;
-    case VK_UP: movePickBy(window, 0, -1); break;
-    case VK_DOWN: movePickBy(window, 0, 1); break;
-    }
+    if (!buttonDown)
+        onFocusKey(window, wp, lp);
+    else if (wp == VK_ESCAPE)
+        cancelGesture(window);
+    else
+        arrowMovesPick(window, wp);
 }
 
 void onCommand(HWND window, WPARAM wp, LPARAM)

@@ -40,3 +40,8 @@ void announceToggle(HWND window, AreaId toggle)
 {
     NotifyWinEvent(EVENT_OBJECT_STATECHANGE, window, OBJID_CLIENT, childIdOf(toggle));
 }
+
+void announceFocus(HWND window, AreaId control)
+{
+    NotifyWinEvent(EVENT_OBJECT_FOCUS, window, OBJID_CLIENT, childIdOf(control));
+}

@@ -16,3 +16,6 @@ LONG childIdOf(AreaId control);
 void announceShownColor(HWND window);
 // A state-change event for a toggle.
 void announceToggle(HWND window, AreaId toggle);
+// A focus event for the control that has the keyboard focus now: readers
+// speak the values and states of the focused object only.
+void announceFocus(HWND window, AreaId control);

@@ -1,6 +1,7 @@
 #include "draw.h"
 #include "announce.h"
 #include "fatal.h"
+#include "focusring.h"
 #include "layout.h"
 #include "regions.h"
 #include "core/color.h"
@@ -84,6 +85,7 @@ void paintSwatch(HWND window, HRGN region)
     char pair[4];
     for (int c = redIndex; c <= blueIndex; c++)
         drawReadout(dc, hexValueId, pairX[c], 121, formatChannelHex(ChannelIndex(c), pair), 2);
+    redrawFocusRingOnReadouts(dc);
 
     DeleteObject(brush);
     ReleaseDC(window, dc);
@@ -221,6 +223,7 @@ void onPaint(HWND window)
     BeginPaint(window, &ps);
     restoreFromBackBuffer(window, faceRgn);
     paintSwatch(window, swatchRgn);
+    drawFocusRing(window);
     EndPaint(window, &ps);
 }
 

@@ -223,7 +223,7 @@ def run(s):
     # Title buttons: on top, snap off, minimise.
     p.click(28, 10)
     check("topmost on", p.state()[1], 1)
-    # The window menu reaches the toggles from the keyboard: Alt+Space, T.
+    # The window menu reaches the toggles from the keyboard: Alt+Space, O.
     for want in (0, 1):
         s.key("alt+space")
         time.sleep(0.3)
@@ -234,7 +234,8 @@ def run(s):
     # it and none shows while the button is held.
     s.xdo("mousemove", *p.at(40, 74))
     s.xdo("mousemove_relative", "1", "0")
-    check("hover help", p.tooltip(), "Red: right-click to copy")
+    check("hover help", p.tooltip(),
+          "Red: right-click to copy, arrow keys or wheel for 1, Page Up or Down for 20")
     s.xdo("mousedown", "1")
     time.sleep(1.5)
     check("no hover help while held", p.tooltip(wait=0), "")

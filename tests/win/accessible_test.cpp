@@ -55,7 +55,7 @@ struct Face : ::testing::Test {
         ASSERT_TRUE(startChild(program, "tinctora.exe", ""));
         ASSERT_TRUE(w = waitForWindow());
         ASSERT_EQ(S_OK, AccessibleObjectFromWindow(w, OBJID_CLIENT, accessibleIid, (void **)&face));
-        hook = SetWinEventHook(EVENT_OBJECT_STATECHANGE, EVENT_OBJECT_VALUECHANGE, nullptr, onEvent,
+        hook = SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_VALUECHANGE, nullptr, onEvent,
                                program.pi.dwProcessId, 0, WINEVENT_OUTOFCONTEXT);
     }
     void TearDown() override
@@ -195,6 +195,22 @@ TEST_F(Face, TreeNamesRolesValuesPlacesAndHitTests)
     EXPECT_EQ(w, of) << "the parent is the window's own object";
     window->Release();
     parent->Release();
+}
+
+// Tab gives the focus to the first control, as its state and the focus
+// query tell, with an event after the move that a reader follows.
+TEST_F(Face, TabMovesTheFocusAndTellsIt)
+{
+    VARIANT focus = {};
+    EXPECT_EQ(S_OK, face->get_accFocus(&focus));
+    EXPECT_EQ(CHILDID_SELF, focus.vt == VT_I4 ? focus.lVal : -1) << "the face has it at first";
+    PostMessageA(w, WM_KEYDOWN, VK_TAB, 1);
+    eventsUntil(EVENT_OBJECT_FOCUS, 1);
+    EXPECT_EQ(S_OK, face->get_accFocus(&focus));
+    EXPECT_EQ(1, focus.vt == VT_I4 ? focus.lVal : -1);
+    EXPECT_EQ(STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_FOCUSED | STATE_SYSTEM_CHECKED,
+              property(&IAccessible::get_accState, 1));
+    EXPECT_EQ(STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_READONLY, property(&IAccessible::get_accState, 7));
 }
 
 // Default actions do what a click does, with its undo point, its events
