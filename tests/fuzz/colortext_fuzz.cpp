@@ -3,6 +3,7 @@
 // the pasted text and converts with the standard library, where the program
 // scans by hand, so the two do not share their mistakes.
 #include "core/color.h"
+#include "core/colorparse.h"
 #include "core/colortext.h"
 
 #include <algorithm>
