@@ -4,14 +4,10 @@
 #include <cstddef>
 #include <cstdint>
 
-struct NamedColor {
-    const char *words;  // "dark orange": a stylesheet writes it joined, "darkorange"
-    uint32_t rgb;       // 0xRRGGBB
-};
-
 const int namedColorCount = 148;
-extern const NamedColor namedColors[namedColorCount];
 
+// A named colour's words, "dark orange"; a stylesheet writes them joined.
+const char *namedColorWords(int index);
 // The index of the named colour that the length bytes of text spell
 // joined, in any ASCII case, or -1. Reads no byte past length.
 int findNamedColor(const char *text, size_t length);

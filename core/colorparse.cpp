@@ -80,6 +80,15 @@ static bool takeName(TextScan &s, const char *word)
 // value inside it keeps the arithmetic finite (no infinity minus infinity).
 const double hugeValue = 1e30;
 
+// 10 to the n >= 0, exact up to 1e22, and no further than 1e300.
+static double powerOfTen(int n)
+{
+    double p = 1;
+    for (int i = 0; i < n && p < 1e300; i++)
+        p *= 10;
+    return p;
+}
+
 // A number as stylesheets write it: a sign, digits and a fraction, or a
 // fraction alone, and an exponent ("1e2", ".5e1", "5E-1"). Digits past the
 // eighteenth are counted, not kept, and the powers of ten stop growing
@@ -115,7 +124,7 @@ static bool takeNumber(TextScan &s, double &value)
             exponent = std::min(exponent * 10 + (peek(s) - '0'), 9999);
         scale += after == '-' ? -exponent : exponent;
     }
-    double v = scale < 0 ? mantissa / std::pow(10.0, -scale) : mantissa * std::pow(10.0, scale);
+    double v = scale < 0 ? mantissa / powerOfTen(-scale) : mantissa * powerOfTen(scale);
     v = std::min(v, hugeValue);
     value = negative ? -v : v;
     return true;

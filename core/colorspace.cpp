@@ -65,22 +65,23 @@ static const Matrix lmsToXyz = {
     {-0.0763729366746601, -0.4214933324022432, 1.5869240198367816}};
 
 // The transfer curves, each odd about 0 so that negative components of a
-// wide-gamut colour stay meaningful.
+// wide-gamut colour stay meaningful. Powers go through exp and log: the C
+// runtime's own, where mingw's pow would add kilobytes to the exe.
 static double signedPow(double v, double p)
 {
-    return std::copysign(std::pow(std::fabs(v), p), v);
+    return v == 0 ? 0 : std::copysign(std::exp(p * std::log(std::fabs(v))), v);
 }
 
 static double srgbToLinear(double v)
 {
     double a = std::fabs(v);
-    return a <= 0.04045 ? v / 12.92 : std::copysign(std::pow((a + 0.055) / 1.055, 2.4), v);
+    return a <= 0.04045 ? v / 12.92 : signedPow(std::copysign((a + 0.055) / 1.055, v), 2.4);
 }
 
 static double linearToSrgb(double v)
 {
     return std::fabs(v) <= 0.0031308 ? v * 12.92
-                                      : std::copysign(1.055 * std::pow(std::fabs(v), 1 / 2.4) - 0.055, v);
+                                      : std::copysign(1.055 * signedPow(std::fabs(v), 1 / 2.4) - 0.055, v);
 }
 
 static double proPhotoToLinear(double v)
@@ -97,7 +98,7 @@ static double rec2020ToLinear(double v)
 {
     const double alpha = 1.09929682680944, beta = 0.018053968510807;
     double a = std::fabs(v);
-    return a < beta * 4.5 ? v / 4.5 : std::copysign(std::pow((a + alpha - 1) / alpha, 1 / 0.45), v);
+    return a < beta * 4.5 ? v / 4.5 : signedPow(std::copysign((a + alpha - 1) / alpha, v), 1 / 0.45);
 }
 
 // An rgb space's gamma-encoded components to XYZ relative to its white.
