@@ -115,9 +115,10 @@ static bool takeNumber(TextScan &s, double &value)
     }
     if (!digits)
         return false;
-    char e = peek(s), after = peek(s, 1);
-    if ((e == 'e' || e == 'E') &&
-        (isDigit(after) || ((after == '+' || after == '-') && isDigit(peek(s, 2))))) {
+    // Each character ahead is looked at only when the one before it is not
+    // the text's end.
+    char e = peek(s), after = e == 'e' || e == 'E' ? peek(s, 1) : '\0';
+    if (isDigit(after) || ((after == '+' || after == '-') && isDigit(peek(s, 2)))) {
         s.at += isDigit(after) ? 1 : 2;
         int exponent = 0;
         for (; isDigit(peek(s)); s.at++)

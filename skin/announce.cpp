@@ -33,7 +33,6 @@ void announceShownColor(HWND window)
             valueChanged(window, AreaId(redValueId + c));
     if (shown != toldColor)
         valueChanged(window, hexValueId);
-    valueChanged(window, swatchId);
     // The swatch's description leads with the colour's name.
     bool exact;
     int name = nearestNamedColor(shown, exact);
@@ -41,6 +40,7 @@ void announceShownColor(HWND window)
     if (name != toldName)
         NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, window, OBJID_CLIENT, childIdOf(swatchId));
     toldName = name;
+    valueChanged(window, swatchId);
     toldColor = shown;
     toldForm = copyForm;
 }
