@@ -152,7 +152,7 @@ static bool takeValue(TextScan &s, Value &v)
         v.kind = percentage;
         return true;
     }
-    // Degrees in a turn for each unit; the longer names first.
+    // How many of each unit make a whole turn.
     static const struct {
         const char *unit;
         double turn;
@@ -223,7 +223,7 @@ static bool hueOf(const Value &v, double &out)
     return v.kind != percentage;
 }
 
-static bool takeRgb(TextScan &s, uint32_t &color)
+static bool takeRgb(TextScan &s, ColorSpace, uint32_t &color)
 {
     Arguments a;
     if (!takeArguments(s, true, a))
@@ -282,7 +282,7 @@ static bool takeLabSpace(TextScan &s, ColorSpace space, uint32_t &color)
 }
 
 // color(): a predefined space's name, then three values with 100% as 1.
-static bool takeColorFunction(TextScan &s, uint32_t &color)
+static bool takeColorFunction(TextScan &s, ColorSpace, uint32_t &color)
 {
     static const struct {
         const char *name;
@@ -314,23 +314,19 @@ static bool takeFunction(TextScan &s, bool &named, uint32_t &color)
     static const struct {
         const char *name;
         ColorSpace space;
+        bool (*take)(TextScan &, ColorSpace, uint32_t &);
     } functions[] = {
-        {"rgb(", spaceSrgb}, {"rgba(", spaceSrgb}, {"hsl(", spaceHsl}, {"hsla(", spaceHsl},
-        {"hwb(", spaceHwb}, {"lab(", spaceLab}, {"lch(", spaceLch}, {"oklab(", spaceOklab},
-        {"oklch(", spaceOklch}, {"color(", spaceXyzD65},
+        {"rgb(", spaceSrgb, takeRgb}, {"rgba(", spaceSrgb, takeRgb},
+        {"hsl(", spaceHsl, takeHueSpace}, {"hsla(", spaceHsl, takeHueSpace},
+        {"hwb(", spaceHwb, takeHueSpace}, {"lab(", spaceLab, takeLabSpace},
+        {"lch(", spaceLch, takeLabSpace}, {"oklab(", spaceOklab, takeLabSpace},
+        {"oklch(", spaceOklch, takeLabSpace}, {"color(", spaceSrgb, takeColorFunction},
     };
-    for (const auto &f : functions) {
-        if (!takeWord(s, f.name))
-            continue;
-        named = true;
-        if (f.name[0] == 'c')
-            return takeColorFunction(s, color);
-        if (f.space == spaceSrgb)
-            return takeRgb(s, color);
-        if (f.space == spaceHsl || f.space == spaceHwb)
-            return takeHueSpace(s, f.space, color);
-        return takeLabSpace(s, f.space, color);
-    }
+    for (const auto &f : functions)
+        if (takeWord(s, f.name)) {
+            named = true;
+            return f.take(s, f.space, color);
+        }
     return false;
 }
 

@@ -2,6 +2,7 @@
 #include "color.h"
 #include "colorspace.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
