@@ -1,4 +1,6 @@
 #include "accessible.h"
+#include "core/color.h"
+#include "core/colornames.h"
 #include "core/colortext.h"
 #include "input/actions.h"
 #include "input/focus.h"
@@ -102,7 +104,15 @@ const char *controlName(AreaId control)
 
 const char *controlHint(AreaId control)
 {
-    return infoOf(control).hint;
+    if (control != swatchId)
+        return infoOf(control).hint;
+    // The swatch's hint leads with the colour's name, for those who cannot
+    // tell the colour by sight.
+    static char text[200];
+    formatColorName(curColor, text, sizeof text);
+    lstrcatA(text, "; ");
+    lstrcatA(text, infoOf(control).hint);
+    return text;
 }
 
 // What the face answers, as plain functions of a child id: 0 for the face
@@ -327,7 +337,7 @@ struct FaceObject : IAccessible {
         if (FAILED(hr))
             return hr;
         int child = childOf(v);
-        const char *hint = child ? controls[child - 1].hint : nullptr;
+        const char *hint = child ? controlHint(readingOrder[child - 1]) : nullptr;
         return textAnswer(hint && *hint ? hint : nullptr, description);
     }
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT v, VARIANT *role) override

@@ -6,7 +6,7 @@
 #include "skin/regions.h"
 
 static const char *const formItems[copyFormCount] = {
-    "&1 RRGGBB", "&2 #RRGGBB", "&3 rgb(r, g, b)", "&4 hsl(h, s%, l%)",
+    "&1 RRGGBB", "&2 #RRGGBB", "&3 rgb(r, g, b)", "&4 hsl(h, s%, l%)", "&5 oklch(L C H)",
 };
 
 void addWindowMenuItems(HWND window)

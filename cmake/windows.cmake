@@ -6,7 +6,7 @@
 configure_file(res/version.h.in ${CMAKE_BINARY_DIR}/res/version.h @ONLY)
 set_source_files_properties(res/tinctora.rc PROPERTIES
     INCLUDE_DIRECTORIES ${CMAKE_BINARY_DIR}/res
-    OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/res/tinctora.manifest;${CMAKE_BINARY_DIR}/res/version.h")
+    OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/res/tinctora.manifest;${CMAKE_SOURCE_DIR}/res/skin.bmp;${CMAKE_SOURCE_DIR}/res/tinctora.ico;${CMAKE_BINARY_DIR}/res/version.h")
 if(MSVC)
     add_link_options(/MANIFEST:NO)
 endif()

@@ -280,6 +280,28 @@ def main():
               (0x3C1E64, 3))
         s.start()
         check("the copy form is kept", Picker(s).hex(), "hsl(334, 54%, 25%)")
+        # Stylesheet colours paste as browsers show them (CSS Color 4's and
+        # the web-platform-tests' values); Copy format 5 writes oklch(),
+        # which pastes back exactly.
+        p = Picker(s)
+
+        def copy_form(digit):
+            s.key("alt+space")
+            time.sleep(0.3)
+            s.xdo("key", "y", digit)
+        for text, want in (("lab(29.2345% 39.3825 20.0664)", "7D2329"), (" DarkOrange;", "FF8C00"),
+                           ("color(display-p3 0.21604 0.49418 0.13151 / 0.5)", "008000"),
+                           ("hwb(320deg 30% 40%)", "994D80")):
+            copy_form("5")
+            p.set_clipboard(text)
+            s.key("ctrl+v")
+            oklch = p.hex()
+            for paste in ("black", oklch):
+                p.set_clipboard(paste)
+                s.key("ctrl+v")
+            copy_form("1")
+            check("paste of %s, copied as oklch() and back" % text, (oklch[:6], p.hex()),
+                  ("oklch(", want))
         # A move by the window menu's Move and the arrow keys is what the
         # close stores.
         x0, y0 = s.geometry()[:2]

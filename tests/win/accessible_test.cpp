@@ -47,6 +47,7 @@ struct Face : ::testing::Test {
     HWND w = nullptr;
     IAccessible *face = nullptr;
     HWINEVENTHOOK hook = nullptr;
+    std::vector<LONG> described;  // children whose descriptions changed, in order
 
     void SetUp() override
     {
@@ -99,6 +100,8 @@ struct Face : ::testing::Test {
             for (const Event &e : got) {
                 if (e.event == EVENT_OBJECT_VALUECHANGE)
                     changed.push_back(e.child);
+                if (e.event == EVENT_OBJECT_DESCRIPTIONCHANGE)
+                    described.push_back(e.child);
                 if (e.event == event && e.child == last)
                     return changed;
             }
@@ -221,11 +224,14 @@ TEST_F(Face, DefaultActionsEventsAndTheEnd)
     typeKeys("R");
     EXPECT_EQ((std::vector<LONG>{7, 16, 5}), eventsUntil(EVENT_OBJECT_VALUECHANGE, 5))
         << "red, the hex readout and the swatch change; green and blue do not";
+    EXPECT_EQ(std::vector<LONG>{5}, described) << "black became near black";
+    EXPECT_EQ(0u, text(&IAccessible::get_accDescription, 5).find("near black; press and hold"));
 
     EXPECT_EQ("Press", action(11));
     EXPECT_EQ(S_OK, face->accDoDefaultAction(childVar(11)));  // Raise green: +20
     EXPECT_EQ("0A1400", value(5));
     EXPECT_EQ((std::vector<LONG>{10, 16, 5}), eventsUntil(EVENT_OBJECT_VALUECHANGE, 5));
+    EXPECT_EQ(std::vector<LONG>{5}, described) << "still near black: no new description";
     EXPECT_EQ(S_OK, face->accDoDefaultAction(childVar(17)));  // Lighten keeps the undo point
     EXPECT_EQ("1E2814", value(5));
     SendMessageA(w, WM_COMMAND, cmdSwap, 0);
