@@ -1,6 +1,9 @@
 #include "accessible.h"
+#include "core/color.h"
+#include "core/colornames.h"
 #include "core/colortext.h"
 #include "input/actions.h"
+#include "input/focus.h"
 #include "res/resource.h"
 #include "skin/announce.h"
 #include "skin/regions.h"
@@ -57,28 +60,36 @@ struct ControlInfo {
     const char *hint;
 };
 
+// The hints' common parts: the ways to step a row's value.
+#define ARROW_KEYS ", arrow keys or wheel for 1, Page Up or Down for 20"
+#define PRESS "click or Space for "
+#define DRAG ", press and drag for 1 per pixel" ARROW_KEYS "; key "
+
 // Indexed like readingOrder.
 static const ControlInfo controls[controlCount] = {
-    {ROLE_SYSTEM_CHECKBUTTON, "Snap to screen edges", ""},
-    {ROLE_SYSTEM_CHECKBUTTON, "Always on top", ""},
+    {ROLE_SYSTEM_CHECKBUTTON, "Snap to screen edges", "click or Space to switch; Alt+Space, P"},
+    {ROLE_SYSTEM_CHECKBUTTON, "Always on top", "click or Space to switch; Alt+Space, O"},
     {ROLE_SYSTEM_PUSHBUTTON, "Minimise", ""},
-    {ROLE_SYSTEM_PUSHBUTTON, "Close", ""},
+    {ROLE_SYSTEM_PUSHBUTTON, "Close", "Alt+F4"},
     {ROLE_SYSTEM_GRAPHIC, "Colour",
-     "press and hold, then drag anywhere to pick a colour from the screen; double-click or "
-     "Ctrl+V to paste one"},
-    {ROLE_SYSTEM_PUSHBUTTON, "Lower red", "click for -20, press and drag for 1 per pixel; key r"},
-    {ROLE_SYSTEM_STATICTEXT, "Red", "right-click to copy"},
-    {ROLE_SYSTEM_PUSHBUTTON, "Raise red", "click for +20, press and drag for 1 per pixel; key R"},
-    {ROLE_SYSTEM_PUSHBUTTON, "Lower green", "click for -20, press and drag for 1 per pixel; key g"},
-    {ROLE_SYSTEM_STATICTEXT, "Green", "right-click to copy"},
-    {ROLE_SYSTEM_PUSHBUTTON, "Raise green", "click for +20, press and drag for 1 per pixel; key G"},
-    {ROLE_SYSTEM_PUSHBUTTON, "Lower blue", "click for -20, press and drag for 1 per pixel; key b"},
-    {ROLE_SYSTEM_STATICTEXT, "Blue", "right-click to copy"},
-    {ROLE_SYSTEM_PUSHBUTTON, "Raise blue", "click for +20, press and drag for 1 per pixel; key B"},
-    {ROLE_SYSTEM_PUSHBUTTON, "Darken", "click for -20 on every channel, press and drag for 1 per pixel; key w"},
-    {ROLE_SYSTEM_STATICTEXT, "Hexadecimal", "right-click or Ctrl+C to copy"},
-    {ROLE_SYSTEM_PUSHBUTTON, "Lighten", "click for +20 on every channel, press and drag for 1 per pixel; key W"},
+     "press and hold, then drag anywhere to pick a colour from the screen, or Enter, the arrow "
+     "keys and Enter; double-click or Ctrl+V to paste one"},
+    {ROLE_SYSTEM_PUSHBUTTON, "Lower red", PRESS "-20" DRAG "r"},
+    {ROLE_SYSTEM_STATICTEXT, "Red", "right-click to copy" ARROW_KEYS},
+    {ROLE_SYSTEM_PUSHBUTTON, "Raise red", PRESS "+20" DRAG "R"},
+    {ROLE_SYSTEM_PUSHBUTTON, "Lower green", PRESS "-20" DRAG "g"},
+    {ROLE_SYSTEM_STATICTEXT, "Green", "right-click to copy" ARROW_KEYS},
+    {ROLE_SYSTEM_PUSHBUTTON, "Raise green", PRESS "+20" DRAG "G"},
+    {ROLE_SYSTEM_PUSHBUTTON, "Lower blue", PRESS "-20" DRAG "b"},
+    {ROLE_SYSTEM_STATICTEXT, "Blue", "right-click to copy" ARROW_KEYS},
+    {ROLE_SYSTEM_PUSHBUTTON, "Raise blue", PRESS "+20" DRAG "B"},
+    {ROLE_SYSTEM_PUSHBUTTON, "Darken", PRESS "-20 on every channel" DRAG "w"},
+    {ROLE_SYSTEM_STATICTEXT, "Hexadecimal", "right-click or Ctrl+C to copy; arrow keys or wheel to lighten or darken by 1, Page Up or Down by 20"},
+    {ROLE_SYSTEM_PUSHBUTTON, "Lighten", PRESS "+20 on every channel" DRAG "W"},
 };
+#undef ARROW_KEYS
+#undef PRESS
+#undef DRAG
 
 // Every control of the face has a child id, so childIdOf is never 0 here.
 static const ControlInfo &infoOf(AreaId control)
@@ -93,7 +104,15 @@ const char *controlName(AreaId control)
 
 const char *controlHint(AreaId control)
 {
-    return infoOf(control).hint;
+    if (control != swatchId)
+        return infoOf(control).hint;
+    // The swatch's hint leads with the colour's name, for those who cannot
+    // tell the colour by sight.
+    static char text[200];
+    formatColorName(curColor, text, sizeof text);
+    lstrcatA(text, "; ");
+    lstrcatA(text, infoOf(control).hint);
+    return text;
 }
 
 // What the face answers, as plain functions of a child id: 0 for the face
@@ -104,13 +123,22 @@ static bool isToggle(int child)
     return child && controls[child - 1].role == ROLE_SYSTEM_CHECKBUTTON;
 }
 
+// The child with the keyboard focus: a control, the face itself
+// (CHILDID_SELF) before the first Tab, or -1 while the window has not got
+// the focus.
+static int focusChild(HWND window)
+{
+    return GetFocus() == window ? childIdOf(focusedControl()) : -1;
+}
+
+// Every control takes the keyboard focus, the face too.
 static LONG stateOf(HWND window, int child)
 {
-    if (!child)
-        return STATE_SYSTEM_FOCUSABLE | (GetFocus() == window ? STATE_SYSTEM_FOCUSED : 0);
-    if (controls[child - 1].role == ROLE_SYSTEM_STATICTEXT)
-        return STATE_SYSTEM_READONLY;
-    return isToggle(child) && toggleOn(readingOrder[child - 1]) ? STATE_SYSTEM_CHECKED : 0;
+    LONG state = STATE_SYSTEM_FOCUSABLE | (focusChild(window) == child ? STATE_SYSTEM_FOCUSED : 0);
+    if (child && controls[child - 1].role == ROLE_SYSTEM_STATICTEXT)
+        return state | STATE_SYSTEM_READONLY;
+    return isToggle(child) && toggleOn(readingOrder[child - 1]) ? state | STATE_SYSTEM_CHECKED
+                                                                 : state;
 }
 
 // The readout's text, a channel without its leading zeros; null for a
@@ -164,10 +192,8 @@ static int childAt(HWND window, POINT p)
     DeleteObject(shape);
     if (!inside)
         return -1;
-    for (int i = 0; i < controlCount; i++)
-        if (rectHolds(faceAreas[readingOrder[i]], x / k, y / k))
-            return i + 1;
-    return CHILDID_SELF;
+    AreaId control = controlAt(x / k, y / k);
+    return control == areaCount ? CHILDID_SELF : childIdOf(control);
 }
 
 static BSTR bstrOf(const char *text)
@@ -311,7 +337,7 @@ struct FaceObject : IAccessible {
         if (FAILED(hr))
             return hr;
         int child = childOf(v);
-        const char *hint = child ? controls[child - 1].hint : nullptr;
+        const char *hint = child ? controlHint(readingOrder[child - 1]) : nullptr;
         return textAnswer(hint && *hint ? hint : nullptr, description);
     }
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT v, VARIANT *role) override
@@ -343,7 +369,7 @@ struct FaceObject : IAccessible {
     {
         if (!window)
             return CO_E_OBJNOTCONNECTED;
-        return childAnswer(GetFocus() == window ? CHILDID_SELF : -1, focus);
+        return childAnswer(focusChild(window), focus);
     }
     HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT *selection) override
     {

@@ -18,6 +18,7 @@ LRESULT onGetObject(HWND window, WPARAM wp, LPARAM lp);
 void disconnectAccessibleFace();
 
 // A control's accessible name ("Raise red") and a short hint on its use,
-// empty where the name says it all.
+// empty where the name says it all; the swatch's hint leads with the
+// current colour's name ("near dark orange; press and hold ...").
 const char *controlName(AreaId control);
 const char *controlHint(AreaId control);

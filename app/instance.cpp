@@ -2,23 +2,44 @@
 
 #include <windows.h>
 
+// Owned while this Tinctora runs, until its settings are saved.
+static HANDLE instanceMutex;
+
+// The mutex ours: the other Tinctora ended, or saved at its close.
+static bool takeMutex(DWORD ms)
+{
+    DWORD got = WaitForSingleObject(instanceMutex, ms);
+    return got == WAIT_OBJECT_0 || got == WAIT_ABANDONED;
+}
+
 bool handedToRunningInstance()
 {
-    // Held until the process ends; the Local namespace is this session's.
-    CreateMutexA(nullptr, FALSE, "Local\\Tinctora");
+    // The Local namespace is this session's.
+    instanceMutex = CreateMutexA(nullptr, TRUE, "Local\\Tinctora");
     if (GetLastError() != ERROR_ALREADY_EXISTS)
         return false;
-    // The other may be starting still: give its window a moment to appear.
-    HWND running = nullptr;
-    for (int i = 0; i < 40 && !running; i++) {
-        running = FindWindowA("tinctoraWin", nullptr);
-        if (!running)
-            Sleep(50);
+    // The other may be starting still, or closing: give its window a moment
+    // to appear, or the other a moment to end.
+    for (int i = 0; i < 40; i++) {
+        if (takeMutex(0))
+            return false;
+        HWND running = FindWindowA("tinctoraWin", nullptr);
+        if (running && IsWindowVisible(running)) {
+            // Asynchronous: a hung Tinctora does not hang this one.
+            if (IsIconic(running))
+                ShowWindowAsync(running, SW_RESTORE);
+            SetForegroundWindow(running);
+            return true;
+        }
+        Sleep(50);
     }
-    if (running) {
-        if (IsIconic(running))
-            ShowWindow(running, SW_RESTORE);
-        SetForegroundWindow(running);
-    }
-    return true;
+    // No window to bring forward: the other is closing or will not show.
+    // Once it has gone this one starts; until then the other still runs.
+    return !takeMutex(3000);
+}
+
+void leaveInstance()
+{
+    if (instanceMutex)
+        ReleaseMutex(instanceMutex);
 }

@@ -4,5 +4,9 @@
 
 // True when another Tinctora runs in this session; its window has then
 // been restored if minimised and brought to the front. Reads and writes
-// no settings.
+// no settings. A Tinctora that is closing is waited for, a few seconds at
+// most, and then this one starts.
 bool handedToRunningInstance();
+// At the close, once the settings are saved: a second start need no
+// longer wait for this one.
+void leaveInstance();

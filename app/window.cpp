@@ -1,6 +1,5 @@
 #include "window.h"
 #include "accessible.h"
-#include "clipboard.h"
 #include "hoverhelp.h"
 #include "instance.h"
 #include "windowmenu.h"
@@ -10,10 +9,13 @@
 #include "core/colortext.h"
 #include "core/options.h"
 #include "input/eyedropper.h"
+#include "input/focus.h"
 #include "input/gesture.h"
 #include "input/gestureend.h"
+#include "input/keypick.h"
 #include "input/keys.h"
 #include "input/magnifier.h"
+#include "input/wheel.h"
 #include "input/windowmove.h"
 #include "skin/draw.h"
 #include "skin/layout.h"
@@ -88,6 +90,8 @@ static void onDestroy(HWND)
 {
     disconnectAccessibleFace();
     saveSettings();
+    // Saved: a start from now on may begin at once.
+    leaveInstance();
     deleteSurfaces();
     PostQuitMessage(0);
 }
@@ -108,14 +112,26 @@ static void onDisplayChange(HWND window)
     keepOnAWorkArea(window);
 }
 
+// Posted by a restore: the window onto a monitor once the restore is over.
+const UINT keepOnScreenMsg = WM_APP + 1;
+
 // A restore from minimised follows the start-up's rule: a monitor that
 // went away meanwhile must not leave the borderless window out of reach.
-// Every other change of size is reported alike; there the window is on a
-// monitor and only the rectangles are read again.
+// The move waits until the restore's own SetWindowPos has finished, which
+// would otherwise overtake it (under Wine the X window stays where the
+// restore put it). Every other change of size is reported alike; there
+// the window is on a monitor and only the rectangles are read again. A
+// minimise ends the gesture it interrupts.
 static void onSize(HWND window, WPARAM kind)
 {
     if (kind == SIZE_RESTORED)
-        onDisplayChange(window);
+        PostMessageA(window, keepOnScreenMsg, 0, 0);
+    else if (kind == SIZE_MINIMIZED) {
+        abandonGesture(window);
+        // Clicks on other windows must not come to a minimised one.
+        if (GetCapture() == window)
+            ReleaseCapture();
+    }
 }
 
 // The system asks the size at another scale before it changes it: the face
@@ -182,6 +198,7 @@ static void onCreate(HWND window)
 {
     mainWindow = window;
     createSurfaces(window);
+    refreshWindowRects(window);
     addWindowMenuItems(window);
     if (deferredDpi) {
         WPARAM wp = deferredDpi;
@@ -192,8 +209,12 @@ static void onCreate(HWND window)
 
 LRESULT CALLBACK windowProc(HWND window, UINT msg, WPARAM wp, LPARAM lp)
 {
-    if (msg >= WM_MOUSEFIRST && msg <= WM_MOUSELAST)
+    if (keyPickTakes(window, msg, wp, lp))
+        return 0;
+    if (msg >= WM_MOUSEFIRST && msg <= WM_MOUSELAST) {
         relayToHoverHelp(window, msg, wp, lp);
+        onFocusMouse(window, msg);
+    }
     switch (msg) {
     case WM_CREATE: onCreate(window); return 0;
     case WM_DESTROY: onDestroy(window); return 0;
@@ -203,6 +224,9 @@ LRESULT CALLBACK windowProc(HWND window, UINT msg, WPARAM wp, LPARAM lp)
     case WM_DISPLAYCHANGE: onDisplayChange(window); return 0;
     case WM_CHAR: onChar(window, wp, lp); return 0;
     case WM_KEYDOWN: onKeyDown(window, wp, lp); return 0;
+    case WM_SETFOCUS: onSetFocus(window); return 0;
+    case WM_KILLFOCUS: onKillFocus(window); return 0;
+    case WM_MOUSEWHEEL: onMouseWheel(window, wp, lp); return 0;
     case WM_COMMAND: onCommand(window, wp, lp); return 0;
     case WM_TIMER:
         if (wp == holdTimerId)
@@ -224,6 +248,11 @@ LRESULT CALLBACK windowProc(HWND window, UINT msg, WPARAM wp, LPARAM lp)
     case WM_INITMENU: onInitMenu(window, wp); return 0;
     case WM_UNINITMENUPOPUP: onUninitMenuPopup(window, wp); return 0;
     case WM_EXITMENULOOP: onExitMenuLoop(window); return 0;
+    // The window menu, or the system's move or size loop, takes over the
+    // pointer: the gesture it interrupts ends where it is.
+    case WM_ENTERMENULOOP:
+    case WM_ENTERSIZEMOVE: abandonGesture(window); return 0;
+    case keepOnScreenMsg: onDisplayChange(window); return 0;
     case WM_GETMINMAXINFO: onGetMinMaxInfo(window, lp); return 0;
     case WM_WINDOWPOSCHANGED:
         onWindowPosChanged(window);

@@ -6,7 +6,7 @@
 #include "skin/regions.h"
 
 static const char *const formItems[copyFormCount] = {
-    "&1 RRGGBB", "&2 #RRGGBB", "&3 rgb(r, g, b)", "&4 hsl(h, s%, l%)",
+    "&1 RRGGBB", "&2 #RRGGBB", "&3 rgb(r, g, b)", "&4 hsl(h, s%, l%)", "&5 oklch(L C H)",
 };
 
 void addWindowMenuItems(HWND window)
@@ -15,10 +15,12 @@ void addWindowMenuItems(HWND window)
     HMENU forms = CreatePopupMenu();
     for (int i = 0; i < copyFormCount; i++)
         AppendMenuA(forms, MF_STRING, cmdCopyFormFirst + 0x10 * i, formItems[i]);
+    // P, O and Y are none of the system items' letters in English, German,
+    // French, Spanish, Italian, Portuguese or Japanese, nor Wine's "About
+    // Wine": the first letter of an item wins over a second one.
     InsertMenuA(menu, 0, MF_BYPOSITION | MF_STRING, cmdSnapping, "Sna&p to screen edges");
-    InsertMenuA(menu, 1, MF_BYPOSITION | MF_STRING, cmdOnTop, "Always on &top");
-    // F is free among the system's mnemonics, Wine's "About Wine" included.
-    InsertMenuA(menu, 2, MF_BYPOSITION | MF_POPUP, (UINT_PTR)forms, "Copy &format");
+    InsertMenuA(menu, 1, MF_BYPOSITION | MF_STRING, cmdOnTop, "Always &on top");
+    InsertMenuA(menu, 2, MF_BYPOSITION | MF_POPUP, (UINT_PTR)forms, "Cop&y format");
     InsertMenuA(menu, 3, MF_BYPOSITION | MF_SEPARATOR, 0, nullptr);
     // The face has one size.
     DeleteMenu(menu, SC_MAXIMIZE, MF_BYCOMMAND);

@@ -3,6 +3,7 @@
 //             window procedure, in this process
 //   startup   tinctora.exe and the empty popup launched as processes
 //   memory    both launched again and driven with 10,000 moves
+//   paste     the paste parse of the longest colour text against FF8000
 // Each prints its rows (see printRow); a failure prints why and exits 1.
 #include "bench.h"
 
@@ -57,6 +58,8 @@ int main(int argc, char **argv)
         return runStartupBench();
     if (argc > 1 && !strcmp(argv[1], "memory"))
         return runMemoryBench();
-    fprintf(stderr, "usage: tinctora_bench drag | startup | memory\n");
+    if (argc > 1 && !strcmp(argv[1], "paste"))
+        return runPasteBench();
+    fprintf(stderr, "usage: tinctora_bench drag | startup | memory | paste\n");
     return 2;
 }

@@ -28,3 +28,4 @@ void printRow(const char *name, const char *ours, const char *base, double ratio
 int runDragBench();
 int runStartupBench();
 int runMemoryBench();
+int runPasteBench();

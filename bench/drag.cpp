@@ -25,7 +25,7 @@ const int rounds = 10;
 static HWND window;
 static POINT movesFrom;   // screen point the pointer steps right of and back to
 static POINT messageAt;   // the moves' point in face coordinates
-static long dragFaults;   // moves after which red was not where it should be
+static long dragFaults;   // moves or key steps after which red was not where it should be
 
 static POINT areaCentre(AreaId id)
 {
@@ -83,6 +83,16 @@ static void floorRepaint(HRGN region, COLORREF color)
         TextOutA(dc, at[t].x, at[t].y, texts[t], t < 3 ? 3 : 2);
     DeleteObject(brush);
     ReleaseDC(window, dc);
+}
+
+// A key step: Right and Left in turn on the focused red readout, each
+// raising or lowering red by one, through the key handling and the repaint
+// with the focus ring.
+static void keyStep(int i)
+{
+    SendMessageA(window, WM_KEYDOWN, i & 1 ? VK_LEFT : VK_RIGHT, 1);
+    if (channelValue(curColor, redMask) != (i & 1 ? 0u : 1u))
+        dragFaults++;
 }
 
 static void floorStep(int i)
@@ -197,6 +207,18 @@ int runDragBench()
         return 1;
     }
 
+    // Key steps on the red readout, the seventh control, from black.
+    curColor = 0;
+    SetFocus(window);
+    for (int i = 0; i < 7; i++)
+        SendMessageA(window, WM_KEYDOWN, VK_TAB, 1);
+    Measure keys[] = {{keyStep, 2000, {}}, {floorStep, 2000, {}}};
+    timeInTurn(keys, 2);
+    if (dragFaults) {
+        fprintf(stderr, "drag: %ld of the key steps did not step red by one\n", dragFaults);
+        return 1;
+    }
+
     // A pick: the press on the swatch and the hold timer's expiry with the
     // pointer over the swatch's lower half, where it then moves.
     messageAt = areaCentre(pickPreviewId);
@@ -226,6 +248,8 @@ int runDragBench()
                   floorPerMove, "us", 0);
     printRatioRow("bare context, fill, release (against floor)", median(m[bare].times),
                   floorPerMove, "us", 0);
+    printRatioRow("key step, press to repaint (against floor)", median(keys[0].times),
+                  median(keys[1].times), "us", 1.1);
     double perSample = median(pick[0].times), read = median(pick[2].times);
     printRatioRow("eyedropper sample with magnifier", perSample, median(pick[1].times), "us", 0);
     printRatioRow("the same against the bare screen read", perSample, read, "us", 1.2);

@@ -23,6 +23,7 @@ endfunction()
 
 tinctora_add_e2e(window test_window.py TIMEOUT 120)
 tinctora_add_e2e(interaction test_interaction.py)
+tinctora_add_e2e(keyboard test_keyboard.py TIMEOUT 120)
 tinctora_add_e2e(dpi test_dpi.py TIMEOUT 120)
 tinctora_add_e2e(launcher test_launcher.py TIMEOUT 120)
 tinctora_add_e2e(monitors test_monitors.py TIMEOUT 180)

@@ -6,7 +6,7 @@
 configure_file(res/version.h.in ${CMAKE_BINARY_DIR}/res/version.h @ONLY)
 set_source_files_properties(res/tinctora.rc PROPERTIES
     INCLUDE_DIRECTORIES ${CMAKE_BINARY_DIR}/res
-    OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/res/tinctora.manifest;${CMAKE_BINARY_DIR}/res/version.h")
+    OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/res/tinctora.manifest;${CMAKE_SOURCE_DIR}/res/skin.bmp;${CMAKE_SOURCE_DIR}/res/tinctora.ico;${CMAKE_BINARY_DIR}/res/version.h")
 if(MSVC)
     add_link_options(/MANIFEST:NO)
 endif()
@@ -19,7 +19,6 @@ set_target_properties(win_helper PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BIN
 # Everything but the entry point, so the Windows tests drive the same code.
 add_library(tinctora_app STATIC
     app/accessible.cpp
-    app/clipboard.cpp
     app/hoverhelp.cpp
     app/instance.cpp
     skin/fatal.cpp
@@ -27,14 +26,19 @@ add_library(tinctora_app STATIC
     app/window.cpp
     app/windowmenu.cpp
     input/actions.cpp
+    input/clipboard.cpp
     input/eyedropper.cpp
+    input/focus.cpp
     input/gesture.cpp
     input/gestureend.cpp
+    input/keypick.cpp
     input/keys.cpp
     input/magnifier.cpp
+    input/wheel.cpp
     input/windowmove.cpp
     skin/announce.cpp
     skin/draw.cpp
+    skin/focusring.cpp
     skin/regions.cpp)
 # The interface ids of COM. oleacc, OLE and the common controls are loaded
 # when first needed (app/accessible.cpp, app/hoverhelp.cpp).

@@ -1,6 +1,6 @@
 // The text forms of a colour: three-digit decimal per channel, the whole
-// colour as RRGGBB, #RRGGBB, rgb() or hsl(), and the parse of a pasted
-// text. Fixed-size byte buffers only; nothing allocates.
+// colour as RRGGBB, #RRGGBB, rgb(), hsl() or oklch(). Fixed-size byte
+// buffers only; nothing allocates.
 #pragma once
 #include <cstddef>
 #include <cstdint>
@@ -9,7 +9,7 @@ enum ChannelIndex { redIndex, greenIndex, blueIndex };
 
 // The forms a copy of the whole colour can take, in menu order; the stored
 // setting is this number.
-enum CopyForm { copyHex, copyHashHex, copyRgb, copyHsl, copyFormCount };
+enum CopyForm { copyHex, copyHashHex, copyRgb, copyHsl, copyOklch, copyFormCount };
 
 extern CopyForm copyForm;  // the form every copy of the whole colour takes
 
@@ -17,7 +17,10 @@ extern CopyForm copyForm;  // the form every copy of the whole colour takes
 // commands. Empty (all zero) until the first repaint.
 extern char channelDecimal[3][4];  // "000".."255"
 extern char colorHex[7];           // "RRGGBB", capital digits
-extern char colorCopyText[24];     // curColor in copyForm
+extern char colorCopyText[40];     // curColor in copyForm
+
+// The decimals of the oklch() form's lightness, chroma and hue.
+const int oklchLightDecimals = 5, oklchChromaDecimals = 5, oklchHueDecimals = 3;
 
 // A stored form number as a form: an unknown one means RRGGBB.
 CopyForm copyFormFromSetting(uint32_t stored);
@@ -29,18 +32,11 @@ const char *formatColorHex();
 // Formats one channel of curColor as two capital hex digits into out.
 const char *formatChannelHex(ChannelIndex channel, char out[4]);
 // Formats a colour in a form into out ("0A1E28", "#0A1E28",
-// "rgb(10, 30, 40)", "hsl(200, 60%, 10%)") and returns out; 21 bytes hold
-// the longest. Only the low 24 bits of the colour count.
+// "rgb(10, 30, 40)", "hsl(200, 60%, 10%)", "oklch(0.2 0.03 230)") and
+// returns out; 40 bytes hold the longest. Only the low 24 bits count.
 const char *formatColorText(uint32_t color, CopyForm form, char *out, size_t size);
 // Formats colorCopyText from curColor in copyForm and returns it.
 const char *formatCopyText();
 
 // All kept texts from curColor.
 void refreshColorTexts();
-
-// Parses a pasted text: rgb()/rgba() and hsl()/hsla() as stylesheets write
-// them, the #RGB and #RGBA shorthand, or else a base-16 number 0xRRGGBB
-// after leading blanks, a sign and a "0x" or "#" prefix, six characters at
-// most. When accepted, curColor is saved into oldColor and takes the new
-// colour. Reads no further than limit bytes or the first zero byte.
-bool applyColorText(const char *text, size_t limit = SIZE_MAX);

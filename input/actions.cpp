@@ -13,6 +13,29 @@ bool arrowRaises(AreaId arrow)
     return (arrow - firstArrowId) % 2 == 0;
 }
 
+bool isArrow(AreaId control)
+{
+    return control >= firstArrowId && control < firstArrowId + arrowButtonCount;
+}
+
+AreaId rowArrow(AreaId control)
+{
+    switch (control) {
+    case redValueId: return redUpId;
+    case greenValueId: return greenUpId;
+    case blueValueId: return blueUpId;
+    case hexValueId: return lightenId;
+    default: return isArrow(control) ? control : areaCount;
+    }
+}
+
+void stepRow(AreaId control, bool up, uint32_t step)
+{
+    AreaId arrow = rowArrow(control);
+    if (arrow != areaCount)
+        stepArrow(arrow, up, step);
+}
+
 void stepArrow(AreaId arrow, bool up, uint32_t step)
 {
     // Arrows come in pairs, up then down: red, green, blue, lighten and darken.
@@ -83,7 +106,7 @@ void clickControl(HWND window, AreaId control)
     // The destroy handling saves the settings and ends the loop.
     case closeId: SendMessageA(window, WM_DESTROY, 0, 0); break;
     default:
-        if (control >= firstArrowId && control < firstArrowId + arrowButtonCount)
+        if (isArrow(control))
             stepArrow(control, arrowRaises(control), clickStep);
         break;
     }

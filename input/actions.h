@@ -17,6 +17,14 @@ void clickControl(HWND window, AreaId control);
 void stepArrow(AreaId arrow, bool up, uint32_t step);
 // Whether a click on the arrow raises: the up arrows and lighten.
 bool arrowRaises(AreaId arrow);
+bool isArrow(AreaId control);
+// The keys and the wheel on a row of the face: a channel's readout or
+// either of its arrows steps that channel, the bottom row (darken, the
+// hexadecimal readout, lighten) lightens and darkens, as its arrows do.
+// rowArrow is an arrow of the control's row, areaCount for a control on
+// no row; stepRow does nothing there.
+AreaId rowArrow(AreaId control);
+void stepRow(AreaId control, bool up, uint32_t step);
 
 // The form every copy of the whole colour takes, and the swatch's value
 // with it.

@@ -9,6 +9,8 @@
 // Set while a sample waits to be taken again: the pointer jumped onto the
 // place the magnifier had just left, where the screen may still show it.
 static bool resamplePending;
+// Set while the pick holds a cursor clip of its own (keepPointerGrab).
+static bool clipped;
 
 // The pixel at the pointer as the screen shows it, and the magnifier
 // beside it drawn from the same read. A window's own surface would not do:
@@ -43,14 +45,19 @@ void onHoldTimer(HWND window)
     GetCursorPos(&cursorPos);
     int x = cursorPos.x - windowRect.left, y = cursorPos.y - windowRect.top;
     if (plainHold() && regionHolds(swatchRgn, x, y)) {
-        SetCursor(LoadCursorA(nullptr, IDC_CROSS));
-        SetCapture(window);
-        pickerActive = 1;
-        oldColor = curColor;
-        openMagnifier(window);
+        beginPick(window);
         readScreenAtPointer(window);
     }
     KillTimer(window, holdTimerId);
+}
+
+void beginPick(HWND window)
+{
+    SetCursor(LoadCursorA(nullptr, IDC_CROSS));
+    takeCapture(window);
+    pickerActive = 1;
+    oldColor = curColor;
+    openMagnifier(window);
 }
 
 // The pixel read becomes the colour; where the screen could not be read
@@ -93,9 +100,37 @@ void dropPick(HWND window)
     KillTimer(window, resampleTimerId);
     resamplePending = false;
     closeMagnifier();
+    // The grab a pointer move kept for the release ends with the pick.
+    if (clipped)
+        ClipCursor(nullptr);
+    clipped = false;
     SetCursor(LoadCursorA(nullptr, IDC_ARROW));
     paintSwatch(window, swatchRgn);
     pickerActive = 0;
+}
+
+// Under Wine, SetCursorPos ends the X server's grab of the pointer that the
+// held button began, and a release over a window that is not Wine's (the
+// bare desktop, a native program) then reaches no Wine program at all: the
+// pick would wait for it for ever. A cursor clip is the one grab Wine keeps
+// across SetCursorPos, and it takes none for a clip of the whole screen, so
+// the clip leaves out one column at the screen's edge away from the
+// pointer, until the pick ends. Windows keeps the button's grab by itself,
+// and there the pointer is left free.
+static void keepPointerGrab(POINT at)
+{
+    static const bool underWine =
+        GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr;
+    if (!underWine)
+        return;
+    int left = GetSystemMetrics(SM_XVIRTUALSCREEN), top = GetSystemMetrics(SM_YVIRTUALSCREEN);
+    RECT screen = {left, top, left + GetSystemMetrics(SM_CXVIRTUALSCREEN),
+                   top + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+    if (at.x < screen.right - 1)
+        screen.right--;
+    else
+        screen.left++;
+    clipped = ClipCursor(&screen);
 }
 
 void movePickBy(HWND window, int dx, int dy)
@@ -105,6 +140,8 @@ void movePickBy(HWND window, int dx, int dy)
     GetCursorPos(&cursorPos);
     cursorPos.x += dx;
     cursorPos.y += dy;
+    if (buttonDown)
+        keepPointerGrab(cursorPos);
     SetCursorPos(cursorPos.x, cursorPos.y);
     lastCursor = cursorPos;
     sampleUnderPointer(window);

@@ -11,6 +11,9 @@ const UINT holdTimerMs = 400;
 const UINT_PTR resampleTimerId = 2;
 
 void onHoldTimer(HWND window);
+// The start of every pick, from the hold or from the keyboard: the cross
+// cursor, the capture, the undo point and the magnifier.
+void beginPick(HWND window);
 void onResampleTimer(HWND window);
 void sampleUnderPointer(HWND window);
 // At the release: the last colour read, as the screen shows it once the
@@ -20,5 +23,8 @@ void endPick(HWND window);
 // cursor back and the whole swatch painted in the current colour.
 void dropPick(HWND window);
 // While a pick runs: the pointer moved by dx, dy screen pixels and a new
-// sample taken there. Nothing otherwise.
+// sample taken there. Nothing otherwise. Every move of the pointer the
+// program makes comes here: while a pressed button holds the pick
+// (buttonDown), the release still reaches the window wherever the pointer
+// is; a pick that no button holds is moved alike and no grab is left.
 void movePickBy(HWND window, int dx, int dy);

@@ -8,15 +8,28 @@
 #include "skin/draw.h"
 #include "skin/regions.h"
 
+#include <cstdlib>
+
 BYTE buttonDown;
 BYTE dragMoving;
 BYTE pickerActive;
 POINT cursorPos;
 POINT lastCursor;
 
-// Set while onLeftButtonUp releases the capture itself, so the capture
-// notice that ReleaseCapture sends is not taken for a lost capture.
-static bool releasing;
+// Set while the program takes or releases the capture itself, so the
+// capture notice that this sends (under Wine also for a capture taken anew
+// by the same window) is not taken for a lost capture.
+static bool ownCaptureChange;
+// The pointer's screen position at the press: an arrow's drag counts its
+// sideways travel from here.
+static POINT pressCursor;
+
+void takeCapture(HWND window)
+{
+    ownCaptureChange = true;
+    SetCapture(window);
+    ownCaptureChange = false;
+}
 
 POINT messagePoint(LPARAM lp)
 {
@@ -47,9 +60,9 @@ static AreaId heldArrow()
 void onLeftButtonDown(HWND window, WPARAM, LPARAM lp)
 {
     HDC dc = windowDC(window);
-    SetCapture(window);
+    takeCapture(window);
     GetCursorPos(&cursorPos);
-    lastCursor = cursorPos;
+    lastCursor = pressCursor = cursorPos;
     buttonDown = 1;
     refreshWindowRects(window);
     watchGesture(window);
@@ -84,6 +97,15 @@ static void titleHover(HWND window, POINT p)
     ReleaseDC(window, dc);
 }
 
+// SM_CXDRAG by SM_CYDRAG centred on the press, at the face's scale.
+static bool beyondDragThreshold()
+{
+    int halfWidth = GetSystemMetrics(SM_CXDRAG) * faceScale / 2;
+    int halfHeight = GetSystemMetrics(SM_CYDRAG) * faceScale / 2;
+    return abs(cursorPos.x - pressCursor.x) > halfWidth ||
+           abs(cursorPos.y - pressCursor.y) > halfHeight;
+}
+
 // Only the hover draws here; a drag, a move or a pick draws through its own
 // operations, and a window context taken for every move would cost each
 // of them a round trip.
@@ -94,12 +116,14 @@ void onMouseMove(HWND window, WPARAM, LPARAM lp)
         int dx = cursorPos.x - lastCursor.x, dy = cursorPos.y - lastCursor.y;
         AreaId held = heldArrow();
         if (held != areaCount) {
-            // A hand, a touchpad or a pen trembles: until a move has gone
-            // sideways the press is still a click. The first that has
-            // makes it a drag, from the colour before it.
-            if (undoArmed && dx != 0) {
+            // A hand, a touchpad or a pen trembles: inside the system's drag
+            // threshold around the press the press is still a click. The
+            // first move beyond it makes it a drag, from the colour before
+            // it, that counts all the sideways travel since the press.
+            if (undoArmed && beyondDragThreshold()) {
                 oldColor = curColor;
                 undoArmed = 0;
+                dx = cursorPos.x - pressCursor.x;
             }
             // Both arrows of a pair alike: right raises, left lowers.
             if (!undoArmed)
@@ -143,9 +167,17 @@ static bool endArrowDrag(HDC dc)
     return true;
 }
 
-// The control under the release acts, as a click on it would.
+// The control under the release acts, as a click on it would. A pressed
+// arrow clicks only itself: released anywhere else it was a slide, not a
+// click, whatever lies under the release.
 static void clickAt(HWND window, POINT p)
 {
+    AreaId held = heldArrow();
+    if (held != areaCount) {
+        if (regionHolds(buttonOf(held).region, p.x, p.y))
+            clickControl(window, held);
+        return;
+    }
     for (AreaId id : buttonOrder)
         if (regionHolds(buttonOf(id).region, p.x, p.y)) {
             clickControl(window, id);
@@ -161,9 +193,9 @@ void onLeftButtonUp(HWND window, WPARAM, LPARAM lp)
     if (!buttonDown)
         return;
     HDC dc = windowDC(window);
-    releasing = true;
+    ownCaptureChange = true;
     ReleaseCapture();
-    releasing = false;
+    ownCaptureChange = false;
     buttonDown = 0;
     if (dragMoving) {
         dragMoving = 0;
@@ -177,9 +209,15 @@ void onLeftButtonUp(HWND window, WPARAM, LPARAM lp)
     ReleaseDC(window, dc);
 }
 
-void onCaptureChanged(HWND window, WPARAM, LPARAM lp)
+void onCaptureChanged(HWND window, WPARAM, LPARAM)
 {
-    if (releasing || !buttonDown || (HWND)lp == window)
+    if (!ownCaptureChange)
+        abandonGesture(window);
+}
+
+void abandonGesture(HWND window)
+{
+    if (!buttonDown)
         return;
     HDC dc = windowDC(window);
     buttonDown = 0;

@@ -17,9 +17,15 @@ POINT messagePoint(LPARAM lp);
 void onLeftButtonDown(HWND window, WPARAM wp, LPARAM lp);
 void onMouseMove(HWND window, WPARAM wp, LPARAM lp);
 void onLeftButtonUp(HWND window, WPARAM wp, LPARAM lp);
-// The capture taken away in mid-gesture ends the gesture as a release
-// that acts on no control.
+// The capture taken away in mid-gesture, by another window or by the
+// system for the same one, ends the gesture as abandonGesture does.
 void onCaptureChanged(HWND window, WPARAM wp, LPARAM lp);
+// The gesture, if one runs, ends where it is, as a release that acts on no
+// control: for a lost capture, a modal loop of the system (the window
+// menu, a move or size loop) and a minimise.
+void abandonGesture(HWND window);
+// SetCapture by the program itself, which is no loss of the capture.
+void takeCapture(HWND window);
 // The last step of every end of a gesture: no arrow left pressed, the undo
 // rule armed again and the button no longer watched.
 void finishGesture(HWND window, HDC dc);

@@ -10,13 +10,33 @@
 // The colour pair and the window's place at the press, for a cancel.
 static uint32_t pressColor, pressOldColor;
 static RECT pressPlace;
+// Set by a cancel until the next press, which is then no double-click's
+// second click.
+static bool cancelled;
+
+// A press that touch or a pen made, promoted to mouse messages, and one
+// held by ClickLock, hold the button with no physical press to read.
+static bool buttonReadable()
+{
+    const DWORD signatureMask = 0xFFFFFF00, penOrTouch = 0xFF515700;
+    BOOL clickLock = FALSE;
+    SystemParametersInfoA(SPI_GETMOUSECLICKLOCK, 0, &clickLock, 0);
+    return ((DWORD)GetMessageExtraInfo() & signatureMask) != penOrTouch && !clickLock;
+}
 
 void watchGesture(HWND window)
 {
     pressColor = curColor;
     pressOldColor = oldColor;
     pressPlace = windowRect;
-    SetTimer(window, buttonWatchTimerId, buttonWatchMs, nullptr);
+    cancelled = false;
+    if (buttonReadable())
+        SetTimer(window, buttonWatchTimerId, buttonWatchMs, nullptr);
+}
+
+bool pressWasCancelled()
+{
+    return cancelled;
 }
 
 void unwatchGesture(HWND window)
@@ -24,12 +44,12 @@ void unwatchGesture(HWND window)
     KillTimer(window, buttonWatchTimerId);
 }
 
-// GetAsyncKeyState reads the physical buttons; with the buttons swapped
-// the primary one is the right.
-static bool primaryButtonUp()
+// GetAsyncKeyState reads the physical buttons, and with the buttons
+// swapped Windows reports the primary one as the right while Wine goes on
+// reporting it as the left: the release is read only once neither is down.
+static bool buttonsUp()
 {
-    int button = GetSystemMetrics(SM_SWAPBUTTON) ? VK_RBUTTON : VK_LBUTTON;
-    return !(GetAsyncKeyState(button) & 0x8000);
+    return !(GetAsyncKeyState(VK_LBUTTON) & 0x8000) && !(GetAsyncKeyState(VK_RBUTTON) & 0x8000);
 }
 
 // The release can go astray: another program or a remote-desktop client may
@@ -42,7 +62,7 @@ void onButtonWatchTimer(HWND window)
         unwatchGesture(window);
         return;
     }
-    if (!primaryButtonUp())
+    if (!buttonsUp())
         return;
     POINT at;
     GetCursorPos(&at);
@@ -64,6 +84,7 @@ void cancelGesture(HWND window)
     // Cleared first: the capture's loss that ReleaseCapture reports then
     // finds no gesture to end, and the release that follows acts on nothing.
     buttonDown = 0;
+    cancelled = true;
     ReleaseCapture();
     KillTimer(window, holdTimerId);
     bool arrowHeld = false;
@@ -77,10 +98,13 @@ void cancelGesture(HWND window)
         dropPick(window);
     else if (arrowHeld)
         paintSwatch(window, swatchRgn);
-    if (dragMoving) {
-        dragMoving = 0;
+    // A minimised window keeps the place it is restored at.
+    if (dragMoving && !IsIconic(window)) {
         MoveWindow(window, pressPlace.left, pressPlace.top, windowRect.right - windowRect.left,
                    windowRect.bottom - windowRect.top, TRUE);
+    }
+    if (dragMoving) {
+        dragMoving = 0;
         endWindowMove(window);
     }
     // A title button lit by the press or the hover shows its state again.

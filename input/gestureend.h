@@ -10,11 +10,14 @@ const UINT_PTR buttonWatchTimerId = 3;
 const UINT buttonWatchMs = 30;
 
 // At each press, once windowRect is fresh: what a cancel puts back, and
-// the watch begins.
+// the watch begins where the button's state can be read.
 void watchGesture(HWND window);
+// Whether Escape cancelled the last press: the next press is then a
+// press of its own, also within the double-click time.
+bool pressWasCancelled();
 // At every end of a gesture.
 void unwatchGesture(HWND window);
-// The watch's timer: the primary button up while the gesture still runs
+// The watch's timer: no button down while the gesture still runs
 // ends it exactly as its release at the pointer's present place would.
 void onButtonWatchTimer(HWND window);
 // Escape: the gesture ends and what it changed goes back to how it was at

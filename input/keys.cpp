@@ -1,9 +1,11 @@
 #include "keys.h"
 #include "actions.h"
+#include "clipboard.h"
 #include "eyedropper.h"
+#include "focus.h"
 #include "gesture.h"
 #include "gestureend.h"
-#include "app/clipboard.h"
+#include "keypick.h"
 #include "core/color.h"
 #include "core/colortext.h"
 #include "res/resource.h"
@@ -26,18 +28,18 @@ void onChar(HWND, WPARAM wp, LPARAM)
     }
 }
 
-// While a pick runs, each arrow key moves the pointer by one screen pixel,
-// for targets too small to hit by hand; otherwise the keys do nothing.
-// Escape cancels the gesture in progress, as it cancels a drag elsewhere.
-void onKeyDown(HWND window, WPARAM wp, LPARAM)
+// During a mouse gesture Escape cancels it, as it cancels a drag
+// elsewhere, and while it picks the arrow keys move the pointer, for
+// targets too small to hit by hand; the other keys do nothing then.
+// Otherwise the keys work the focused control.
+void onKeyDown(HWND window, WPARAM wp, LPARAM lp)
 {
-    switch (wp) {
-    case VK_ESCAPE: cancelGesture(window); break;
-    case VK_LEFT: movePickBy(window, -1, 0); break;
-    case VK_RIGHT: movePickBy(window, 1, 0); break;
-    case VK_UP: movePickBy(window, 0, -1); break;
-    case VK_DOWN: movePickBy(window, 0, 1); break;
-    }
+    if (!buttonDown)
+        onFocusKey(window, wp, lp);
+    else if (wp == VK_ESCAPE)
+        cancelGesture(window);
+    else
+        arrowMovesPick(window, wp);
 }
 
 void onCommand(HWND window, WPARAM wp, LPARAM)
@@ -79,11 +81,12 @@ void onRightButtonUp(HWND window, WPARAM, LPARAM lp)
 }
 
 // A double-click on the swatch cancels the hold its first click started
-// and pastes; anywhere else the second click is a press like any other.
+// and pastes; anywhere else, and after a first click that Escape
+// cancelled, the second click is a press like any other.
 void onLeftButtonDoubleClick(HWND window, WPARAM wp, LPARAM lp)
 {
     POINT p = messagePoint(lp);
-    if (regionHolds(swatchRgn, p.x, p.y)) {
+    if (regionHolds(swatchRgn, p.x, p.y) && !pressWasCancelled()) {
         KillTimer(window, holdTimerId);
         pasteFromClipboard(window);
     } else {

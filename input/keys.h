@@ -1,4 +1,5 @@
-// Letter keys, arrow keys while picking, accelerator commands, the
+// Letter keys, the keys of a gesture and of the focused control,
+// accelerator commands, the
 // right-button copy and the double-click paste.
 #pragma once
 #include <windows.h>

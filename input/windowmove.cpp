@@ -12,6 +12,9 @@ RECT workArea;
 // millisecond under Wine, and a rectangle wholly on one monitor is nearest
 // to that one. Forgotten at every refresh.
 static RECT moveMonitor;
+// Where the window truly is during a move, snapped: set at every refresh
+// and by every step.
+static POINT placed;
 
 void refreshWindowRects(HWND window)
 {
@@ -21,6 +24,7 @@ void refreshWindowRects(HWND window)
     // and what a close must store.
     if (!IsIconic(window) && !GetWindowRect(window, &windowRect))
         fatalFailure();
+    placed = {windowRect.left, windowRect.top};
     if (!SystemParametersInfoA(SPI_GETWORKAREA, 0, &workArea, 0))
         fatalFailure();
 }
@@ -49,15 +53,21 @@ void moveWindowStep(HWND window, int dx, int dy)
     OffsetRect(&windowRect, dx, dy);
     followMonitor();
     ScreenPoint p = snapWindowPosition(screenRect(windowRect), screenRect(workArea), snapTol);
+    placed = {p.x, p.y};
     MoveWindow(window, p.x, p.y, windowRect.right - windowRect.left,
                windowRect.bottom - windowRect.top, TRUE);
 }
 
 // During the move windowRect follows the pointer unsnapped; once it ends
 // it takes the window's true place, so that a close stores where it is.
+// Minimised, the rectangle is the icon's: the place the move last put the
+// window at is the face's.
 void endWindowMove(HWND window)
 {
-    GetWindowRect(window, &windowRect);
+    if (IsIconic(window))
+        OffsetRect(&windowRect, placed.x - windowRect.left, placed.y - windowRect.top);
+    else
+        GetWindowRect(window, &windowRect);
 }
 
 // windowRect, which follows every move and is already set while the window

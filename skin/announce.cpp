@@ -1,11 +1,13 @@
 #include "announce.h"
 #include "core/color.h"
+#include "core/colornames.h"
 #include "core/colortext.h"
 
 // The colour and the copy form last announced; none at first, so that the
 // first paint tells the values loaded from the settings.
 static uint32_t toldColor = 0xFFFFFFFF;
 static int toldForm = -1;
+static int toldName = -1;  // the named colour, negative while not exact
 
 LONG childIdOf(AreaId control)
 {
@@ -31,6 +33,13 @@ void announceShownColor(HWND window)
             valueChanged(window, AreaId(redValueId + c));
     if (shown != toldColor)
         valueChanged(window, hexValueId);
+    // The swatch's description leads with the colour's name.
+    bool exact;
+    int name = nearestNamedColor(shown, exact);
+    name = exact ? name : -2 - name;
+    if (name != toldName)
+        NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, window, OBJID_CLIENT, childIdOf(swatchId));
+    toldName = name;
     valueChanged(window, swatchId);
     toldColor = shown;
     toldForm = copyForm;
@@ -39,4 +48,9 @@ void announceShownColor(HWND window)
 void announceToggle(HWND window, AreaId toggle)
 {
     NotifyWinEvent(EVENT_OBJECT_STATECHANGE, window, OBJID_CLIENT, childIdOf(toggle));
+}
+
+void announceFocus(HWND window, AreaId control)
+{
+    NotifyWinEvent(EVENT_OBJECT_FOCUS, window, OBJID_CLIENT, childIdOf(control));
 }

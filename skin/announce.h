@@ -12,7 +12,11 @@ LONG childIdOf(AreaId control);
 
 // A value-change event for each readout whose text differs from what was
 // last announced, and for the swatch, whose value is the colour in the copy
-// form, when either changed; the first call announces all.
+// form, when either changed, and a description change for the swatch when
+// the colour's name changed; the first call announces all.
 void announceShownColor(HWND window);
 // A state-change event for a toggle.
 void announceToggle(HWND window, AreaId toggle);
+// A focus event for the control that has the keyboard focus now: readers
+// speak the values and states of the focused object only.
+void announceFocus(HWND window, AreaId control);

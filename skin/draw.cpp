@@ -1,12 +1,12 @@
 #include "draw.h"
 #include "announce.h"
 #include "fatal.h"
+#include "focusring.h"
 #include "layout.h"
 #include "regions.h"
 #include "core/color.h"
 #include "core/colortext.h"
 #include "core/options.h"
-#include "input/windowmove.h"
 
 HBITMAP skinBitmap;
 HDC skinDC;
@@ -85,6 +85,7 @@ void paintSwatch(HWND window, HRGN region)
     char pair[4];
     for (int c = redIndex; c <= blueIndex; c++)
         drawReadout(dc, hexValueId, pairX[c], 121, formatChannelHex(ChannelIndex(c), pair), 2);
+    redrawFocusRingOnReadouts(dc);
 
     DeleteObject(brush);
     ReleaseDC(window, dc);
@@ -199,7 +200,6 @@ void createSurfaces(HWND window)
         SetWindowPos(window, nullptr, 0, 0, faceWidth * k, faceHeight * k,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    refreshWindowRects(window);
     applyOutline(window, FALSE);
     makeSurfaces(dc);
     if (alwyOnTop)
@@ -223,6 +223,7 @@ void onPaint(HWND window)
     BeginPaint(window, &ps);
     restoreFromBackBuffer(window, faceRgn);
     paintSwatch(window, swatchRgn);
+    drawFocusRing(window);
     EndPaint(window, &ps);
 }
 

@@ -39,6 +39,14 @@ bool rectHolds(const FaceRect &r, int x, int y)
     return x >= r.left && x < r.right && y >= r.top && y < r.bottom;
 }
 
+AreaId controlAt(int x, int y)
+{
+    for (AreaId control : readingOrder)
+        if (rectHolds(faceAreas[control], x, y))
+            return control;
+    return areaCount;
+}
+
 bool outlineHolds(int x, int y)
 {
     if (x < 0 || x >= faceWidth || y < 0 || y >= faceHeight)

@@ -54,5 +54,8 @@ int scaleForDpi(unsigned dpi);
 // True when (x, y) lies in the rectangle, right and bottom excluded.
 bool rectHolds(const FaceRect &r, int x, int y);
 
+// The control at face point (x, y); areaCount where there is none.
+AreaId controlAt(int x, int y);
+
 // True when (x, y) lies inside the window's shape.
 bool outlineHolds(int x, int y);

@@ -286,7 +286,7 @@ int rowBytes(int width, int bits)
 
 // BITMAPINFOHEADER for an uncompressed bitmap.
 void putInfoHeader(std::vector<uint8_t> &out, int width, int height, int bits, uint32_t imageSize,
-                   uint32_t pixelsPerMetre)
+                   uint32_t pixelsPerMetre, uint32_t colours = 0)
 {
     put32(out, 40);
     put32(out, (uint32_t)width);
@@ -297,8 +297,19 @@ void putInfoHeader(std::vector<uint8_t> &out, int width, int height, int bits, u
     put32(out, imageSize);
     put32(out, pixelsPerMetre);
     put32(out, pixelsPerMetre);
-    put32(out, 0);  // colours used: all the bit depth allows
+    put32(out, colours);  // colours in the table; 0 for all the bit depth allows
     put32(out, 0);
+}
+
+// A colour table: blue, green, red and a zero byte per entry.
+void putPalette(std::vector<uint8_t> &out, const std::vector<Rgb> &palette)
+{
+    for (Rgb c : palette) {
+        out.push_back(c.b);
+        out.push_back(c.g);
+        out.push_back(c.r);
+        out.push_back(0);
+    }
 }
 
 // 24-bit rows, bottom row first, blue-green-red, zero padded.
@@ -350,12 +361,7 @@ std::vector<uint8_t> iconDib(const RgbImage &image, int bits)
     putInfoHeader(out, image.width, 2 * image.height, bits, (uint32_t)(colourSize + maskSize), 0);
     if (bits == 8) {
         palette.resize(256, black);
-        for (Rgb c : palette) {
-            out.push_back(c.b);
-            out.push_back(c.g);
-            out.push_back(c.r);
-            out.push_back(0);
-        }
+        putPalette(out, palette);
         int pad = rowBytes(image.width, 8) - image.width;
         for (int y = image.height - 1; y >= 0; y--) {
             out.insert(out.end(), indices.begin() + y * image.width, indices.begin() + (y + 1) * image.width);
@@ -406,16 +412,25 @@ RgbImage drawSkin()
 
 std::vector<uint8_t> encodeBmp(const RgbImage &image)
 {
-    const uint32_t headersSize = 14 + 40;
-    uint32_t imageSize = (uint32_t)(rowBytes(image.width, 24) * image.height);
+    std::vector<Rgb> palette;
+    std::vector<uint8_t> indices;
+    if (!palettize(image, palette, indices))
+        return {};
+    uint32_t headersSize = 14 + 40 + 4 * (uint32_t)palette.size();
+    int stride = rowBytes(image.width, 8);
+    uint32_t imageSize = (uint32_t)(stride * image.height);
     std::vector<uint8_t> out;
     out.push_back('B');
     out.push_back('M');
     put32(out, headersSize + imageSize);
     put32(out, 0);
     put32(out, headersSize);
-    putInfoHeader(out, image.width, image.height, 24, imageSize, 2834);  // 72 dpi
-    putRows24(out, image);
+    putInfoHeader(out, image.width, image.height, 8, imageSize, 2834, (uint32_t)palette.size());
+    putPalette(out, palette);
+    for (int y = image.height - 1; y >= 0; y--) {
+        out.insert(out.end(), indices.begin() + y * image.width, indices.begin() + (y + 1) * image.width);
+        out.insert(out.end(), stride - image.width, 0);
+    }
     return out;
 }
 

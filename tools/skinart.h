@@ -26,7 +26,9 @@ const int litFrameLeft = faceWidth;
 // Both frames of the face. Every call returns the same pixels.
 RgbImage drawSkin();
 
-// A 24-bit bottom-up .bmp file: file header, 40-byte info header, rows.
+// An 8-bit bottom-up .bmp file: file header, 40-byte info header, a table
+// of the image's colours in order of first use, rows of indices; empty if
+// the image has more than 256 colours.
 std::vector<uint8_t> encodeBmp(const RgbImage &image);
 
 // The .ico file with 16x16 8-bit, 32x32 8-bit and 32x32 24-bit images,

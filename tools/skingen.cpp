@@ -31,8 +31,13 @@ int main(int argc, char **argv)
         fprintf(stderr, "skingen: an icon image has more than 256 colours\n");
         return 1;
     }
+    std::vector<uint8_t> skin = encodeBmp(drawSkin());
+    if (skin.empty()) {
+        fprintf(stderr, "skingen: the skin has more than 256 colours\n");
+        return 1;
+    }
     const char *failed = nullptr;
-    if (!writeFile(dir + "/skin.bmp", encodeBmp(drawSkin())))
+    if (!writeFile(dir + "/skin.bmp", skin))
         failed = "skin.bmp";
     else if (!writeFile(dir + "/tinctora.ico", icon))
         failed = "tinctora.ico";

@@ -31,18 +31,22 @@ KEY = r"HKCU\Software\Arvex\Tinctora"
 
 
 def read_bmp(path):
-    """An Image from an uncompressed 24-bit BMP, bottom-up or top-down."""
+    """An Image from an uncompressed 24-bit or 8-bit BMP, bottom-up or top-down."""
     data = open(path, "rb").read()
     offset, = struct.unpack_from("<I", data, 10)
     width, height, _, bits, compression = struct.unpack_from("<iiHHI", data, 18)
-    assert data[:2] == b"BM" and bits == 24 and compression == 0, "not a 24-bit BI_RGB bitmap"
-    stride = (3 * width + 3) & ~3
+    assert data[:2] == b"BM" and bits in (8, 24) and compression == 0, "not a BI_RGB bitmap"
+    # An 8-bit image's colour table follows the header: blue, green, red, 0.
+    colours = struct.unpack_from("<I", data, 46)[0] or 256
+    table = [bytes((data[54 + 4 * i + 2], data[54 + 4 * i + 1], data[54 + 4 * i]))
+             for i in range(colours if bits == 8 else 0)]
+    stride = (bits // 8 * width + 3) & ~3
     rgb = bytearray()
     for y in range(abs(height)):
         row = y if height < 0 else abs(height) - 1 - y
-        line = data[offset + row * stride:offset + row * stride + 3 * width]
-        for x in range(0, 3 * width, 3):
-            rgb += bytes((line[x + 2], line[x + 1], line[x]))
+        line = data[offset + row * stride:offset + (row + 1) * stride]
+        for x in range(width):
+            rgb += table[line[x]] if bits == 8 else bytes(reversed(line[3 * x:3 * x + 3]))
     return Image(width, abs(height), rgb)
 
 

@@ -93,7 +93,14 @@ def run(s):
           [shown.pixel(x, y) for y in range(3) for x in range(3)] == [RING] * 4 + [TARGET] + [RING] * 4,
           s.save(shown, "target", 8))
 
+    # With the buttons swapped Wine still reports the primary one as the left.
+    s.wine("reg", "add", r"HKCU\Control Panel\Mouse", "/v", "SwapMouseButtons", "/d", "1", "/f")
     start_at(s, 120, 1)
+    s.drag(40, 125, 100, 175)
+    time.sleep(0.3)
+    check("a drag with swapped buttons moves the window", s.geometry()[:2] == (60, 50),
+          repr(s.geometry()))
+    s.drag(100, 175, 40, 125)
     close(s)
 
     start_at(s, 192, 2)
@@ -125,6 +132,18 @@ def run(s):
     check("and the release picks the ring there", got == hex_text(RING), repr(got))
     after = shown_outside(after, s.geometry(), TARGET)
     check("after that release no magnifier is left", after == {(301, 201)}, repr(sorted(after)[:4]))
+    # Neither the bare root nor a native X window tells Wine of a release:
+    # the nudged pick ends there all the same, and the next click clicks.
+    native = s.native_paint("5A1E3C", 520, 20, 40, 40)
+    for x, y in ((600, 400), (530, 30)):
+        during, _, pointer, got = pick(s, x, y, 2, keys=("Left",))
+        shown = s.xdo("search", "--onlyvisible", "--classname", "tinctora.exe", check=False).split()
+        s.click(59 * 2, 74 * 2)
+        s.key("ctrl+c")
+        r, g, b = during.pixel(*pointer)
+        got, want = (got, len(shown), s.clipboard()), (hex_text((r, g, b)), 1, hex_text((min(255, r + 20), g, b)))
+        check("a nudged pick released at %r off Wine's windows ends there" % (pointer,), got == want, repr(got))
+    native.kill()
     before = s.xdo_shell("getmouselocation")
     arrow_keys(s, "Right")
     time.sleep(0.2)

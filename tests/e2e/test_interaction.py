@@ -120,6 +120,13 @@ def run(s):
     check("lighten", p.hex(), "281428")
     p.click(11, 116)  # darken
     check("darken", p.hex(), "140014")
+    # A slip of a pixel either way is a click; a slide onto another arrow acts on neither.
+    s.xdo("mousemove", *p.at(59, 74))
+    s.xdo("mousedown", "1", "mousemove_relative", "1", "0", "mousemove_relative", "--", "-2", "0",
+          "sleep", "0.1", "mouseup", "1")
+    p.drag(59, 74, 0, 12, steps=3)
+    check("a slip is a click, a slide steps nothing", p.hex(), "280014")
+    s.key("r", "r")
     # Letter keys step by 10.
     s.key("R", "G", "B")
     check("RGB", p.hex(), "1E0A1E")
@@ -181,6 +188,12 @@ def run(s):
     # then steps nothing: the undo point stays the one from before both.
     p.cancel(40, 30, 290, 200, hold=0.8)
     check("escape cancels a pick", p.hex(), "336699")
+    # A press that Escape cancelled is no first click of a double-click.
+    p.set_clipboard("123456")
+    s.xdo("windowfocus", "--sync", s.window)
+    s.xdo("mousemove", *p.at(40, 30))
+    s.xdo("mousedown", "1", "key", "Escape", "mouseup", "1", "click", "1", "sleep", "0.3")
+    check("a quick press after a cancel pastes nothing", p.hex(), "336699")
     p.cancel(59, 74, 30, 0, then=(0, 12))
     check("escape cancels a drag", p.hex(), "336699")
     s.key("ctrl+z")
@@ -210,18 +223,19 @@ def run(s):
     # Title buttons: on top, snap off, minimise.
     p.click(28, 10)
     check("topmost on", p.state()[1], 1)
-    # The window menu reaches the toggles from the keyboard: Alt+Space, T.
+    # The window menu reaches the toggles from the keyboard: Alt+Space, O.
     for want in (0, 1):
         s.key("alt+space")
         time.sleep(0.3)
-        s.xdo("key", "t")
+        s.xdo("key", "o")
         time.sleep(0.3)
         check("window menu always on top -> %d" % want, p.state()[1], want)
     # Hover help: resting on the red readout shows its name; a press hides
     # it and none shows while the button is held.
     s.xdo("mousemove", *p.at(40, 74))
     s.xdo("mousemove_relative", "1", "0")
-    check("hover help", p.tooltip(), "Red: right-click to copy")
+    check("hover help", p.tooltip(),
+          "Red: right-click to copy, arrow keys or wheel for 1, Page Up or Down for 20")
     s.xdo("mousedown", "1")
     time.sleep(1.5)
     check("no hover help while held", p.tooltip(wait=0), "")
@@ -252,10 +266,10 @@ def main():
         check("restored position", s.geometry()[:2], (x, 4))
         check("restored colour", Picker(s).hex(), "5A1E3C")
         check("restored topmost", Picker(s).state()[1], 1)
-        # The copy form, chosen in the window menu: Alt+Space, F, 4.
+        # The copy form, chosen in the window menu: Alt+Space, Y, 4.
         s.key("alt+space")
         time.sleep(0.3)
-        s.xdo("key", "f", "4")
+        s.xdo("key", "y", "4")
         check("copy as hsl()", Picker(s).hex(), "hsl(330, 50%, 24%)")
         # Logoff ends the program after WM_ENDSESSION, with no WM_DESTROY:
         # what changed since the start is kept all the same.
@@ -266,6 +280,28 @@ def main():
               (0x3C1E64, 3))
         s.start()
         check("the copy form is kept", Picker(s).hex(), "hsl(334, 54%, 25%)")
+        # Stylesheet colours paste as browsers show them (CSS Color 4's and
+        # the web-platform-tests' values); Copy format 5 writes oklch(),
+        # which pastes back exactly.
+        p = Picker(s)
+
+        def copy_form(digit):
+            s.key("alt+space")
+            time.sleep(0.3)
+            s.xdo("key", "y", digit)
+        for text, want in (("lab(29.2345% 39.3825 20.0664)", "7D2329"), (" DarkOrange;", "FF8C00"),
+                           ("color(display-p3 0.21604 0.49418 0.13151 / 0.5)", "008000"),
+                           ("hwb(320deg 30% 40%)", "994D80")):
+            copy_form("5")
+            p.set_clipboard(text)
+            s.key("ctrl+v")
+            oklch = p.hex()
+            for paste in ("black", oklch):
+                p.set_clipboard(paste)
+                s.key("ctrl+v")
+            copy_form("1")
+            check("paste of %s, copied as oklch() and back" % text, (oklch[:6], p.hex()),
+                  ("oklch(", want))
         # A move by the window menu's Move and the arrow keys is what the
         # close stores.
         x0, y0 = s.geometry()[:2]

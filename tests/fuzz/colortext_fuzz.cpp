@@ -3,6 +3,8 @@
 // the pasted text and converts with the standard library, where the program
 // scans by hand, so the two do not share their mistakes.
 #include "core/color.h"
+#include "core/colorparse.h"
+#include "core/colornames.h"
 #include "core/colortext.h"
 
 #include <algorithm>
@@ -12,6 +14,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <map>
 #include <regex>
 #include <string>
 
@@ -35,55 +38,96 @@ void addChannel(Paste &p, double value, double hair, int shift)
     p.high |= (uint32_t)std::floor(value + 0.5 + hair) << shift;
 }
 
-// Degrees into 0..360, the whole digits folded one by one so that a hue of
-// any length keeps its place on the wheel.
-double hueOf(const std::string &number)
-{
-    size_t i = number.find_first_of("0123456789."), dot = std::min(number.find('.'), number.size());
-    int whole = 0;
-    for (; i < dot; i++)
-        whole = (whole * 10 + number[i] - '0') % 360;
-    double h = whole + strtod(number.c_str() + dot, nullptr);
-    return number[0] == '-' ? std::fmod(360 - h, 360) : h;
-}
+// The pieces of the grammar, matched in any case. A value is a number
+// (an exponent allowed), a percentage, an angle (a hue only) or none; a
+// plain number runs into no letter, a unit or none into no letter, digit
+// or "-".
+const std::string b = "[ \\t\\n\\v\\f\\r]", n = "[+-]?(?:[0-9]+(?:\\.[0-9]+)?|\\.[0-9]+)(?:e[+-]?[0-9]+)?";
+const std::string plain = n + "(?![a-z_%])", percent = n + "%", none = "none(?![a-z0-9-])";
+const std::string angle = n + "(?:deg|grad|rad|turn)(?![a-z0-9-])";
+const std::string value = percent + "|" + plain + "|" + none, hue = angle + "|" + plain + "|" + none;
 
-// name "(" three values and an optional alpha ")": all separated by commas
-// (blanks around them), the alpha after a fourth, or all by blanks, the
-// alpha after "/". Groups 1, 3 and 4 hold the values; for rgb, group 2 is
-// the "%" that all three share or lack.
-std::regex functionForm(const std::string &name, const std::string &first, const std::string &rest,
-                        bool commas)
+// head, three values apart by blanks and an alpha after "/"; groups 1-3
+// hold the values.
+std::regex modernForm(const std::string &head, const std::string &v0, const std::string &v2)
 {
-    const std::string b = "[ \\t\\n\\v\\f\\r]", n = "[+-]?(?:[0-9]+(?:\\.[0-9]+)?|\\.[0-9]+)";
-    const std::string sep = commas ? b + "*," + b + "*" : b + "+";
-    const std::string alpha = "(?:" + b + "*" + (commas ? "," : "/") + b + "*" + n + "%?)?";
-    return std::regex(b + "*" + name + "a?\\(" + b + "*(" + n + ")" + first + sep + "(" + n + ")" +
-                          rest + sep + "(" + n + ")" + rest + alpha + b + "*\\)",
+    return std::regex(b + "*" + head + b + "*(" + v0 + ")" + b + "+(" + value + ")" + b + "+(" + v2 +
+                          ")(?:" + b + "*/" + b + "*(?:" + value + "))?" + b + "*\\)",
                       std::regex::icase);
 }
 
-// rgb() or hsl() as stylesheets write them, whatever follows.
-Paste modelFunction(const std::string &text, bool hsl)
+// head, three values apart by commas and an alpha after a fourth; no none.
+std::regex legacyForm(const std::string &head, const std::string &v0, const std::string &v)
 {
-    static const std::regex forms[2][2] = {
-        {functionForm("rgb", "(%?)", "\\2", true), functionForm("rgb", "(%?)", "\\2", false)},
-        {functionForm("hsl", "()(?:deg)?", "%", true), functionForm("hsl", "()(?:deg)?", "%", false)}};
-    static const std::regex decimals("\\.[0-9]{4}");
+    const std::string sep = b + "*," + b + "*";
+    return std::regex(b + "*" + head + b + "*(" + v0 + ")" + sep + "(" + v + ")" + sep + "(" + v +
+                          ")(?:" + sep + "(?:" + percent + "|" + plain + "))?" + b + "*\\)",
+                      std::regex::icase);
+}
+
+// A value's number as strtod reads it, held to the program's 1e30; none is 0.
+double numberOf(const std::string &v, std::string *unit = nullptr)
+{
+    char *end;
+    double x = tolower(v[0]) == 'n' ? 0 : strtod(v.c_str(), &end);
+    if (unit && tolower(v[0]) != 'n')
+        for (*unit = ""; *end; end++)
+            *unit += (char)tolower(*end);
+    return std::min(std::max(x, -1e30), 1e30);
+}
+
+// A hue in degrees, wrapped; NAN where doubles cannot place it on the wheel.
+double hueOf(const std::string &v)
+{
+    std::string unit;
+    double h = numberOf(v, &unit);
+    h *= unit == "grad" ? 0.9 : unit == "rad" ? 180 / M_PI : unit == "turn" ? 360 : 1;
+    return std::fabs(h) > 1e12 ? NAN : std::fmod(std::fmod(h, 360) + 360, 360);
+}
+
+// rgb() and hsl() the modern and the legacy way, with their colours; the
+// other functions by their grammar only (the host tests check their
+// colours against browsers').
+// name: the function's, in lower case, without the "a" of rgba or hsla.
+Paste modelFunction(const std::string &text, const std::string &name)
+{
+    static const std::regex rgb[3] = {modernForm("rgba?\\(", value, value),
+                                      legacyForm("rgba?\\(", plain, plain),
+                                      legacyForm("rgba?\\(", percent, percent)};
+    static const std::regex hsl[2] = {modernForm("hsla?\\(", hue, value),
+                                      legacyForm("hsla?\\(", angle + "|" + plain, percent)};
+    static const std::regex hwb = modernForm("hwb\\(", hue, value);
+    static const std::regex lab = modernForm("(?:ok)?lab\\(", value, value);
+    static const std::regex lch = modernForm("(?:ok)?lch\\(", value, hue);
+    static const std::regex color = modernForm(
+        "color\\(" + b + "*(?:srgb|srgb-linear|display-p3|a98-rgb|prophoto-rgb|rec2020|xyz|xyz-d50|"
+        "xyz-d65)(?![a-z0-9-])" + b, value, value);
     std::smatch m;
-    if (!std::regex_search(text, m, forms[hsl][0], atStart) &&
-        !std::regex_search(text, m, forms[hsl][1], atStart))
+    bool isRgb = false, isHsl = false;
+    if (name == "rgb")
+        for (const std::regex &r : rgb)
+            isRgb = isRgb || std::regex_search(text, m, r, atStart);
+    else if (name == "hsl")
+        for (const std::regex &r : hsl)
+            isHsl = isHsl || std::regex_search(text, m, r, atStart);
+    else {
+        const std::regex &r = name == "hwb" ? hwb : name == "color" ? color : name.back() == 'b' ? lab : lch;
+        bool any = std::regex_search(text, m, r, atStart);
+        return {any, 0, any ? 0xFFFFFFu : 0};
+    }
+    if (!isRgb && !isHsl)
         return {false, 0, 0};
-    double v[3] = {strtod(m[1].str().c_str(), nullptr), strtod(m[3].str().c_str(), nullptr),
-                   strtod(m[4].str().c_str(), nullptr)};
-    double hair = std::regex_search(m[0].str(), decimals) ? 0.01 : hsl ? 1e-9 : 0;
+    double v[3] = {numberOf(m[1].str()), numberOf(m[2].str()), numberOf(m[3].str())};
+    const double hair = 2e-5;
     Paste p = {true, 0, 0};
-    if (!hsl) {
+    if (isRgb) {
         for (int k = 0; k < 3; k++)
-            addChannel(p, m[2].length() ? v[k] * 255 / 100 : v[k], hair, 16 - 8 * k);
+            addChannel(p, m[k + 1].str().back() == '%' ? v[k] * 255 / 100 : v[k], hair, 16 - 8 * k);
         return p;
     }
-    double h = hueOf(m[1].str()), s = std::min(std::max(v[1], 0.0), 100.0) / 100;
-    double l = std::min(std::max(v[2], 0.0), 100.0) / 100;
+    double h = hueOf(m[1].str()), s = std::max(v[1], 0.0) / 100, l = v[2] / 100;
+    if (std::isnan(h))
+        return {true, 0, 0xFFFFFF};
     double c = (1 - std::fabs(2 * l - 1)) * s, x = c * (1 - std::fabs(std::fmod(h / 60, 2) - 1));
     const double sectors[6][3] = {{c, x, 0}, {x, c, 0}, {0, c, x}, {0, x, c}, {x, 0, c}, {c, 0, x}};
     for (int k = 0; k < 3; k++)
@@ -91,7 +135,34 @@ Paste modelFunction(const std::string &text, bool hsl)
     return p;
 }
 
-// The text must read as a function, as "#" right after the blanks and
+// A named colour: letters after the blanks that spell one of the table's
+// names joined, then the end, a blank, ";" or ",".
+bool modelName(const std::string &text, uint32_t &rrggbb)
+{
+    static const std::regex name("[ \\t\\n\\v\\f\\r]*([a-z]+)(?:$|[ \\t\\n\\v\\f\\r;,])", std::regex::icase);
+    std::smatch m;
+    if (!std::regex_search(text, m, name, atStart))
+        return false;
+    std::string letters = m[1].str();
+    for (char &c : letters)
+        c = (char)tolower(c);
+    // The table's names joined, read once.
+    static std::map<std::string, uint32_t> names;
+    for (int i = names.empty() ? 0 : namedColorCount; i < namedColorCount; i++) {
+        std::string joined = namedColorWords(i);
+        joined.erase(std::remove(joined.begin(), joined.end(), ' '), joined.end());
+        uint32_t c = namedColorValue(i);
+        names[joined] = (c & 0xFF) << 16 | (c & 0x00FF00) | c >> 16;
+    }
+    auto found = names.find(letters);
+    if (found != names.end()) {
+        rrggbb = found->second;
+        return true;
+    }
+    return false;
+}
+
+// The text must read as a function, a named colour, as "#" right after the blanks and
 // three or four hex digits, no more, or else as
 //   blanks* sign? ("0x" | "0X" | "#")? hexdigit{0,6} anything
 // where the part after the prefix counts by its first six characters, and
@@ -99,14 +170,23 @@ Paste modelFunction(const std::string &text, bool hsl)
 // text is empty.
 Paste modelPaste(const std::string &text)
 {
-    static const std::regex function("[ \\t\\n\\v\\f\\r]*(rgb|hsl)a?\\(", std::regex::icase);
+    static const std::regex function("[ \\t\\n\\v\\f\\r]*(rgba?|hsla?|hwb|lab|lch|oklab|oklch|color)\\(",
+                                     std::regex::icase);
     static const std::regex shorthand("[ \\t\\n\\v\\f\\r]*#([0-9a-f]{3})[0-9a-f]?(?![0-9a-f])",
                                       std::regex::icase);
     // std::regex is slow under the sanitizers: a cheap test that the text
     // holds a "(" or a "#" first keeps the smoke run short.
     std::smatch m;
-    if (text.find('(') != std::string::npos && std::regex_search(text, m, function, atStart))
-        return modelFunction(text, tolower(m[1].str()[0]) == 'h');
+    if (text.find('(') != std::string::npos && std::regex_search(text, m, function, atStart)) {
+        std::string name = m[1].str();
+        for (char &c : name)
+            c = (char)tolower(c);
+        return modelFunction(text, name == "rgba" || name == "hsla" ? name.substr(0, 3) : name);
+    }
+    size_t start = text.find_first_not_of(" \t\n\v\f\r");
+    uint32_t named;
+    if (start != std::string::npos && isalpha((unsigned char)text[start]) && modelName(text, named))
+        return {true, named, named};
     if (text.find('#') != std::string::npos && std::regex_search(text, m, shorthand, atStart)) {
         uint32_t v = 0;
         for (char c : m[1].str())

@@ -1,10 +1,24 @@
 #include "core/color.h"
+#include "core/colorparse.h"
+#include "core/colornames.h"
 #include "core/colortext.h"
 
 #include <cstring>
 #include <gtest/gtest.h>
 
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define TINCTORA_SANITIZED
+#endif
+#endif
+
 namespace {
+
+#ifdef TINCTORA_SANITIZED
+const bool sanitized = true;
+#else
+const bool sanitized = false;
+#endif
 
 uint32_t rgb(uint32_t r, uint32_t g, uint32_t b) { return r | g << 8 | b << 16; }
 
@@ -102,15 +116,42 @@ TEST(ColorTextTest, PasteParseRule)
         {"rgb(200%, -1%, 99999999999999999999%)", true, rgb(255, 0, 255)},
         {"hsl(200, 60%, 10%)", true, rgb(10, 31, 41)}, {"hsl(-160deg 60% 10% / 1)", true, rgb(10, 31, 41)},
         {"HSLA(560DEG, 60%, 10%, 0.5)", true, rgb(10, 31, 41)},
-        {"hsl(-10000000000000000000240 60% 10%)", true, rgb(10, 31, 41)},
+        {"hsl(-10000000000000000000000 60% 10%)", true, rgb(31, 41, 10)},  // -1e22 is -280 on the wheel
         {"hsl(30, 100%, 50%)", true, rgb(255, 128, 0)}, {"hsl(120 200% 50%)", true, rgb(0, 255, 0)},
         {"hsl(240, 100%, -5%)", true, 0},
         // A function's name, then no well-formed rest: no colour.
         {"rgb(1,2)", false, 0}, {"rgb(1,2,3", false, 0}, {"rgb(1%,2,3)", false, 0}, {"rgb(a,b,c)", false, 0},
         {"hsl(10,20,30)", false, 0}, {"hsl(10%,20%,30%)", false, 0}, {"rgb(1 2,3)", false, 0},
         {"rgb(1,2,3 / 1)", false, 0}, {"rgb(1 2 3, 1)", false, 0}, {"rgb (1,2,3)", false, 0},
-        {"rgb(1.,2,3)", false, 0}, {"rgb(1e2,2,3)", false, 0}, {"rgb(1,2,3,)", false, 0},
-        {"hsl(1turn 2% 3%)", false, 0}, {"rgb(1deg,2,3)", false, 0},
+        {"rgb(1.,2,3)", false, 0}, {"rgb(1e,2,3)", false, 0}, {"rgb(1,2,3,)", false, 0},
+        {"hsl(1px 2% 3%)", false, 0}, {"rgb(1deg,2,3)", false, 0},
+        // As browsers compute them: the web-platform-tests' css-color parsing
+        // and reference tests, and the examples of CSS Color 4.
+        {"rebeccapurple", true, rgb(102, 51, 153)}, {" DarkOrange;", true, rgb(255, 140, 0)},
+        {"grey", true, rgb(128, 128, 128)}, {"LightGoldenrodYellow, x", true, rgb(250, 250, 210)},
+        {"CyAn", true, rgb(0, 255, 255)}, {"transparent", false, 0}, {"currentColor", false, 0},
+        {"red5", false, 0}, {"rgb(none none none)", true, 0}, {"rgb(20% none none)", true, rgb(51, 0, 0)},
+        {"rgb(-20% 20% 40%)", true, rgb(0, 51, 102)}, {"rgba(250% 20% 40% / .5)", true, rgb(255, 51, 102)},
+        {"hsl(120 30% 50%)", true, rgb(89, 166, 89)}, {"hsl(120 30 50 / 0.5)", true, rgb(89, 166, 89)},
+        {"hsl(10 100% 50%)", true, rgb(255, 43, 0)}, {"hsl(0 0% 49.99999%)", true, rgb(127, 127, 127)},
+        {"hsl(0 0% 49.999999%)", true, rgb(128, 128, 128)}, {"hsl(30 -50 60)", true, rgb(153, 153, 153)},
+        {"hwb(120 30% 50%)", true, rgb(77, 128, 77)}, {"hwb(320deg 30% 40%)", true, rgb(153, 77, 128)},
+        {"hwb(0 20% 100%)", true, rgb(43, 43, 43)}, {"hwb(120 30 50%)", true, rgb(77, 128, 77)},
+        {"hwb(0 100% 50% / 0)", true, rgb(170, 170, 170)}, {"hwb(120 0% 49.8039%)", true, rgb(0, 128, 0)},
+        {"lab(46.2775% -47.5621 48.5837)", true, rgb(0, 128, 0)},
+        {"lch(46.2775% 67.9892 134.3912)", true, rgb(0, 128, 0)},
+        {"oklab(51.975% -0.1403 0.10768)", true, rgb(0, 128, 0)},
+        {"oklch(51.975% 0.17686 142.495)", true, rgb(0, 128, 0)},
+        {"color(display-p3 0.21604 0.49418 0.13151)", true, rgb(0, 128, 0)},
+        {"color(srgb-linear 0 0.21586 0)", true, rgb(0, 128, 0)},
+        {"lab(29.2345% 39.3825 20.0664)", true, rgb(0x7D, 0x23, 0x29)},
+        {"lch(52.2345% 72.2 56.2)", true, rgb(0xC6, 0x5D, 0x06)},
+        {"oklch(40.101% 0.12332 21.555)", true, rgb(0x7D, 0x23, 0x29)},
+        {"oklch(59.686% 0.15619 49.7694)", true, rgb(0xC6, 0x5D, 0x06)},
+        {"hsl(0.5turn 100% 50%)", true, rgb(0, 255, 255)}, {"rgb(1e2, 0, 0)", true, rgb(100, 0, 0)},
+        {"rgb(none, 0, 0)", false, 0}, {"rgb(10%, 50%, 0)", false, 0}, {"hwb(120, 30%, 50%)", false, 0},
+        {"lab(50%, 20, 30)", false, 0}, {"lab(1 2 3deg)", false, 0}, {"color(srgb, 1, 0, 0)", false, 0},
+        {"color(rgb 1 0 0)", false, 0}, {"lch(1 2 3%)", false, 0}, {"rgb(1 2)", false, 0},
     };
     for (const PasteCase &c : cases) {
         curColor = rgb(1, 2, 3);
@@ -138,7 +179,7 @@ TEST(ColorTextTest, EveryCopyFormOfAColour)
 {
     const struct {
         uint32_t color;
-        const char *text[copyFormCount];
+        const char *text[copyOklch];
     } cases[] = {
         {rgb(10, 30, 40), {"0A1E28", "#0A1E28", "rgb(10, 30, 40)", "hsl(200, 60%, 10%)"}},
         {0, {"000000", "#000000", "rgb(0, 0, 0)", "hsl(0, 0%, 0%)"}},
@@ -152,18 +193,22 @@ TEST(ColorTextTest, EveryCopyFormOfAColour)
         {rgb(120, 1, 0), {"780100", "#780100", "rgb(120, 1, 0)", "hsl(1, 100%, 24%)"}},  // hue 0.5
         {rgb(13, 3, 3), {"0D0303", "#0D0303", "rgb(13, 3, 3)", "hsl(0, 63%, 3%)"}},      // 62.5 %
     };
-    char text[24];
+    char text[40];
     for (const auto &c : cases)
-        for (int form = 0; form < copyFormCount; form++)
+        for (int form = 0; form < copyOklch; form++)
             EXPECT_STREQ(c.text[form], formatColorText(c.color, (CopyForm)form, text, sizeof text));
     EXPECT_EQ(copyHex, copyFormFromSetting(copyFormCount));
+    // oklch(): CSS Color 4's coordinates of sRGB red and of the greys.
+    EXPECT_STREQ("oklch(0.62796 0.25768 29.234)", formatColorText(rgb(255, 0, 0), copyOklch, text, sizeof text));
+    EXPECT_STREQ("oklch(1 0 0)", formatColorText(0xFFFFFF, copyOklch, text, sizeof text));
+    EXPECT_STREQ("oklch(0 0 0)", formatColorText(0, copyOklch, text, sizeof text));
 }
 
-// rgb() and the hex forms give the colour back exactly. Whole degrees and
-// percent cannot: up to 5 units are lost (02E4E6 is such a colour).
+// rgb(), oklch() and the hex forms give the colour back exactly. Whole
+// degrees and percent cannot: up to 5 units are lost (02E4E6 is such a colour).
 TEST(ColorTextTest, CopiedFormsPasteBack)
 {
-    char text[24];
+    char text[40];
     for (uint32_t color = 0; color < 0x1000000; color += 251) {
         for (int form = 0; form < copyFormCount; form++) {
             formatColorText(color | 0xAB000000, (CopyForm)form, text, sizeof text);
@@ -174,6 +219,34 @@ TEST(ColorTextTest, CopiedFormsPasteBack)
             }
         }
     }
+}
+
+// Each of the 16,777,216 colours, copied as oklch(), pastes back as itself
+// (under the sanitizers, which are slow, every 97th).
+TEST(ColorTextTest, EveryColourPastesBackFromOklch)
+{
+    const uint32_t step = sanitized ? 97 : 1;
+    char text[40];
+    for (uint32_t color = 0; color < 0x1000000; color += step) {
+        curColor = ~color;
+        formatColorText(color, copyOklch, text, sizeof text);
+        ASSERT_TRUE(applyColorText(text) && curColor == color) << text;
+    }
+}
+
+TEST(ColorTextTest, NearestNamedColour)
+{
+    const struct {
+        uint32_t color;
+        const char *name;
+    } cases[] = {
+        {rgb(102, 51, 153), "rebecca purple"}, {rgb(0, 255, 255), "aqua"},  // before cyan
+        {rgb(128, 128, 128), "gray"}, {rgb(255, 128, 0), "near dark orange"},
+        {rgb(254, 0, 0), "near red"}, {0xFF010101, "near black"},
+    };
+    char name[40];
+    for (const auto &c : cases)
+        EXPECT_STREQ(c.name, formatColorName(c.color, name, sizeof name));
 }
 
 TEST(ColorTextTest, CopyThenPasteMakesBothColoursEqual)

@@ -45,20 +45,31 @@ const std::vector<uint8_t> &iconFile()
     return bytes;
 }
 
-const int rowStride = 500;
-const int pixelOffset = 54;
+// 8 bits per pixel: 166 indices a row, padded to 168, after a colour table
+// of as many entries as the header says.
+const int rowStride = 168;
+
+uint32_t paletteSize()
+{
+    return skinFile().size() < 54 ? 0 : le32(skinFile(), 46);
+}
+
+size_t pixelOffset()
+{
+    return 54 + 4 * (size_t)paletteSize();
+}
 
 bool skinLoaded()
 {
-    return skinFile().size() == (size_t)(pixelOffset + rowStride * 132);
+    return paletteSize() <= 256 && skinFile().size() == pixelOffset() + rowStride * 132;
 }
 
 // Face point (x, y) of the normal (lit false) or lit frame, read from the
 // committed file, whose first stored row is the face's bottom row.
 Rgb pixel(bool lit, int x, int y)
 {
-    size_t at = pixelOffset + (size_t)(131 - y) * rowStride + 3 * (x + (lit ? 83 : 0));
     const std::vector<uint8_t> &b = skinFile();
+    size_t at = 54 + 4 * (size_t)b[pixelOffset() + (131 - y) * rowStride + x + (lit ? 83 : 0)];
     return {b[at + 2], b[at + 1], b[at]};
 }
 
@@ -105,31 +116,38 @@ TEST(SkinArtFiles, CommittedFilesAreWhatTheGeneratorDraws)
     EXPECT_TRUE(skin == skinFile()) << "res/skin.bmp is stale";
     EXPECT_EQ(icon.size(), iconFile().size());
     EXPECT_TRUE(icon == iconFile()) << "res/tinctora.ico is stale";
+    // The 8-bit file holds every pixel the generator draws, unchanged.
+    ASSERT_TRUE(skinLoaded());
+    RgbImage drawn = drawSkin();
+    for (int y = 0; y < 132; y++)
+        for (int x = 0; x < 166; x++)
+            ASSERT_TRUE(same(drawn.pixels[y * 166 + x], pixel(x >= 83, x % 83, y))) << x << "," << y;
 }
 
-TEST(SkinBmp, HeadersDescribeA24BitBottomUpImage)
+TEST(SkinBmp, HeadersDescribeAn8BitBottomUpImage)
 {
     const std::vector<uint8_t> &b = skinFile();
     ASSERT_TRUE(skinLoaded()) << "size " << b.size();
     EXPECT_EQ('B', b[0]);
     EXPECT_EQ('M', b[1]);
-    EXPECT_EQ(66054u, le32(b, 2));  // whole file
+    EXPECT_EQ(b.size(), le32(b, 2));  // whole file
     EXPECT_EQ(0u, le32(b, 6));
-    EXPECT_EQ(54u, le32(b, 10));  // no colour table between header and pixels
+    EXPECT_EQ(pixelOffset(), le32(b, 10));  // the colour table between header and pixels
     EXPECT_EQ(40u, le32(b, 14));
     EXPECT_EQ(166u, le32(b, 18));
     EXPECT_EQ(132u, le32(b, 22));  // positive: rows stored bottom-up
     EXPECT_EQ(1u, le16(b, 26));
-    EXPECT_EQ(24u, le16(b, 28));
+    EXPECT_EQ(8u, le16(b, 28));
     EXPECT_EQ(0u, le32(b, 30));  // BI_RGB
-    EXPECT_EQ(66000u, le32(b, 34));
+    EXPECT_EQ(22176u, le32(b, 34));
     EXPECT_EQ(2834u, le32(b, 38));
     EXPECT_EQ(2834u, le32(b, 42));
-    EXPECT_EQ(0u, le32(b, 46));
     EXPECT_EQ(0u, le32(b, 50));
     for (int row = 0; row < 132; row++) {
-        EXPECT_EQ(0, b[pixelOffset + row * rowStride + 498]) << "row " << row;
-        EXPECT_EQ(0, b[pixelOffset + row * rowStride + 499]) << "row " << row;
+        EXPECT_EQ(0, b[pixelOffset() + row * rowStride + 166]) << "row " << row;
+        EXPECT_EQ(0, b[pixelOffset() + row * rowStride + 167]) << "row " << row;
+        for (int x = 0; x < 166; x++)
+            ASSERT_LT(b[pixelOffset() + row * rowStride + x], paletteSize()) << "row " << row;
     }
 }
 

@@ -47,6 +47,7 @@ struct Face : ::testing::Test {
     HWND w = nullptr;
     IAccessible *face = nullptr;
     HWINEVENTHOOK hook = nullptr;
+    std::vector<LONG> described;  // children whose descriptions changed, in order
 
     void SetUp() override
     {
@@ -55,7 +56,7 @@ struct Face : ::testing::Test {
         ASSERT_TRUE(startChild(program, "tinctora.exe", ""));
         ASSERT_TRUE(w = waitForWindow());
         ASSERT_EQ(S_OK, AccessibleObjectFromWindow(w, OBJID_CLIENT, accessibleIid, (void **)&face));
-        hook = SetWinEventHook(EVENT_OBJECT_STATECHANGE, EVENT_OBJECT_VALUECHANGE, nullptr, onEvent,
+        hook = SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_VALUECHANGE, nullptr, onEvent,
                                program.pi.dwProcessId, 0, WINEVENT_OUTOFCONTEXT);
     }
     void TearDown() override
@@ -99,6 +100,8 @@ struct Face : ::testing::Test {
             for (const Event &e : got) {
                 if (e.event == EVENT_OBJECT_VALUECHANGE)
                     changed.push_back(e.child);
+                if (e.event == EVENT_OBJECT_DESCRIPTIONCHANGE)
+                    described.push_back(e.child);
                 if (e.event == event && e.child == last)
                     return changed;
             }
@@ -197,6 +200,22 @@ TEST_F(Face, TreeNamesRolesValuesPlacesAndHitTests)
     parent->Release();
 }
 
+// Tab gives the focus to the first control, as its state and the focus
+// query tell, with an event after the move that a reader follows.
+TEST_F(Face, TabMovesTheFocusAndTellsIt)
+{
+    VARIANT focus = {};
+    EXPECT_EQ(S_OK, face->get_accFocus(&focus));
+    EXPECT_EQ(CHILDID_SELF, focus.vt == VT_I4 ? focus.lVal : -1) << "the face has it at first";
+    PostMessageA(w, WM_KEYDOWN, VK_TAB, 1);
+    eventsUntil(EVENT_OBJECT_FOCUS, 1);
+    EXPECT_EQ(S_OK, face->get_accFocus(&focus));
+    EXPECT_EQ(1, focus.vt == VT_I4 ? focus.lVal : -1);
+    EXPECT_EQ(STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_FOCUSED | STATE_SYSTEM_CHECKED,
+              property(&IAccessible::get_accState, 1));
+    EXPECT_EQ(STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_READONLY, property(&IAccessible::get_accState, 7));
+}
+
 // Default actions do what a click does, with its undo point, its events
 // and, for close, its save; the object answers harmlessly once the window
 // is gone.
@@ -205,11 +224,14 @@ TEST_F(Face, DefaultActionsEventsAndTheEnd)
     typeKeys("R");
     EXPECT_EQ((std::vector<LONG>{7, 16, 5}), eventsUntil(EVENT_OBJECT_VALUECHANGE, 5))
         << "red, the hex readout and the swatch change; green and blue do not";
+    EXPECT_EQ(std::vector<LONG>{5}, described) << "black became near black";
+    EXPECT_EQ(0u, text(&IAccessible::get_accDescription, 5).find("near black; press and hold"));
 
     EXPECT_EQ("Press", action(11));
     EXPECT_EQ(S_OK, face->accDoDefaultAction(childVar(11)));  // Raise green: +20
     EXPECT_EQ("0A1400", value(5));
     EXPECT_EQ((std::vector<LONG>{10, 16, 5}), eventsUntil(EVENT_OBJECT_VALUECHANGE, 5));
+    EXPECT_EQ(std::vector<LONG>{5}, described) << "still near black: no new description";
     EXPECT_EQ(S_OK, face->accDoDefaultAction(childVar(17)));  // Lighten keeps the undo point
     EXPECT_EQ("1E2814", value(5));
     SendMessageA(w, WM_COMMAND, cmdSwap, 0);

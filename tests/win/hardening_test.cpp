@@ -2,7 +2,7 @@
 // a clipboard held open or holding odd content, and start-ups that cannot
 // complete.
 #include "win_fixture.h"
-#include "app/clipboard.h"
+#include "input/clipboard.h"
 #include "app/settings.h"
 #include "app/window.h"
 #include "core/color.h"

@@ -373,8 +373,8 @@ static int command(int argc, char **argv)
         ShowWindow(FindWindowA(nullptr, argv[2]), SW_RESTORE);
         return 0;
     }
-    if (!strcmp(argv[1], "maximize") && argc > 2) {
-        ShowWindow(FindWindowA(nullptr, argv[2]), SW_MAXIMIZE);
+    if ((!strcmp(argv[1], "maximize") || !strcmp(argv[1], "minimize")) && argc > 2) {
+        ShowWindow(FindWindowA(nullptr, argv[2]), argv[1][1] == 'a' ? SW_MAXIMIZE : SW_MINIMIZE);
         return 0;
     }
     if (!strcmp(argv[1], "minimize") && argc > 2) {

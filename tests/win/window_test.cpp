@@ -379,4 +379,21 @@ TEST(WindowProcess, EndsWithStatusZeroOnClose)
     clearSettings();
 }
 
+// A start while another Tinctora is closing, its window gone and its
+// settings not yet saved, waits for it and then starts.
+TEST(WindowProcess, StartDuringACloseStarts)
+{
+    HANDLE closing = CreateMutexA(nullptr, TRUE, "Local\\Tinctora");
+    Child program;
+    ASSERT_TRUE(startChild(program, "tinctora.exe", ""));
+    Sleep(1000);
+    ReleaseMutex(closing);
+    HWND w = waitForWindow();
+    EXPECT_TRUE(w) << "the second start ended";
+    PostMessageA(w, WM_CLOSE, 0, 0);
+    EXPECT_EQ(0u, finishChild(program, 20000));
+    CloseHandle(closing);
+    clearSettings();
+}
+
 }  // namespace

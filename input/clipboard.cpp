@@ -1,4 +1,5 @@
 #include "clipboard.h"
+#include "core/colorparse.h"
 #include "core/colortext.h"
 #include "skin/draw.h"
 #include "skin/regions.h"

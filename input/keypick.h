@@ -1,0 +1,20 @@
+// The pick from the keyboard: Enter or Space on the focused swatch starts
+// the eyedropper where the pointer is, with no button held. The arrow keys
+// move the pointer by a screen pixel (Shift: 10), the mouse moves it too,
+// and the sample follows; Enter or Space takes the colour under the
+// pointer, Escape, a mouse press, a lost focus or a lost capture cancel the
+// pick, and nothing else on the face reacts meanwhile.
+#pragma once
+#include <windows.h>
+
+void startKeyPick(HWND window);
+// Every message of the window, before anything else sees it: while a pick
+// from the keyboard runs, true for the messages the pick takes and for the
+// face's other input, which does nothing then. A lost focus is taken too,
+// and left to the window as well (false).
+bool keyPickTakes(HWND window, UINT msg, WPARAM wp, LPARAM lp);
+
+// While any pick runs: an arrow key moves the pointer by one screen pixel
+// its way, by 10 with Shift, and the pick samples there. False for any
+// other key.
+bool arrowMovesPick(HWND window, WPARAM key);

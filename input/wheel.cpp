@@ -1,0 +1,32 @@
+#include "wheel.h"
+#include "actions.h"
+#include "gesture.h"
+#include "skin/regions.h"
+
+// What a high-resolution wheel has turned short of a whole notch; a turn
+// the other way starts again from nothing.
+static int wheelRest;
+
+void onMouseWheel(HWND window, WPARAM wp, LPARAM lp)
+{
+    if (buttonDown || pickerActive)
+        return;
+    // The pointer's screen position, signed: a monitor left of or above the
+    // primary one has negative coordinates.
+    POINT p = {(short)LOWORD(lp), (short)HIWORD(lp)};
+    ScreenToClient(window, &p);
+    int k = faceScale;
+    if (p.x < 0 || p.y < 0)
+        return;
+    AreaId control = controlAt(p.x / k, p.y / k);
+    if (rowArrow(control) == areaCount)
+        return;
+    int delta = GET_WHEEL_DELTA_WPARAM(wp);
+    if ((delta < 0) != (wheelRest < 0))
+        wheelRest = 0;
+    wheelRest += delta;
+    int notches = wheelRest / WHEEL_DELTA;
+    wheelRest %= WHEEL_DELTA;
+    if (notches)
+        stepRow(control, notches > 0, notches > 0 ? notches : -notches);
+}

@@ -1,0 +1,8 @@
+// The mouse wheel over the face: over a channel (its readout or either of
+// its arrows) each notch steps it by 1, up raises and down lowers; over the
+// bottom row it lightens and darkens by 1; elsewhere, and while a gesture
+// or a pick runs, nothing.
+#pragma once
+#include <windows.h>
+
+void onMouseWheel(HWND window, WPARAM wp, LPARAM lp);

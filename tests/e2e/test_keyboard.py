@@ -1,0 +1,79 @@
+"""The face worked from the keyboard and the wheel: Tab and Shift+Tab walk
+the controls with a focus ring that a mouse press hides, the keys work the
+focused control, a pick runs from the keyboard onto a painted target, and
+the wheel steps the row under the pointer."""
+import sys
+import time
+
+import harness
+from test_interaction import Picker
+from test_window import face_mismatches
+
+FACE = (40, 125)  # bare face, where resting the pointer shows no tooltip
+
+
+def check(what, got, want):
+    harness.check(what, got == want, "got %r, want %r" % (got, want))
+
+
+def ring_shown(s, art):
+    """The face points that differ from the face at rest, the swatch black."""
+    face = s.settle(*s.geometry())
+    return {(x, y) for x, y, _, _ in face_mismatches(face, art)}
+
+
+def ring(left, top, right, bottom):
+    """A control's rectangle grown by one pixel, less the rectangle."""
+    return {(x, y) for x in range(left - 1, right + 1) for y in range(top - 1, bottom + 1)
+            if not (left <= x < right and top <= y < bottom)}
+
+
+def run(s):
+    art, p = harness.skin(), Picker(s)
+    s.start()
+    s.click(*FACE)
+    s.key(*["Tab"] * 8, at=FACE)  # the eighth control: Raise red
+    check("Tab rings the eighth control", ring_shown(s, art), ring(55, 69, 64, 80))
+    s.key("shift+Tab", at=FACE)
+    check("Shift+Tab moves the ring back, none left behind", ring_shown(s, art),
+          ring(28, 69, 55, 80))
+    s.click(*FACE)
+    check("a mouse press hides the ring", ring_shown(s, art), set())
+    # Red readout: Page Up twice, Right, Up, Down; then Raise red: Space.
+    s.key("Prior", "Prior", "Right", "Up", "Down", "Tab", "space", at=FACE)
+    check("keys step the focused control", p.hex(), "3D0000")
+    # A pick from the keyboard: the swatch, three back; Shift+Right and
+    # Right onto the target, Enter takes it.
+    s.paint("C0FFEE", 300, 200, 80, 80)
+    s.click(*FACE)
+    s.key(*["shift+Tab"] * 3, at=FACE)
+    s.move(288, 230)
+    s.xdo("key", "Return", "shift+Right", "Right", "Right", "Right")
+    time.sleep(0.3)
+    x, y, _, _ = s.geometry()
+    screen = s.screenshot()
+    s.xdo("key", "Return")
+    check("the keys move the pick onto the target, Enter takes it",
+          (screen.pixel(x + 40, y + 50), screen.pixel(x + 40, y + 25), p.hex()),
+          ((0xC0, 0xFF, 0xEE), (0x3D, 0, 0), "C0FFEE"))
+    # Again: the mouse moves the sample off the target, Escape cancels.
+    s.key("space", at=FACE)
+    s.move(200, 230)
+    time.sleep(0.3)
+    preview = s.screenshot().pixel(x + 40, y + 50)
+    s.xdo("key", "Escape")
+    colour = p.hex()
+    s.key("ctrl+z", at=FACE)
+    check("the mouse moves the pick, Escape puts colour and undo point back",
+          (preview, colour, p.hex()), ((0, 0, 0), "C0FFEE", "3D0000"))
+    # The wheel: green up three notches and down one, nothing over the
+    # swatch, the hex readout one lighter.
+    for at, buttons in (((40, 86), [4, 4, 5, 4]), ((40, 30), [4]), ((40, 116), [4])):
+        s.move(x + at[0], y + at[1])
+        for b in buttons:
+            s.xdo("click", b)
+    check("wheel notches step the row under the pointer", p.hex(), "3E0301")
+
+
+if __name__ == "__main__":
+    sys.exit(harness.main("keyboard", run))
