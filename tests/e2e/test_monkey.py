@@ -471,10 +471,10 @@ class Monkey:
             if self.state()["user"] > user:
                 break
             time.sleep(0.02)
-        choice = self.rng.choice(["p", "t", "f", "m", "n", "x", "Escape", "c"])
-        if choice == "f":
+        choice = self.rng.choice(["p", "o", "y", "m", "n", "x", "Escape", "c"])
+        if choice == "y":
             n = self.rng.randrange(1, 6)
-            self.keys("f", str(n), "Escape", "Escape")
+            self.keys("y", str(n), "Escape", "Escape")
             if n < 5 or self.oklch:
                 self.form = FORMS[n - 1]
         elif choice == "m":
@@ -688,10 +688,11 @@ class Monkey:
         self.help.ask("settext", "FF00")
         self.form = "hex"
         self.point(self.bare_point())
-        self.keys("alt+space", "sleep", 0.3, "key", "f", "5", "sleep", 0.1, "key", "Escape",
+        self.keys("alt+space", "sleep", 0.3, "key", "y", "5", "sleep", 0.1, "key", "Escape",
                   "Escape", "ctrl+c")
         time.sleep(0.5)
         self.oklch = "".join(self.help.ask("cliptext")[:-1]).startswith("oklch(")
+        print("copy forms: %d" % (5 if self.oklch else 4))
         if self.oklch:
             self.form = "oklch"
 

@@ -377,10 +377,6 @@ static int command(int argc, char **argv)
         ShowWindow(FindWindowA(nullptr, argv[2]), argv[1][1] == 'a' ? SW_MAXIMIZE : SW_MINIMIZE);
         return 0;
     }
-    if (!strcmp(argv[1], "minimize") && argc > 2) {
-        ShowWindow(FindWindowA(nullptr, argv[2]), SW_MINIMIZE);
-        return 0;
-    }
     if (!strcmp(argv[1], "clip") && argc > 2)
         return setClipboard(argv[2]);
     if (!strcmp(argv[1], "cliptext"))
