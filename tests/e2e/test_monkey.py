@@ -345,7 +345,8 @@ class Monkey:
 
     def keys(self, *keys, what=None):
         """Keys to the program, the pointer left where it is."""
-        self.do(what or "keys " + " ".join(map(str, keys)), "windowfocus", "--sync", self.s.window, "key", *keys)
+        self.do(what or "keys " + " ".join(map(str, keys)), "windowfocus", "--sync", self.s.window,
+                "key", *keys)
 
     def on_screen(self, p):
         x, y = self.at(p)
@@ -653,7 +654,7 @@ class Monkey:
         rest."""
         if self.held:
             self.release()
-        elif self.kbpick:
+        if self.kbpick:
             self.point(self.bare_point() or (2, 2))
             self.keys("Escape")
         self.kbpick = None
