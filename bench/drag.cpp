@@ -194,6 +194,13 @@ int runDragBench()
     movesFrom = {windowRect.left + messageAt.x, windowRect.top + messageAt.y};
     SetCursorPos(movesFrom.x, movesFrom.y);
     send(WM_LBUTTONDOWN, MK_LBUTTON, messageAt);
+    // Out past the drag threshold and back, untimed: the press is a drag
+    // from then on, red back at 0, and every one-pixel move steps it.
+    int beyond = GetSystemMetrics(SM_CXDRAG) * faceScale;
+    for (int x : {movesFrom.x + beyond, movesFrom.x}) {
+        SetCursorPos(x, movesFrom.y);
+        send(WM_MOUSEMOVE, MK_LBUTTON, messageAt);
+    }
     enum { drag, floor, floorWithPointer, pointerRead, bare };
     Measure m[] = {{moveStep, 2000, {}},
                    {floorStep, 2000, {}},

@@ -119,9 +119,7 @@ void dropPick(HWND window)
 // and there the pointer is left free.
 static void keepPointerGrab(POINT at)
 {
-    static const bool underWine =
-        GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr;
-    if (!underWine)
+    if (!GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version"))
         return;
     int left = GetSystemMetrics(SM_XVIRTUALSCREEN), top = GetSystemMetrics(SM_YVIRTUALSCREEN);
     RECT screen = {left, top, left + GetSystemMetrics(SM_CXVIRTUALSCREEN),
