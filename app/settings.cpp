@@ -33,11 +33,6 @@ void loadSettings()
     queryDword(key, "yPos", (DWORD *)&windowRect.top);
     queryDword(key, "curColor", (DWORD *)&curColor);
     queryDword(key, "oldColor", (DWORD *)&oldColor);
-    // Only the low 24 bits are a colour. More, stored by hand or by another
-    // program, would make the swatch's brush a palette index, and the face
-    // would show one colour while the close saved another.
-    curColor &= 0xFFFFFF;
-    oldColor &= 0xFFFFFF;
     // Older versions write no form, and a newer one may know more forms.
     DWORD form = copyHex;
     queryDword(key, "copyForm", &form);
