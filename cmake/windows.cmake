@@ -12,6 +12,8 @@ if(MSVC)
 endif()
 
 add_executable(win_helper tests/win/win_helper.cpp)
+# The accessible object is read as assistive technology reads it.
+target_link_libraries(win_helper PRIVATE oleacc ole32 oleaut32 uuid)
 set_target_properties(win_helper PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
 
 # Everything but the entry point, so the Windows tests drive the same code.

@@ -243,9 +243,15 @@ class Session:
 
     def screenshot(self):
         out = os.path.join(self.tmp, "screen.xwd")
-        with open(out, "wb") as f:
-            subprocess.run(["xwd", "-root", "-silent"], env=self.env, stdout=f, check=True, timeout=30)
-        return parse_xwd(open(out, "rb").read())
+        # xwd fails now and then (BadMatch) while a window is being mapped.
+        for attempt in (1, 2):
+            with open(out, "wb") as f:
+                r = subprocess.run(["xwd", "-root", "-silent"], env=self.env, stdout=f,
+                                   stderr=subprocess.DEVNULL, timeout=30)
+            if r.returncode == 0 or attempt == 2:
+                r.check_returncode()
+                return parse_xwd(open(out, "rb").read())
+            time.sleep(0.1)
 
     def settle(self, x, y, w, h, timeout=10):
         """Waits until an area of the screen looks the same twice in a row;

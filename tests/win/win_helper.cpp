@@ -8,12 +8,27 @@
 //   winstate TITLE  prints "iconic topmost x y zoomed" of the top window TITLE
 //   restore TITLE   restores the minimised window TITLE
 //   maximize TITLE  asks the window TITLE to maximise, as any program may
+//   minimize TITLE  minimises the window TITLE
+//   clip image|empty  puts a small bitmap on the clipboard, or empties it
+//   cliptext        prints the clipboard's CF_TEXT, or nothing without one
+//   regset NAME N   sets the program's REG_DWORD value NAME to N
+//   regclear        deletes the program's registry key
+//   act CHILD       runs the default action of control CHILD (1-17) of the
+//                   program's face, through its accessible object
+//   state           prints "name=value" pairs of the program's window: the
+//                   count of visible windows titled Tinctora, its place and
+//                   state, whether it answers within 2 s, its process's GDI
+//                   objects and windows, whether its magnifier or a tooltip
+//                   shows, the focused control and its place, and snapping
+//   serve           takes commands like these one a line, words split by
+//                   tabs, and ends each answer with a line "."
 //   broadcast settings|display  sends WM_SETTINGCHANGE (as an installer
 //                   does) or WM_DISPLAYCHANGE to every top-level window
 //   tooltips        prints the text of each visible tooltip window
 //   monitors        prints one line per monitor: "left top right bottom" of its
 //                   area, the same of its work area, and 1 if it is the primary
 #include <windows.h>
+#include <oleacc.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -107,7 +122,218 @@ static BOOL CALLBACK printMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM)
     return TRUE;
 }
 
-int main(int argc, char **argv)
+
+// The program's main window, null when none runs.
+static HWND programWindow()
+{
+    return FindWindowA("tinctoraWin", nullptr);
+}
+
+static BOOL CALLBACK countTitled(HWND w, LPARAM data)
+{
+    char title[16];
+    if (IsWindowVisible(w) && GetWindowTextA(w, title, sizeof title) && !strcmp(title, "Tinctora"))
+        ++*(int *)data;
+    return TRUE;
+}
+
+// The windows of one process, and which of them show.
+struct Windows {
+    DWORD pid;
+    int all, magnifier, tooltip;
+};
+
+static BOOL CALLBACK countChild(HWND, LPARAM data)
+{
+    ((Windows *)data)->all++;
+    return TRUE;
+}
+
+static BOOL CALLBACK countOwn(HWND w, LPARAM data)
+{
+    Windows &c = *(Windows *)data;
+    DWORD pid;
+    GetWindowThreadProcessId(w, &pid);
+    if (pid != c.pid)
+        return TRUE;
+    c.all++;
+    EnumChildWindows(w, countChild, data);
+    char cls[64];
+    if (IsWindowVisible(w) && GetClassNameA(w, cls, sizeof cls)) {
+        c.magnifier += !strcmp(cls, "tinctoraMagnifier");
+        c.tooltip += !strcmp(cls, "tooltips_class32");
+    }
+    return TRUE;
+}
+
+// The live GDI objects of another process. GetGuiResources answers 0 under
+// Wine, which keeps each process's handle table in the process's own memory,
+// found through its PEB as Windows' shared table is: an entry of 24 bytes
+// whose byte 14, its type, is 0 while the entry is free.
+static long gdiObjects(HANDLE process)
+{
+    if (DWORD n = GetGuiResources(process, GR_GDIOBJECTS))
+        return (long)n;
+    typedef LONG(WINAPI * Query)(HANDLE, int, void *, ULONG, ULONG *);
+    Query query = (Query)(void *)GetProcAddress(GetModuleHandleA("ntdll.dll"),
+                                                "NtQueryInformationProcess");
+    void *info[6] = {};  // PROCESS_BASIC_INFORMATION: the PEB's address second
+    char *table = nullptr;
+    SIZE_T got;
+    const size_t entries = 0x10000, entrySize = 24;
+    if (!query || query(process, 0, info, sizeof info, nullptr) ||
+        !ReadProcessMemory(process, (char *)info[1] + (sizeof(void *) == 8 ? 0xF8 : 0x94), &table,
+                           sizeof table, &got) || !table)
+        return -1;
+    static unsigned char copy[entries * entrySize];
+    if (!ReadProcessMemory(process, table, copy, sizeof copy, &got))
+        return -1;
+    long live = 0;
+    for (size_t i = 0; i < entries; i++)
+        live += copy[i * entrySize + 14] != 0;
+    return live;
+}
+
+static IAccessible *faceObject(HWND w)
+{
+    // Spelt out: mingw's IID_IAccessible is an import stub, not the GUID.
+    static const IID accessible = {0x618736e0, 0x3c3d, 0x11cf,
+                                   {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
+    IAccessible *face = nullptr;
+    if (AccessibleObjectFromWindow(w, OBJID_CLIENT, accessible, (void **)&face) != S_OK)
+        return nullptr;
+    return face;
+}
+
+static VARIANT childVar(LONG id)
+{
+    VARIANT v;
+    VariantInit(&v);
+    v.vt = VT_I4;
+    v.lVal = id;
+    return v;
+}
+
+static int printState()
+{
+    int titled = 0;
+    EnumWindows(countTitled, (LPARAM)&titled);
+    printf("windows=%d", titled);
+    HWND w = programWindow();
+    if (!w) {
+        printf("\n");
+        return 0;
+    }
+    RECT r = {};
+    GetWindowRect(w, &r);
+    DWORD_PTR result;
+    bool answers = SendMessageTimeoutA(w, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, &result) != 0;
+    Windows own = {0, 0, 0, 0};
+    GetWindowThreadProcessId(w, &own.pid);
+    EnumWindows(countOwn, (LPARAM)&own);
+    HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, own.pid);
+    long gdi = process ? gdiObjects(process) : -1;
+    if (process)
+        CloseHandle(process);
+    printf(" iconic=%d zoomed=%d topmost=%d x=%ld y=%ld width=%ld height=%ld answers=%d gdi=%ld"
+           " user=%d magnifier=%d tooltip=%d",
+           IsIconic(w) ? 1 : 0, IsZoomed(w) ? 1 : 0,
+           (GetWindowLongA(w, GWL_EXSTYLE) & WS_EX_TOPMOST) ? 1 : 0, r.left, r.top,
+           r.right - r.left, r.bottom - r.top, answers ? 1 : 0, gdi, own.all, own.magnifier,
+           own.tooltip);
+    // The focused control and whether snapping is on, as assistive
+    // technology learns them; asked only of a window that answers.
+    IAccessible *face = answers ? faceObject(w) : nullptr;
+    if (face) {
+        VARIANT focus, state;
+        VariantInit(&focus);
+        VariantInit(&state);
+        LONG fx = 0, fy = 0, fw = 0, fh = 0;
+        if (face->get_accFocus(&focus) == S_OK && focus.vt == VT_I4 && focus.lVal > 0)
+            face->accLocation(&fx, &fy, &fw, &fh, focus);
+        face->get_accState(childVar(1), &state);
+        printf(" focus=%ld fx=%ld fy=%ld fwidth=%ld fheight=%ld snap=%d",
+               focus.vt == VT_I4 ? focus.lVal : 0, fx, fy, fw, fh,
+               state.vt == VT_I4 && (state.lVal & STATE_SYSTEM_CHECKED) ? 1 : 0);
+        face->Release();
+    }
+    printf("\n");
+    return 0;
+}
+
+static int defaultAction(LONG child)
+{
+    HWND w = programWindow();
+    IAccessible *face = w ? faceObject(w) : nullptr;
+    if (!face)
+        return 1;
+    HRESULT hr = face->accDoDefaultAction(childVar(child));
+    face->Release();
+    return hr == S_OK ? 0 : 1;
+}
+
+static int setClipboard(const char *what)
+{
+    if (!OpenClipboard(nullptr))
+        return 1;
+    EmptyClipboard();
+    if (!strcmp(what, "image")) {
+        HDC screen = GetDC(nullptr);
+        SetClipboardData(CF_BITMAP, CreateCompatibleBitmap(screen, 16, 16));
+        ReleaseDC(nullptr, screen);
+    }
+    CloseClipboard();
+    return 0;
+}
+
+static int printClipboardText()
+{
+    if (!OpenClipboard(nullptr))
+        return 1;
+    HANDLE data = GetClipboardData(CF_TEXT);
+    const char *text = data ? (const char *)GlobalLock(data) : nullptr;
+    if (text) {
+        printf("%s\n", text);
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return 0;
+}
+
+static const char programKey[] = "Software\\Arvex\\Tinctora";
+
+static int setRegistry(const char *name, const char *value)
+{
+    HKEY key;
+    if (RegCreateKeyA(HKEY_CURRENT_USER, programKey, &key) != ERROR_SUCCESS)
+        return 1;
+    DWORD n = strtoul(value, nullptr, 0);
+    LONG status = RegSetValueExA(key, name, 0, REG_DWORD, (const BYTE *)&n, sizeof n);
+    RegCloseKey(key);
+    return status == ERROR_SUCCESS ? 0 : 1;
+}
+
+static int command(int argc, char **argv);
+
+// Commands from standard input, so that a caller asking often pays for one
+// start of a Windows process, not one per question.
+static int serve()
+{
+    CoInitialize(nullptr);
+    char line[4096];
+    while (fgets(line, sizeof line, stdin)) {
+        char *args[16] = {(char *)"win_helper"};
+        int n = 1;
+        for (char *word = strtok(line, "\t\r\n"); word && n < 16; word = strtok(nullptr, "\t\r\n"))
+            args[n++] = word;
+        int status = n > 1 ? command(n, args) : 2;
+        printf("status=%d\n.\n", status);
+        fflush(stdout);
+    }
+    return 0;
+}
+
+static int command(int argc, char **argv)
 {
     if (argc < 2)
         return 2;
@@ -151,6 +377,22 @@ int main(int argc, char **argv)
         ShowWindow(FindWindowA(nullptr, argv[2]), argv[1][1] == 'a' ? SW_MAXIMIZE : SW_MINIMIZE);
         return 0;
     }
+    if (!strcmp(argv[1], "clip") && argc > 2)
+        return setClipboard(argv[2]);
+    if (!strcmp(argv[1], "cliptext"))
+        return printClipboardText();
+    if (!strcmp(argv[1], "regset") && argc > 3)
+        return setRegistry(argv[2], argv[3]);
+    if (!strcmp(argv[1], "regclear")) {
+        RegDeleteKeyA(HKEY_CURRENT_USER, programKey);
+        return 0;
+    }
+    if (!strcmp(argv[1], "act") && argc > 2)
+        return defaultAction(atol(argv[2]));
+    if (!strcmp(argv[1], "state"))
+        return printState();
+    if (!strcmp(argv[1], "serve"))
+        return serve();
     if (!strcmp(argv[1], "broadcast") && argc > 2) {
         DWORD_PTR result;
         bool display = !strcmp(argv[2], "display");
@@ -176,4 +418,11 @@ int main(int argc, char **argv)
     if (!strcmp(argv[1], "monitors"))
         return EnumDisplayMonitors(nullptr, nullptr, printMonitor, 0) ? 0 : 1;
     return 2;
+}
+
+int main(int argc, char **argv)
+{
+    if (argc > 1 && !strcmp(argv[1], "act"))
+        CoInitialize(nullptr);
+    return command(argc, argv);
 }
