@@ -73,9 +73,19 @@ void relayToHoverHelp(HWND window, UINT msg, WPARAM wp, LPARAM lp)
         createHoverHelp(window);
     if (!tooltip)
         return;
+    // A press also switches the tips off until the pointer moves with no
+    // button held: a show already due when the press came would otherwise
+    // still come, over the gesture.
+    static bool off;
+    bool press = msg != WM_MOUSEMOVE && msg != WM_LBUTTONUP && msg != WM_RBUTTONUP &&
+                 msg != WM_MBUTTONUP;
+    if (press || (off && msg == WM_MOUSEMOVE)) {
+        off = press;
+        SendMessageA(tooltip, TTM_ACTIVATE, !press, 0);
+    }
     MSG m = {window, msg, wp, lp, (DWORD)GetMessageTime(), {}};
     SendMessageA(tooltip, TTM_RELAYEVENT, 0, (LPARAM)&m);
-    if (msg != WM_MOUSEMOVE && msg != WM_LBUTTONUP && msg != WM_RBUTTONUP && msg != WM_MBUTTONUP)
+    if (press)
         SendMessageA(tooltip, TTM_POP, 0, 0);
 }
 
