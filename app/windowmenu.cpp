@@ -9,32 +9,42 @@ static const char *const formItems[copyFormCount] = {
     "&1 RRGGBB", "&2 #RRGGBB", "&3 rgb(r, g, b)", "&4 hsl(h, s%, l%)", "&5 oklch(L C H)",
 };
 
-void addWindowMenuItems(HWND window)
+UINT insertProgramItems(HMENU menu, UINT position)
 {
-    HMENU menu = GetSystemMenu(window, FALSE);
     HMENU forms = CreatePopupMenu();
     for (int i = 0; i < copyFormCount; i++)
         AppendMenuA(forms, MF_STRING, cmdCopyFormFirst + 0x10 * i, formItems[i]);
     // P, O and Y are none of the system items' letters in English, German,
     // French, Spanish, Italian, Portuguese or Japanese, nor Wine's "About
     // Wine": the first letter of an item wins over a second one.
-    InsertMenuA(menu, 0, MF_BYPOSITION | MF_STRING, cmdSnapping, "Sna&p to screen edges");
-    InsertMenuA(menu, 1, MF_BYPOSITION | MF_STRING, cmdOnTop, "Always &on top");
-    InsertMenuA(menu, 2, MF_BYPOSITION | MF_POPUP, (UINT_PTR)forms, "Cop&y format");
-    InsertMenuA(menu, 3, MF_BYPOSITION | MF_SEPARATOR, 0, nullptr);
+    InsertMenuA(menu, position++, MF_BYPOSITION | MF_STRING, cmdSnapping, "Sna&p to screen edges");
+    InsertMenuA(menu, position++, MF_BYPOSITION | MF_STRING, cmdOnTop, "Always &on top");
+    InsertMenuA(menu, position++, MF_BYPOSITION | MF_POPUP, (UINT_PTR)forms, "Cop&y format");
+    return position;
+}
+
+void addWindowMenuItems(HWND window)
+{
+    HMENU menu = GetSystemMenu(window, FALSE);
+    UINT end = insertProgramItems(menu, 0);
+    InsertMenuA(menu, end, MF_BYPOSITION | MF_SEPARATOR, 0, nullptr);
     // The face has one size.
     DeleteMenu(menu, SC_MAXIMIZE, MF_BYCOMMAND);
     DeleteMenu(menu, SC_SIZE, MF_BYCOMMAND);
 }
 
-void onInitMenu(HWND window, WPARAM)
+void markProgramItems(HMENU menu)
 {
-    HMENU menu = GetSystemMenu(window, FALSE);
     CheckMenuItem(menu, cmdSnapping, MF_BYCOMMAND | (toggleOn(snapId) ? MF_CHECKED : MF_UNCHECKED));
     CheckMenuItem(menu, cmdOnTop, MF_BYCOMMAND | (toggleOn(topId) ? MF_CHECKED : MF_UNCHECKED));
     UINT last = cmdCopyFormFirst + 0x10 * (copyFormCount - 1);
     CheckMenuRadioItem(menu, cmdCopyFormFirst, last, cmdCopyFormFirst + 0x10 * copyForm,
                        MF_BYCOMMAND);
+}
+
+void onInitMenu(HWND window, WPARAM)
+{
+    markProgramItems(GetSystemMenu(window, FALSE));
 }
 
 // Wine draws the menu's icon over the face's top-left corner as the menu
@@ -56,14 +66,21 @@ void onUninitMenuPopup(HWND window, WPARAM wp)
         EndMenu();
 }
 
+bool runProgramCommand(HWND window, UINT command)
+{
+    switch (command) {
+    case cmdSnapping: clickControl(window, snapId); return true;
+    case cmdOnTop: clickControl(window, topId); return true;
+    }
+    return chooseCopyFormByCommand(window, command);
+}
+
 bool onSysCommand(HWND window, WPARAM wp)
 {
     // The system uses the low four bits of a window-menu command itself.
-    switch (wp & 0xFFF0) {
-    case cmdSnapping: clickControl(window, snapId); return true;
-    case cmdOnTop: clickControl(window, topId); return true;
-    // Refused, whatever sends it: the window keeps the face's size and place.
-    case SC_MAXIMIZE: return true;
-    }
-    return chooseCopyFormByCommand(window, wp & 0xFFF0);
+    // A maximise is refused, whatever sends it: the window keeps the face's
+    // size and place.
+    if ((wp & 0xFFF0) == SC_MAXIMIZE)
+        return true;
+    return runProgramCommand(window, wp & 0xFFF0);
 }

@@ -5,6 +5,17 @@
 #pragma once
 #include <windows.h>
 
+// The program's own items, in the order shown, from position on; returns
+// the position after them. The window menu and any other menu of the
+// program's commands are built by this one function, with the same
+// letters.
+UINT insertProgramItems(HMENU menu, UINT position);
+// The check marks of the program's items in menu, as the options stand.
+void markProgramItems(HMENU menu);
+// One of the program's items chosen, from whichever menu: done, and true;
+// any other command: false.
+bool runProgramCommand(HWND window, UINT command);
+
 // At WM_CREATE: the items and a separator at the top of the menu.
 void addWindowMenuItems(HWND window);
 // WM_INITMENU: the check marks as the options stand.
