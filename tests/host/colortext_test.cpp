@@ -152,6 +152,19 @@ TEST(ColorTextTest, PasteParseRule)
         {"rgb(none, 0, 0)", false, 0}, {"rgb(10%, 50%, 0)", false, 0}, {"hwb(120, 30%, 50%)", false, 0},
         {"lab(50%, 20, 30)", false, 0}, {"lab(1 2 3deg)", false, 0}, {"color(srgb, 1, 0, 0)", false, 0},
         {"color(rgb 1 0 0)", false, 0}, {"lch(1 2 3%)", false, 0}, {"rgb(1 2)", false, 0},
+        // What a copied line holds around a colour: declarations, quotes and
+        // attributes, three channels, the readout's pairs, a web page's blanks.
+        {"color: #ff8000;", true, rgb(255, 128, 0)}, {"color:#F80 ; x", true, rgb(255, 136, 0)},
+        {"background-color: rgb(255 128 0) !important;", true, rgb(255, 128, 0)},
+        {"--accent: oklch(0.7 0.15 30);", true, rgb(237, 118, 101)}, {"tan : red", true, rgb(255, 0, 0)},
+        {"\"#ff8000\"", true, rgb(255, 128, 0)}, {" 'rebeccapurple',", true, rgb(102, 51, 153)},
+        {"fill=\"#ff8000\" />", true, rgb(255, 128, 0)}, {"android:color = `#FF8000cc`", true, rgb(255, 128, 0)},
+        {"255, 128, 0", true, rgb(255, 128, 0)}, {"255 128\t0\n", true, rgb(255, 128, 0)},
+        {"12,34 ,056", true, rgb(12, 34, 56)}, {"FF 80 00", true, rgb(255, 128, 0)},
+        {"12 34 56", true, rgb(12, 34, 56)}, {"\xA0#ff8000", true, rgb(255, 128, 0)},
+        {"\xA0" "0A 1b 2C\xA0", true, rgb(10, 27, 44)}, {"color: ;", false, 0},
+        {"color: red5;", false, 0}, {"color: #ff80001", false, 0}, {"256, 0, 0", false, 0},
+        {"255,,128,0", false, 0}, {"FF  80 00", false, 0}, {"'red\"", false, 0},
     };
     for (const PasteCase &c : cases) {
         curColor = rgb(1, 2, 3);
