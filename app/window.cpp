@@ -6,6 +6,7 @@
 #include "skin/fatal.h"
 #include "settings.h"
 #include "core/color.h"
+#include "core/colortemplate.h"
 #include "core/colortext.h"
 #include "core/options.h"
 #include "input/eyedropper.h"
@@ -38,6 +39,7 @@ bool initialise(HINSTANCE instance)
     windowRect.left = windowRect.top = (LONG)CW_USEDEFAULT;
     curColor = oldColor = 0;
     copyForm = copyHex;
+    copyTemplate[0] = '\0';
     // The system's scale until the window knows its own display's.
     faceScale = scaleForDpi(windowDpi(nullptr));
     buildSwatchRegions();

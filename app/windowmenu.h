@@ -1,6 +1,6 @@
 // The window menu (Alt+Space, or the taskbar button's menu): the two
 // toggles, each checked while on, and the copy form as radio items in a
-// submenu, above the system's own items, so that the keyboard reaches
+// submenu, the last of which opens the copy template's dialog, above the system's own items, so that the keyboard reaches
 // every command of the face. Maximize and Size are not offered.
 #pragma once
 #include <windows.h>

@@ -23,6 +23,7 @@ add_library(tinctora_app STATIC
     app/instance.cpp
     skin/fatal.cpp
     app/settings.cpp
+    app/templatedialog.cpp
     app/window.cpp
     app/windowmenu.cpp
     input/actions.cpp
@@ -64,7 +65,7 @@ endif()
 # conversions included) is a fifth of the exe. stdio.h must come first:
 # any C++ header sets the C99 printf for everything included after it.
 if(MINGW)
-    set_source_files_properties(core/colortext.cpp PROPERTIES
+    set_source_files_properties(core/colortext.cpp core/colortemplate.cpp core/contrast.cpp PROPERTIES
         COMPILE_OPTIONS "-D__USE_MINGW_ANSI_STDIO=0;-include;stdio.h")
 endif()
 # The accessible object is the one polymorphic class; nothing asks for its

@@ -16,7 +16,13 @@
    window-menu command for itself, and its own commands start at 0xF000. */
 #define cmdSnapping 0x0110
 #define cmdOnTop 0x0120
-/* The copy forms, one item each, 0x10 apart in the forms' order. */
+/* The copy forms, one item each, 0x10 apart in the forms' order; the
+   last, the copy template's, opens its dialog. */
 #define cmdCopyFormFirst 0x0130
+#define cmdCopyCustom 0x0180
+
+/* The copy template's dialog: its edit box and the preview line. */
+#define idTemplateEdit 0x0590
+#define idTemplatePreview 0x0591
 
 #endif

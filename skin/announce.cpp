@@ -1,13 +1,17 @@
 #include "announce.h"
 #include "core/color.h"
 #include "core/colornames.h"
+#include "core/colortemplate.h"
 #include "core/colortext.h"
+#include "core/contrast.h"
 
-// The colour and the copy form last announced; none at first, so that the
+// The colours and the copy form last announced; none at first, so that the
 // first paint tells the values loaded from the settings.
-static uint32_t toldColor = 0xFFFFFFFF;
+static uint32_t toldColor = 0xFFFFFFFF, toldPrevious = 0xFFFFFFFF;
 static int toldForm = -1;
+static char toldTemplate[copyTemplateMax + 1];
 static int toldName = -1;  // the named colour, negative while not exact
+static char toldContrast[24];
 
 LONG childIdOf(AreaId control)
 {
@@ -24,8 +28,11 @@ static void valueChanged(HWND window, AreaId control)
 
 void announceShownColor(HWND window)
 {
-    uint32_t shown = curColor & 0xFFFFFF;
-    if (shown == toldColor && copyForm == toldForm)
+    uint32_t shown = curColor & 0xFFFFFF, previous = oldColor & 0xFFFFFF;
+    // The swatch's value is the copy, which the template's text changes too.
+    bool copyChanged = shown != toldColor || copyForm != toldForm ||
+                       (copyForm == copyCustom && lstrcmpA(copyTemplate, toldTemplate));
+    if (!copyChanged && previous == toldPrevious)
         return;
     static const uint32_t masks[3] = {redMask, greenMask, blueMask};
     for (int c = 0; c < 3; c++)
@@ -33,16 +40,23 @@ void announceShownColor(HWND window)
             valueChanged(window, AreaId(redValueId + c));
     if (shown != toldColor)
         valueChanged(window, hexValueId);
-    // The swatch's description leads with the colour's name.
+    // The swatch's description leads with the colour's name and its
+    // contrast with the previous colour.
     bool exact;
     int name = nearestNamedColor(shown, exact);
     name = exact ? name : -2 - name;
-    if (name != toldName)
+    char contrast[24];
+    formatContrast(shown, previous, contrast, sizeof contrast);
+    if (name != toldName || lstrcmpA(contrast, toldContrast))
         NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, window, OBJID_CLIENT, childIdOf(swatchId));
     toldName = name;
-    valueChanged(window, swatchId);
+    lstrcpyA(toldContrast, contrast);
+    if (copyChanged)
+        valueChanged(window, swatchId);
     toldColor = shown;
+    toldPrevious = previous;
     toldForm = copyForm;
+    lstrcpyA(toldTemplate, copyTemplate);
 }
 
 void announceToggle(HWND window, AreaId toggle)

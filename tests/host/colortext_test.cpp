@@ -1,10 +1,13 @@
 #include "core/color.h"
 #include "core/colorparse.h"
 #include "core/colornames.h"
+#include "core/colortemplate.h"
 #include "core/colortext.h"
+#include "core/contrast.h"
 
 #include <cstring>
 #include <gtest/gtest.h>
+#include <string>
 
 #if defined(__has_feature)
 #if __has_feature(address_sanitizer)
@@ -245,6 +248,48 @@ TEST(ColorTextTest, EveryColourPastesBackFromOklch)
         formatColorText(color, copyOklch, text, sizeof text);
         ASSERT_TRUE(applyColorText(text) && curColor == color) << text;
     }
+}
+
+// The copy template: every placeholder, escaped braces, anything else as
+// written; a copy longer than its template; no template, no form.
+TEST(ColorTextTest, CopyTemplatePlaceholders)
+{
+    const struct {
+        uint32_t color;
+        const char *text, *copy;
+    } cases[] = {
+        {rgb(255, 128, 0), "Color(0xFF{RR}{GG}{BB})", "Color(0xFFFF8000)"},
+        {rgb(255, 128, 0), "UIColor(red: {Rf}, green: {Gf}, blue: {Bf}, alpha: 1)",
+         "UIColor(red: 1, green: 0.502, blue: 0, alpha: 1)"},
+        {rgb(10, 30, 40), "new Color32({R}, {G}, {B}, 255) #{rr}{gg}{bb} {H} {S} {L} {Rf}",
+         "new Color32(10, 30, 40, 255) #0a1e28 200 60 10 0.039"},
+        {rgb(255, 128, 0), "{name}: {{R}} {Q} {r} { }{ {RR", "dark orange: {R} {Q} {r} { }{ {RR"},
+        {rgb(1, 2, 3), "\xE9{G}}", "\xE9" "2}"},
+    };
+    char text[copyTextSize];
+    for (const auto &c : cases)
+        EXPECT_STREQ(c.copy, formatTemplateText(c.color, c.text, text, sizeof text));
+    std::string names;
+    while (names.size() + 6 <= copyTemplateMax)
+        names += "{name}";
+    names += "{nam";
+    strcpy(copyTemplate, names.c_str());
+    copyForm = copyFormFromSetting(copyCustom);
+    curColor = rgb(250, 250, 210);
+    EXPECT_EQ(16 * strlen("light goldenrod yellow") + 4, strlen(formatCopyText()));
+    copyTemplate[0] = '\0';
+    EXPECT_EQ(copyHex, copyFormFromSetting(copyCustom));
+    copyForm = copyHex;
+}
+
+TEST(ColorTextTest, ContrastOfThePair)
+{
+    char text[48];
+    EXPECT_STREQ("21.00:1, AAA", formatContrast(0, 0xFFFFFF, text, sizeof text));
+    EXPECT_STREQ("#767676 and #FFFFFF: contrast 4.54:1, AA",
+                 formatContrastReport(0x767676, 0xFFFFFF, text, sizeof text));
+    EXPECT_STREQ("4.47:1, AA large", formatContrast(0xFFFFFF, 0x777777, text, sizeof text));
+    EXPECT_STREQ("1.00:1, fails", formatContrast(0x123456, 0xFF123456, text, sizeof text));
 }
 
 TEST(ColorTextTest, NearestNamedColour)
