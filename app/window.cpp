@@ -1,5 +1,6 @@
 #include "window.h"
 #include "accessible.h"
+#include "contextmenu.h"
 #include "hoverhelp.h"
 #include "instance.h"
 #include "windowmenu.h"
@@ -226,6 +227,11 @@ LRESULT CALLBACK windowProc(HWND window, UINT msg, WPARAM wp, LPARAM lp)
     case WM_DISPLAYCHANGE: onDisplayChange(window); return 0;
     case WM_CHAR: onChar(window, wp, lp); return 0;
     case WM_KEYDOWN: onKeyDown(window, wp, lp); return 0;
+    case WM_KEYUP:
+        if (onKeyUp(window, wp))
+            return 0;
+        break;
+    case WM_CONTEXTMENU: onContextMenu(window); return 0;
     case WM_SETFOCUS: onSetFocus(window); return 0;
     case WM_KILLFOCUS: onKillFocus(window); return 0;
     case WM_MOUSEWHEEL: onMouseWheel(window, wp, lp); return 0;

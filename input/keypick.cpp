@@ -56,6 +56,12 @@ static void endKeyPick(HWND window, bool take)
     ReleaseCapture();
 }
 
+void cancelKeyPick(HWND window)
+{
+    if (running)
+        endKeyPick(window, false);
+}
+
 static void followPointer(HWND window)
 {
     POINT at;

@@ -8,6 +8,9 @@
 #include <windows.h>
 
 void startKeyPick(HWND window);
+// The pick from the keyboard, if one runs, cancelled: the colour pair as
+// it was before it.
+void cancelKeyPick(HWND window);
 // Every message of the window, before anything else sees it: while a pick
 // from the keyboard runs, true for the messages the pick takes and for the
 // face's other input, which does nothing then. A lost focus is taken too,

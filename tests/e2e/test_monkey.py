@@ -451,15 +451,18 @@ class Monkey:
                                        "shift+Insert", "Escape")))
 
     def menu(self):
-        """The window menu from the keyboard: a toggle, a copy form, a move,
-        minimise, close or nothing."""
+        """The window menu or the context menu from the keyboard: a toggle,
+        a copy form, a move, minimise, close (C in the window menu), a copy
+        once (a digit or C in the context menu) or nothing."""
         user = self.st["user"]
-        self.keys("alt+space")
+        door = self.rng.choice(("alt+space", "alt+space", "shift+F10", "Menu"))
+        self.keys(door)
         for _ in range(50):
             if self.state()["user"] > user:
                 break
             time.sleep(0.02)
-        choice = self.rng.choice(["p", "o", "y", "m", "n", "x", "Escape", "c"])
+        choice = self.rng.choice(["p", "o", "y", "m", "n", "x", "Escape", "c"] if door == "alt+space"
+                                 else ["p", "o", "y", "1", "3", "5", "Escape", "c"])
         if choice == "y":
             n = self.rng.randrange(1, 6)
             self.keys("y", str(n), "Escape", "Escape")
@@ -468,7 +471,7 @@ class Monkey:
         elif choice == "m":
             moves = [self.rng.choice(("Left", "Right", "Up", "Down")) for _ in range(5)]
             self.keys("m", *moves, "Return")
-        elif choice == "c":
+        elif choice == "c" and door == "alt+space":
             self.closing = "yes"
             self.keys("c")
         else:
