@@ -23,13 +23,17 @@ static bool takeNamedColor(TextScan &s, uint32_t &color)
     return true;
 }
 
-// A named colour on its own: then the end, a blank, a ";" or a ",".
+// A named colour on its own: then the end, a blank, a ";" or a ",". The
+// table is searched only for letters that stand so, which hexadecimal
+// texts seldom do.
 static bool takeNameAlone(TextScan s, uint32_t &color)
 {
-    if (!takeNamedColor(s, color))
-        return false;
-    char after = peek(s);
-    return after == '\0' || isBlank(after) || after == ';' || after == ',';
+    size_t n = 0;
+    while (n < 24 && isLetter(peek(s, n)))
+        n++;
+    char after = n < 24 ? peek(s, n) : 'x';
+    return (after == '\0' || isBlank(after) || after == ';' || after == ',') &&
+           takeNamedColor(s, color);
 }
 
 // "#" and three or four hex digits, then the end or any other character:
