@@ -54,6 +54,7 @@ bool initialise(HINSTANCE instance)
     windowRect.right = windowRect.left + width;
     windowRect.bottom = windowRect.top + height;
     colorChanged = repaintSwatch;
+    pickBegun = hideHoverHelp;
     return true;
 }
 
@@ -88,6 +89,7 @@ HWND createMainWindow(HINSTANCE instance)
 
 static void onDestroy(HWND)
 {
+    releasePickClip();
     disconnectAccessibleFace();
     saveSettings();
     // Saved: a start from now on may begin at once.
@@ -100,16 +102,19 @@ static void onDestroy(HWND)
 // without WM_DESTROY: the session is saved here as a close would save it.
 static void onEndSession(HWND, WPARAM ending)
 {
-    if (ending)
+    if (ending) {
+        releasePickClip();
         saveSettings();
+    }
 }
 
 // A monitor gone or the resolution lowered may leave the window where no
-// monitor shows it.
+// monitor shows it, and a pick's clip where no screen is.
 static void onDisplayChange(HWND window)
 {
     refreshWindowRects(window);
     keepOnAWorkArea(window);
+    refreshPickClip();
 }
 
 // Posted by a restore: the window onto a monitor once the restore is over.
@@ -126,12 +131,8 @@ static void onSize(HWND window, WPARAM kind)
 {
     if (kind == SIZE_RESTORED)
         PostMessageA(window, keepOnScreenMsg, 0, 0);
-    else if (kind == SIZE_MINIMIZED) {
+    else if (kind == SIZE_MINIMIZED)
         abandonGesture(window);
-        // Clicks on other windows must not come to a minimised one.
-        if (GetCapture() == window)
-            ReleaseCapture();
-    }
 }
 
 // The system asks the size at another scale before it changes it: the face
@@ -235,6 +236,8 @@ LRESULT CALLBACK windowProc(HWND window, UINT msg, WPARAM wp, LPARAM lp)
             onResampleTimer(window);
         else if (wp == buttonWatchTimerId)
             onButtonWatchTimer(window);
+        else if (wp == menuWaitTimerId)
+            onMenuWaitTimer(window);
         return 0;
     case WM_MOUSEMOVE: onMouseMove(window, wp, lp); return 0;
     case WM_LBUTTONDOWN: onLeftButtonDown(window, wp, lp); return 0;
@@ -258,8 +261,12 @@ LRESULT CALLBACK windowProc(HWND window, UINT msg, WPARAM wp, LPARAM lp)
         onWindowPosChanged(window);
         break;
     case WM_SYSCOMMAND:
-        if (onSysCommand(window, wp))
+        if (menuWaitsForRelease(window, wp, lp) || onSysCommand(window, wp))
             return 0;
+        break;
+    case WM_SETCURSOR:
+        if (keepPickCursor())
+            return TRUE;
         break;
     case WM_GETDPISCALEDSIZE: return onGetDpiScaledSize(window, wp, lp);
     case WM_SIZE: onSize(window, wp); return 0;

@@ -31,6 +31,7 @@ add_library(tinctora_app STATIC
     input/focus.cpp
     input/gesture.cpp
     input/gestureend.cpp
+    input/gesturestate.cpp
     input/keypick.cpp
     input/keys.cpp
     input/magnifier.cpp
