@@ -37,14 +37,15 @@ static AreaId heldArrow()
     return areaCount;
 }
 
-// The press's place is the message's: the pointer may have moved on
-// before the press is handled, and the moves count their travel from it.
+// The press's screen place is the message's, read signed: the pointer may
+// have moved on before the press is handled, and the moves count their
+// travel from it.
 void onLeftButtonDown(HWND window, WPARAM, LPARAM lp)
 {
     HDC dc = windowDC(window);
     takeCapture(window);
     POINT p = messagePoint(lp);
-    cursorPos = p;
+    cursorPos = {(short)LOWORD(lp), (short)HIWORD(lp)};
     ClientToScreen(window, &cursorPos);
     lastCursor = pressCursor = cursorPos;
     buttonDown = 1;
