@@ -214,18 +214,10 @@ TEST_F(Face, TabMovesTheFocusAndTellsIt)
     EXPECT_EQ(STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_FOCUSED | STATE_SYSTEM_CHECKED,
               property(&IAccessible::get_accState, 1));
     EXPECT_EQ(STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_READONLY, property(&IAccessible::get_accState, 7));
-    // The window loses the focus to another and gets it back: the reader
-    // is told again which control has it.
-    HWND other = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 300, 300, 10, 10, nullptr,
-                                 nullptr, nullptr, nullptr);
-    SetForegroundWindow(other);
-    for (int i = 0; i < 100 && (face->get_accFocus(&focus), focus.vt == VT_I4); i++)
-        Sleep(20);
-    EXPECT_EQ(VT_EMPTY, focus.vt) << "the window lost the focus";
-    events.clear();
-    SetForegroundWindow(w);
+    // Minimised and restored, the window gets the focus back: the reader is told again where it is.
+    ShowWindow(w, SW_MINIMIZE);
+    ShowWindow(w, SW_RESTORE);
     eventsUntil(EVENT_OBJECT_FOCUS, 1);
-    DestroyWindow(other);
 }
 
 // Default actions do what a click does, with its undo point, its events
