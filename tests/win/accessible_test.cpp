@@ -214,6 +214,10 @@ TEST_F(Face, TabMovesTheFocusAndTellsIt)
     EXPECT_EQ(STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_FOCUSED | STATE_SYSTEM_CHECKED,
               property(&IAccessible::get_accState, 1));
     EXPECT_EQ(STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_READONLY, property(&IAccessible::get_accState, 7));
+    // Minimised and restored, the window gets the focus back: the reader is told again where it is.
+    ShowWindow(w, SW_MINIMIZE);
+    ShowWindow(w, SW_RESTORE);
+    eventsUntil(EVENT_OBJECT_FOCUS, 1);
 }
 
 // Default actions do what a click does, with its undo point, its events

@@ -249,6 +249,11 @@ TEST_F(Gesture, HoldTimerStartsAPickOnlyOverTheSwatch)
     EXPECT_EQ(0u, curColor);
     expectIdle();
     EXPECT_FALSE(FindWindowA("tinctoraMagnifier", nullptr)) << "the magnifier goes with the pick";
+    int left = GetSystemMetrics(SM_XVIRTUALSCREEN), top = GetSystemMetrics(SM_YVIRTUALSCREEN);
+    RECT clip, all = {left, top, left + GetSystemMetrics(SM_CXVIRTUALSCREEN),
+                      top + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+    GetClipCursor(&clip);
+    EXPECT_TRUE(EqualRect(&clip, &all)) << "the nudge's pointer clip goes with the pick";
     SendMessageA(w, WM_KEYDOWN, VK_LEFT, 0);
     GetCursorPos(&at);
     EXPECT_EQ(windowRect.left + 59, at.x) << "no pick, no pointer step";
@@ -359,6 +364,12 @@ TEST_F(Gesture, CharactersAndCommands)
     SendMessageA(w, WM_COMMAND, cmdPaste, 0);
     EXPECT_EQ(0xFF0000u, curColor);
     EXPECT_EQ(0x0080FFu, oldColor);
+    // Over red's readout a high-resolution wheel's half notches add up to a step.
+    LPARAM red = MAKELPARAM(windowRect.left + 40, windowRect.top + 74);
+    for (uint32_t after : {0xFF0000u, 0xFF0001u}) {
+        SendMessageA(w, WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA / 2), red);
+        EXPECT_EQ(after, curColor);
+    }
 }
 
 TEST_F(Gesture, ControlCharactersBecomeCommandsInTheLoop)
