@@ -7,6 +7,7 @@
 #include "settings.h"
 #include "core/color.h"
 #include "core/colortext.h"
+#include "core/history.h"
 #include "core/options.h"
 #include "input/eyedropper.h"
 #include "input/focus.h"
@@ -38,6 +39,7 @@ bool initialise(HINSTANCE instance)
     windowRect.left = windowRect.top = (LONG)CW_USEDEFAULT;
     curColor = oldColor = 0;
     copyForm = copyHex;
+    recentColors.count = pinnedColors.count = 0;
     // The system's scale until the window knows its own display's.
     faceScale = scaleForDpi(windowDpi(nullptr));
     buildSwatchRegions();
