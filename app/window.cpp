@@ -7,6 +7,7 @@
 #include "settings.h"
 #include "core/color.h"
 #include "core/colortext.h"
+#include "core/history.h"
 #include "core/options.h"
 #include "input/eyedropper.h"
 #include "input/focus.h"
@@ -38,6 +39,7 @@ bool initialise(HINSTANCE instance)
     windowRect.left = windowRect.top = (LONG)CW_USEDEFAULT;
     curColor = oldColor = 0;
     copyForm = copyHex;
+    recentColors.count = pinnedColors.count = 0;
     // The system's scale until the window knows its own display's.
     faceScale = scaleForDpi(windowDpi(nullptr));
     buildSwatchRegions();
@@ -228,7 +230,11 @@ LRESULT CALLBACK windowProc(HWND window, UINT msg, WPARAM wp, LPARAM lp)
     case WM_SETFOCUS: onSetFocus(window); return 0;
     case WM_KILLFOCUS: onKillFocus(window); return 0;
     case WM_MOUSEWHEEL: onMouseWheel(window, wp, lp); return 0;
-    case WM_COMMAND: onCommand(window, wp, lp); return 0;
+    // A submenu of the window menu sends its items as commands.
+    case WM_COMMAND:
+        if (!runProgramCommand(window, LOWORD(wp)))
+            onCommand(window, wp, lp);
+        return 0;
     case WM_TIMER:
         if (wp == holdTimerId)
             onHoldTimer(window);
@@ -249,6 +255,7 @@ LRESULT CALLBACK windowProc(HWND window, UINT msg, WPARAM wp, LPARAM lp)
     case WM_GETOBJECT: return onGetObject(window, wp, lp);
     case WM_NOTIFY: onNotify(window, lp); return 0;
     case WM_INITMENU: onInitMenu(window, wp); return 0;
+    case WM_INITMENUPOPUP: onInitMenuPopup(window, wp); return 0;
     case WM_UNINITMENUPOPUP: onUninitMenuPopup(window, wp); return 0;
     case WM_EXITMENULOOP: onExitMenuLoop(window); return 0;
     // The window menu, or the system's move or size loop, takes over the

@@ -3,6 +3,7 @@
 #include "magnifier.h"
 #include "windowmove.h"
 #include "core/color.h"
+#include "core/history.h"
 #include "skin/draw.h"
 #include "skin/regions.h"
 
@@ -15,6 +16,8 @@ void (*pickBegun)(HWND window);
 static bool resamplePending;
 // Set while the pick holds a cursor clip of its own (keepPointerGrab).
 static bool clipped;
+// Set once the pick has read a pixel: only then does it end with a colour.
+static bool pixelTaken;
 
 // The pixel at the pointer as the screen shows it, and the magnifier
 // beside it drawn from the same read. A window's own surface would not do:
@@ -60,6 +63,7 @@ void beginPick(HWND window)
     SetCursor(LoadCursorA(nullptr, IDC_CROSS));
     takeCapture(window);
     pickerActive = 1;
+    pixelTaken = false;
     oldColor = curColor;
     openMagnifier(window);
     if (pickBegun)
@@ -77,8 +81,10 @@ bool keepPickCursor()
 // the last valid colour stays.
 static void takePixel(COLORREF pixel)
 {
-    if (pixel != CLR_INVALID)
+    if (pixel != CLR_INVALID) {
         curColor = pixel;
+        pixelTaken = true;
+    }
 }
 
 void sampleUnderPointer(HWND window)
@@ -105,6 +111,8 @@ void endPick(HWND window)
         Sleep(settleLeft(cursorPos));
         takePixel(readAround(cursorPos));
     }
+    if (pixelTaken)
+        rememberColor(curColor);
     dropPick(window);
 }
 

@@ -22,7 +22,7 @@ bool keepPickCursor();
 void onResampleTimer(HWND window);
 void sampleUnderPointer(HWND window);
 // At the release: the last colour read, as the screen shows it once the
-// magnifier is gone, then as dropPick.
+// magnifier is gone, and taken into the history, then as dropPick.
 void endPick(HWND window);
 // The pick over with nothing more read: the magnifier closed, the arrow
 // cursor back and the whole swatch painted in the current colour.

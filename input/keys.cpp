@@ -58,7 +58,7 @@ void onCommand(HWND window, WPARAM wp, LPARAM)
     switch (command) {
     case cmdCopy:
     case cmdCopyAlt:
-        copyTextToClipboard(window, formatCopyText());
+        copyColor(window);
         break;
     case cmdPaste:
         pasteFromClipboard(window);
@@ -80,7 +80,7 @@ void onRightButtonUp(HWND window, WPARAM, LPARAM lp)
     POINT p = messagePoint(lp);
     const char *text = nullptr;
     if (regionHolds(swatchRgn, p.x, p.y) || regionHolds(hexValueRgn, p.x, p.y))
-        text = formatCopyText();
+        copyColor(window);
     else if (regionHolds(redValueRgn, p.x, p.y))
         text = channelDecimal[redIndex];
     else if (regionHolds(greenValueRgn, p.x, p.y))

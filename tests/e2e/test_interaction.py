@@ -303,10 +303,13 @@ def main():
         # which pastes back exactly.
         p = Picker(s)
 
-        def copy_form(digit):
+        def menu(*keys):
             s.key("alt+space")
             time.sleep(0.3)
-            s.xdo("key", "y", digit)
+            s.xdo("key", *keys)
+
+        def copy_form(digit):
+            menu("y", digit)
         for text, want in (("lab(29.2345% 39.3825 20.0664)", "7D2329"), (" DarkOrange;", "FF8C00"),
                            ("color(display-p3 0.21604 0.49418 0.13151 / 0.5)", "008000"),
                            ("hwb(320deg 30% 40%)", "994D80")):
@@ -320,6 +323,21 @@ def main():
             copy_form("1")
             check("paste of %s, copied as oklch() and back" % text, (oklch[:6], p.hex()),
                   ("oklch(", want))
+        # The history: two pastes, one copied, then a pick that the window
+        # menu interrupts, which ends first with its colour: Alt+Space, H, 2
+        # then gives the colour before it, and Ctrl+Z goes back.
+        for text in ("102030", "405060"):
+            p.set_clipboard(text)
+            s.key("ctrl+v")
+        p.hex()
+        paint = s.paint("C0FFEE", 300, 200, 80, 80)
+        p.hold_and_pick(330, 230)
+        s.xdo("windowfocus", "--sync", s.window)
+        s.xdo("key", "alt+space", "sleep", "0.3", "key", "h", "2", "sleep", "0.3", "mouseup", "1")
+        check("a pick, then Alt+Space, H, 2", p.hex(), "405060")
+        s.key("ctrl+z")
+        check("back to the pick", p.hex(), "C0FFEE")
+        paint.kill()
         # A move by the window menu's Move and the arrow keys is what the
         # close stores.
         x0, y0 = s.geometry()[:2]
@@ -333,6 +351,21 @@ def main():
         reg = registry(s)
         check("a move by the window menu is stored", (reg.get("xPos"), reg.get("yPos")),
               moved if moved != (x0, y0) else "a move")
+        # It is there after a start; a pinned colour stays first after a clear.
+        s.start()
+        menu("h", "3")
+        check("the history after a start", p.hex(), "102030")
+        for item in "pc":
+            menu("h", item)
+        p.set_clipboard("AABBCC")
+        s.key("ctrl+v")
+        menu("h", "1")
+        check("the pinned colour first after a clear", p.hex(), "102030")
+        s.key("alt+F4")
+        s.wait_exit()
+        stored = s.registry()
+        check("what is stored", (stored["history"], stored["pinned"]),
+              (("REG_BINARY", "10203000AABBCC00"), ("REG_BINARY", "10203000")))
     except Exception as e:  # report what ran so far
         checks.append(("exception", False, repr(e), None))
     finally:

@@ -462,7 +462,7 @@ class Monkey:
 
     def menu(self):
         """The window menu from the keyboard: a toggle, a copy form, a move,
-        minimise, close or nothing."""
+        minimise, close, the history or nothing."""
         user = self.st["user"]
         self.keys("alt+space")
         for _ in range(50):
@@ -470,7 +470,13 @@ class Monkey:
                 break
             time.sleep(0.02)
         choice = self.rng.choice(["p", "o", "y", "m", "n", "x", "Escape", "c"])
-        if choice == "y":
+        # Drawn apart, so that the older seeds draw as they did.
+        if self.history_rng.random() < 0.2:
+            choice = "h"
+        if choice == "h":
+            # An entry, pin or clear; Escape closes what stays open.
+            self.keys("h", self.history_rng.choice("1234569pc"), "Escape", "Escape")
+        elif choice == "y":
             n = self.rng.randrange(1, 6)
             self.keys("y", str(n), "Escape", "Escape")
             if n < 5 or self.oklch:
@@ -615,10 +621,13 @@ class Monkey:
         status = self.s.wait_exit(10)
         self.rule("a close ends the program with status 0", status == 0, "status %r" % status)
         reg = self.s.registry() or {}
-        self.rule("every setting is a REG_DWORD", {k for k, (t, _) in reg.items()} >= {
-            "alwyOnTop", "snapTol", "xPos", "yPos", "curColor", "oldColor", "copyForm"}
-            and all(t == "REG_DWORD" for t, _ in reg.values()), repr(reg))
-        got = {k: int(v, 16) for k, (_, v) in reg.items()}
+        lists = {"history", "pinned"}
+        self.rule("every setting is a REG_DWORD, the colour lists REG_BINARY",
+                  {k for k, (t, _) in reg.items()} >= {"alwyOnTop", "snapTol", "xPos", "yPos",
+                                                        "curColor", "oldColor", "copyForm"} | lists
+                  and all(t == ("REG_BINARY" if k in lists else "REG_DWORD")
+                          for k, (t, _) in reg.items()), repr(reg))
+        got = {k: int(v, 16) for k, (_, v) in reg.items() if k not in lists}
         # A colour's top byte is kept as it was stored, and shown by nothing.
         got["curColor"] &= 0xFFFFFF
         got["oldColor"] &= 0xFFFFFF
@@ -699,6 +708,7 @@ class Monkey:
     def run(self, seed, actions, until):
         """One seed's run, from a first start with an empty clipboard."""
         self.rng, self.form = random.Random(seed), "hex"
+        self.history_rng = random.Random(seed + 1)
         self.help.ask("regclear")
         self.help.ask("clip", "empty")
         self.s.park()
