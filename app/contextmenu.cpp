@@ -6,7 +6,6 @@
 #include "core/contrast.h"
 #include "input/clipboard.h"
 #include "input/gesture.h"
-#include "input/keypick.h"
 #include "res/resource.h"
 #include "skin/layout.h"
 #include "skin/regions.h"
@@ -22,7 +21,7 @@ static void copyItemText(int form, const char *copy, char *out, int size)
             out[n++] = '&';
         out[n++] = copy[i];
     }
-    lstrcpyA(out + n, copy[i] ? "..." : "");
+    lstrcpynA(out + n, copy[i] ? "..." : "", 4);
 }
 
 // The swatch on the screen, which the menu opens beside and leaves in sight.
@@ -40,9 +39,6 @@ void onContextMenu(HWND window)
     // The gesture's capture goes with it: under Wine a menu opened while
     // the window holds the pointer during a pick is never painted.
     abandonGesture(window);
-    cancelKeyPick(window);
-    if (GetCapture() == window)
-        ReleaseCapture();
     HMENU menu = IsIconic(window) ? nullptr : CreatePopupMenu();
     if (!menu)
         return;
@@ -75,7 +71,7 @@ void onContextMenu(HWND window)
     UINT form = (command - cmdContextCopyFirst) / 0x10;
     char report[48];
     if (command >= cmdContextCopyFirst && form < copyFormCount && command % 0x10 == 0)
-        copyTextToClipboard(window, copies[form]);
+        copyColorAs(window, copies[form]);
     else if (command == cmdContextContrast)
         copyTextToClipboard(window, formatContrastReport(curColor, oldColor, report, sizeof report));
     else if (command)
@@ -86,6 +82,6 @@ bool onKeyUp(HWND window, WPARAM key)
 {
     if (key != VK_APPS)
         return false;
-    onContextMenu(window);
+    SendMessageA(window, WM_CONTEXTMENU, (WPARAM)window, -1);
     return true;
 }

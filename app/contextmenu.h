@@ -7,11 +7,11 @@
 #include <windows.h>
 
 // WM_CONTEXTMENU, which the system makes of Shift+F10 (the face makes it of
-// no click: a right-button release copies or does nothing): the menu opens
-// and what is chosen is done. A gesture or a pick from the keyboard ends
-// first.
+// no click: a right-button release copies or does nothing), once no button
+// holds a gesture: the menu opens and what is chosen is done. A pick from
+// the keyboard ends first.
 void onContextMenu(HWND window);
-// WM_KEYUP: the Menu key's release opens the menu (Windows would turn it
-// into WM_CONTEXTMENU, Wine does not); true then. Other keys go on to the
-// default handling.
+// WM_KEYUP: the Menu key's release is made WM_CONTEXTMENU (Windows would
+// do so, Wine does not); true then. Other keys go on to the default
+// handling.
 bool onKeyUp(HWND window, WPARAM key);

@@ -2,6 +2,7 @@
 #include "core/color.h"
 #include "core/colortemplate.h"
 #include "core/colortext.h"
+#include "core/history.h"
 #include "core/options.h"
 #include "input/windowmove.h"
 
@@ -34,7 +35,25 @@ static void queryTemplate(HKEY key)
         return;
     text[size] = '\0';
     if (strlen(text) <= copyTemplateMax)
-        strcpy(copyTemplate, text);
+        lstrcpynA(copyTemplate, text, sizeof copyTemplate);
+}
+
+// A list of colours, REG_BINARY only. The value is read whole, whatever
+// its size, since its valid entries may lie anywhere in it; one that cannot
+// be held, or that changed between the two queries, is ignored.
+static void queryColorList(HKEY key, const char *name, ColorList &list)
+{
+    DWORD type, size = 0;
+    if (RegQueryValueExA(key, name, nullptr, &type, nullptr, &size) != ERROR_SUCCESS ||
+        type != REG_BINARY)
+        return;
+    BYTE *bytes = (BYTE *)HeapAlloc(GetProcessHeap(), 0, size ? size : 1);
+    if (!bytes)
+        return;
+    if (RegQueryValueExA(key, name, nullptr, &type, bytes, &size) == ERROR_SUCCESS &&
+        type == REG_BINARY)
+        readColorList(list, bytes, size);
+    HeapFree(GetProcessHeap(), 0, bytes);
 }
 
 void loadSettings()
@@ -57,12 +76,20 @@ void loadSettings()
     DWORD form = copyHex;
     queryDword(key, "copyForm", &form);
     copyForm = copyFormFromSetting(form);
+    queryColorList(key, "history", recentColors);
+    queryColorList(key, "pinned", pinnedColors);
     RegCloseKey(key);
 }
 
 static void setDword(HKEY key, const char *name, DWORD value)
 {
     RegSetValueExA(key, name, 0, REG_DWORD, (const BYTE *)&value, sizeof value);
+}
+
+static void setColorList(HKEY key, const char *name, const ColorList &list)
+{
+    BYTE bytes[4 * recentLimit];
+    RegSetValueExA(key, name, 0, REG_BINARY, bytes, (DWORD)writeColorList(list, bytes));
 }
 
 bool saveSettings()
@@ -80,6 +107,8 @@ bool saveSettings()
     if (copyTemplate[0])
         RegSetValueExA(key, "copyTemplate", 0, REG_SZ, (const BYTE *)copyTemplate,
                        (DWORD)strlen(copyTemplate) + 1);
+    setColorList(key, "history", recentColors);
+    setColorList(key, "pinned", pinnedColors);
     RegCloseKey(key);
     return true;
 }

@@ -4,10 +4,17 @@
 #include "core/colortext.h"
 #include "res/resource.h"
 
+// A message to one of the dialog's controls. (Through SendMessageA, which
+// the program imports anyway: each function imported costs the exe bytes.)
+static LRESULT toControl(HWND dialog, int id, UINT msg, WPARAM wp, void *lp)
+{
+    return SendMessageA(GetDlgItem(dialog, id), msg, wp, (LPARAM)lp);
+}
+
 // The edit box's text, copyTemplateMax bytes at most.
 static void typedTemplate(HWND dialog, char text[copyTemplateMax + 1])
 {
-    GetDlgItemTextA(dialog, idTemplateEdit, text, copyTemplateMax + 1);
+    toControl(dialog, idTemplateEdit, WM_GETTEXT, copyTemplateMax + 1, text);
 }
 
 // The preview follows every change of the text; OK waits for a text.
@@ -16,14 +23,14 @@ static void onTemplateChange(HWND dialog)
     char text[copyTemplateMax + 1], preview[copyTextSize];
     typedTemplate(dialog, text);
     formatTemplateText(curColor, text, preview, sizeof preview);
-    SetDlgItemTextA(dialog, idTemplatePreview, preview);
+    toControl(dialog, idTemplatePreview, WM_SETTEXT, 0, preview);
     EnableWindow(GetDlgItem(dialog, IDOK), text[0] != '\0');
 }
 
 static void onInitTemplateDialog(HWND dialog)
 {
-    SendDlgItemMessageA(dialog, idTemplateEdit, EM_LIMITTEXT, copyTemplateMax, 0);
-    SetDlgItemTextA(dialog, idTemplateEdit, copyTemplate);
+    toControl(dialog, idTemplateEdit, EM_LIMITTEXT, copyTemplateMax, nullptr);
+    toControl(dialog, idTemplateEdit, WM_SETTEXT, 0, copyTemplate);
     onTemplateChange(dialog);
 }
 
@@ -39,7 +46,7 @@ static void onTemplateCommand(HWND dialog, WPARAM wp)
     case IDOK:
         typedTemplate(dialog, text);
         if (text[0]) {
-            lstrcpyA(copyTemplate, text);
+            lstrcpynA(copyTemplate, text, sizeof copyTemplate);
             EndDialog(dialog, IDOK);
         }
         break;

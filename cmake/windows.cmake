@@ -20,6 +20,7 @@ set_target_properties(win_helper PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BIN
 add_library(tinctora_app STATIC
     app/accessible.cpp
     app/contextmenu.cpp
+    app/historymenu.cpp
     app/hoverhelp.cpp
     app/instance.cpp
     skin/fatal.cpp
@@ -33,6 +34,7 @@ add_library(tinctora_app STATIC
     input/focus.cpp
     input/gesture.cpp
     input/gestureend.cpp
+    input/gesturestate.cpp
     input/keypick.cpp
     input/keys.cpp
     input/magnifier.cpp
@@ -53,12 +55,16 @@ if(MSVC)
     target_link_options(tinctora PRIVATE /OPT:REF /OPT:ICF)
 else()
     target_compile_options(tinctora PRIVATE -Os)
-    target_link_options(tinctora PRIVATE -s -Wl,--gc-sections)
+    # Optimised as a whole at its link (-flto), which drops and merges what
+    # file by file it cannot: 4.5 KB of the exe. The objects keep their
+    # ordinary code too (fat), which the tests link as it is.
+    target_link_options(tinctora PRIVATE -s -Wl,--gc-sections -flto -Os)
     # The program throws no exception and catches none, so the tables that
     # would unwind its frames are left out: they were a seventh of the exe.
     # The tests keep theirs, GoogleTest catches what a test throws.
     foreach(target tinctora tinctora_app tinctora_core)
-        target_compile_options(${target} PRIVATE -fno-asynchronous-unwind-tables -fno-unwind-tables)
+        target_compile_options(${target} PRIVATE -fno-asynchronous-unwind-tables -fno-unwind-tables
+                               -flto -ffat-lto-objects)
     endforeach()
 endif()
 # The texts are small integers, which msvcrt's snprintf formats alike; the

@@ -30,4 +30,10 @@
 #define idTemplateEdit 0x0590
 #define idTemplatePreview 0x0591
 
+/* The History submenu: pin or unpin the current colour, clear the recent
+   colours, and the entries, 0x10 apart in the order shown. */
+#define cmdPin 0x0300
+#define cmdClearHistory 0x0310
+#define cmdHistoryFirst 0x1000
+
 #endif

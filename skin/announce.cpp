@@ -4,6 +4,9 @@
 #include "core/colortemplate.h"
 #include "core/colortext.h"
 #include "core/contrast.h"
+#include "core/history.h"
+
+#include <cstring>
 
 // The colours and the copy form last announced; none at first, so that the
 // first paint tells the values loaded from the settings.
@@ -12,6 +15,7 @@ static int toldForm = -1;
 static char toldTemplate[copyTemplateMax + 1];
 static int toldName = -1;  // the named colour, negative while not exact
 static char toldContrast[24];
+static bool toldPinned;
 
 LONG childIdOf(AreaId control)
 {
@@ -29,10 +33,11 @@ static void valueChanged(HWND window, AreaId control)
 void announceShownColor(HWND window)
 {
     uint32_t shown = curColor & 0xFFFFFF, previous = oldColor & 0xFFFFFF;
+    bool pinned = isPinned(shown);
     // The swatch's value is the copy, which the template's text changes too.
     bool copyChanged = shown != toldColor || copyForm != toldForm ||
-                       (copyForm == copyCustom && lstrcmpA(copyTemplate, toldTemplate));
-    if (!copyChanged && previous == toldPrevious)
+                       (copyForm == copyCustom && strncmp(copyTemplate, toldTemplate, sizeof toldTemplate));
+    if (!copyChanged && previous == toldPrevious && pinned == toldPinned)
         return;
     static const uint32_t masks[3] = {redMask, greenMask, blueMask};
     for (int c = 0; c < 3; c++)
@@ -40,23 +45,24 @@ void announceShownColor(HWND window)
             valueChanged(window, AreaId(redValueId + c));
     if (shown != toldColor)
         valueChanged(window, hexValueId);
-    // The swatch's description leads with the colour's name and its
-    // contrast with the previous colour.
+    // The swatch's description leads with the colour's name, says whether
+    // the colour is pinned and gives its contrast with the previous colour.
     bool exact;
     int name = nearestNamedColor(shown, exact);
     name = exact ? name : -2 - name;
     char contrast[24];
     formatContrast(shown, previous, contrast, sizeof contrast);
-    if (name != toldName || lstrcmpA(contrast, toldContrast))
+    if (name != toldName || pinned != toldPinned || strncmp(contrast, toldContrast, sizeof toldContrast))
         NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, window, OBJID_CLIENT, childIdOf(swatchId));
     toldName = name;
-    lstrcpyA(toldContrast, contrast);
+    toldPinned = pinned;
+    lstrcpynA(toldContrast, contrast, sizeof toldContrast);
     if (copyChanged)
         valueChanged(window, swatchId);
     toldColor = shown;
     toldPrevious = previous;
     toldForm = copyForm;
-    lstrcpyA(toldTemplate, copyTemplate);
+    lstrcpynA(toldTemplate, copyTemplate, sizeof toldTemplate);
 }
 
 void announceToggle(HWND window, AreaId toggle)
