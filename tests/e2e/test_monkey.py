@@ -587,11 +587,14 @@ class Monkey:
         self.closing = self.held = self.kbpick = None
         self.st = self.state()
         # One of each first use, so that what stays loaded for good (the
-        # hover help, the window menu, the magnifier) is in the first value.
+        # hover help, the window menu, the context menu, the magnifier) is in
+        # the first value.
         self.point(self.control_point("red"))
         self.s.xdo("mousemove_relative", 1, 0, "sleep", 1)
         self.point(self.bare_point())
         self.keys("alt+space", "sleep", 0.3, "key", "Escape", what="warm-up menu")
+        self.keys("Menu", "sleep", 0.3, "key", "h", "sleep", 0.3, "key", "Escape", "Escape",
+                  what="warm-up context menu and history")
         self.point(self.control_point("swatch"))
         self.s.xdo("mousedown", 1, "sleep", 0.7, "mousemove_relative", 5, 5, "sleep", 0.2,
                    "mousemove_relative", "--", -5, -5, "mouseup", 1)

@@ -126,8 +126,8 @@ Paste modelNewer(const std::string &text, const std::string &name, const std::sm
     auto part = [&](int k, double full) { return m[k + 1].second[-1] == '%' ? v[k] * full / 100 : v[k]; };
     bool ok = name[0] == 'o', polar = name.back() == 'h', color = name == "color", hwb = name == "hwb";
     const Space *in = &spaces[color || hwb ? 0 : ok ? 8 : 6];
-    size_t at = text.find_first_not_of(" \t\n\v\f\r", text.find('(') + 1);
-    std::string space = text.substr(at, text.find_first_of(" \t\n\v\f\r", at) - at);
+    size_t at = text.find_first_not_of(" \t\n\v\f\r\xA0", text.find('(') + 1);
+    std::string space = text.substr(at, text.find_first_of(" \t\n\v\f\r\xA0", at) - at);
     std::transform(space.begin(), space.end(), space.begin(), ::tolower);
     for (const Space &s : spaces)
         in = color && (space == s.name || space + "-d65" == s.name) ? &s : in;
