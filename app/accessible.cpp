@@ -2,6 +2,7 @@
 #include "core/color.h"
 #include "core/colornames.h"
 #include "core/colortext.h"
+#include "core/sample.h"
 #include "input/actions.h"
 #include "input/focus.h"
 #include "res/resource.h"
@@ -107,9 +108,11 @@ const char *controlHint(AreaId control)
     if (control != swatchId)
         return infoOf(control).hint;
     // The swatch's hint leads with the colour's name, for those who cannot
-    // tell the colour by sight.
-    static char text[200];
+    // tell the colour by sight, and says which square a pick averages.
+    static const char *const sizes[3] = {"", "; picks the 3 by 3 average", "; picks the 5 by 5 average"};
+    static char text[256];
     formatColorName(curColor, text, sizeof text);
+    lstrcatA(text, sizes[sampleSize / 2]);
     lstrcatA(text, "; ");
     lstrcatA(text, infoOf(control).hint);
     return text;

@@ -2,6 +2,7 @@
 #include "core/color.h"
 #include "core/colortext.h"
 #include "core/options.h"
+#include "core/sample.h"
 #include "input/windowmove.h"
 
 #include <windows.h>
@@ -10,12 +11,14 @@ const char settingsKey[] = "Software\\Arvex\\Tinctora";
 
 // Reads one value into its 4-byte target. Only a value of exactly 4 bytes
 // is taken; any other size leaves the target as it was, and the query is
-// never offered more room than the target has.
-static void queryDword(HKEY key, const char *name, DWORD *target)
+// never offered more room than the target has. The values older versions
+// wrote are taken in any type, as they always were; the newer ones only as
+// REG_DWORD.
+static void queryDword(HKEY key, const char *name, DWORD *target, bool dwordOnly = false)
 {
     DWORD type, value, size = sizeof value;
     if (RegQueryValueExA(key, name, nullptr, &type, (BYTE *)&value, &size) == ERROR_SUCCESS &&
-        size == sizeof value)
+        size == sizeof value && (type == REG_DWORD || !dwordOnly))
         *target = value;
 }
 
@@ -37,6 +40,13 @@ void loadSettings()
     DWORD form = copyHex;
     queryDword(key, "copyForm", &form);
     copyForm = copyFormFromSetting(form);
+    DWORD copy = 0, size = 1, hotkey = defaultPickHotkey;
+    queryDword(key, "copyOnPick", &copy, true);
+    copyOnPick = copy == 1;
+    queryDword(key, "sampleSize", &size, true);
+    sampleSize = sampleSizeFromSetting(size);
+    queryDword(key, "pickHotkey", &hotkey, true);
+    pickHotkey = pickHotkeyFromSetting(hotkey);
     RegCloseKey(key);
 }
 
@@ -57,6 +67,9 @@ bool saveSettings()
     setDword(key, "curColor", curColor);
     setDword(key, "oldColor", oldColor);
     setDword(key, "copyForm", copyForm);
+    setDword(key, "copyOnPick", copyOnPick);
+    setDword(key, "sampleSize", (DWORD)sampleSize);
+    setDword(key, "pickHotkey", pickHotkey);
     RegCloseKey(key);
     return true;
 }

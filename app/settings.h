@@ -1,4 +1,4 @@
-// The seven settings kept between runs in HKEY_CURRENT_USER
+// The settings kept between runs in HKEY_CURRENT_USER
 // "Software\Arvex\Tinctora", all REG_DWORD.
 #pragma once
 
@@ -6,5 +6,5 @@ extern const char settingsKey[];
 
 // Once at start-up: stored values over the start values. Never creates the key.
 void loadSettings();
-// Once at WM_DESTROY: all seven values. False when the key cannot be opened.
+// Once at WM_DESTROY: every value. False when the key cannot be opened.
 bool saveSettings();

@@ -2,12 +2,14 @@
 #include "accessible.h"
 #include "hoverhelp.h"
 #include "instance.h"
+#include "pickhotkey.h"
 #include "windowmenu.h"
 #include "skin/fatal.h"
 #include "settings.h"
 #include "core/color.h"
 #include "core/colortext.h"
 #include "core/options.h"
+#include "core/sample.h"
 #include "input/eyedropper.h"
 #include "input/focus.h"
 #include "input/gesture.h"
@@ -38,6 +40,9 @@ bool initialise(HINSTANCE instance)
     windowRect.left = windowRect.top = (LONG)CW_USEDEFAULT;
     curColor = oldColor = 0;
     copyForm = copyHex;
+    copyOnPick = 0;
+    sampleSize = 1;
+    pickHotkey = defaultPickHotkey;
     // The system's scale until the window knows its own display's.
     faceScale = scaleForDpi(windowDpi(nullptr));
     buildSwatchRegions();
@@ -86,9 +91,10 @@ HWND createMainWindow(HINSTANCE instance)
     return mainWindow;
 }
 
-static void onDestroy(HWND)
+static void onDestroy(HWND window)
 {
     disconnectAccessibleFace();
+    unregisterPickHotkey(window);
     saveSettings();
     // Saved: a start from now on may begin at once.
     leaveInstance();
@@ -200,6 +206,7 @@ static void onCreate(HWND window)
     createSurfaces(window);
     refreshWindowRects(window);
     addWindowMenuItems(window);
+    registerPickHotkey(window);
     if (deferredDpi) {
         WPARAM wp = deferredDpi;
         deferredDpi = 0;
@@ -227,7 +234,7 @@ LRESULT CALLBACK windowProc(HWND window, UINT msg, WPARAM wp, LPARAM lp)
     case WM_SETFOCUS: onSetFocus(window); return 0;
     case WM_KILLFOCUS: onKillFocus(window); return 0;
     case WM_MOUSEWHEEL: onMouseWheel(window, wp, lp); return 0;
-    case WM_COMMAND: onCommand(window, wp, lp); return 0;
+    case WM_COMMAND: onMenuCommand(window, wp, lp); return 0;
     case WM_TIMER:
         if (wp == holdTimerId)
             onHoldTimer(window);
@@ -247,11 +254,12 @@ LRESULT CALLBACK windowProc(HWND window, UINT msg, WPARAM wp, LPARAM lp)
     case WM_NOTIFY: onNotify(window, lp); return 0;
     case WM_INITMENU: onInitMenu(window, wp); return 0;
     case WM_UNINITMENUPOPUP: onUninitMenuPopup(window, wp); return 0;
+    case WM_ENTERMENULOOP: onEnterMenuLoop(window); return 0;
     case WM_EXITMENULOOP: onExitMenuLoop(window); return 0;
-    // The window menu, or the system's move or size loop, takes over the
-    // pointer: the gesture it interrupts ends where it is.
-    case WM_ENTERMENULOOP:
+    // The system's move or size loop takes over the pointer: the gesture it
+    // interrupts ends where it is.
     case WM_ENTERSIZEMOVE: abandonGesture(window); return 0;
+    case WM_HOTKEY: onHotKey(window, wp); return 0;
     case keepOnScreenMsg: onDisplayChange(window); return 0;
     case WM_GETMINMAXINFO: onGetMinMaxInfo(window, lp); return 0;
     case WM_WINDOWPOSCHANGED:

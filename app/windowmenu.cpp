@@ -1,6 +1,11 @@
 #include "windowmenu.h"
+#include "pickhotkey.h"
 #include "core/colortext.h"
+#include "core/options.h"
+#include "core/sample.h"
 #include "input/actions.h"
+#include "input/gesture.h"
+#include "input/keys.h"
 #include "res/resource.h"
 #include "skin/layout.h"
 #include "skin/regions.h"
@@ -8,18 +13,31 @@
 static const char *const formItems[copyFormCount] = {
     "&1 RRGGBB", "&2 #RRGGBB", "&3 rgb(r, g, b)", "&4 hsl(h, s%, l%)", "&5 oklch(L C H)",
 };
+// The sample sizes, 1, 3 and 5 pixels.
+static const char *const sizeItems[3] = {"&1 pixel", "&3 by 3 average", "&5 by 5 average"};
+const char hotkeyItem[] = "Pic&k hotkey...", refusedHotkeyItem[] = "Pic&k hotkey... (in use)";
+
+// Set while a menu of the window's runs its loop.
+static bool menuOpen;
 
 UINT insertProgramItems(HMENU menu, UINT position)
 {
     HMENU forms = CreatePopupMenu();
     for (int i = 0; i < copyFormCount; i++)
         AppendMenuA(forms, MF_STRING, cmdCopyFormFirst + 0x10 * i, formItems[i]);
+    AppendMenuA(forms, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(forms, MF_STRING, cmdCopyOnPick, "Copy after each &pick");
+    HMENU sizes = CreatePopupMenu();
+    for (int i = 0; i < 3; i++)
+        AppendMenuA(sizes, MF_STRING, cmdSampleFirst + 0x10 * i, sizeItems[i]);
     // P, O and Y are none of the system items' letters in English, German,
     // French, Spanish, Italian, Portuguese or Japanese, nor Wine's "About
     // Wine": the first letter of an item wins over a second one.
     InsertMenuA(menu, position++, MF_BYPOSITION | MF_STRING, cmdSnapping, "Sna&p to screen edges");
     InsertMenuA(menu, position++, MF_BYPOSITION | MF_STRING, cmdOnTop, "Always &on top");
     InsertMenuA(menu, position++, MF_BYPOSITION | MF_POPUP, (UINT_PTR)forms, "Cop&y format");
+    InsertMenuA(menu, position++, MF_BYPOSITION | MF_POPUP, (UINT_PTR)sizes, "Sampl&e size");
+    InsertMenuA(menu, position++, MF_BYPOSITION | MF_STRING, cmdPickHotkey, hotkeyItem);
     return position;
 }
 
@@ -40,11 +58,27 @@ void markProgramItems(HMENU menu)
     UINT last = cmdCopyFormFirst + 0x10 * (copyFormCount - 1);
     CheckMenuRadioItem(menu, cmdCopyFormFirst, last, cmdCopyFormFirst + 0x10 * copyForm,
                        MF_BYCOMMAND);
+    CheckMenuItem(menu, cmdCopyOnPick, MF_BYCOMMAND | (copyOnPick ? MF_CHECKED : MF_UNCHECKED));
+    CheckMenuRadioItem(menu, cmdSampleFirst, cmdSampleFirst + 0x20,
+                       cmdSampleFirst + 0x10 * (sampleSize / 2), MF_BYCOMMAND);
+    ModifyMenuA(menu, cmdPickHotkey, MF_BYCOMMAND | MF_STRING, cmdPickHotkey,
+                pickHotkeyRefused() ? refusedHotkeyItem : hotkeyItem);
 }
 
 void onInitMenu(HWND window, WPARAM)
 {
     markProgramItems(GetSystemMenu(window, FALSE));
+}
+
+void onEnterMenuLoop(HWND window)
+{
+    menuOpen = true;
+    abandonGesture(window);
+}
+
+bool programMenuOpen()
+{
+    return menuOpen;
 }
 
 // Wine draws the menu's icon over the face's top-left corner as the menu
@@ -53,6 +87,7 @@ void onInitMenu(HWND window, WPARAM)
 // system has done drawing.
 void onExitMenuLoop(HWND window)
 {
+    menuOpen = false;
     RECT titleRow = {0, 0, faceWidth * faceScale, faceAreas[swatchId].top * faceScale};
     InvalidateRect(window, &titleRow, FALSE);
 }
@@ -71,6 +106,11 @@ bool runProgramCommand(HWND window, UINT command)
     switch (command) {
     case cmdSnapping: clickControl(window, snapId); return true;
     case cmdOnTop: clickControl(window, topId); return true;
+    case cmdCopyOnPick: copyOnPick = !copyOnPick; return true;
+    case cmdPickHotkey: choosePickHotkey(window); return true;
+    case cmdSampleFirst:
+    case cmdSampleFirst + 0x10:
+    case cmdSampleFirst + 0x20: setSampleSize(window, 1 + (command - cmdSampleFirst) / 8); return true;
     }
     return chooseCopyFormByCommand(window, command);
 }
@@ -83,4 +123,10 @@ bool onSysCommand(HWND window, WPARAM wp)
     if ((wp & 0xFFF0) == SC_MAXIMIZE)
         return true;
     return runProgramCommand(window, wp & 0xFFF0);
+}
+
+void onMenuCommand(HWND window, WPARAM wp, LPARAM lp)
+{
+    if (!runProgramCommand(window, LOWORD(wp)))
+        onCommand(window, wp, lp);
 }

@@ -1,7 +1,8 @@
 // The window menu (Alt+Space, or the taskbar button's menu): the two
-// toggles, each checked while on, and the copy form as radio items in a
-// submenu, above the system's own items, so that the keyboard reaches
-// every command of the face. Maximize and Size are not offered.
+// toggles, each checked while on, the copy form as radio items in a
+// submenu with the copy after each pick, the sample size likewise and the
+// pick hotkey's dialog, above the system's own items, so that the keyboard
+// reaches every command of the face. Maximize and Size are not offered.
 #pragma once
 #include <windows.h>
 
@@ -20,10 +21,18 @@ bool runProgramCommand(HWND window, UINT command);
 void addWindowMenuItems(HWND window);
 // WM_INITMENU: the check marks as the options stand.
 void onInitMenu(HWND window, WPARAM wp);
+// WM_ENTERMENULOOP: the gesture the menu interrupts ends where it is.
+void onEnterMenuLoop(HWND window);
+// Whether a menu of the window's is open.
+bool programMenuOpen();
 // WM_UNINITMENUPOPUP: the menu mode ends as the window menu closes.
 void onUninitMenuPopup(HWND window, WPARAM wp);
 // WM_EXITMENULOOP: the face whole again where the menu drew on it.
 void onExitMenuLoop(HWND window);
+// WM_COMMAND: the items of the window menu's submenus come as commands,
+// as do those of a menu the program shows itself; the others go on to the
+// keys' commands.
+void onMenuCommand(HWND window, WPARAM wp, LPARAM lp);
 // WM_SYSCOMMAND: true when it was one of ours and has been done; the
 // system's own commands go on to the default handling.
 bool onSysCommand(HWND window, WPARAM wp);

@@ -1,8 +1,11 @@
 #include "eyedropper.h"
+#include "clipboard.h"
 #include "gesture.h"
 #include "magnifier.h"
 #include "windowmove.h"
 #include "core/color.h"
+#include "core/colortext.h"
+#include "core/options.h"
 #include "skin/draw.h"
 #include "skin/regions.h"
 
@@ -93,6 +96,10 @@ void endPick(HWND window)
         takePixel(readAround(cursorPos));
     }
     dropPick(window);
+    // Every pick that ends with a colour ends here, whichever door it came
+    // through: the copy after it is made here, as Ctrl+C makes it.
+    if (copyOnPick)
+        copyTextToClipboard(window, formatCopyText());
 }
 
 void dropPick(HWND window)

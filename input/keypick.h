@@ -1,8 +1,8 @@
 // The pick from the keyboard: Enter or Space on the focused swatch starts
 // the eyedropper where the pointer is, with no button held. The arrow keys
 // move the pointer by a screen pixel (Shift: 10), the mouse moves it too,
-// and the sample follows; Enter or Space takes the colour under the
-// pointer, Escape, a mouse press, a lost focus or a lost capture cancel the
+// and the sample follows; Enter or Space (or the pick hotkey) takes the
+// colour under the pointer, Escape, a mouse press, a lost focus or a lost capture cancel the
 // pick, and nothing else on the face reacts meanwhile.
 #pragma once
 #include <windows.h>

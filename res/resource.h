@@ -18,5 +18,16 @@
 #define cmdOnTop 0x0120
 /* The copy forms, one item each, 0x10 apart in the forms' order. */
 #define cmdCopyFormFirst 0x0130
+#define cmdPickHotkey 0x0400
+#define cmdCopyOnPick 0x0410
+/* The sample sizes, 1, 3 and 5 pixels, 0x10 apart. */
+#define cmdSampleFirst 0x0420
+
+/* The pick hotkey's dialog and its controls. */
+#define idHotkeyDialog 200
+#define idHotkeyKeys 201
+#define idHotkeyWin 202
+#define idHotkeyNone 203
+#define idHotkeyRefused 204
 
 #endif

@@ -38,11 +38,16 @@ void announceShownColor(HWND window)
     int name = nearestNamedColor(shown, exact);
     name = exact ? name : -2 - name;
     if (name != toldName)
-        NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, window, OBJID_CLIENT, childIdOf(swatchId));
+        announceDescription(window, swatchId);
     toldName = name;
     valueChanged(window, swatchId);
     toldColor = shown;
     toldForm = copyForm;
+}
+
+void announceDescription(HWND window, AreaId control)
+{
+    NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, window, OBJID_CLIENT, childIdOf(control));
 }
 
 void announceToggle(HWND window, AreaId toggle)

@@ -15,6 +15,8 @@ LONG childIdOf(AreaId control);
 // form, when either changed, and a description change for the swatch when
 // the colour's name changed; the first call announces all.
 void announceShownColor(HWND window);
+// A description-change event for a control.
+void announceDescription(HWND window, AreaId control);
 // A state-change event for a toggle.
 void announceToggle(HWND window, AreaId toggle);
 // A focus event for the control that has the keyboard focus now: readers

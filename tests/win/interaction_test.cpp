@@ -3,6 +3,7 @@
 #include "app/window.h"
 #include "core/color.h"
 #include "core/options.h"
+#include "core/sample.h"
 #include "core/colortext.h"
 #include "input/eyedropper.h"
 #include "input/gesture.h"
@@ -490,3 +491,13 @@ TEST_F(Gesture, DoubleClickOnTheSwatchPastesWithoutAPick)
 }
 
 }  // namespace
+
+namespace {
+TEST_F(Gesture, PickOptionsFromTheWindowMenu)
+{
+    SendMessageA(w, WM_SYSCOMMAND, cmdSampleFirst + 0x10, 0);
+    EXPECT_EQ(3, sampleSize);
+    SendMessageA(w, WM_SYSCOMMAND, cmdCopyOnPick, 0);
+    EXPECT_EQ(1, copyOnPick);
+}
+}
