@@ -490,14 +490,39 @@ TEST_F(Gesture, DoubleClickOnTheSwatchPastesWithoutAPick)
     EXPECT_EQ(0x996633u + 40, curColor);
 }
 
-}  // namespace
-
-namespace {
-TEST_F(Gesture, PickOptionsFromTheWindowMenu)
+// The pick hotkey, minimised: the face back and a pick from the keyboard;
+// again, the colour taken (the mean of a 5 by 5 square) and copied, as the
+// menus asked. During a mouse gesture or a menu it does nothing.
+TEST_F(Gesture, PickHotkeyRestoresStartsAndTakesAsTheMenusAsk)
 {
-    SendMessageA(w, WM_SYSCOMMAND, cmdSampleFirst + 0x10, 0);
-    EXPECT_EQ(3, sampleSize);
-    SendMessageA(w, WM_SYSCOMMAND, cmdCopyOnPick, 0);
-    EXPECT_EQ(1, copyOnPick);
+    EXPECT_FALSE(RegisterHotKey(nullptr, 1, MOD_WIN | MOD_SHIFT, 'C')) << "the program's own";
+    SendMessageA(w, WM_COMMAND, cmdCopyOnPick, 0);  // a submenu's item comes as a command
+    SendMessageA(w, WM_SYSCOMMAND, cmdSampleFirst + 0x20, 0);
+    HMENU menu = GetSystemMenu(w, FALSE);
+    SendMessageA(w, WM_INITMENU, (WPARAM)menu, 0);
+    EXPECT_TRUE(GetMenuState(menu, cmdCopyOnPick, MF_BYCOMMAND) & MF_CHECKED);
+    EXPECT_TRUE(GetMenuState(menu, cmdSampleFirst + 0x20, MF_BYCOMMAND) & MF_CHECKED);
+    press(40, 125);
+    SendMessageA(w, WM_HOTKEY, 1, 0);
+    EXPECT_EQ(0, pickerActive) << "during a window move";
+    release(40, 125);
+    SendMessageA(w, WM_ENTERMENULOOP, FALSE, 0);
+    SendMessageA(w, WM_HOTKEY, 1, 0);
+    EXPECT_EQ(0, pickerActive) << "while a menu is open";
+    SendMessageA(w, WM_EXITMENULOOP, FALSE, 0);
+    curColor = 0x123456;
+    ShowWindow(w, SW_MINIMIZE);
+    pointer(40, 30);  // on the swatch's upper half, which a pick leaves as it was
+    SendMessageA(w, WM_HOTKEY, 1, 0);
+    EXPECT_FALSE(IsIconic(w));
+    EXPECT_EQ(1, pickerActive);
+    SendMessageA(w, WM_KEYDOWN, VK_ESCAPE, 0);
+    flushScreen();
+    setClipboardText("x");
+    SendMessageA(w, WM_HOTKEY, 1, 0);
+    SendMessageA(w, WM_HOTKEY, 1, 0);
+    EXPECT_EQ(0, pickerActive);
+    EXPECT_EQ("563412", clipboardText());
 }
-}
+
+}  // namespace
