@@ -29,7 +29,7 @@ static HDC screen;
 static HDC around;
 static HBITMAP aroundBitmap;
 static const uint32_t *aroundPixels;  // the DIB's, each 0x00RRGGBB
-static COLORREF lastSample;
+static COLORREF lastSample;  // what the ring stands out against
 static POINT anchor;
 static MONITORINFO monitor;
 static bool followDue;
@@ -62,7 +62,7 @@ static void drawMagnified(HDC dc, COLORREF sample)
     SelectObject(dc, old);
 }
 
-// monitor, made the one the point is on if it is not.
+// monitor made the one the point is on, if it is not that already.
 static void findMonitor(POINT at)
 {
     if (!PtInRect(&monitor.rcMonitor, at)) {
@@ -192,9 +192,9 @@ UINT settleLeft(POINT at)
     return screenSettleMs - since;
 }
 
-// The sample from the pixels read around the point: the mean of its square,
-// of the pixels there that a monitor shows. The square lies on the
-// pointer's monitor but at its edges, where each of its pixels is asked for.
+// The sample from the pixels read around the point: the mean of the pixels
+// of its square that a monitor shows. The square lies on the pointer's
+// monitor except at that monitor's edges, where each pixel is asked about.
 static COLORREF sampleRead(POINT at)
 {
     uint8_t onScreen[cells * cells];

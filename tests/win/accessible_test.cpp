@@ -232,6 +232,10 @@ TEST_F(Face, DefaultActionsEventsAndTheEnd)
     EXPECT_EQ("0A1400", value(5));
     EXPECT_EQ((std::vector<LONG>{10, 16, 5}), eventsUntil(EVENT_OBJECT_VALUECHANGE, 5));
     EXPECT_EQ(std::vector<LONG>{5}, described) << "still near black: no new description";
+    SendMessageA(w, WM_SYSCOMMAND, cmdSampleFirst + 0x10, 0);
+    eventsUntil(EVENT_OBJECT_DESCRIPTIONCHANGE, 5);
+    EXPECT_EQ(0u, text(&IAccessible::get_accDescription, 5)
+                      .find("near black; picks the 3 by 3 average; press and hold"));
     EXPECT_EQ(S_OK, face->accDoDefaultAction(childVar(17)));  // Lighten keeps the undo point
     EXPECT_EQ("1E2814", value(5));
     SendMessageA(w, WM_COMMAND, cmdSwap, 0);
