@@ -1,6 +1,5 @@
 #include "pickhotkey.h"
 #include "commonctl.h"
-#include "windowmenu.h"
 #include "core/options.h"
 #include "input/gesture.h"
 #include "input/keypick.h"
@@ -53,9 +52,19 @@ bool pickHotkeyRefused()
     return pickHotkey && !registered;
 }
 
+// A menu, a popup menu or the system's move or size loop runs its own loop
+// and holds the pointer: a pick started meanwhile would end theirs.
+static bool systemLoopRuns()
+{
+    GUITHREADINFO gui = {};
+    gui.cbSize = sizeof gui;
+    GetGUIThreadInfo(GetCurrentThreadId(), &gui);
+    return gui.flags & (GUI_INMENUMODE | GUI_POPUPMENUMODE | GUI_INMOVESIZE);
+}
+
 void onHotKey(HWND window, WPARAM id)
 {
-    if (id != pickHotkeyId || buttonDown || dialogOpen || programMenuOpen())
+    if (id != pickHotkeyId || buttonDown || dialogOpen || systemLoopRuns())
         return;
     if (IsIconic(window))
         ShowWindow(window, SW_RESTORE);

@@ -14,8 +14,8 @@ void unregisterPickHotkey(HWND window);
 bool pickHotkeyRefused();
 
 // WM_HOTKEY: the face to the front, restored if minimised, and a pick from
-// the keyboard begun. Ignored while a mouse gesture runs and while a menu
-// or the hotkey dialog is open. (During a pick from the keyboard the pick
+// the keyboard begun. Ignored while a mouse gesture runs, while a menu or
+// the hotkey dialog is open and while the system moves or sizes the window. (During a pick from the keyboard the pick
 // takes the message first: it takes the colour.)
 void onHotKey(HWND window, WPARAM id);
 

@@ -254,10 +254,10 @@ LRESULT CALLBACK windowProc(HWND window, UINT msg, WPARAM wp, LPARAM lp)
     case WM_NOTIFY: onNotify(window, lp); return 0;
     case WM_INITMENU: onInitMenu(window, wp); return 0;
     case WM_UNINITMENUPOPUP: onUninitMenuPopup(window, wp); return 0;
-    case WM_ENTERMENULOOP: onEnterMenuLoop(window); return 0;
     case WM_EXITMENULOOP: onExitMenuLoop(window); return 0;
-    // The system's move or size loop takes over the pointer: the gesture it
-    // interrupts ends where it is.
+    // The window menu, or the system's move or size loop, takes over the
+    // pointer: the gesture it interrupts ends where it is.
+    case WM_ENTERMENULOOP:
     case WM_ENTERSIZEMOVE: abandonGesture(window); return 0;
     case WM_HOTKEY: onHotKey(window, wp); return 0;
     case keepOnScreenMsg: onDisplayChange(window); return 0;

@@ -4,7 +4,6 @@
 #include "core/options.h"
 #include "core/sample.h"
 #include "input/actions.h"
-#include "input/gesture.h"
 #include "input/keys.h"
 #include "res/resource.h"
 #include "skin/layout.h"
@@ -16,9 +15,6 @@ static const char *const formItems[copyFormCount] = {
 // The sample sizes, 1, 3 and 5 pixels.
 static const char *const sizeItems[3] = {"&1 pixel", "&3 by 3 average", "&5 by 5 average"};
 const char hotkeyItem[] = "Pic&k hotkey...", refusedHotkeyItem[] = "Pic&k hotkey... (in use)";
-
-// Set while a menu of the window's runs its loop.
-static bool menuOpen;
 
 UINT insertProgramItems(HMENU menu, UINT position)
 {
@@ -70,24 +66,12 @@ void onInitMenu(HWND window, WPARAM)
     markProgramItems(GetSystemMenu(window, FALSE));
 }
 
-void onEnterMenuLoop(HWND window)
-{
-    menuOpen = true;
-    abandonGesture(window);
-}
-
-bool programMenuOpen()
-{
-    return menuOpen;
-}
-
 // Wine draws the menu's icon over the face's top-left corner as the menu
 // closes, after this message, and leaves it there: the title row is marked
 // for the next paint, which puts the face back from backBuffer once the
 // system has done drawing.
 void onExitMenuLoop(HWND window)
 {
-    menuOpen = false;
     RECT titleRow = {0, 0, faceWidth * faceScale, faceAreas[swatchId].top * faceScale};
     InvalidateRect(window, &titleRow, FALSE);
 }

@@ -21,10 +21,6 @@ bool runProgramCommand(HWND window, UINT command);
 void addWindowMenuItems(HWND window);
 // WM_INITMENU: the check marks as the options stand.
 void onInitMenu(HWND window, WPARAM wp);
-// WM_ENTERMENULOOP: the gesture the menu interrupts ends where it is.
-void onEnterMenuLoop(HWND window);
-// Whether a menu of the window's is open.
-bool programMenuOpen();
 // WM_UNINITMENUPOPUP: the menu mode ends as the window menu closes.
 void onUninitMenuPopup(HWND window, WPARAM wp);
 // WM_EXITMENULOOP: the face whole again where the menu drew on it.
