@@ -268,11 +268,7 @@ TEST(FatalStart, MissingSkinOrTakenClassEndsWithStatusOne)
 
 // What the hotkey dialog is given, and what it said, from a timer that
 // runs inside its own loop as a user would work it.
-struct {
-    uint32_t keys;
-    bool none, once;
-    char said[80];
-} dialogRun;
+struct { uint32_t keys; bool once; char said[80]; } dialogRun;
 
 void CALLBACK workHotkeyDialog(HWND, UINT, UINT_PTR timer, DWORD)
 {
@@ -285,7 +281,7 @@ void CALLBACK workHotkeyDialog(HWND, UINT, UINT_PTR timer, DWORD)
                                     "Pick hotkey");
     SendDlgItemMessageA(dialog, idHotkeyKeys, HKM_SETHOTKEY, dialogRun.keys, 0);
     CheckDlgButton(dialog, idHotkeyWin, BST_UNCHECKED);
-    CheckDlgButton(dialog, idHotkeyNone, dialogRun.none ? BST_CHECKED : BST_UNCHECKED);
+    CheckDlgButton(dialog, idHotkeyNone, dialogRun.keys ? BST_UNCHECKED : BST_CHECKED);
     SendDlgItemMessageA(dialog, IDOK, BM_CLICK, 0, 0);
     GetDlgItemTextA(dialog, idHotkeyRefused, dialogRun.said, sizeof dialogRun.said);
     SendDlgItemMessageA(dialog, IDCANCEL, BM_CLICK, 0, 0);
@@ -309,10 +305,9 @@ TEST(HeldHotkey, RefusedAtTheStartThenChangedAndLetGo)
         return std::string(text);
     };
     EXPECT_EQ("Pic&k hotkey... (in use)", item());
-    const uint32_t ctrlAlt = (HOTKEYF_CONTROL | HOTKEYF_ALT) << 8;
-    const uint32_t ctrlAltH = 'H' | ctrlAlt, ctrlAltJ = 'J' | ctrlAlt;
+    const uint32_t ctrlAltH = 'H' | 0x0600, ctrlAltJ = 'J' | 0x0600;  // HOTKEYF_CONTROL, _ALT
     for (uint32_t keys : {ctrlAltH, ctrlAltJ, 0u}) {
-        dialogRun = {keys, keys == 0, false, ""};
+        dialogRun = {keys, false, ""};
         SetTimer(nullptr, 0, 20, workHotkeyDialog);
         SendMessageA(w, WM_SYSCOMMAND, cmdPickHotkey, 0);
         EXPECT_TRUE(dialogRun.once);
