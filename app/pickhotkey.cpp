@@ -73,8 +73,8 @@ void onHotKey(HWND window, WPARAM id)
     startKeyPick(window);
 }
 
-// The old hotkey let go first, so that the new one may be the same keys
-// with another modifier; refused, the old one is taken back.
+// The old hotkey is let go first, since the new one takes its id; a new one
+// the system refuses leaves the old one taken back.
 static bool changePickHotkey(HWND window, uint32_t hotkey)
 {
     if (hotkey == pickHotkey && registered)
