@@ -3,6 +3,7 @@
 #include "core/colornames.h"
 #include "core/colortext.h"
 #include "core/sample.h"
+#include "core/history.h"
 #include "input/actions.h"
 #include "input/focus.h"
 #include "res/resource.h"
@@ -108,10 +109,13 @@ const char *controlHint(AreaId control)
     if (control != swatchId)
         return infoOf(control).hint;
     // The swatch's hint leads with the colour's name, for those who cannot
-    // tell the colour by sight, and says which square a pick averages.
+    // tell the colour by sight, whether the colour is pinned and which
+    // square a pick averages.
     static const char *const sizes[3] = {"", "; picks the 3 by 3 average", "; picks the 5 by 5 average"};
     static char text[256];
     formatColorName(curColor, text, sizeof text);
+    if (isPinned(curColor))
+        lstrcatA(text, ", pinned");
     lstrcatA(text, sizes[sampleSize / 2]);
     lstrcatA(text, "; ");
     lstrcatA(text, infoOf(control).hint);

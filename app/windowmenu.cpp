@@ -1,10 +1,10 @@
 #include "windowmenu.h"
+#include "historymenu.h"
 #include "pickhotkey.h"
 #include "core/colortext.h"
 #include "core/options.h"
 #include "core/sample.h"
 #include "input/actions.h"
-#include "input/keys.h"
 #include "res/resource.h"
 #include "skin/layout.h"
 #include "skin/regions.h"
@@ -26,12 +26,14 @@ UINT insertProgramItems(HMENU menu, UINT position)
     HMENU sizes = CreatePopupMenu();
     for (int i = 0; i < 3; i++)
         AppendMenuA(sizes, MF_STRING, cmdSampleFirst + 0x10 * i, sizeItems[i]);
-    // P, O and Y are none of the system items' letters in English, German,
-    // French, Spanish, Italian, Portuguese or Japanese, nor Wine's "About
-    // Wine": the first letter of an item wins over a second one.
+    // P, O, Y and H are none of the system items' letters in English,
+    // German, French, Spanish, Italian, Portuguese or Japanese, nor Wine's
+    // "About Wine": the first letter of an item wins over a second one.
     InsertMenuA(menu, position++, MF_BYPOSITION | MF_STRING, cmdSnapping, "Sna&p to screen edges");
     InsertMenuA(menu, position++, MF_BYPOSITION | MF_STRING, cmdOnTop, "Always &on top");
     InsertMenuA(menu, position++, MF_BYPOSITION | MF_POPUP, (UINT_PTR)forms, "Cop&y format");
+    InsertMenuA(menu, position++, MF_BYPOSITION | MF_POPUP, (UINT_PTR)createHistoryMenu(),
+                "&History");
     InsertMenuA(menu, position++, MF_BYPOSITION | MF_POPUP, (UINT_PTR)sizes, "Sampl&e size");
     InsertMenuA(menu, position++, MF_BYPOSITION | MF_STRING, cmdPickHotkey, hotkeyItem);
     return position;
@@ -72,6 +74,7 @@ void onInitMenu(HWND window, WPARAM)
 // system has done drawing.
 void onExitMenuLoop(HWND window)
 {
+    releaseHistorySwatches();
     RECT titleRow = {0, 0, faceWidth * faceScale, faceAreas[swatchId].top * faceScale};
     InvalidateRect(window, &titleRow, FALSE);
 }
@@ -83,6 +86,14 @@ void onUninitMenuPopup(HWND window, WPARAM wp)
 {
     if ((HMENU)wp == GetSystemMenu(window, FALSE))
         EndMenu();
+    else if (isHistoryMenu((HMENU)wp))
+        releaseHistorySwatches();
+}
+
+void onInitMenuPopup(HWND window, WPARAM wp)
+{
+    if (isHistoryMenu((HMENU)wp))
+        fillHistoryMenu(window, (HMENU)wp);
 }
 
 bool runProgramCommand(HWND window, UINT command)
@@ -96,7 +107,7 @@ bool runProgramCommand(HWND window, UINT command)
     case cmdSampleFirst + 0x10:
     case cmdSampleFirst + 0x20: setSampleSize(window, 1 + (command - cmdSampleFirst) / 8); return true;
     }
-    return chooseCopyFormByCommand(window, command);
+    return chooseCopyFormByCommand(window, command) || runHistoryCommand(window, command);
 }
 
 bool onSysCommand(HWND window, WPARAM wp)
@@ -107,10 +118,4 @@ bool onSysCommand(HWND window, WPARAM wp)
     if ((wp & 0xFFF0) == SC_MAXIMIZE)
         return true;
     return runProgramCommand(window, wp & 0xFFF0);
-}
-
-void onMenuCommand(HWND window, WPARAM wp, LPARAM lp)
-{
-    if (!runProgramCommand(window, LOWORD(wp)))
-        onCommand(window, wp, lp);
 }

@@ -1,8 +1,9 @@
 // The window menu (Alt+Space, or the taskbar button's menu): the two
 // toggles, each checked while on, the copy form as radio items in a
-// submenu with the copy after each pick, the sample size likewise and the
-// pick hotkey's dialog, above the system's own items, so that the keyboard
-// reaches every command of the face. Maximize and Size are not offered.
+// submenu with the copy after each pick, the history of the colours taken
+// in another, the sample size likewise and the pick hotkey's dialog, above
+// the system's own items, so that the keyboard reaches every command of the
+// face. Maximize and Size are not offered.
 #pragma once
 #include <windows.h>
 
@@ -21,14 +22,14 @@ bool runProgramCommand(HWND window, UINT command);
 void addWindowMenuItems(HWND window);
 // WM_INITMENU: the check marks as the options stand.
 void onInitMenu(HWND window, WPARAM wp);
-// WM_UNINITMENUPOPUP: the menu mode ends as the window menu closes.
+// WM_INITMENUPOPUP: a History submenu, wherever it sits, filled as it opens.
+void onInitMenuPopup(HWND window, WPARAM wp);
+// WM_UNINITMENUPOPUP: the menu mode ends as the window menu closes; a
+// History submenu's swatches are freed as it closes.
 void onUninitMenuPopup(HWND window, WPARAM wp);
-// WM_EXITMENULOOP: the face whole again where the menu drew on it.
+// WM_EXITMENULOOP: the face whole again where the menu drew on it, and no
+// swatch of a History submenu left.
 void onExitMenuLoop(HWND window);
-// WM_COMMAND: the items of the window menu's submenus come as commands,
-// as do those of a menu the program shows itself; the others go on to the
-// keys' commands.
-void onMenuCommand(HWND window, WPARAM wp, LPARAM lp);
 // WM_SYSCOMMAND: true when it was one of ours and has been done; the
 // system's own commands go on to the default handling.
 bool onSysCommand(HWND window, WPARAM wp);

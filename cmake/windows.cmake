@@ -20,6 +20,7 @@ set_target_properties(win_helper PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BIN
 add_library(tinctora_app STATIC
     app/accessible.cpp
     app/commonctl.cpp
+    app/historymenu.cpp
     app/hoverhelp.cpp
     app/instance.cpp
     app/pickhotkey.cpp
@@ -33,6 +34,7 @@ add_library(tinctora_app STATIC
     input/focus.cpp
     input/gesture.cpp
     input/gestureend.cpp
+    input/gesturestate.cpp
     input/keypick.cpp
     input/keys.cpp
     input/magnifier.cpp

@@ -29,5 +29,10 @@
 #define idHotkeyWin 202
 #define idHotkeyNone 203
 #define idHotkeyRefused 204
+/* The History submenu: pin or unpin the current colour, clear the recent
+   colours, and the entries, 0x10 apart in the order shown. */
+#define cmdPin 0x0300
+#define cmdClearHistory 0x0310
+#define cmdHistoryFirst 0x1000
 
 #endif

@@ -2,12 +2,14 @@
 #include "core/color.h"
 #include "core/colornames.h"
 #include "core/colortext.h"
+#include "core/history.h"
 
 // The colour and the copy form last announced; none at first, so that the
 // first paint tells the values loaded from the settings.
 static uint32_t toldColor = 0xFFFFFFFF;
 static int toldForm = -1;
 static int toldName = -1;  // the named colour, negative while not exact
+static bool toldPinned;
 
 LONG childIdOf(AreaId control)
 {
@@ -25,7 +27,8 @@ static void valueChanged(HWND window, AreaId control)
 void announceShownColor(HWND window)
 {
     uint32_t shown = curColor & 0xFFFFFF;
-    if (shown == toldColor && copyForm == toldForm)
+    bool pinned = isPinned(shown);
+    if (shown == toldColor && copyForm == toldForm && pinned == toldPinned)
         return;
     static const uint32_t masks[3] = {redMask, greenMask, blueMask};
     for (int c = 0; c < 3; c++)
@@ -33,14 +36,17 @@ void announceShownColor(HWND window)
             valueChanged(window, AreaId(redValueId + c));
     if (shown != toldColor)
         valueChanged(window, hexValueId);
-    // The swatch's description leads with the colour's name.
+    // The swatch's description leads with the colour's name and says
+    // whether the colour is pinned.
     bool exact;
     int name = nearestNamedColor(shown, exact);
     name = exact ? name : -2 - name;
-    if (name != toldName)
+    if (name != toldName || pinned != toldPinned)
         announceDescription(window, swatchId);
     toldName = name;
-    valueChanged(window, swatchId);
+    toldPinned = pinned;
+    if (shown != toldColor || copyForm != toldForm)
+        valueChanged(window, swatchId);
     toldColor = shown;
     toldForm = copyForm;
 }
