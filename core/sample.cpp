@@ -14,7 +14,7 @@ uint32_t averageSquare(const uint32_t *block, const uint8_t *onScreen, int side,
     for (int y = from; y < from + size; y++)
         for (int x = from; x < from + size; x++) {
             int i = y * side + x;
-            if (onScreen && !onScreen[i])
+            if (!onScreen[i])
                 continue;
             for (int c = 0; c < 3; c++)
                 sum[c] += block[i] >> (8 * c) & 0xFF;

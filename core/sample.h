@@ -18,5 +18,5 @@ const uint32_t noSample = 0xFFFFFFFF;
 // (rows top to bottom, side and size odd, size at most side), each channel
 // rounded to the nearest, halves up; the top byte is 0. Only the pixels
 // whose onScreen byte (same layout as the block) is nonzero count, so that
-// at a screen's edge the pixels beyond it do not; null counts them all.
+// at a screen's edge the pixels beyond it do not.
 uint32_t averageSquare(const uint32_t *block, const uint8_t *onScreen, int side, int size);
