@@ -3,6 +3,7 @@
 #include "core/colornames.h"
 #include "core/colortext.h"
 #include "core/contrast.h"
+#include "core/sample.h"
 #include "core/history.h"
 #include "input/actions.h"
 #include "input/focus.h"
@@ -109,14 +110,15 @@ const char *controlHint(AreaId control)
     if (control != swatchId)
         return infoOf(control).hint;
     // The swatch's hint leads with the colour's name, for those who cannot
-    // tell the colour by sight, whether the colour is pinned, and its
-    // contrast with the previous colour.
+    // tell the colour by sight, whether the colour is pinned, which square
+    // a pick averages, and its contrast with the previous colour.
+    static const char *const sizes[3] = {"", "; picks the 3 by 3 average", "; picks the 5 by 5 average"};
     static char text[400];
     char name[32], contrast[24];
     formatColorName(curColor, name, sizeof name);
     formatContrast(curColor, oldColor, contrast, sizeof contrast);
-    wsprintfA(text, "%s%s; contrast with the previous colour %s; %s", name,
-              isPinned(curColor) ? ", pinned" : "", contrast, infoOf(control).hint);
+    wsprintfA(text, "%s%s%s; contrast with the previous colour %s; %s", name,
+              isPinned(curColor) ? ", pinned" : "", sizes[sampleSize / 2], contrast, infoOf(control).hint);
     return text;
 }
 

@@ -19,6 +19,7 @@ void disconnectAccessibleFace();
 
 // A control's accessible name ("Raise red") and a short hint on its use,
 // empty where the name says it all; the swatch's hint leads with the
-// current colour's name ("near dark orange; press and hold ...").
+// current colour's name and the sample size when it is not one pixel
+// ("near dark orange; picks the 3 by 3 average; press and hold ...").
 const char *controlName(AreaId control);
 const char *controlHint(AreaId control);

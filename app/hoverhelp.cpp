@@ -1,13 +1,13 @@
 #include "hoverhelp.h"
 #include "accessible.h"
+#include "commonctl.h"
 #include "input/actions.h"
 #include "input/gesture.h"
 #include "skin/regions.h"
 
 #include <commctrl.h>
 
-// Made at the first hover: the common controls cost a good share of the
-// start-up under Wine, and nobody needs a tip before the pointer is on the
+// Made at the first hover: nobody needs a tip before the pointer is on the
 // face.
 static HWND tooltip;
 static bool tried;
@@ -35,12 +35,7 @@ static TTTOOLINFOA toolOf(HWND window, int i)
 static void createHoverHelp(HWND window)
 {
     tried = true;
-    typedef BOOL(WINAPI * InitControls)(const INITCOMMONCONTROLSEX *);
-    HMODULE controls = LoadLibraryA("comctl32.dll");
-    InitControls init =
-        controls ? (InitControls)(void *)GetProcAddress(controls, "InitCommonControlsEx") : nullptr;
-    INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_BAR_CLASSES};
-    if (!init || !init(&classes))
+    if (!loadCommonControls(ICC_BAR_CLASSES))
         return;
     // Owned by no window: under Wine an owned top-most pop-up keeps its
     // owner from going top-most itself.

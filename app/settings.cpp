@@ -4,6 +4,7 @@
 #include "core/colortext.h"
 #include "core/history.h"
 #include "core/options.h"
+#include "core/sample.h"
 #include "input/windowmove.h"
 
 #include <cstring>
@@ -13,12 +14,14 @@ const char settingsKey[] = "Software\\Arvex\\Tinctora";
 
 // Reads one value into its 4-byte target. Only a value of exactly 4 bytes
 // is taken; any other size leaves the target as it was, and the query is
-// never offered more room than the target has.
-static void queryDword(HKEY key, const char *name, DWORD *target)
+// never offered more room than the target has. The values older versions
+// wrote are taken in any type, as they always were; the newer ones only as
+// REG_DWORD.
+static void queryDword(HKEY key, const char *name, DWORD *target, bool dwordOnly = false)
 {
     DWORD type, value, size = sizeof value;
     if (RegQueryValueExA(key, name, nullptr, &type, (BYTE *)&value, &size) == ERROR_SUCCESS &&
-        size == sizeof value)
+        size == sizeof value && (type == REG_DWORD || !dwordOnly))
         *target = value;
 }
 
@@ -76,6 +79,13 @@ void loadSettings()
     DWORD form = copyHex;
     queryDword(key, "copyForm", &form);
     copyForm = copyFormFromSetting(form);
+    DWORD copy = 0, size = 1, hotkey = defaultPickHotkey;
+    queryDword(key, "copyOnPick", &copy, true);
+    copyOnPick = copy == 1;
+    queryDword(key, "sampleSize", &size, true);
+    sampleSize = sampleSizeFromSetting(size);
+    queryDword(key, "pickHotkey", &hotkey, true);
+    pickHotkey = pickHotkeyFromSetting(hotkey);
     queryColorList(key, "history", recentColors);
     queryColorList(key, "pinned", pinnedColors);
     RegCloseKey(key);
@@ -104,6 +114,9 @@ bool saveSettings()
     setDword(key, "curColor", curColor);
     setDword(key, "oldColor", oldColor);
     setDword(key, "copyForm", copyForm);
+    setDword(key, "copyOnPick", copyOnPick);
+    setDword(key, "sampleSize", (DWORD)sampleSize);
+    setDword(key, "pickHotkey", pickHotkey);
     if (copyTemplate[0])
         RegSetValueExA(key, "copyTemplate", 0, REG_SZ, (const BYTE *)copyTemplate,
                        (DWORD)strlen(copyTemplate) + 1);

@@ -1,5 +1,5 @@
 // The settings kept between runs in HKEY_CURRENT_USER
-// "Software\Arvex\Tinctora": seven REG_DWORD values, the colours taken and
+// "Software\Arvex\Tinctora": REG_DWORD values, the colours taken and
 // pinned, the REG_BINARY lists history and pinned, and the copy template,
 // a REG_SZ written while one is set.
 #pragma once

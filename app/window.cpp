@@ -3,6 +3,7 @@
 #include "contextmenu.h"
 #include "hoverhelp.h"
 #include "instance.h"
+#include "pickhotkey.h"
 #include "windowmenu.h"
 #include "skin/fatal.h"
 #include "settings.h"
@@ -11,6 +12,7 @@
 #include "core/colortext.h"
 #include "core/history.h"
 #include "core/options.h"
+#include "core/sample.h"
 #include "input/eyedropper.h"
 #include "input/focus.h"
 #include "input/gesture.h"
@@ -42,6 +44,9 @@ bool initialise(HINSTANCE instance)
     curColor = oldColor = 0;
     copyForm = copyHex;
     copyTemplate[0] = '\0';
+    copyOnPick = 0;
+    sampleSize = 1;
+    pickHotkey = defaultPickHotkey;
     recentColors.count = pinnedColors.count = 0;
     // The system's scale until the window knows its own display's.
     faceScale = scaleForDpi(windowDpi(nullptr));
@@ -92,10 +97,11 @@ HWND createMainWindow(HINSTANCE instance)
     return mainWindow;
 }
 
-static void onDestroy(HWND)
+static void onDestroy(HWND window)
 {
     releasePickClip();
     disconnectAccessibleFace();
+    unregisterPickHotkey(window);
     saveSettings();
     // Saved: a start from now on may begin at once.
     leaveInstance();
@@ -206,6 +212,7 @@ static void onCreate(HWND window)
     createSurfaces(window);
     refreshWindowRects(window);
     addWindowMenuItems(window);
+    registerPickHotkey(window);
     if (deferredDpi) {
         WPARAM wp = deferredDpi;
         deferredDpi = 0;
@@ -273,6 +280,7 @@ LRESULT CALLBACK windowProc(HWND window, UINT msg, WPARAM wp, LPARAM lp)
     // pointer: the gesture it interrupts ends where it is.
     case WM_ENTERMENULOOP:
     case WM_ENTERSIZEMOVE: abandonGesture(window); return 0;
+    case WM_HOTKEY: onHotKey(window, wp); return 0;
     case keepOnScreenMsg: onDisplayChange(window); return 0;
     case WM_GETMINMAXINFO: onGetMinMaxInfo(window, lp); return 0;
     case WM_WINDOWPOSCHANGED:

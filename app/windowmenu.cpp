@@ -1,7 +1,10 @@
 #include "windowmenu.h"
 #include "historymenu.h"
 #include "templatedialog.h"
+#include "pickhotkey.h"
 #include "core/colortext.h"
+#include "core/options.h"
+#include "core/sample.h"
 #include "input/actions.h"
 #include "res/resource.h"
 #include "skin/layout.h"
@@ -11,12 +14,20 @@ static const char *const formItems[copyFormCount] = {
     "&1 RRGGBB", "&2 #RRGGBB", "&3 rgb(r, g, b)", "&4 hsl(h, s%, l%)", "&5 oklch(L C H)",
     "&6 Custom...",
 };
+// The sample sizes, 1, 3 and 5 pixels.
+static const char *const sizeItems[3] = {"&1 pixel", "&3 by 3 average", "&5 by 5 average"};
+const char hotkeyItem[] = "Pic&k hotkey...", refusedHotkeyItem[] = "Pic&k hotkey... (in use)";
 
 UINT insertProgramItems(HMENU menu, UINT position)
 {
     HMENU forms = CreatePopupMenu();
     for (int i = 0; i < copyFormCount; i++)
         AppendMenuA(forms, MF_STRING, cmdCopyFormFirst + 0x10 * i, formItems[i]);
+    AppendMenuA(forms, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(forms, MF_STRING, cmdCopyOnPick, "Copy after each &pick");
+    HMENU sizes = CreatePopupMenu();
+    for (int i = 0; i < 3; i++)
+        AppendMenuA(sizes, MF_STRING, cmdSampleFirst + 0x10 * i, sizeItems[i]);
     // P, O, Y and H are none of the system items' letters in English,
     // German, French, Spanish, Italian, Portuguese or Japanese, nor Wine's
     // "About Wine": the first letter of an item wins over a second one.
@@ -25,6 +36,8 @@ UINT insertProgramItems(HMENU menu, UINT position)
     InsertMenuA(menu, position++, MF_BYPOSITION | MF_POPUP, (UINT_PTR)forms, "Cop&y format");
     InsertMenuA(menu, position++, MF_BYPOSITION | MF_POPUP, (UINT_PTR)createHistoryMenu(),
                 "&History");
+    InsertMenuA(menu, position++, MF_BYPOSITION | MF_POPUP, (UINT_PTR)sizes, "Sampl&e size");
+    InsertMenuA(menu, position++, MF_BYPOSITION | MF_STRING, cmdPickHotkey, hotkeyItem);
     return position;
 }
 
@@ -45,6 +58,11 @@ void markProgramItems(HMENU menu)
     UINT last = cmdCopyFormFirst + 0x10 * (copyFormCount - 1);
     CheckMenuRadioItem(menu, cmdCopyFormFirst, last, cmdCopyFormFirst + 0x10 * copyForm,
                        MF_BYCOMMAND);
+    CheckMenuItem(menu, cmdCopyOnPick, MF_BYCOMMAND | (copyOnPick ? MF_CHECKED : MF_UNCHECKED));
+    CheckMenuRadioItem(menu, cmdSampleFirst, cmdSampleFirst + 0x20,
+                       cmdSampleFirst + 0x10 * (sampleSize / 2), MF_BYCOMMAND);
+    ModifyMenuA(menu, cmdPickHotkey, MF_BYCOMMAND | MF_STRING, cmdPickHotkey,
+                pickHotkeyRefused() ? refusedHotkeyItem : hotkeyItem);
 }
 
 void onInitMenu(HWND window, WPARAM)
@@ -89,6 +107,11 @@ bool runProgramCommand(HWND window, UINT command)
         if (editCopyTemplate(window))
             setCopyForm(window, copyCustom);
         return true;
+    case cmdCopyOnPick: copyOnPick = !copyOnPick; return true;
+    case cmdPickHotkey: choosePickHotkey(window); return true;
+    case cmdSampleFirst:
+    case cmdSampleFirst + 0x10:
+    case cmdSampleFirst + 0x20: setSampleSize(window, 1 + (command - cmdSampleFirst) / 8); return true;
     }
     return chooseCopyFormByCommand(window, command) || runHistoryCommand(window, command);
 }

@@ -1,8 +1,9 @@
 // The window menu (Alt+Space, or the taskbar button's menu): the two
 // toggles, each checked while on, the copy form as radio items in a
-// submenu, the last of which opens the copy template's dialog, and the
-// history of the colours taken in another submenu, above the
-// system's own items, so that the keyboard reaches every command of the
+// submenu, the last of which opens the copy template's dialog, with the
+// copy after each pick, the history of the colours taken in another
+// submenu, the sample size likewise and the pick hotkey's dialog, above
+// the system's own items, so that the keyboard reaches every command of the
 // face. Maximize and Size are not offered.
 #pragma once
 #include <windows.h>

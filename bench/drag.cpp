@@ -2,7 +2,9 @@
 // window procedure of the program's window in this process, against the
 // least drawing that the swatch repaint asks for, done directly in a loop,
 // and for the eyedropper with its magnifier also against the bare screen
-// read.
+// read, with a sample of one pixel and with the 5 by 5 average. Then the
+// time from the pick hotkey's message to the magnifier on the screen,
+// against a plain pop-up of the magnifier's size shown there.
 //
 // Every timed step follows a real one-pixel pointer move (right, then back)
 // that is not timed: moving the pointer is the input system's work, and
@@ -12,6 +14,7 @@
 #include "tests/win/win_fixture.h"
 #include "app/window.h"
 #include "core/color.h"
+#include "core/sample.h"
 #include "input/gesture.h"
 #include "input/windowmove.h"
 #include "skin/draw.h"
@@ -151,11 +154,79 @@ static void magnifierMoveStep(int)
     SendMessageA(magnifier, WM_TIMER, 1, 0);
 }
 
+// A sample with the mean of the 5 by 5 pixels around the pointer.
+static void averageStep(int i)
+{
+    sampleSize = 5;
+    moveStep(i);
+    sampleSize = 1;
+}
+
 // A sample's floor: the screen read and the floor repaint of the swatch's
 // lower half.
 static void sampleFloorStep(int)
 {
     floorRepaint(pickPreviewRgn, screenRead());
+}
+
+// Whether the screen shows colour at p; false after two seconds of no.
+// Messages are handled meanwhile: Wine hands what a window drew to the X
+// server from the message loop.
+static bool waitForScreen(POINT p, COLORREF colour)
+{
+    double t0 = nowMicroseconds();
+    while (screenPixel(p.x, p.y) != colour) {
+        pumpMessages();
+        if (nowMicroseconds() - t0 > 2e6)
+            return false;
+    }
+    return true;
+}
+
+// From the hotkey's message to the magnifier on the screen, its ring in
+// the colour that stands out against the sample; the pick then cancelled.
+static double hotkeyToMagnifier()
+{
+    double t0 = nowMicroseconds();
+    PostMessageA(window, WM_HOTKEY, 1, 0);
+    HWND magnifier = nullptr;
+    while ((!magnifier || !IsWindowVisible(magnifier)) && nowMicroseconds() - t0 < 2e6) {
+        pumpMessages();
+        magnifier = FindWindowA("tinctoraMagnifier", nullptr);
+    }
+    RECT r = {};
+    GetWindowRect(magnifier, &r);
+    int light = GetRValue(curColor) * 299 + GetGValue(curColor) * 587 + GetBValue(curColor) * 114;
+    bool shown = waitForScreen({r.left + 40 * faceScale, r.top + 40 * faceScale},
+                               light > 127500 ? RGB(0, 0, 0) : RGB(255, 255, 255));
+    double t = nowMicroseconds() - t0;
+    SendMessageA(window, WM_KEYDOWN, VK_ESCAPE, 0);
+    return shown ? t : 1e9;
+}
+
+// The floor: a white top-most pop-up of the magnifier's size made and
+// shown at the same place, until the screen shows it.
+static double popupToScreen()
+{
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = DefWindowProcA;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.hbrBackground = (HBRUSH)GetStockObject(WHITE_BRUSH);
+    wc.lpszClassName = "benchMagnifier";
+    RegisterClassA(&wc);
+    POINT at;
+    GetCursorPos(&at);
+    int side = 90 * faceScale;
+    double t0 = nowMicroseconds();
+    HWND popup = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE,
+                                 wc.lpszClassName, "", WS_POPUP, at.x + 20, at.y + 20, side, side,
+                                 window, nullptr, wc.hInstance, nullptr);
+    ShowWindow(popup, SW_SHOWNOACTIVATE);
+    UpdateWindow(popup);
+    bool shown = waitForScreen({at.x + 20 + side / 2, at.y + 20 + side / 2}, RGB(255, 255, 255));
+    double t = nowMicroseconds() - t0;
+    DestroyWindow(popup);
+    return shown ? t : 1e9;
 }
 
 struct Measure {
@@ -241,9 +312,21 @@ int runDragBench()
     // a frame: its move is timed apart, after moves of 20 pixels.
     magnifier = FindWindowA("tinctoraMagnifier", nullptr);
     Measure pick[] = {{moveStep, 500, {}}, {sampleFloorStep, 500, {}}, {screenReadStep, 500, {}},
-                      {magnifierMoveStep, 200, {}, 20}};
-    timeInTurn(pick, 4);
+                      {magnifierMoveStep, 200, {}, 20}, {averageStep, 500, {}}};
+    timeInTurn(pick, 5);
     send(WM_LBUTTONUP, 0, messageAt);
+
+    // The hotkey with the pointer on the bare screen right of the window,
+    // the screen left to settle between rounds.
+    SetCursorPos(windowRect.right + 100, windowRect.top + 100);
+    std::vector<double> hotkey, popup;
+    for (int r = 0; r < 2 * rounds; r++) {
+        (r & 1 ? popup : hotkey).push_back(r & 1 ? popupToScreen() : hotkeyToMagnifier());
+        for (int i = 0; i < 5; i++) {
+            Sleep(20);
+            pumpMessages();
+        }
+    }
 
     double perMove = median(m[drag].times), floorPerMove = median(m[floor].times);
     char name[64];
@@ -262,5 +345,10 @@ int runDragBench()
     printRatioRow("the same against the bare screen read", perSample, read, "us", 1.2);
     printRatioRow("a move of the magnifier, at most one a frame (against the bare screen read)",
                   median(pick[3].times), read, "us", 0);
+    printRatioRow("sample with the 5 by 5 average, against the bare screen read",
+                  median(pick[4].times), read, "us", 1.0);
+    printRatioRow("the same against the one-pixel sample", median(pick[4].times), perSample, "us", 0);
+    printRatioRow("pick hotkey's message to the magnifier on the screen (against a pop-up shown)",
+                  median(hotkey) / 1000, median(popup) / 1000, "ms", 0);
     return 0;
 }

@@ -19,10 +19,12 @@ set_target_properties(win_helper PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BIN
 # Everything but the entry point, so the Windows tests drive the same code.
 add_library(tinctora_app STATIC
     app/accessible.cpp
+    app/commonctl.cpp
     app/contextmenu.cpp
     app/historymenu.cpp
     app/hoverhelp.cpp
     app/instance.cpp
+    app/pickhotkey.cpp
     skin/fatal.cpp
     app/settings.cpp
     app/templatedialog.cpp
@@ -45,7 +47,7 @@ add_library(tinctora_app STATIC
     skin/focusring.cpp
     skin/regions.cpp)
 # The interface ids of COM. oleacc, OLE and the common controls are loaded
-# when first needed (app/accessible.cpp, app/hoverhelp.cpp).
+# when first needed (app/accessible.cpp, app/commonctl.cpp).
 target_link_libraries(tinctora_app PUBLIC tinctora_core uuid)
 
 add_executable(tinctora WIN32 app/main.cpp res/tinctora.rc)

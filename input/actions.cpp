@@ -1,6 +1,7 @@
 #include "actions.h"
 #include "core/color.h"
 #include "core/options.h"
+#include "core/sample.h"
 #include "res/resource.h"
 #include "skin/announce.h"
 #include "skin/draw.h"
@@ -86,6 +87,12 @@ void setCopyForm(HWND window, CopyForm form)
 {
     copyForm = form;
     announceShownColor(window);
+}
+
+void setSampleSize(HWND window, int size)
+{
+    sampleSize = size;
+    announceDescription(window, swatchId);
 }
 
 bool chooseCopyFormByCommand(HWND window, UINT command)

@@ -29,6 +29,9 @@ void stepRow(AreaId control, bool up, uint32_t step);
 // The form every copy of the whole colour takes, and the swatch's value
 // with it.
 void setCopyForm(HWND window, CopyForm form);
+// The side of the square a pick averages, 1, 3 or 5 pixels; the swatch's
+// description, which names it, told as changed.
+void setSampleSize(HWND window, int size);
 // A window-menu command choosing a copy form other than the template's:
 // done, and true; any other command: false.
 bool chooseCopyFormByCommand(HWND window, UINT command);

@@ -1,9 +1,12 @@
 #include "eyedropper.h"
+#include "clipboard.h"
 #include "gesturestate.h"
 #include "magnifier.h"
 #include "windowmove.h"
 #include "core/color.h"
+#include "core/colortext.h"
 #include "core/history.h"
+#include "core/options.h"
 #include "skin/draw.h"
 #include "skin/regions.h"
 
@@ -114,6 +117,10 @@ void endPick(HWND window)
     if (pixelTaken)
         rememberColor(curColor);
     dropPick(window);
+    // Every pick that ends with a colour ends here, whichever door it came
+    // through: the copy after it is made here, as Ctrl+C makes it.
+    if (copyOnPick)
+        copyTextToClipboard(window, formatCopyText());
 }
 
 void dropPick(HWND window)

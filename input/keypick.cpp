@@ -122,6 +122,7 @@ bool keyPickTakes(HWND window, UINT msg, WPARAM wp, LPARAM lp)
         return endingClick && endingClickTakes(msg);
     switch (msg) {
     case WM_KEYDOWN: onPickKey(window, wp, lp); return true;
+    case WM_HOTKEY: endKeyPick(window, true); return true;
     case WM_MOUSEMOVE: followPointer(window); return true;
     case WM_TIMER:
         if (wp != keyPickTimerId)

@@ -1,4 +1,5 @@
 #include "magnifier.h"
+#include "core/sample.h"
 #include "skin/regions.h"
 
 #include <cstdlib>
@@ -27,6 +28,8 @@ static HDC magnifierDC;
 static HDC screen;
 static HDC around;
 static HBITMAP aroundBitmap;
+static const uint32_t *aroundPixels;  // the DIB's, each 0x00RRGGBB
+static COLORREF lastSample;  // what the ring stands out against
 static POINT anchor;
 static MONITORINFO monitor;
 static bool followDue;
@@ -43,21 +46,33 @@ static int side()
 }
 
 // The blocks from the pixels read around the pointer, and a ring around
-// the centre block in the colour that stands out against the centre pixel.
-static void drawMagnified(HDC dc, COLORREF centre)
+// the sample's square of blocks in the colour that stands out against the
+// sample.
+static void drawMagnified(HDC dc, COLORREF sample)
 {
     int k = faceScale, n = side(), block = cellSize * k;
     PatBlt(dc, 0, 0, n, n, BLACKNESS);
     SetStretchBltMode(dc, COLORONCOLOR);
     StretchBlt(dc, k, k, cells * block, cells * block, around, 0, 0, cells, cells, SRCCOPY);
-    int light = GetRValue(centre) * 299 + GetGValue(centre) * 587 + GetBValue(centre) * 114;
+    int light = GetRValue(sample) * 299 + GetGValue(sample) * 587 + GetBValue(sample) * 114;
     HGDIOBJ old = SelectObject(dc, GetStockObject(light > 127500 ? BLACK_BRUSH : WHITE_BRUSH));
-    int inner = k + cells / 2 * block, outer = inner - k, span = block + 2 * k;
+    int inner = k + (cells / 2 - sampleSize / 2) * block, outer = inner - k;
+    int square = sampleSize * block, span = square + 2 * k;
     PatBlt(dc, outer, outer, span, k, PATCOPY);
-    PatBlt(dc, outer, inner + block, span, k, PATCOPY);
-    PatBlt(dc, outer, inner, k, block, PATCOPY);
-    PatBlt(dc, inner + block, inner, k, block, PATCOPY);
+    PatBlt(dc, outer, inner + square, span, k, PATCOPY);
+    PatBlt(dc, outer, inner, k, square, PATCOPY);
+    PatBlt(dc, inner + square, inner, k, square, PATCOPY);
     SelectObject(dc, old);
+}
+
+// monitor made the one the point is on, if it is not that already.
+static void findMonitor(POINT at)
+{
+    if (!PtInRect(&monitor.rcMonitor, at)) {
+        monitor.cbSize = sizeof monitor;
+        if (!GetMonitorInfoA(MonitorFromPoint(at, MONITOR_DEFAULTTONEAREST), &monitor))
+            monitor.rcMonitor = monitor.rcWork = {at.x, at.y, at.x + 1, at.y + 1};
+    }
 }
 
 // Below right of the pointer, on the other side of it where that would
@@ -65,11 +80,7 @@ static void drawMagnified(HDC dc, COLORREF centre)
 static POINT placeBeside(POINT at)
 {
     int n = side(), away = gap * faceScale;
-    if (!PtInRect(&monitor.rcMonitor, at)) {
-        monitor.cbSize = sizeof monitor;
-        if (!GetMonitorInfoA(MonitorFromPoint(at, MONITOR_DEFAULTTONEAREST), &monitor))
-            monitor.rcMonitor = monitor.rcWork = {at.x, at.y, at.x + 1, at.y + 1};
-    }
+    findMonitor(at);
     POINT p = {at.x + away, at.y + away};
     if (p.x + n > monitor.rcWork.right)
         p.x = at.x - away - n;
@@ -111,7 +122,7 @@ static LRESULT CALLBACK magnifierProc(HWND window, UINT msg, WPARAM wp, LPARAM l
         // Shown, resized or uncovered between samples: the pixels last read.
         PAINTSTRUCT ps;
         HDC dc = BeginPaint(window, &ps);
-        drawMagnified(dc, GetPixel(around, cells / 2, cells / 2));
+        drawMagnified(dc, lastSample);
         EndPaint(window, &ps);
         return 0;
     }
@@ -148,10 +159,11 @@ void openMagnifier(HWND owner)
     // whatever the display's format.
     BITMAPINFO bi = {};
     bi.bmiHeader = {sizeof bi.bmiHeader, cells, -cells, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void *bits;
+    void *bits = nullptr;
     screen = GetDC(nullptr);
     around = CreateCompatibleDC(nullptr);
     aroundBitmap = CreateDIBSection(around, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    aroundPixels = (const uint32_t *)bits;
     SelectObject(around, aroundBitmap);
     magnifier = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE |
                                     WS_EX_TRANSPARENT,
@@ -191,6 +203,27 @@ UINT settleLeft(POINT at)
     return screenSettleMs - since;
 }
 
+// The sample from the pixels read around the point: the mean of the pixels
+// of its square that a monitor shows. The square lies on the pointer's
+// monitor except at that monitor's edges, where each pixel is asked about.
+static COLORREF sampleRead(POINT at)
+{
+    uint8_t onScreen[cells * cells];
+    int half = sampleSize / 2;
+    RECT square = {at.x - half, at.y - half, at.x + half + 1, at.y + half + 1}, both;
+    findMonitor(at);
+    bool inside = IntersectRect(&both, &square, &monitor.rcMonitor) && EqualRect(&both, &square);
+    for (int y = -half; y <= half; y++)
+        for (int x = -half; x <= half; x++) {
+            POINT p = {at.x + x, at.y + y};
+            onScreen[(cells / 2 + y) * cells + cells / 2 + x] =
+                inside || MonitorFromPoint(p, MONITOR_DEFAULTTONULL);
+        }
+    GdiFlush();
+    uint32_t mean = averageSquare(aroundPixels, onScreen, cells, sampleSize);
+    return mean == noSample ? CLR_INVALID : RGB(mean >> 16, mean >> 8 & 0xFF, mean & 0xFF);
+}
+
 COLORREF readAround(POINT at)
 {
     // Black where the block reaches past the screen's edge; only the part
@@ -198,14 +231,14 @@ COLORREF readAround(POINT at)
     // reads nothing at all.
     PatBlt(around, 0, 0, cells, cells, BLACKNESS);
     RECT wanted = aroundRect(at), part;
-    if (!screen || !IntersectRect(&part, &wanted, &desktop) ||
+    if (!screen || !aroundPixels || !IntersectRect(&part, &wanted, &desktop) ||
         !BitBlt(around, part.left - wanted.left, part.top - wanted.top, part.right - part.left,
                 part.bottom - part.top, screen, part.left, part.top, SRCCOPY))
         return CLR_INVALID;
-    COLORREF centre = GetPixel(around, cells / 2, cells / 2);
+    lastSample = sampleRead(at);
     if (magnifierDC && IsWindowVisible(magnifier))
-        drawMagnified(magnifierDC, centre);
-    return centre;
+        drawMagnified(magnifierDC, lastSample);
+    return lastSample;
 }
 
 void rescaleMagnifier()
@@ -236,4 +269,5 @@ void closeMagnifier()
     DeleteObject(aroundBitmap);
     around = nullptr;
     aroundBitmap = nullptr;
+    aroundPixels = nullptr;
 }

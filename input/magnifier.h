@@ -1,6 +1,7 @@
 // The magnifier shown while picking: the 11 by 11 screen pixels around the
-// pointer, each an 8 by 8 block at the face's scale, the centre one framed
-// in black or white, whichever stands out against it. A top-most pop-up
+// pointer, each an 8 by 8 block at the face's scale, the sample's square
+// (the centre block, or 3 by 3 or 5 by 5 of them) framed in black or white,
+// whichever stands out against the sample. A top-most pop-up
 // beside the pointer that never takes activation or focus and never covers
 // the pointer or the pixels it shows, so it is never what is sampled.
 #pragma once
@@ -27,9 +28,9 @@ void placeMagnifier(POINT at);
 // left it: 0 when it was never there or left screenSettleMs ago or more.
 UINT settleLeft(POINT at);
 // The 11 by 11 screen pixels around the point, read once into memory, and
-// the magnifier, while shown, drawn from them. Returns their centre, the
-// pixel the magnifier frames, or CLR_INVALID when the screen could not be
-// read (the magnifier then shows black).
+// the magnifier, while shown, drawn from them. Returns the sample, the mean
+// of the square the magnifier frames (sampleSize), or CLR_INVALID when the
+// screen could not be read (the magnifier then shows black).
 COLORREF readAround(POINT at);
 // After a change of the face's scale: the pop-up at its new size, beside
 // the pointer.

@@ -30,6 +30,18 @@
 #define idTemplateEdit 0x0590
 #define idTemplatePreview 0x0591
 
+#define cmdPickHotkey 0x0400
+#define cmdCopyOnPick 0x0410
+/* The sample sizes, 1, 3 and 5 pixels, 0x10 apart. */
+#define cmdSampleFirst 0x0420
+
+/* The pick hotkey's dialog and its controls. */
+#define idHotkeyDialog 200
+#define idHotkeyKeys 201
+#define idHotkeyWin 202
+#define idHotkeyNone 203
+#define idHotkeyRefused 204
+
 /* The History submenu: pin or unpin the current colour, clear the recent
    colours, and the entries, 0x10 apart in the order shown. */
 #define cmdPin 0x0300

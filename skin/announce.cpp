@@ -53,7 +53,7 @@ void announceShownColor(HWND window)
     char contrast[24];
     formatContrast(shown, previous, contrast, sizeof contrast);
     if (name != toldName || pinned != toldPinned || strncmp(contrast, toldContrast, sizeof toldContrast))
-        NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, window, OBJID_CLIENT, childIdOf(swatchId));
+        announceDescription(window, swatchId);
     toldName = name;
     toldPinned = pinned;
     lstrcpynA(toldContrast, contrast, sizeof toldContrast);
@@ -63,6 +63,11 @@ void announceShownColor(HWND window)
     toldPrevious = previous;
     toldForm = copyForm;
     lstrcpynA(toldTemplate, copyTemplate, sizeof toldTemplate);
+}
+
+void announceDescription(HWND window, AreaId control)
+{
+    NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, window, OBJID_CLIENT, childIdOf(control));
 }
 
 void announceToggle(HWND window, AreaId toggle)

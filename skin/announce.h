@@ -16,6 +16,8 @@ LONG childIdOf(AreaId control);
 // the colour's name or its contrast with the previous colour changed or the
 // colour was pinned or unpinned; the first call announces all.
 void announceShownColor(HWND window);
+// A description-change event for a control.
+void announceDescription(HWND window, AreaId control);
 // A state-change event for a toggle.
 void announceToggle(HWND window, AreaId toggle);
 // A focus event for the control that has the keyboard focus now: readers

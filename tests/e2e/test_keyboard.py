@@ -1,7 +1,9 @@
 """The face worked from the keyboard and the wheel: Tab and Shift+Tab walk
 the controls with a focus ring that a mouse press hides, the keys work the
-focused control, a pick runs from the keyboard onto a painted target, and
-the wheel steps the row under the pointer."""
+focused control, a pick runs from the keyboard onto a painted target, the
+wheel steps the row under the pointer, and the pick hotkey starts a pick
+from another program that averages a square and copies what it takes."""
+import re
 import sys
 import time
 
@@ -95,6 +97,31 @@ def run(s):
         for b in buttons:
             s.xdo("click", b)
     check("wheel notches step the row under the pointer", p.hex(), "DDDFDD")
+    # Green over the target's lower right quarter: a square centred on the
+    # green's corner holds 4 of 9 or 9 of 25 green pixels. The hotkey, in
+    # the paint window, starts the pick; Enter, or the hotkey again, takes
+    # the mean, which is copied; the magnifier frames the square.
+    s.paint("00FF60", 600, 240, 40, 40)
+    s.click(*FACE)
+    for menu, take, frame, want in (("3", "Return", (32, 57), "6BFFAF"),
+                                    ("5", "super+shift+c", (24, 65), "7BFFBB")):
+        for keys in (("e", menu), ("y", "p" if menu == "3" else "Escape", "Escape")):
+            windows = re.search(" user=\\d+", s.helper("state")[1]).group()
+            s.key("alt+space", at=FACE)
+            for _ in range(40):  # until the menu shows
+                if windows not in s.helper("state")[1]:
+                    break
+            s.xdo("key", *keys)
+        p.set_clipboard("x")
+        s.move(600, 240)
+        s.xdo("windowfocus", "--sync", s.visible_windows("^paint$")[-1])
+        s.xdo("key", "super+shift+c")
+        time.sleep(0.5)
+        row = [s.screenshot().pixel(490 + i, 305) for i in range(90)]  # left of it
+        s.xdo("key", take)
+        black = [i for i in range(20, 70) if row[i] == (0, 0, 0)]
+        check("hotkey, %s by %s average, magnifier frame, copy" % (menu, menu),
+              (black, p.clipboard()), (list(frame), want))
     # A copy template from the registry is the copy form; the context menu
     # copies another form once (Shift+F10, 3) and the contrast report (the
     # Menu key, C), and the copy form stays.

@@ -1,6 +1,8 @@
 #include "core/color.h"
+#include "core/sample.h"
 #include "core/history.h"
 
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -172,6 +174,36 @@ TEST_F(ColorTest, KeyThenSwapUndoesThatStepOnly)
     swapColors();
     EXPECT_EQ(rgb(20, 10, 10), curColor);
     EXPECT_EQ(rgb(30, 10, 10), oldColor);
+}
+
+// A sample's square in an 11 by 11 read, white around it: its mean channel
+// by channel, halves up, only the square's pixels on the screen counted.
+TEST(Sample, SquareMeanRoundsHalvesUpAndCountsOnlyPixelsOnTheScreen)
+{
+    uint32_t block[121];
+    uint8_t onScreen[121];
+    auto at = [](int dx, int dy) { return (5 + dy) * 11 + 5 + dx; };
+    for (int i = 0; i < 121; i++) {
+        block[i] = rgb(255, 255, 255);
+        onScreen[i] = 1;
+    }
+    for (int dy = -2; dy <= 2; dy++)
+        for (int dx = -2; dx <= 2; dx++)
+            block[at(dx, dy)] = abs(dx) == 2 || abs(dy) == 2 ? rgb(25, 0, 255) : rgb(0, 0, 255);
+    for (int i : {at(0, 0), at(1, 1), at(-1, -1), at(-1, 0), at(0, -1)})
+        block[i] |= rgb(1, 0, 0);
+    for (int i : {at(1, 0), at(-1, 1), at(1, -1), at(-1, -1)})
+        block[i] |= rgb(0, 1, 0);
+    EXPECT_EQ(rgb(1, 0, 255), averageSquare(block, onScreen, 11, 3)) << "5 and 4 ninths";
+    EXPECT_EQ(rgb(16, 0, 255), averageSquare(block, onScreen, 11, 5)) << "405 and 4 of 25";
+    // At a corner of the screen: 2 and 1 of the 4 pixels left.
+    for (int d = -2; d <= 2; d++)
+        onScreen[at(-1, d)] = onScreen[at(d, -1)] = onScreen[at(-2, d)] = onScreen[at(d, -2)] = 0;
+    EXPECT_EQ(rgb(1, 0, 255), averageSquare(block, onScreen, 11, 3));
+    EXPECT_EQ(rgb(14, 0, 255), averageSquare(block, onScreen, 11, 5)) << "127 and 1 of 9";
+    for (uint8_t &shown : onScreen)
+        shown = 0;
+    EXPECT_EQ(noSample, averageSquare(block, onScreen, 11, 5));
 }
 
 // Takings go to the top once and the oldest falls off; pins keep their

@@ -241,6 +241,10 @@ TEST_F(Face, DefaultActionsEventsAndTheEnd)
     EXPECT_TRUE(eventsUntil(EVENT_OBJECT_DESCRIPTIONCHANGE, 5).empty()) << "a pin changes no value";
     EXPECT_EQ(0u, text(&IAccessible::get_accDescription, 5)
                       .find("near black, pinned; contrast with the previous colour 1.09:1, fails; press"));
+    SendMessageA(w, WM_SYSCOMMAND, cmdSampleFirst + 0x10, 0);
+    eventsUntil(EVENT_OBJECT_DESCRIPTIONCHANGE, 5);
+    EXPECT_EQ(0u, text(&IAccessible::get_accDescription, 5)
+                      .find("near black, pinned; picks the 3 by 3 average; contrast with the previous colour"));
     EXPECT_EQ(S_OK, face->accDoDefaultAction(childVar(17)));  // Lighten keeps the undo point
     EXPECT_EQ("1E2814", value(5));
     SendMessageA(w, WM_COMMAND, cmdSwap, 0);

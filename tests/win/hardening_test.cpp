@@ -9,11 +9,13 @@
 #include "core/options.h"
 #include "core/colortemplate.h"
 #include "core/colortext.h"
+#include "res/resource.h"
 #include "input/gesture.h"
 #include "input/windowmove.h"
 #include "skin/draw.h"
 #include "skin/regions.h"
 
+#include <commctrl.h>
 #include <cstring>
 #include <gtest/gtest.h>
 #include <string>
@@ -291,6 +293,62 @@ TEST(FatalStart, MissingSkinOrTakenClassEndsWithStatusOne)
         RegCloseKey(key);
         EXPECT_EQ(1u, values);
         EXPECT_EQ(previous, v);
+    }
+    clearSettings();
+}
+
+// What the hotkey dialog is given, and what it said, from a timer that
+// runs inside its own loop as a user would work it.
+struct { uint32_t keys; bool once; char said[80]; } dialogRun;
+
+void CALLBACK workHotkeyDialog(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    HWND dialog = FindWindowA("#32770", "Pick hotkey");
+    if (!dialog)
+        return;
+    KillTimer(nullptr, timer);
+    SendMessageA(mainWindow, WM_SYSCOMMAND, cmdPickHotkey, 0);  // asked for again
+    dialogRun.once = !FindWindowExA(nullptr, FindWindowA("#32770", "Pick hotkey"), "#32770",
+                                    "Pick hotkey");
+    SendDlgItemMessageA(dialog, idHotkeyKeys, HKM_SETHOTKEY, dialogRun.keys, 0);
+    CheckDlgButton(dialog, idHotkeyWin, BST_UNCHECKED);
+    CheckDlgButton(dialog, idHotkeyNone, dialogRun.keys ? BST_UNCHECKED : BST_CHECKED);
+    SendDlgItemMessageA(dialog, IDOK, BM_CLICK, 0, 0);
+    GetDlgItemTextA(dialog, idHotkeyRefused, dialogRun.said, sizeof dialogRun.said);
+    SendDlgItemMessageA(dialog, IDCANCEL, BM_CLICK, 0, 0);
+}
+
+// A hotkey another program holds: refused at the start, which the window
+// menu's item says. In the dialog (one, however often asked for) another
+// replaces it, a refused choice is said and the old one kept, and None
+// lets it go.
+TEST(HeldHotkey, RefusedAtTheStartThenChangedAndLetGo)
+{
+    clearSettings();
+    ASSERT_TRUE(RegisterHotKey(nullptr, 1, MOD_WIN | MOD_SHIFT, 'C'));
+    ASSERT_TRUE(RegisterHotKey(nullptr, 2, MOD_CONTROL | MOD_ALT, 'J'));
+    HWND w = startProgram();
+    ASSERT_TRUE(w);
+    auto item = [w] {
+        char text[40] = "";
+        SendMessageA(w, WM_INITMENU, (WPARAM)GetSystemMenu(w, FALSE), 0);
+        GetMenuStringA(GetSystemMenu(w, FALSE), cmdPickHotkey, text, sizeof text, MF_BYCOMMAND);
+        return std::string(text);
+    };
+    EXPECT_EQ("Pic&k hotkey... (in use)", item());
+    const uint32_t ctrlAltH = 'H' | 0x0600, ctrlAltJ = 'J' | 0x0600;  // HOTKEYF_CONTROL, _ALT
+    for (uint32_t keys : {ctrlAltH, ctrlAltJ, 0u}) {
+        dialogRun = {keys, false, ""};
+        SetTimer(nullptr, 0, 20, workHotkeyDialog);
+        SendMessageA(w, WM_SYSCOMMAND, cmdPickHotkey, 0);
+        EXPECT_TRUE(dialogRun.once);
+        EXPECT_EQ(keys == ctrlAltJ, dialogRun.said[0] != 0) << dialogRun.said;
+        EXPECT_EQ(keys == ctrlAltJ ? ctrlAltH : keys, pickHotkey);
+        EXPECT_EQ("Pic&k hotkey...", item());
+        // Ctrl+Alt+H is the program's until None lets it go.
+        bool free = RegisterHotKey(nullptr, 3, MOD_CONTROL | MOD_ALT, 'H');
+        UnregisterHotKey(nullptr, 3);
+        EXPECT_EQ(keys == 0, free);
     }
     clearSettings();
 }

@@ -3,6 +3,7 @@
 #include "app/window.h"
 #include "core/color.h"
 #include "core/options.h"
+#include "core/sample.h"
 #include "core/colortext.h"
 #include "core/history.h"
 #include "input/eyedropper.h"
@@ -499,6 +500,50 @@ TEST_F(Gesture, DoubleClickOnTheSwatchPastesWithoutAPick)
     sendPointer(w, WM_LBUTTONDBLCLK, 59, 74);
     release(59, 74);
     EXPECT_EQ(0x996633u + 40, curColor);
+}
+
+// The hotkey's message from inside the window menu's loop, which Windows
+// delivers there, and whether it started a pick.
+int pickedInMenu = -1;
+void CALLBACK hotkeyInMenu(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    KillTimer(nullptr, timer);
+    SendMessageA(mainWindow, WM_HOTKEY, 1, 0);
+    pickedInMenu = pickerActive;
+    EndMenu();
+}
+
+// The pick hotkey, minimised: the face back and a pick from the keyboard;
+// again, the colour taken (the mean of a 5 by 5 square) and copied, as the
+// menus asked. During a mouse gesture or a menu it does nothing.
+TEST_F(Gesture, PickHotkeyRestoresStartsAndTakesAsTheMenusAsk)
+{
+    SendMessageA(w, WM_COMMAND, cmdCopyOnPick, 0);  // a submenu's item comes as a command
+    SendMessageA(w, WM_SYSCOMMAND, cmdSampleFirst + 0x20, 0);
+    HMENU menu = GetSystemMenu(w, FALSE);
+    SendMessageA(w, WM_INITMENU, (WPARAM)menu, 0);
+    EXPECT_TRUE(GetMenuState(menu, cmdCopyOnPick, MF_BYCOMMAND) & MF_CHECKED);
+    EXPECT_TRUE(GetMenuState(menu, cmdSampleFirst + 0x20, MF_BYCOMMAND) & MF_CHECKED);
+    press(40, 125);
+    SendMessageA(w, WM_HOTKEY, 1, 0);
+    EXPECT_EQ(0, pickerActive) << "during a window move";
+    release(40, 125);
+    SetTimer(nullptr, 0, 100, hotkeyInMenu);
+    SendMessageA(w, WM_SYSCOMMAND, SC_KEYMENU, ' ');
+    EXPECT_EQ(0, pickedInMenu) << "while the window menu is open";
+    curColor = 0x123456;
+    ShowWindow(w, SW_MINIMIZE);
+    pointer(40, 30);  // on the swatch's upper half, which a pick leaves as it was
+    SendMessageA(w, WM_HOTKEY, 1, 0);
+    EXPECT_FALSE(IsIconic(w));
+    EXPECT_EQ(1, pickerActive);
+    SendMessageA(w, WM_KEYDOWN, VK_ESCAPE, 0);
+    flushScreen();
+    setClipboardText("x");
+    SendMessageA(w, WM_HOTKEY, 1, 0);
+    SendMessageA(w, WM_HOTKEY, 1, 0);
+    EXPECT_EQ(0, pickerActive);
+    EXPECT_EQ("563412", clipboardText());
 }
 
 // What the user takes goes into the history once; a step, three digits or

@@ -3,6 +3,7 @@
 #include "core/color.h"
 #include "core/history.h"
 #include "core/options.h"
+#include "core/sample.h"
 #include "input/gesture.h"
 #include "input/windowmove.h"
 
@@ -115,6 +116,36 @@ TEST_F(Store, EverythingSavedLoadsExactly)
     EXPECT_EQ(2000000000, windowRect.top);
     EXPECT_EQ(0xFF123456u, curColor);
     EXPECT_EQ(0x00ABCDEFu, oldColor);
+}
+
+// The pick's settings: a REG_DWORD in range, anything else the default, a
+// hotkey the control cannot show (more flags, no key, more than 16 bits)
+// too; each saved as it reads.
+TEST_F(Store, PickSettingsInRangeOrTheDefault)
+{
+    const uint32_t ctrlH = 0x0248, none = 0;
+    const struct { DWORD copy, size, hotkey, wantCopy, wantSize, wantHotkey; } cases[] = {
+        {1, 5, ctrlH, 1, 5, ctrlH}, {0, 3, none, 0, 3, none},
+        {2, 4, 0x2048, 0, 1, defaultPickHotkey}, {0xFFFFFFFF, 0, 0x0300, 0, 1, defaultPickHotkey},
+        {1, 3, 0x10048, 1, 3, defaultPickHotkey}};
+    for (const auto &c : cases) {
+        putDword("copyOnPick", c.copy);
+        putDword("sampleSize", c.size);
+        putDword("pickHotkey", c.hotkey);
+        loadSettings();
+        EXPECT_EQ(c.wantCopy, copyOnPick);
+        EXPECT_EQ((int)c.wantSize, sampleSize);
+        EXPECT_EQ(c.wantHotkey, pickHotkey);
+        ASSERT_TRUE(saveSettings());
+        DWORD type;
+        EXPECT_EQ(c.wantHotkey, stored("pickHotkey", &type));
+    }
+    // Four bytes of another type are no REG_DWORD.
+    put("sampleSize", REG_BINARY, "\x05\0\0\0", 4);
+    put("pickHotkey", REG_BINARY, "\x48\x02\0\0", 4);
+    loadSettings();
+    EXPECT_EQ(1, sampleSize);
+    EXPECT_EQ(defaultPickHotkey, pickHotkey);
 }
 
 // The colour lists are REG_BINARY only, of any size: a megabyte whose valid

@@ -1,0 +1,159 @@
+#include "pickhotkey.h"
+#include "commonctl.h"
+#include "core/options.h"
+#include "input/gesture.h"
+#include "input/keypick.h"
+#include "res/resource.h"
+
+#include <commctrl.h>
+
+const int pickHotkeyId = 1;
+// The low byte and the hotkey control's four flags.
+const uint32_t controlForm = 0x0FFF;
+
+static bool registered;   // the chosen hotkey is ours in the system
+static bool dialogOpen;
+static HWND dialog;       // the open dialog, once it has been made
+
+// RegisterHotKey's modifiers for a hotkey; held down, it fires once.
+static UINT modifiersOf(uint32_t hotkey)
+{
+    UINT flags = hotkey >> 8, modifiers = MOD_NOREPEAT;
+    if (flags & HOTKEYF_SHIFT)
+        modifiers |= MOD_SHIFT;
+    if (flags & HOTKEYF_CONTROL)
+        modifiers |= MOD_CONTROL;
+    if (flags & HOTKEYF_ALT)
+        modifiers |= MOD_ALT;
+    if (flags & hotkeyWinFlag)
+        modifiers |= MOD_WIN;
+    return modifiers;
+}
+
+static bool take(HWND window, uint32_t hotkey)
+{
+    return hotkey && RegisterHotKey(window, pickHotkeyId, modifiersOf(hotkey), hotkey & 0xFF);
+}
+
+void registerPickHotkey(HWND window)
+{
+    registered = take(window, pickHotkey);
+}
+
+void unregisterPickHotkey(HWND window)
+{
+    if (registered)
+        UnregisterHotKey(window, pickHotkeyId);
+    registered = false;
+}
+
+bool pickHotkeyRefused()
+{
+    return pickHotkey && !registered;
+}
+
+// A menu, a popup menu or the system's move or size loop runs its own loop
+// and holds the pointer: a pick started meanwhile would end theirs.
+static bool systemLoopRuns()
+{
+    GUITHREADINFO gui = {};
+    gui.cbSize = sizeof gui;
+    GetGUIThreadInfo(GetCurrentThreadId(), &gui);
+    return gui.flags & (GUI_INMENUMODE | GUI_POPUPMENUMODE | GUI_INMOVESIZE);
+}
+
+void onHotKey(HWND window, WPARAM id)
+{
+    if (id != pickHotkeyId || buttonDown || dialogOpen || systemLoopRuns())
+        return;
+    if (IsIconic(window))
+        ShowWindow(window, SW_RESTORE);
+    SetForegroundWindow(window);
+    SetFocus(window);
+    startKeyPick(window);
+}
+
+// The old hotkey is let go first, since the new one takes its id; a new one
+// the system refuses leaves the old one taken back.
+static bool changePickHotkey(HWND window, uint32_t hotkey)
+{
+    if (hotkey == pickHotkey && registered)
+        return true;
+    bool had = registered;
+    unregisterPickHotkey(window);
+    if (!hotkey || take(window, hotkey)) {
+        pickHotkey = hotkey;
+        registered = hotkey != 0;
+        return true;
+    }
+    registered = had && take(window, pickHotkey);
+    return false;
+}
+
+// The keys can be chosen only while None is not.
+static void enableKeys(HWND dlg)
+{
+    bool on = IsDlgButtonChecked(dlg, idHotkeyNone) != BST_CHECKED;
+    EnableWindow(GetDlgItem(dlg, idHotkeyKeys), on);
+    EnableWindow(GetDlgItem(dlg, idHotkeyWin), on);
+}
+
+// With none chosen, the keys show the default, ready to be chosen again.
+static void onInitHotkeyDialog(HWND dlg)
+{
+    dialog = dlg;
+    uint32_t shown = pickHotkey ? pickHotkey : defaultPickHotkey;
+    SendDlgItemMessageA(dlg, idHotkeyKeys, HKM_SETHOTKEY, shown & controlForm, 0);
+    CheckDlgButton(dlg, idHotkeyWin, shown >> 8 & hotkeyWinFlag ? BST_CHECKED : BST_UNCHECKED);
+    CheckDlgButton(dlg, idHotkeyNone, pickHotkey ? BST_UNCHECKED : BST_CHECKED);
+    enableKeys(dlg);
+}
+
+// What the dialog shows; an emptied hotkey control is none too.
+static uint32_t chosenHotkey(HWND dlg)
+{
+    uint32_t keys = (uint32_t)SendDlgItemMessageA(dlg, idHotkeyKeys, HKM_GETHOTKEY, 0, 0);
+    if (IsDlgButtonChecked(dlg, idHotkeyNone) == BST_CHECKED || !(keys & 0xFF))
+        return 0;
+    bool win = IsDlgButtonChecked(dlg, idHotkeyWin) == BST_CHECKED;
+    return (keys & controlForm) | (win ? hotkeyWinFlag << 8 : 0);
+}
+
+static void onHotkeyCommand(HWND dlg, WORD control)
+{
+    switch (control) {
+    case idHotkeyNone: enableKeys(dlg); break;
+    case IDCANCEL: EndDialog(dlg, IDCANCEL); break;
+    case IDOK:
+        if (changePickHotkey(GetParent(dlg), chosenHotkey(dlg)))
+            EndDialog(dlg, IDOK);
+        else
+            SetDlgItemTextA(dlg, idHotkeyRefused, "In use by another program: choose another.");
+        break;
+    }
+}
+
+static INT_PTR CALLBACK hotkeyDialogProc(HWND dlg, UINT msg, WPARAM wp, LPARAM)
+{
+    switch (msg) {
+    case WM_INITDIALOG: onInitHotkeyDialog(dlg); return TRUE;
+    case WM_COMMAND: onHotkeyCommand(dlg, LOWORD(wp)); return TRUE;
+    }
+    return FALSE;
+}
+
+void choosePickHotkey(HWND window)
+{
+    if (dialogOpen) {
+        if (dialog)
+            SetForegroundWindow(dialog);
+        return;
+    }
+    if (!loadCommonControls(ICC_HOTKEY_CLASS))
+        return;
+    dialogOpen = true;
+    DialogBoxParamA((HINSTANCE)GetWindowLongPtrA(window, GWLP_HINSTANCE),
+                    MAKEINTRESOURCEA(idHotkeyDialog), window, hotkeyDialogProc, 0);
+    dialogOpen = false;
+    dialog = nullptr;
+}

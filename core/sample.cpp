@@ -1,0 +1,29 @@
+#include "sample.h"
+
+int sampleSize = 1;
+
+int sampleSizeFromSetting(uint32_t stored)
+{
+    return stored == 3 || stored == 5 ? (int)stored : 1;
+}
+
+uint32_t averageSquare(const uint32_t *block, const uint8_t *onScreen, int side, int size)
+{
+    uint32_t sum[3] = {}, count = 0;
+    int from = (side - size) / 2;
+    for (int y = from; y < from + size; y++)
+        for (int x = from; x < from + size; x++) {
+            int i = y * side + x;
+            if (!onScreen[i])
+                continue;
+            for (int c = 0; c < 3; c++)
+                sum[c] += block[i] >> (8 * c) & 0xFF;
+            count++;
+        }
+    if (!count)
+        return noSample;
+    uint32_t mean = 0;
+    for (int c = 0; c < 3; c++)
+        mean |= (2 * sum[c] + count) / (2 * count) << (8 * c);
+    return mean;
+}

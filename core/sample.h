@@ -1,0 +1,22 @@
+// The eyedropper's sample: the pixel under the pointer, or the mean of the
+// square of 3 by 3 or 5 by 5 screen pixels centred on it, for photographs,
+// gradients and anti-aliased text. Platform-free: a pixel is a 32-bit value
+// with three 8-bit channels in its low 24 bits, each averaged on its own,
+// as stored (gamma-encoded), whatever their order.
+#pragma once
+#include <cstdint>
+
+extern int sampleSize;  // the square's side in pixels: 1, 3 or 5
+
+// A stored side as a side: anything but 3 or 5 is one pixel.
+int sampleSizeFromSetting(uint32_t stored);
+
+// What averageSquare gives when no pixel of the square counts.
+const uint32_t noSample = 0xFFFFFFFF;
+
+// The mean of the size by size pixels centred in a side by side block
+// (rows top to bottom, side and size odd, size at most side), each channel
+// rounded to the nearest, halves up; the top byte is 0. Only the pixels
+// whose onScreen byte (same layout as the block) is nonzero count, so that
+// at a screen's edge the pixels beyond it do not.
+uint32_t averageSquare(const uint32_t *block, const uint8_t *onScreen, int side, int size);
