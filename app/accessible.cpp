@@ -141,18 +141,21 @@ static LONG stateOf(HWND window, int child)
                                                                  : state;
 }
 
-// The readout's text, a channel without its leading zeros; null for a
-// control without a value.
+// The swatch's value is the colour as copied; a row's readout and arrows
+// share the readout's text, a channel without its leading zeros, so that a
+// reader on an arrow hears what it changes. Null for a control without a
+// value.
 static const char *valueOf(int child)
 {
     AreaId control = child ? readingOrder[child - 1] : areaCount;
     if (control == swatchId)
         return formatCopyText();
-    if (control == hexValueId)
+    AreaId readout = rowReadout(control);
+    if (readout == hexValueId)
         return formatColorHex();
-    if (control < redValueId || control > blueValueId)
+    if (readout == areaCount)
         return nullptr;
-    const char *text = formatChannelDecimal(ChannelIndex(control - redValueId));
+    const char *text = formatChannelDecimal(ChannelIndex(readout - redValueId));
     while (text[0] == '0' && text[1])
         text++;
     return text;
@@ -381,7 +384,21 @@ struct FaceObject : IAccessible {
         HRESULT hr = check(v);
         return FAILED(hr) ? hr : textAnswer(defaultActionOf(childOf(v)), action);
     }
-    HRESULT STDMETHODCALLTYPE accSelect(LONG, VARIANT) override { return DISP_E_MEMBERNOTFOUND; }
+    // The controls take the focus but are never selected: any selection
+    // flag makes no sense for them. The focus moves only within the window
+    // that has it, as for any child of a window (S_FALSE otherwise).
+    HRESULT STDMETHODCALLTYPE accSelect(LONG flags, VARIANT v) override
+    {
+        HRESULT hr = check(v);
+        if (FAILED(hr))
+            return hr;
+        if (flags & ~SELFLAG_TAKEFOCUS)
+            return E_INVALIDARG;
+        int child = childOf(v);
+        if (!flags)
+            return S_OK;
+        return focusControl(window, child ? readingOrder[child - 1] : areaCount) ? S_OK : S_FALSE;
+    }
     HRESULT STDMETHODCALLTYPE accLocation(LONG *x, LONG *y, LONG *width, LONG *height,
                                           VARIANT v) override
     {

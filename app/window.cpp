@@ -8,6 +8,7 @@
 #include "core/color.h"
 #include "core/colortext.h"
 #include "core/options.h"
+#include "input/actions.h"
 #include "input/eyedropper.h"
 #include "input/focus.h"
 #include "input/gesture.h"
@@ -86,9 +87,13 @@ HWND createMainWindow(HINSTANCE instance)
     return mainWindow;
 }
 
-static void onDestroy(HWND)
+static void onDestroy(HWND window)
 {
     disconnectAccessibleFace();
+    // Hidden, the window is one that a second start waits to see gone
+    // rather than hands over to. DestroyWindow (Alt+F4) has hidden it
+    // already; the close button's WM_DESTROY has not.
+    ShowWindow(window, SW_HIDE);
     saveSettings();
     // Saved: a start from now on may begin at once.
     leaveInstance();
@@ -205,6 +210,7 @@ static void onCreate(HWND window)
         deferredDpi = 0;
         onDpiChanged(window, wp, (LPARAM)&deferredPlace);
     }
+    followTopmost(window);
 }
 
 LRESULT CALLBACK windowProc(HWND window, UINT msg, WPARAM wp, LPARAM lp)
@@ -254,9 +260,14 @@ LRESULT CALLBACK windowProc(HWND window, UINT msg, WPARAM wp, LPARAM lp)
     case WM_ENTERSIZEMOVE: abandonGesture(window); return 0;
     case keepOnScreenMsg: onDisplayChange(window); return 0;
     case WM_GETMINMAXINFO: onGetMinMaxInfo(window, lp); return 0;
+    case WM_WINDOWPOSCHANGING:
+        onWindowPosChanging(window, lp);
+        break;
     case WM_WINDOWPOSCHANGED:
         onWindowPosChanged(window);
+        followTopmost(window);
         break;
+    case WM_STYLECHANGED: followTopmost(window); return 0;
     case WM_SYSCOMMAND:
         if (onSysCommand(window, wp))
             return 0;

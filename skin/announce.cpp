@@ -8,6 +8,7 @@
 static uint32_t toldColor = 0xFFFFFFFF;
 static int toldForm = -1;
 static int toldName = -1;  // the named colour, negative while not exact
+static AreaId toldFocus = areaCount;  // the control a reader was last told has the focus
 
 LONG childIdOf(AreaId control)
 {
@@ -22,6 +23,16 @@ static void valueChanged(HWND window, AreaId control)
     NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, window, OBJID_CLIENT, childIdOf(control));
 }
 
+// A row's value changed: its readout's, and the focused control's when that
+// is an arrow of the row, since readers speak the changes of the focused
+// object only.
+static void rowChanged(HWND window, AreaId readout)
+{
+    valueChanged(window, readout);
+    if (toldFocus != readout && rowReadout(toldFocus) == readout && GetFocus() == window)
+        valueChanged(window, toldFocus);
+}
+
 void announceShownColor(HWND window)
 {
     uint32_t shown = curColor & 0xFFFFFF;
@@ -30,9 +41,9 @@ void announceShownColor(HWND window)
     static const uint32_t masks[3] = {redMask, greenMask, blueMask};
     for (int c = 0; c < 3; c++)
         if ((shown ^ toldColor) & masks[c])
-            valueChanged(window, AreaId(redValueId + c));
+            rowChanged(window, AreaId(redValueId + c));
     if (shown != toldColor)
-        valueChanged(window, hexValueId);
+        rowChanged(window, hexValueId);
     // The swatch's description leads with the colour's name.
     bool exact;
     int name = nearestNamedColor(shown, exact);
@@ -52,5 +63,6 @@ void announceToggle(HWND window, AreaId toggle)
 
 void announceFocus(HWND window, AreaId control)
 {
+    toldFocus = control;
     NotifyWinEvent(EVENT_OBJECT_FOCUS, window, OBJID_CLIENT, childIdOf(control));
 }
