@@ -2,6 +2,7 @@
 #include "core/color.h"
 #include "core/colornames.h"
 #include "core/colortext.h"
+#include "core/history.h"
 #include "input/actions.h"
 #include "input/focus.h"
 #include "res/resource.h"
@@ -107,9 +108,11 @@ const char *controlHint(AreaId control)
     if (control != swatchId)
         return infoOf(control).hint;
     // The swatch's hint leads with the colour's name, for those who cannot
-    // tell the colour by sight.
+    // tell the colour by sight, and whether the colour is pinned.
     static char text[200];
     formatColorName(curColor, text, sizeof text);
+    if (isPinned(curColor))
+        lstrcatA(text, ", pinned");
     lstrcatA(text, "; ");
     lstrcatA(text, infoOf(control).hint);
     return text;

@@ -11,6 +11,10 @@
 // face.
 static HWND tooltip;
 static bool tried;
+// Set by a press or a pick's start until the pointer moves with no button
+// held and no pick running: a show already due would otherwise still come,
+// over the gesture.
+static bool off;
 
 // The tool over control i of readingOrder; its text is asked for at each
 // showing, so a toggle's tip tells its state of the moment.
@@ -73,15 +77,13 @@ void relayToHoverHelp(HWND window, UINT msg, WPARAM wp, LPARAM lp)
         createHoverHelp(window);
     if (!tooltip)
         return;
-    // A press also switches the tips off until the pointer moves with no
-    // button held: a show already due when the press came would otherwise
-    // still come, over the gesture.
-    static bool off;
     bool press = msg != WM_MOUSEMOVE && msg != WM_LBUTTONUP && msg != WM_RBUTTONUP &&
                  msg != WM_MBUTTONUP;
-    if (press || (off && msg == WM_MOUSEMOVE)) {
-        off = press;
-        SendMessageA(tooltip, TTM_ACTIVATE, !press, 0);
+    if (press) {
+        hideHoverHelp(window);
+    } else if (off && msg == WM_MOUSEMOVE && !pickerActive) {
+        off = false;
+        SendMessageA(tooltip, TTM_ACTIVATE, TRUE, 0);
     }
     MSG m = {window, msg, wp, lp, (DWORD)GetMessageTime(), {}};
     SendMessageA(tooltip, TTM_RELAYEVENT, 0, (LPARAM)&m);
@@ -89,11 +91,21 @@ void relayToHoverHelp(HWND window, UINT msg, WPARAM wp, LPARAM lp)
         SendMessageA(tooltip, TTM_POP, 0, 0);
 }
 
-// A tip asked for while a button is held gets no text, and a tooltip with
-// no text does not show: a tip that was due when the press came stays away.
+void hideHoverHelp(HWND)
+{
+    if (!tooltip)
+        return;
+    off = true;
+    SendMessageA(tooltip, TTM_ACTIVATE, FALSE, 0);
+    SendMessageA(tooltip, TTM_POP, 0, 0);
+}
+
+// A tip asked for while a button is held or a pick runs gets no text, and
+// a tooltip with no text does not show: a tip that was due when the press
+// came stays away.
 static bool anyButtonHeld()
 {
-    return buttonDown || GetKeyState(VK_LBUTTON) < 0 || GetKeyState(VK_RBUTTON) < 0 ||
+    return gestureRuns() || GetKeyState(VK_LBUTTON) < 0 || GetKeyState(VK_RBUTTON) < 0 ||
            GetKeyState(VK_MBUTTON) < 0;
 }
 

@@ -11,5 +11,8 @@ void placeHoverHelp(HWND window);
 // tooltip only while no button is held, the first of them making it and
 // one tool per control; a press hides any tip.
 void relayToHoverHelp(HWND window, UINT msg, WPARAM wp, LPARAM lp);
+// A press or the start of a pick: any tip showing goes, and none shows
+// until the pointer moves with no button held and no pick running.
+void hideHoverHelp(HWND window);
 // WM_NOTIFY: the tooltip asks for a tool's text as it is about to show.
 void onNotify(HWND window, LPARAM lp);

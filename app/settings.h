@@ -1,10 +1,12 @@
-// The seven settings kept between runs in HKEY_CURRENT_USER
-// "Software\Arvex\Tinctora", all REG_DWORD.
+// The settings kept between runs in HKEY_CURRENT_USER
+// "Software\Arvex\Tinctora": seven REG_DWORD values, and the colours
+// taken and pinned, the REG_BINARY lists history and pinned.
 #pragma once
 
 extern const char settingsKey[];
 
 // Once at start-up: stored values over the start values. Never creates the key.
 void loadSettings();
-// Once at WM_DESTROY: all seven values. False when the key cannot be opened.
+// At WM_DESTROY and at the end of the session: every value. False when
+// the key cannot be opened.
 bool saveSettings();

@@ -7,6 +7,7 @@
 #include "settings.h"
 #include "core/color.h"
 #include "core/colortext.h"
+#include "core/history.h"
 #include "core/options.h"
 #include "input/actions.h"
 #include "input/eyedropper.h"
@@ -39,6 +40,7 @@ bool initialise(HINSTANCE instance)
     windowRect.left = windowRect.top = (LONG)CW_USEDEFAULT;
     curColor = oldColor = 0;
     copyForm = copyHex;
+    recentColors.count = pinnedColors.count = 0;
     // The system's scale until the window knows its own display's.
     faceScale = scaleForDpi(windowDpi(nullptr));
     buildSwatchRegions();
@@ -55,6 +57,7 @@ bool initialise(HINSTANCE instance)
     windowRect.right = windowRect.left + width;
     windowRect.bottom = windowRect.top + height;
     colorChanged = repaintSwatch;
+    pickBegun = hideHoverHelp;
     return true;
 }
 
@@ -89,6 +92,7 @@ HWND createMainWindow(HINSTANCE instance)
 
 static void onDestroy(HWND window)
 {
+    releasePickClip();
     disconnectAccessibleFace();
     // Hidden, the window is one that a second start waits to see gone
     // rather than hands over to. DestroyWindow (Alt+F4) has hidden it
@@ -105,16 +109,19 @@ static void onDestroy(HWND window)
 // without WM_DESTROY: the session is saved here as a close would save it.
 static void onEndSession(HWND, WPARAM ending)
 {
-    if (ending)
+    if (ending) {
+        releasePickClip();
         saveSettings();
+    }
 }
 
 // A monitor gone or the resolution lowered may leave the window where no
-// monitor shows it.
+// monitor shows it, and a pick's clip where no screen is.
 static void onDisplayChange(HWND window)
 {
     refreshWindowRects(window);
     keepOnAWorkArea(window);
+    refreshPickClip();
 }
 
 // Posted by a restore: the window onto a monitor once the restore is over.
@@ -131,12 +138,8 @@ static void onSize(HWND window, WPARAM kind)
 {
     if (kind == SIZE_RESTORED)
         PostMessageA(window, keepOnScreenMsg, 0, 0);
-    else if (kind == SIZE_MINIMIZED) {
+    else if (kind == SIZE_MINIMIZED)
         abandonGesture(window);
-        // Clicks on other windows must not come to a minimised one.
-        if (GetCapture() == window)
-            ReleaseCapture();
-    }
 }
 
 // The system asks the size at another scale before it changes it: the face
@@ -233,7 +236,11 @@ LRESULT CALLBACK windowProc(HWND window, UINT msg, WPARAM wp, LPARAM lp)
     case WM_SETFOCUS: onSetFocus(window); return 0;
     case WM_KILLFOCUS: onKillFocus(window); return 0;
     case WM_MOUSEWHEEL: onMouseWheel(window, wp, lp); return 0;
-    case WM_COMMAND: onCommand(window, wp, lp); return 0;
+    // A submenu of the window menu sends its items as commands.
+    case WM_COMMAND:
+        if (!runProgramCommand(window, LOWORD(wp)))
+            onCommand(window, wp, lp);
+        return 0;
     case WM_TIMER:
         if (wp == holdTimerId)
             onHoldTimer(window);
@@ -241,6 +248,8 @@ LRESULT CALLBACK windowProc(HWND window, UINT msg, WPARAM wp, LPARAM lp)
             onResampleTimer(window);
         else if (wp == buttonWatchTimerId)
             onButtonWatchTimer(window);
+        else if (wp == menuWaitTimerId)
+            onMenuWaitTimer(window);
         return 0;
     case WM_MOUSEMOVE: onMouseMove(window, wp, lp); return 0;
     case WM_LBUTTONDOWN: onLeftButtonDown(window, wp, lp); return 0;
@@ -252,6 +261,7 @@ LRESULT CALLBACK windowProc(HWND window, UINT msg, WPARAM wp, LPARAM lp)
     case WM_GETOBJECT: return onGetObject(window, wp, lp);
     case WM_NOTIFY: onNotify(window, lp); return 0;
     case WM_INITMENU: onInitMenu(window, wp); return 0;
+    case WM_INITMENUPOPUP: onInitMenuPopup(window, wp); return 0;
     case WM_UNINITMENUPOPUP: onUninitMenuPopup(window, wp); return 0;
     case WM_EXITMENULOOP: onExitMenuLoop(window); return 0;
     // The window menu, or the system's move or size loop, takes over the
@@ -269,8 +279,12 @@ LRESULT CALLBACK windowProc(HWND window, UINT msg, WPARAM wp, LPARAM lp)
         break;
     case WM_STYLECHANGED: followTopmost(window); return 0;
     case WM_SYSCOMMAND:
-        if (onSysCommand(window, wp))
+        if (menuWaitsForRelease(window, wp, lp) || onSysCommand(window, wp))
             return 0;
+        break;
+    case WM_SETCURSOR:
+        if (keepPickCursor())
+            return TRUE;
         break;
     case WM_GETDPISCALEDSIZE: return onGetDpiScaledSize(window, wp, lp);
     case WM_SIZE: onSize(window, wp); return 0;

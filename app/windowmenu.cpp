@@ -1,4 +1,5 @@
 #include "windowmenu.h"
+#include "historymenu.h"
 #include "core/colortext.h"
 #include "input/actions.h"
 #include "res/resource.h"
@@ -14,12 +15,14 @@ UINT insertProgramItems(HMENU menu, UINT position)
     HMENU forms = CreatePopupMenu();
     for (int i = 0; i < copyFormCount; i++)
         AppendMenuA(forms, MF_STRING, cmdCopyFormFirst + 0x10 * i, formItems[i]);
-    // P, O and Y are none of the system items' letters in English, German,
-    // French, Spanish, Italian, Portuguese or Japanese, nor Wine's "About
-    // Wine": the first letter of an item wins over a second one.
+    // P, O, Y and H are none of the system items' letters in English,
+    // German, French, Spanish, Italian, Portuguese or Japanese, nor Wine's
+    // "About Wine": the first letter of an item wins over a second one.
     InsertMenuA(menu, position++, MF_BYPOSITION | MF_STRING, cmdSnapping, "Sna&p to screen edges");
     InsertMenuA(menu, position++, MF_BYPOSITION | MF_STRING, cmdOnTop, "Always &on top");
     InsertMenuA(menu, position++, MF_BYPOSITION | MF_POPUP, (UINT_PTR)forms, "Cop&y format");
+    InsertMenuA(menu, position++, MF_BYPOSITION | MF_POPUP, (UINT_PTR)createHistoryMenu(),
+                "&History");
     return position;
 }
 
@@ -53,6 +56,7 @@ void onInitMenu(HWND window, WPARAM)
 // system has done drawing.
 void onExitMenuLoop(HWND window)
 {
+    releaseHistorySwatches();
     RECT titleRow = {0, 0, faceWidth * faceScale, faceAreas[swatchId].top * faceScale};
     InvalidateRect(window, &titleRow, FALSE);
 }
@@ -64,6 +68,14 @@ void onUninitMenuPopup(HWND window, WPARAM wp)
 {
     if ((HMENU)wp == GetSystemMenu(window, FALSE))
         EndMenu();
+    else if (isHistoryMenu((HMENU)wp))
+        releaseHistorySwatches();
+}
+
+void onInitMenuPopup(HWND window, WPARAM wp)
+{
+    if (isHistoryMenu((HMENU)wp))
+        fillHistoryMenu(window, (HMENU)wp);
 }
 
 bool runProgramCommand(HWND window, UINT command)
@@ -72,7 +84,7 @@ bool runProgramCommand(HWND window, UINT command)
     case cmdSnapping: clickControl(window, snapId); return true;
     case cmdOnTop: clickControl(window, topId); return true;
     }
-    return chooseCopyFormByCommand(window, command);
+    return chooseCopyFormByCommand(window, command) || runHistoryCommand(window, command);
 }
 
 bool onSysCommand(HWND window, WPARAM wp)

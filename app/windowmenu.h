@@ -1,7 +1,8 @@
 // The window menu (Alt+Space, or the taskbar button's menu): the two
-// toggles, each checked while on, and the copy form as radio items in a
-// submenu, above the system's own items, so that the keyboard reaches
-// every command of the face. Maximize and Size are not offered.
+// toggles, each checked while on, the copy form as radio items in a
+// submenu and the history of the colours taken in another, above the
+// system's own items, so that the keyboard reaches every command of the
+// face. Maximize and Size are not offered.
 #pragma once
 #include <windows.h>
 
@@ -20,9 +21,13 @@ bool runProgramCommand(HWND window, UINT command);
 void addWindowMenuItems(HWND window);
 // WM_INITMENU: the check marks as the options stand.
 void onInitMenu(HWND window, WPARAM wp);
-// WM_UNINITMENUPOPUP: the menu mode ends as the window menu closes.
+// WM_INITMENUPOPUP: a History submenu, wherever it sits, filled as it opens.
+void onInitMenuPopup(HWND window, WPARAM wp);
+// WM_UNINITMENUPOPUP: the menu mode ends as the window menu closes; a
+// History submenu's swatches are freed as it closes.
 void onUninitMenuPopup(HWND window, WPARAM wp);
-// WM_EXITMENULOOP: the face whole again where the menu drew on it.
+// WM_EXITMENULOOP: the face whole again where the menu drew on it, and no
+// swatch of a History submenu left.
 void onExitMenuLoop(HWND window);
 // WM_SYSCOMMAND: true when it was one of ours and has been done; the
 // system's own commands go on to the default handling.

@@ -4,6 +4,7 @@
 //   startup   tinctora.exe and the empty popup launched as processes
 //   memory    both launched again and driven with 10,000 moves
 //   paste     the paste parse of the longest colour text against FF8000
+//   menu      the History submenu opened with 36 entries against none
 // Each prints its rows (see printRow); a failure prints why and exits 1.
 #include "bench.h"
 
@@ -60,6 +61,8 @@ int main(int argc, char **argv)
         return runMemoryBench();
     if (argc > 1 && !strcmp(argv[1], "paste"))
         return runPasteBench();
-    fprintf(stderr, "usage: tinctora_bench drag | startup | memory | paste\n");
+    if (argc > 1 && !strcmp(argv[1], "menu"))
+        return runMenuBench();
+    fprintf(stderr, "usage: tinctora_bench drag | startup | memory | paste | menu\n");
     return 2;
 }

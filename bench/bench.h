@@ -29,3 +29,4 @@ int runDragBench();
 int runStartupBench();
 int runMemoryBench();
 int runPasteBench();
+int runMenuBench();

@@ -2,10 +2,11 @@
 # things and so are never part of the tests.
 #   tinctora_bench  drag-adjust and eyedropper throughput through the real
 #                   window procedure in-process; start-up and memory of the
-#                   real tinctora.exe launched as a process; the paste parse
+#                   real tinctora.exe launched as a process; the paste parse;
+#                   the History submenu opened
 #   bench_popup     the baseline program: an empty popup of the face's
 #                   size, compiled and linked exactly like tinctora.exe
-add_executable(tinctora_bench bench/bench.cpp bench/drag.cpp bench/paste.cpp bench/startup.cpp
+add_executable(tinctora_bench bench/bench.cpp bench/drag.cpp bench/menu.cpp bench/paste.cpp bench/startup.cpp
                tests/win/win_fixture.cpp res/tinctora.rc)
 target_link_libraries(tinctora_bench PRIVATE tinctora_app psapi)
 

@@ -19,6 +19,7 @@ set_target_properties(win_helper PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BIN
 # Everything but the entry point, so the Windows tests drive the same code.
 add_library(tinctora_app STATIC
     app/accessible.cpp
+    app/historymenu.cpp
     app/hoverhelp.cpp
     app/instance.cpp
     skin/fatal.cpp
@@ -31,6 +32,7 @@ add_library(tinctora_app STATIC
     input/focus.cpp
     input/gesture.cpp
     input/gestureend.cpp
+    input/gesturestate.cpp
     input/keypick.cpp
     input/keys.cpp
     input/magnifier.cpp

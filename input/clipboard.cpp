@@ -1,27 +1,29 @@
 #include "clipboard.h"
+#include "core/color.h"
 #include "core/colorparse.h"
 #include "core/colortext.h"
+#include "core/history.h"
 #include "skin/draw.h"
 #include "skin/regions.h"
 
 #include <cstring>
 
-void copyTextToClipboard(HWND window, const char *text)
+bool copyTextToClipboard(HWND window, const char *text)
 {
     size_t size = strlen(text) + 1;
     HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT | GMEM_DDESHARE, size);
     if (!block)
-        return;
+        return false;
     void *p = GlobalLock(block);
     if (!p) {
         GlobalFree(block);
-        return;
+        return false;
     }
     memcpy(p, text, size);
     GlobalUnlock(block);
     if (!OpenClipboard(window)) {
         GlobalFree(block);
-        return;
+        return false;
     }
     EmptyClipboard();
     // Once handed over the block is the system's: never touched again.
@@ -29,6 +31,13 @@ void copyTextToClipboard(HWND window, const char *text)
     CloseClipboard();
     if (!handedOver)
         GlobalFree(block);
+    return handedOver;
+}
+
+void copyColor(HWND window)
+{
+    if (copyTextToClipboard(window, formatCopyText()))
+        rememberColor(curColor);
 }
 
 void pasteFromClipboard(HWND window)
@@ -39,7 +48,8 @@ void pasteFromClipboard(HWND window)
         if (text) {
             // Another program's block need not end in a zero byte: the
             // parse reads no further than the block.
-            applyColorText(text, GlobalSize(data));
+            if (applyColorText(text, GlobalSize(data)))
+                rememberColor(curColor);
             GlobalUnlock(data);
         }
         CloseClipboard();

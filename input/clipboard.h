@@ -3,5 +3,10 @@
 #pragma once
 #include <windows.h>
 
-void copyTextToClipboard(HWND window, const char *text);
+// False when the text could not be put there.
+bool copyTextToClipboard(HWND window, const char *text);
+// The whole colour in the copy form: every door that copies the colour
+// comes here, and the colour copied is one the user took.
+void copyColor(HWND window);
+// A paste that sets a colour is a taking too.
 void pasteFromClipboard(HWND window);

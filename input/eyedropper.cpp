@@ -1,16 +1,23 @@
 #include "eyedropper.h"
-#include "gesture.h"
+#include "gesturestate.h"
 #include "magnifier.h"
 #include "windowmove.h"
 #include "core/color.h"
+#include "core/history.h"
 #include "skin/draw.h"
 #include "skin/regions.h"
+
+#include <cstdlib>
+
+void (*pickBegun)(HWND window);
 
 // Set while a sample waits to be taken again: the pointer jumped onto the
 // place the magnifier had just left, where the screen may still show it.
 static bool resamplePending;
 // Set while the pick holds a cursor clip of its own (keepPointerGrab).
 static bool clipped;
+// Set once the pick has read a pixel: only then does it end with a colour.
+static bool pixelTaken;
 
 // The pixel at the pointer as the screen shows it, and the magnifier
 // beside it drawn from the same read. A window's own surface would not do:
@@ -56,16 +63,28 @@ void beginPick(HWND window)
     SetCursor(LoadCursorA(nullptr, IDC_CROSS));
     takeCapture(window);
     pickerActive = 1;
+    pixelTaken = false;
     oldColor = curColor;
     openMagnifier(window);
+    if (pickBegun)
+        pickBegun(window);
+}
+
+bool keepPickCursor()
+{
+    if (pickerActive)
+        SetCursor(LoadCursorA(nullptr, IDC_CROSS));
+    return pickerActive;
 }
 
 // The pixel read becomes the colour; where the screen could not be read
 // the last valid colour stays.
 static void takePixel(COLORREF pixel)
 {
-    if (pixel != CLR_INVALID)
+    if (pixel != CLR_INVALID) {
         curColor = pixel;
+        pixelTaken = true;
+    }
 }
 
 void sampleUnderPointer(HWND window)
@@ -92,6 +111,8 @@ void endPick(HWND window)
         Sleep(settleLeft(cursorPos));
         takePixel(readAround(cursorPos));
     }
+    if (pixelTaken)
+        rememberColor(curColor);
     dropPick(window);
 }
 
@@ -101,12 +122,17 @@ void dropPick(HWND window)
     resamplePending = false;
     closeMagnifier();
     // The grab a pointer move kept for the release ends with the pick.
-    if (clipped)
-        ClipCursor(nullptr);
-    clipped = false;
+    releasePickClip();
     SetCursor(LoadCursorA(nullptr, IDC_ARROW));
     paintSwatch(window, swatchRgn);
     pickerActive = 0;
+}
+
+void releasePickClip()
+{
+    if (clipped)
+        ClipCursor(nullptr);
+    clipped = false;
 }
 
 // Under Wine, SetCursorPos ends the X server's grab of the pointer that the
@@ -115,8 +141,10 @@ void dropPick(HWND window)
 // pick would wait for it for ever. A cursor clip is the one grab Wine keeps
 // across SetCursorPos, and it takes none for a clip of the whole screen, so
 // the clip leaves out one column at the screen's edge away from the
-// pointer, until the pick ends. Windows keeps the button's grab by itself,
-// and there the pointer is left free.
+// pointer, until the pick ends. The same grab keeps the cross cursor over
+// other programs' windows and brings the click that ends a pick from the
+// keyboard to the window. Windows keeps the button's grab by itself, and
+// there the pointer is left free.
 static void keepPointerGrab(POINT at)
 {
     if (!GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version"))
@@ -128,19 +156,65 @@ static void keepPointerGrab(POINT at)
         screen.right--;
     else
         screen.left++;
+    // The clip is the whole desktop's: a fatal end must not leave it.
+    static bool atExit;
+    if (!atExit)
+        atExit = !atexit(releasePickClip);
     clipped = ClipCursor(&screen);
 }
 
+void grabPickPointer()
+{
+    if (pickerActive && !clipped)
+        keepPointerGrab(cursorPos);
+}
+
+void refreshPickClip()
+{
+    if (!pickerActive)
+        return;
+    measureScreen();
+    if (!clipped)
+        return;
+    GetCursorPos(&cursorPos);
+    keepPointerGrab(cursorPos);
+}
+
+static LONG within(LONG v, LONG low, LONG high)
+{
+    return v < low ? low : v >= high ? high - 1 : v;
+}
+
+// A point asked for by a nudge, held on the screen: off every monitor it
+// stops at the edge of the monitor the pointer is on, and it stays inside
+// the cursor's clip.
+static POINT onScreen(POINT from, POINT to)
+{
+    MONITORINFO mi = {sizeof mi, {}, {}, 0};
+    if (!MonitorFromPoint(to, MONITOR_DEFAULTTONULL) &&
+        GetMonitorInfoA(MonitorFromPoint(from, MONITOR_DEFAULTTONEAREST), &mi)) {
+        to.x = within(to.x, mi.rcMonitor.left, mi.rcMonitor.right);
+        to.y = within(to.y, mi.rcMonitor.top, mi.rcMonitor.bottom);
+    }
+    RECT clip;
+    if (GetClipCursor(&clip)) {
+        to.x = within(to.x, clip.left, clip.right);
+        to.y = within(to.y, clip.top, clip.bottom);
+    }
+    return to;
+}
+
+// The sample is taken where the pointer really is afterwards.
 void movePickBy(HWND window, int dx, int dy)
 {
     if (!pickerActive)
         return;
     GetCursorPos(&cursorPos);
-    cursorPos.x += dx;
-    cursorPos.y += dy;
+    POINT to = onScreen(cursorPos, {cursorPos.x + dx, cursorPos.y + dy});
     if (buttonDown)
-        keepPointerGrab(cursorPos);
-    SetCursorPos(cursorPos.x, cursorPos.y);
+        keepPointerGrab(to);
+    SetCursorPos(to.x, to.y);
+    GetCursorPos(&cursorPos);
     lastCursor = cursorPos;
     sampleUnderPointer(window);
 }

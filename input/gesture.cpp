@@ -2,6 +2,7 @@
 #include "actions.h"
 #include "eyedropper.h"
 #include "gestureend.h"
+#include "keypick.h"
 #include "windowmove.h"
 #include "skin/fatal.h"
 #include "core/color.h"
@@ -10,32 +11,11 @@
 
 #include <cstdlib>
 
-BYTE buttonDown;
-BYTE dragMoving;
-BYTE pickerActive;
-POINT cursorPos;
-POINT lastCursor;
-
-// Set while the program takes or releases the capture itself, so the
-// capture notice that this sends (under Wine also for a capture taken anew
-// by the same window) is not taken for a lost capture.
-static bool ownCaptureChange;
 // The pointer's screen position at the press: an arrow's drag counts its
 // sideways travel from here.
 static POINT pressCursor;
-
-void takeCapture(HWND window)
-{
-    ownCaptureChange = true;
-    SetCapture(window);
-    ownCaptureChange = false;
-}
-
-POINT messagePoint(LPARAM lp)
-{
-    POINT p = {(LONG)(lp & 0xFFFF), (LONG)((lp >> 16) & 0xFFFF)};
-    return p;
-}
+// The window menu's request, while it waits for the button to be let go.
+static LPARAM menuRequest;
 
 // The title buttons and then the arrows, in the order a press tests them.
 static const AreaId buttonOrder[12] = {
@@ -57,16 +37,20 @@ static AreaId heldArrow()
     return areaCount;
 }
 
+// The press's screen place is the message's, read signed: the pointer may
+// have moved on before the press is handled, and the moves count their
+// travel from it.
 void onLeftButtonDown(HWND window, WPARAM, LPARAM lp)
 {
     HDC dc = windowDC(window);
     takeCapture(window);
-    GetCursorPos(&cursorPos);
+    POINT p = messagePoint(lp);
+    cursorPos = {(short)LOWORD(lp), (short)HIWORD(lp)};
+    ClientToScreen(window, &cursorPos);
     lastCursor = pressCursor = cursorPos;
     buttonDown = 1;
     refreshWindowRects(window);
     watchGesture(window);
-    POINT p = messagePoint(lp);
     bool hit = false;
     for (AreaId id : buttonOrder)
         if (regionHolds(buttonOf(id).region, p.x, p.y)) {
@@ -97,13 +81,12 @@ static void titleHover(HWND window, POINT p)
     ReleaseDC(window, dc);
 }
 
-// SM_CXDRAG by SM_CYDRAG centred on the press, at the face's scale.
+// Half of SM_CXDRAG sideways from the press, at the face's scale. Only
+// sideways travel steps the colour, so only it makes a drag: a slip up or
+// down leaves a click a click.
 static bool beyondDragThreshold()
 {
-    int halfWidth = GetSystemMetrics(SM_CXDRAG) * faceScale / 2;
-    int halfHeight = GetSystemMetrics(SM_CYDRAG) * faceScale / 2;
-    return abs(cursorPos.x - pressCursor.x) > halfWidth ||
-           abs(cursorPos.y - pressCursor.y) > halfHeight;
+    return abs(cursorPos.x - pressCursor.x) > GetSystemMetrics(SM_CXDRAG) * faceScale / 2;
 }
 
 // Only the hover draws here; a drag, a move or a pick draws through its own
@@ -139,32 +122,10 @@ void onMouseMove(HWND window, WPARAM, LPARAM lp)
     }
 }
 
-// Puts any still-pressed arrow back to rest. An arrow pressed but released
-// over something else would otherwise stay lit and turn the next gesture's
-// moves into colour steps.
-static void releaseArrows(HDC dc)
+// Whether the release ends a held arrow's drag, which clicks nothing.
+static bool arrowDragged()
 {
-    for (ButtonRecord &b : arrowButtons)
-        if (b.pressed) {
-            b.pressed = 0;
-            drawNormal(dc, b.region);
-        }
-}
-
-void finishGesture(HWND window, HDC dc)
-{
-    releaseArrows(dc);
-    undoArmed = 1;
-    unwatchGesture(window);
-}
-
-// Ends a held arrow's drag: its normal look back and no click.
-static bool endArrowDrag(HDC dc)
-{
-    if (undoArmed || heldArrow() == areaCount)
-        return false;
-    releaseArrows(dc);
-    return true;
+    return !undoArmed && heldArrow() != areaCount;
 }
 
 // The control under the release acts, as a click on it would. A pressed
@@ -193,16 +154,14 @@ void onLeftButtonUp(HWND window, WPARAM, LPARAM lp)
     if (!buttonDown)
         return;
     HDC dc = windowDC(window);
-    ownCaptureChange = true;
-    ReleaseCapture();
-    ownCaptureChange = false;
+    releaseOwnCapture(window);
     buttonDown = 0;
     if (dragMoving) {
         dragMoving = 0;
         endWindowMove(window);
     } else if (pickerActive) {
         endPick(window);
-    } else if (!endArrowDrag(dc)) {
+    } else if (!arrowDragged()) {
         clickAt(window, messagePoint(lp));
     }
     finishGesture(window, dc);
@@ -211,12 +170,14 @@ void onLeftButtonUp(HWND window, WPARAM, LPARAM lp)
 
 void onCaptureChanged(HWND window, WPARAM, LPARAM)
 {
-    if (!ownCaptureChange)
+    if (captureTakenAway())
         abandonGesture(window);
 }
 
 void abandonGesture(HWND window)
 {
+    cancelKeyPick(window);
+    releaseOwnCapture(window);
     if (!buttonDown)
         return;
     HDC dc = windowDC(window);
@@ -229,4 +190,22 @@ void abandonGesture(HWND window)
         endPick(window);
     finishGesture(window, dc);
     ReleaseDC(window, dc);
+}
+
+bool menuWaitsForRelease(HWND window, WPARAM wp, LPARAM lp)
+{
+    if ((wp & 0xFFF0) != SC_KEYMENU || !buttonDown)
+        return false;
+    menuRequest = lp;
+    abandonGesture(window);
+    SetTimer(window, menuWaitTimerId, buttonWatchMs, nullptr);
+    return true;
+}
+
+void onMenuWaitTimer(HWND window)
+{
+    if (!buttonsUp())
+        return;
+    KillTimer(window, menuWaitTimerId);
+    PostMessageA(window, WM_SYSCOMMAND, SC_KEYMENU, menuRequest);
 }

@@ -4,15 +4,7 @@
 #pragma once
 #include <windows.h>
 
-extern BYTE buttonDown;    // 1 from a press to the next release
-extern BYTE dragMoving;    // 1 while the gesture moves the window
-extern BYTE pickerActive;  // 1 while the eyedropper picks
-extern POINT cursorPos;    // the pointer's screen position at the last event
-extern POINT lastCursor;   // the screen position at the previous handled event
-
-// The point of a pointer message: x the low and y the high 16 bits, each
-// unsigned, so a point left of or above the window hits no region.
-POINT messagePoint(LPARAM lp);
+#include "gesturestate.h"
 
 void onLeftButtonDown(HWND window, WPARAM wp, LPARAM lp);
 void onMouseMove(HWND window, WPARAM wp, LPARAM lp);
@@ -21,11 +13,14 @@ void onLeftButtonUp(HWND window, WPARAM wp, LPARAM lp);
 // system for the same one, ends the gesture as abandonGesture does.
 void onCaptureChanged(HWND window, WPARAM wp, LPARAM lp);
 // The gesture, if one runs, ends where it is, as a release that acts on no
-// control: for a lost capture, a modal loop of the system (the window
-// menu, a move or size loop) and a minimise.
+// control, and a pick from the keyboard is cancelled; the capture is let
+// go: for a lost capture, a modal loop of the system (the window menu, a
+// move or size loop) and a minimise.
 void abandonGesture(HWND window);
-// SetCapture by the program itself, which is no loss of the capture.
-void takeCapture(HWND window);
-// The last step of every end of a gesture: no arrow left pressed, the undo
-// rule armed again and the button no longer watched.
-void finishGesture(HWND window, HDC dc);
+// WM_SYSCOMMAND: the window menu asked for from the keyboard (Alt+Space)
+// while a button holds a gesture ends the gesture at once and opens once
+// the button is up, since the menu would take the gesture's release for
+// the choice of the item under the pointer; true then. False otherwise.
+bool menuWaitsForRelease(HWND window, WPARAM wp, LPARAM lp);
+const UINT_PTR menuWaitTimerId = 6;
+void onMenuWaitTimer(HWND window);

@@ -1,6 +1,6 @@
 #include "gestureend.h"
 #include "eyedropper.h"
-#include "gesture.h"
+#include "gesturestate.h"
 #include "windowmove.h"
 #include "core/color.h"
 #include "skin/draw.h"
@@ -44,10 +44,29 @@ void unwatchGesture(HWND window)
     KillTimer(window, buttonWatchTimerId);
 }
 
+// Puts any still-pressed arrow back to rest. An arrow pressed but released
+// over something else would otherwise stay lit and turn the next gesture's
+// moves into colour steps.
+static void releaseArrows(HDC dc)
+{
+    for (ButtonRecord &b : arrowButtons)
+        if (b.pressed) {
+            b.pressed = 0;
+            drawNormal(dc, b.region);
+        }
+}
+
+void finishGesture(HWND window, HDC dc)
+{
+    releaseArrows(dc);
+    undoArmed = 1;
+    unwatchGesture(window);
+}
+
 // GetAsyncKeyState reads the physical buttons, and with the buttons
 // swapped Windows reports the primary one as the right while Wine goes on
 // reporting it as the left: the release is read only once neither is down.
-static bool buttonsUp()
+bool buttonsUp()
 {
     return !(GetAsyncKeyState(VK_LBUTTON) & 0x8000) && !(GetAsyncKeyState(VK_RBUTTON) & 0x8000);
 }
@@ -72,8 +91,8 @@ void onButtonWatchTimer(HWND window)
     // The moves the window missed, as one: a drag, a move or a pick goes on
     // to where the pointer is, as it would have before its release.
     if (at.x != lastCursor.x || at.y != lastCursor.y)
-        onMouseMove(window, 0, lp);
-    onLeftButtonUp(window, 0, lp);
+        SendMessageA(window, WM_MOUSEMOVE, 0, lp);
+    SendMessageA(window, WM_LBUTTONUP, 0, lp);
 }
 
 void cancelGesture(HWND window)
@@ -85,7 +104,7 @@ void cancelGesture(HWND window)
     // finds no gesture to end, and the release that follows acts on nothing.
     buttonDown = 0;
     cancelled = true;
-    ReleaseCapture();
+    releaseOwnCapture(window);
     KillTimer(window, holdTimerId);
     bool arrowHeld = false;
     for (const ButtonRecord &b : arrowButtons)

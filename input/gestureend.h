@@ -17,8 +17,14 @@ void watchGesture(HWND window);
 bool pressWasCancelled();
 // At every end of a gesture.
 void unwatchGesture(HWND window);
+// The last step of every end of a gesture: no arrow left pressed, the undo
+// rule armed again and the button no longer watched.
+void finishGesture(HWND window, HDC dc);
+// Neither physical button is down.
+bool buttonsUp();
 // The watch's timer: no button down while the gesture still runs
-// ends it exactly as its release at the pointer's present place would.
+// ends it exactly as its release at the pointer's present place would,
+// with the pointer messages the window missed.
 void onButtonWatchTimer(HWND window);
 // Escape: the gesture ends and what it changed goes back to how it was at
 // the press; the release that follows acts on nothing. With no gesture,

@@ -1,6 +1,6 @@
 #include "keypick.h"
 #include "eyedropper.h"
-#include "gesture.h"
+#include "gesturestate.h"
 #include "core/color.h"
 
 // The pointer is read this often while no message tells of its moves:
@@ -11,6 +11,9 @@ const UINT keyPickPollMs = 15;
 static bool running;
 // The colour pair from before the pick, for a cancel.
 static uint32_t startColor, startOldColor;
+// Set by the press that ended a pick until the next press of its own: that
+// press's release, and the double-click it begins, belong to the pick.
+static bool endingClick;
 
 bool arrowMovesPick(HWND window, WPARAM key)
 {
@@ -34,13 +37,14 @@ void startKeyPick(HWND window)
     GetCursorPos(&cursorPos);
     lastCursor = cursorPos;
     beginPick(window);
+    grabPickPointer();
     running = true;
     SetTimer(window, keyPickTimerId, keyPickPollMs, nullptr);
     sampleUnderPointer(window);
 }
 
 // Taken, with the undo point the start set, or cancelled with the colour
-// pair as it was. Cleared first: the capture's loss that ReleaseCapture
+// pair as it was. Cleared first: the capture's loss that the release
 // reports then finds no pick to end.
 static void endKeyPick(HWND window, bool take)
 {
@@ -53,7 +57,13 @@ static void endKeyPick(HWND window, bool take)
         oldColor = startOldColor;
         dropPick(window);
     }
-    ReleaseCapture();
+    releaseOwnCapture(window);
+}
+
+void cancelKeyPick(HWND window)
+{
+    if (running)
+        endKeyPick(window, false);
 }
 
 static void followPointer(HWND window)
@@ -78,10 +88,38 @@ static void onPickKey(HWND window, WPARAM key, LPARAM lp)
         arrowMovesPick(window, key);
 }
 
+// A left press takes the colour under the pointer, as Enter does; any other
+// press cancels, as Escape does.
+static void onPickPress(HWND window, bool take)
+{
+    if (take)
+        followPointer(window);
+    endKeyPick(window, take);
+    endingClick = true;
+}
+
+// After the press that ended a pick: its release and a double-click's
+// second press do nothing; a press of its own is the face's again.
+static bool endingClickTakes(UINT msg)
+{
+    switch (msg) {
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN: endingClick = false; return false;
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDBLCLK: return true;
+    }
+    return false;
+}
+
 bool keyPickTakes(HWND window, UINT msg, WPARAM wp, LPARAM lp)
 {
     if (!running)
-        return false;
+        return endingClick && endingClickTakes(msg);
     switch (msg) {
     case WM_KEYDOWN: onPickKey(window, wp, lp); return true;
     case WM_MOUSEMOVE: followPointer(window); return true;
@@ -92,14 +130,18 @@ bool keyPickTakes(HWND window, UINT msg, WPARAM wp, LPARAM lp)
         return true;
     case WM_KILLFOCUS: endKeyPick(window, false); return false;
     case WM_CAPTURECHANGED:
+        if (captureTakenAway())
+            endKeyPick(window, false);
+        return true;
     case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
+    case WM_LBUTTONDBLCLK: onPickPress(window, true); return true;
     case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN: endKeyPick(window, false); return true;
-    case WM_CHAR:
-    case WM_COMMAND:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONDBLCLK: onPickPress(window, false); return true;
     case WM_LBUTTONUP:
     case WM_RBUTTONUP:
+    case WM_MBUTTONUP:
     case WM_MOUSEWHEEL: return true;
     }
     return false;

@@ -1,17 +1,21 @@
 // The pick from the keyboard: Enter or Space on the focused swatch starts
 // the eyedropper where the pointer is, with no button held. The arrow keys
 // move the pointer by a screen pixel (Shift: 10), the mouse moves it too,
-// and the sample follows; Enter or Space takes the colour under the
-// pointer, Escape, a mouse press, a lost focus or a lost capture cancel the
-// pick, and nothing else on the face reacts meanwhile.
+// and the sample follows; Enter, Space or a left click takes the colour
+// under the pointer, Escape, any other press, a lost focus or a lost
+// capture cancel the pick. The keys that change the colour do nothing
+// meanwhile, as during a mouse pick; Ctrl+C copies the colour shown.
 #pragma once
 #include <windows.h>
 
 void startKeyPick(HWND window);
+// A pick from the keyboard, if one runs, cancelled.
+void cancelKeyPick(HWND window);
 // Every message of the window, before anything else sees it: while a pick
 // from the keyboard runs, true for the messages the pick takes and for the
-// face's other input, which does nothing then. A lost focus is taken too,
-// and left to the window as well (false).
+// face's other pointer input, which does nothing then; after a press that
+// ended it, true for that press's release and double-click. A lost focus is
+// taken too, and left to the window as well (false).
 bool keyPickTakes(HWND window, UINT msg, WPARAM wp, LPARAM lp);
 
 // While any pick runs: an arrow key moves the pointer by one screen pixel

@@ -13,9 +13,13 @@
 
 const uint32_t keyStep = 10;
 
-// Upper case raises, lower case lowers; W lightens and w darkens.
+// Upper case raises, lower case lowers; W lightens and w darkens. Not
+// while a gesture runs: the colour is the gesture's then, and the undo
+// point the one from before it.
 void onChar(HWND, WPARAM wp, LPARAM)
 {
+    if (gestureRuns())
+        return;
     switch (wp) {
     case 'R': stepChannelUp(redMask, keyStep); break;
     case 'G': stepChannelUp(greenMask, keyStep); break;
@@ -42,12 +46,19 @@ void onKeyDown(HWND window, WPARAM wp, LPARAM lp)
         arrowMovesPick(window, wp);
 }
 
+// A copy takes the colour shown, also during a gesture; what would change
+// the colour (a paste, the swap, an arrow's click) does nothing then.
 void onCommand(HWND window, WPARAM wp, LPARAM)
 {
-    switch (LOWORD(wp)) {
+    UINT command = LOWORD(wp);
+    bool click = command >= cmdClickFirst && command < cmdClickFirst + areaCount;
+    AreaId clicked = click ? AreaId(command - cmdClickFirst) : areaCount;
+    if (gestureRuns() && (command == cmdPaste || command == cmdSwap || (click && isArrow(clicked))))
+        return;
+    switch (command) {
     case cmdCopy:
     case cmdCopyAlt:
-        copyTextToClipboard(window, formatCopyText());
+        copyColor(window);
         break;
     case cmdPaste:
         pasteFromClipboard(window);
@@ -56,10 +67,10 @@ void onCommand(HWND window, WPARAM wp, LPARAM)
         swapColors();
         break;
     default:
-        if (LOWORD(wp) >= cmdClickFirst && LOWORD(wp) < cmdClickFirst + areaCount)
-            clickControl(window, AreaId(LOWORD(wp) - cmdClickFirst));
+        if (click)
+            clickControl(window, clicked);
         else
-            chooseCopyFormByCommand(window, LOWORD(wp));
+            chooseCopyFormByCommand(window, command);
         break;
     }
 }
@@ -69,7 +80,7 @@ void onRightButtonUp(HWND window, WPARAM, LPARAM lp)
     POINT p = messagePoint(lp);
     const char *text = nullptr;
     if (regionHolds(swatchRgn, p.x, p.y) || regionHolds(hexValueRgn, p.x, p.y))
-        text = formatCopyText();
+        copyColor(window);
     else if (regionHolds(redValueRgn, p.x, p.y))
         text = channelDecimal[redIndex];
     else if (regionHolds(greenValueRgn, p.x, p.y))

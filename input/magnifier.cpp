@@ -32,6 +32,9 @@ static MONITORINFO monitor;
 static bool followDue;
 static RECT vacated;
 static DWORD vacatedAt;
+// The virtual screen, read at the start of a pick and after a change of
+// the displays: a read reaches no further.
+static RECT desktop;
 
 // The whole pop-up's side: the blocks and a one-pixel black border, at k.
 static int side()
@@ -128,8 +131,16 @@ void registerMagnifierClass(HINSTANCE instance)
     RegisterClassA(&wc);
 }
 
+void measureScreen()
+{
+    int left = GetSystemMetrics(SM_XVIRTUALSCREEN), top = GetSystemMetrics(SM_YVIRTUALSCREEN);
+    desktop = {left, top, left + GetSystemMetrics(SM_CXVIRTUALSCREEN),
+               top + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+}
+
 void openMagnifier(HWND owner)
 {
+    measureScreen();
     monitor = {};
     followDue = false;
     vacated = {};
@@ -182,10 +193,14 @@ UINT settleLeft(POINT at)
 
 COLORREF readAround(POINT at)
 {
-    // Black where the block reaches past the screen's edge.
+    // Black where the block reaches past the screen's edge; only the part
+    // on the screen is read, since under Wine a read that reaches past it
+    // reads nothing at all.
     PatBlt(around, 0, 0, cells, cells, BLACKNESS);
-    if (!screen || !BitBlt(around, 0, 0, cells, cells, screen, at.x - cells / 2,
-                           at.y - cells / 2, SRCCOPY))
+    RECT wanted = aroundRect(at), part;
+    if (!screen || !IntersectRect(&part, &wanted, &desktop) ||
+        !BitBlt(around, part.left - wanted.left, part.top - wanted.top, part.right - part.left,
+                part.bottom - part.top, screen, part.left, part.top, SRCCOPY))
         return CLR_INVALID;
     COLORREF centre = GetPixel(around, cells / 2, cells / 2);
     if (magnifierDC && IsWindowVisible(magnifier))

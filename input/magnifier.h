@@ -12,6 +12,9 @@ void registerMagnifierClass(HINSTANCE instance);
 // At the start of a pick: the pop-up, not yet shown, and the memory the
 // pixels around the pointer are read into.
 void openMagnifier(HWND owner);
+// At the start of a pick and after a change of the displays: the screen's
+// bounds, which a read keeps within.
+void measureScreen();
 // How long the screen may go on showing the magnifier where it was, until
 // the windows below have repainted (under X without a compositor) or the
 // next frame is composed.

@@ -1,6 +1,6 @@
 #include "wheel.h"
 #include "actions.h"
-#include "gesture.h"
+#include "gesturestate.h"
 #include "skin/regions.h"
 
 // What a high-resolution wheel has turned short of a whole notch; a turn

@@ -1,6 +1,6 @@
 #include "windowmove.h"
 #include "snap.h"
-#include "gesture.h"
+#include "gesturestate.h"
 #include "core/options.h"
 #include "skin/fatal.h"
 

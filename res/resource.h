@@ -18,5 +18,10 @@
 #define cmdOnTop 0x0120
 /* The copy forms, one item each, 0x10 apart in the forms' order. */
 #define cmdCopyFormFirst 0x0130
+/* The History submenu: pin or unpin the current colour, clear the recent
+   colours, and the entries, 0x10 apart in the order shown. */
+#define cmdPin 0x0300
+#define cmdClearHistory 0x0310
+#define cmdHistoryFirst 0x1000
 
 #endif

@@ -14,7 +14,7 @@ export TINCTORA_WINEPREFIX=$root/build/bench-prefix
 rows=$(mktemp)
 trap 'scripts/wine-session.sh stop; rm -f "$rows"' EXIT
 scripts/wine-session.sh start build/bench/tests/win_helper.exe
-for mode in drag startup memory paste; do
+for mode in drag startup memory paste menu; do
     echo "Running the $mode benchmark ..." >&2
     scripts/wine-run.sh build/bench/bench/tinctora_bench.exe "$mode" | tr -d '\r' |
         grep '^row|' | cut -d'|' -f2- >>"$rows"

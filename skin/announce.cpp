@@ -2,12 +2,14 @@
 #include "core/color.h"
 #include "core/colornames.h"
 #include "core/colortext.h"
+#include "core/history.h"
 
 // The colour and the copy form last announced; none at first, so that the
 // first paint tells the values loaded from the settings.
 static uint32_t toldColor = 0xFFFFFFFF;
 static int toldForm = -1;
 static int toldName = -1;  // the named colour, negative while not exact
+static bool toldPinned;
 static AreaId toldFocus = areaCount;  // the control a reader was last told has the focus
 
 LONG childIdOf(AreaId control)
@@ -36,7 +38,8 @@ static void rowChanged(HWND window, AreaId readout)
 void announceShownColor(HWND window)
 {
     uint32_t shown = curColor & 0xFFFFFF;
-    if (shown == toldColor && copyForm == toldForm)
+    bool pinned = isPinned(shown);
+    if (shown == toldColor && copyForm == toldForm && pinned == toldPinned)
         return;
     static const uint32_t masks[3] = {redMask, greenMask, blueMask};
     for (int c = 0; c < 3; c++)
@@ -44,14 +47,17 @@ void announceShownColor(HWND window)
             rowChanged(window, AreaId(redValueId + c));
     if (shown != toldColor)
         rowChanged(window, hexValueId);
-    // The swatch's description leads with the colour's name.
+    // The swatch's description leads with the colour's name and says
+    // whether the colour is pinned.
     bool exact;
     int name = nearestNamedColor(shown, exact);
     name = exact ? name : -2 - name;
-    if (name != toldName)
+    if (name != toldName || pinned != toldPinned)
         NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, window, OBJID_CLIENT, childIdOf(swatchId));
     toldName = name;
-    valueChanged(window, swatchId);
+    toldPinned = pinned;
+    if (shown != toldColor || copyForm != toldForm)
+        valueChanged(window, swatchId);
     toldColor = shown;
     toldForm = copyForm;
 }

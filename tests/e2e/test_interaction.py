@@ -101,13 +101,14 @@ def run(s):
     # Arrows: a click steps by 20; a 30-pixel drag by exactly 30; Ctrl+Z undoes it.
     p.click(59, 74)
     check("red up click", p.hex(), "140000")
-    # A click whose pointer trembles two pixels down is a click all the same.
-    s.xdo("mousemove", *p.at(59, 74))
+    # A click whose pointer slips five pixels down, still on the arrow, is a
+    # click all the same: only sideways travel makes a drag.
+    s.xdo("mousemove", *p.at(59, 72))
     s.xdo("mousedown", "1")
-    s.xdo("mousemove_relative", "0", "2")
+    s.xdo("mousemove_relative", "0", "5")
     time.sleep(0.1)
     s.xdo("mouseup", "1")
-    check("red up click with a tremble", p.hex(), "280000")
+    check("red up click with a vertical slip", p.hex(), "280000")
     s.key("ctrl+z")
     p.drag(59, 74, 30, 0, steps=3)
     check("red drag +30", p.hex(), "320000")
@@ -179,6 +180,11 @@ def run(s):
     s.save(screen.crop(wx, wy, 83, 132), "window", 3)  # the README's picture
     check("preview lower half", screen.pixel(wx + 40, wy + 50), (0xC0, 0xFF, 0xEE))
     check("upper half keeps", screen.pixel(wx + 40, wy + 25), (0x33, 0x66, 0x99))
+    # Held there, a letter, a paste and the swap change nothing; Ctrl+C
+    # copies the colour shown.
+    p.set_clipboard("000000")
+    s.xdo("key", "r", "ctrl+v", "ctrl+z", "ctrl+c")
+    check("keys during a pick change nothing, Ctrl+C copies it", p.clipboard(), "C0FFEE")
     s.xdo("mouseup", "1")
     time.sleep(0.3)
     check("picked", p.hex(), "C0FFEE")
@@ -202,6 +208,18 @@ def run(s):
     at = s.geometry()[:2]
     p.cancel(40, 125, 100, 50)
     check("escape puts a moved window back", s.geometry()[:2], at)
+    # Alt+Space during a move ends it where it is, and the menu opens once
+    # the button is up: the release over where its items show chooses none,
+    # Escape closes it and the face takes the next click.
+    s.xdo("mousemove", *p.at(40, 125))
+    s.xdo("mousedown", "1", "mousemove_relative", "40", "0", "sleep", "0.2", "key", "alt+space",
+          "sleep", "0.3", "mousemove_relative", "5", "3", "sleep", "0.2", "mouseup", "1",
+          "sleep", "0.5", "key", "Escape", "sleep", "0.3")
+    moved = s.geometry()[:2]
+    p.click(59, 74)
+    check("Alt+Space ends a move, the face answers", (moved, p.hex()), ((at[0] + 40, at[1]), "476699"))
+    p.drag(40, 125, -40, 0, steps=2)
+    s.key("ctrl+z")
     # A native X window over the right half of that Wine window: the pick
     # reads what the screen shows there, not the covered window's surface.
     native = s.native_paint("5A1E3C", 340, 200, 40, 80)
@@ -285,10 +303,13 @@ def main():
         # which pastes back exactly.
         p = Picker(s)
 
-        def copy_form(digit):
+        def menu(*keys):
             s.key("alt+space")
             time.sleep(0.3)
-            s.xdo("key", "y", digit)
+            s.xdo("key", *keys)
+
+        def copy_form(digit):
+            menu("y", digit)
         for text, want in (("lab(29.2345% 39.3825 20.0664)", "7D2329"), (" DarkOrange;", "FF8C00"),
                            ("color(display-p3 0.21604 0.49418 0.13151 / 0.5)", "008000"),
                            ("hwb(320deg 30% 40%)", "994D80")):
@@ -302,6 +323,21 @@ def main():
             copy_form("1")
             check("paste of %s, copied as oklch() and back" % text, (oklch[:6], p.hex()),
                   ("oklch(", want))
+        # The history: two pastes, one copied, then a pick that the window
+        # menu interrupts, which ends first with its colour: Alt+Space, H, 2
+        # then gives the colour before it, and Ctrl+Z goes back.
+        for text in ("102030", "405060"):
+            p.set_clipboard(text)
+            s.key("ctrl+v")
+        p.hex()
+        paint = s.paint("C0FFEE", 300, 200, 80, 80)
+        p.hold_and_pick(330, 230)
+        s.xdo("windowfocus", "--sync", s.window)
+        s.xdo("key", "alt+space", "sleep", "0.3", "key", "h", "2", "sleep", "0.3", "mouseup", "1")
+        check("a pick, then Alt+Space, H, 2", p.hex(), "405060")
+        s.key("ctrl+z")
+        check("back to the pick", p.hex(), "C0FFEE")
+        paint.kill()
         # A move by the window menu's Move and the arrow keys is what the
         # close stores.
         x0, y0 = s.geometry()[:2]
@@ -315,6 +351,21 @@ def main():
         reg = registry(s)
         check("a move by the window menu is stored", (reg.get("xPos"), reg.get("yPos")),
               moved if moved != (x0, y0) else "a move")
+        # It is there after a start; a pinned colour stays first after a clear.
+        s.start()
+        menu("h", "3")
+        check("the history after a start", p.hex(), "102030")
+        for item in "pc":
+            menu("h", item)
+        p.set_clipboard("AABBCC")
+        s.key("ctrl+v")
+        menu("h", "1")
+        check("the pinned colour first after a clear", p.hex(), "102030")
+        s.key("alt+F4")
+        s.wait_exit()
+        stored = s.registry()
+        check("what is stored", (stored["history"], stored["pinned"]),
+              (("REG_BINARY", "10203000AABBCC00"), ("REG_BINARY", "10203000")))
     except Exception as e:  # report what ran so far
         checks.append(("exception", False, repr(e), None))
     finally:

@@ -44,10 +44,10 @@ def run(s):
     check("keys step the focused control", p.hex(), "3D0000")
     # A pick from the keyboard: the swatch, three back; Shift+Right and
     # Right onto the target, Enter takes it.
-    s.paint("C0FFEE", 300, 200, 80, 80)
+    s.paint("C0FFEE", 560, 200, 80, 80)  # up to the screen's right edge
     s.click(*FACE)
     s.key(*["shift+Tab"] * 3, at=FACE)
-    s.move(288, 230)
+    s.move(548, 230)
     s.xdo("key", "Return", "shift+Right", "Right", "Right", "Right")
     time.sleep(0.3)
     x, y, _, _ = s.geometry()
@@ -66,13 +66,35 @@ def run(s):
     s.key("ctrl+z", at=FACE)
     check("the mouse moves the pick, Escape puts colour and undo point back",
           (preview, colour, p.hex()), ((0, 0, 0), "C0FFEE", "3D0000"))
+    # A press ends such a pick and does nothing more: a right click cancels
+    # and its release copies nothing; a left click takes the colour under the
+    # pointer (the preview, still the bare face's) and the double-click it
+    # begins on the swatch pastes nothing.
+    p.set_clipboard("123456")
+    for button, repeat in ((3, 1), (1, 2)):
+        s.key("space", at=FACE)
+        s.move(x + 40, y + 50)
+        s.xdo("click", "--repeat", repeat, "--delay", 80, button)
+        time.sleep(0.3)
+    kept = p.clipboard()
+    check("a click ends the pick and acts on nothing else", (kept, p.hex()),
+          ("123456", "%02X%02X%02X" % art.pixel(*FACE)))
+    # A nudge past the screen's edge stops there, and the pick takes what
+    # the screen shows at its edge, the target, not black.
+    s.key("space", at=FACE)
+    s.xdo("mousemove", 639, 230, "sleep", 0.2, "key", "Right", "shift+Right")
+    time.sleep(0.3)
+    preview = s.screenshot().pixel(x + 40, y + 50)
+    s.xdo("key", "Return")
+    check("a nudge stops at the screen's edge", (preview, p.hex()), ((0xC0, 0xFF, 0xEE), "C0FFEE"))
+    s.key("ctrl+z", at=FACE)
     # The wheel: green up three notches and down one, nothing over the
     # swatch, the hex readout one lighter.
     for at, buttons in (((40, 86), [4, 4, 5, 4]), ((40, 30), [4]), ((40, 116), [4])):
         s.move(x + at[0], y + at[1])
         for b in buttons:
             s.xdo("click", b)
-    check("wheel notches step the row under the pointer", p.hex(), "3E0301")
+    check("wheel notches step the row under the pointer", p.hex(), "DDDFDD")
 
 
 if __name__ == "__main__":

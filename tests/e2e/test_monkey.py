@@ -222,34 +222,42 @@ class Monkey:
             x, y = st["x"], st["y"]
             self.rule("the window lies on a monitor's work area",
                       x < 640 and y < 480 and x + WIDTH > 0 and y + HEIGHT > 0, repr(st))
+        # What the last input ends may show for a moment, until it is handled:
+        # a tip from before the press, a pick's magnifier until its release.
         if self.held:
+            st = self.gone(st, "tooltip")
             self.rule("no tooltip while a button is held", not st["tooltip"], repr(st))
         elif not self.kbpick:
-            # A pick's release ends it at once: give the release a moment.
-            for _ in range(20):
-                if not st["magnifier"]:
-                    break
-                time.sleep(0.05)
-                st = self.state()
+            st = self.gone(st, "magnifier")
             self.rule("no magnifier while no button is held and no pick runs",
                       not st["magnifier"], repr(st))
         self.st = st
+        return st
+
+    def gone(self, st, what):
+        """The state once `what` no longer shows, or after a second."""
+        for _ in range(20):
+            if not st[what]:
+                break
+            time.sleep(0.05)
+            st = self.state()
         return st
 
     def copied(self):
         """What Ctrl+C puts on the clipboard."""
         marker = "monkey-%d" % self.actions
         self.help.ask("settext", marker)
+        seq = self.help.ask("clipseq")
         self.keys("ctrl+c")
-        # Asked after a moment: each question opens the clipboard, and the
-        # program's copy finds it busy while the helper holds it.
-        time.sleep(0.2)
-        for _ in range(40):
+        # Read once the copy has changed the clipboard: a read opens it, and
+        # the program's copy, which never waits, finds it busy meanwhile.
+        for _ in range(200):
+            if self.help.ask("clipseq") != seq:
+                *text, status = self.help.ask("cliptext")  # status 1: the clipboard was busy
+                if status == "status=0" and text != [marker]:
+                    return "\n".join(text)
             time.sleep(0.05)
-            *text, status = self.help.ask("cliptext")  # status 1: the clipboard was busy
-            if status == "status=0" and text != [marker]:
-                return "\n".join(text)
-        self.rule("Ctrl+C copies within 2 s", False)
+        self.rule("Ctrl+C copies within 10 s", False)
 
     def face(self):
         x, y = self.st["x"], self.st["y"]
@@ -395,8 +403,10 @@ class Monkey:
             return self.drag_home()
         self.point(p)
         self.do("press at face %r (%s)" % (p, control_at(*p)), "mousedown", 1)
+        # A press ends a pick from the keyboard, and then does nothing else.
         self.held = {"on": control_at(*p), "at": time.monotonic(), "nudged": False,
-                     "escaped": False, "moves": 0}
+                     "escaped": False, "moves": 0, "pick": self.kbpick}
+        self.kbpick = None
 
     def release(self):
         held, self.held = self.held, None
@@ -408,7 +418,7 @@ class Monkey:
         # and after one on the swatch unless a pick began; after a press on
         # an arrow only that arrow does.
         if over == "close" and not held["escaped"] and held["on"] in TITLE + ("swatch",):
-            self.closing = "yes" if held["on"] in TITLE else "maybe"
+            self.closing = "yes" if held["on"] in TITLE and not held["pick"] else "maybe"
 
     def while_held(self):
         held, r = self.held, self.rng.random()
@@ -465,7 +475,7 @@ class Monkey:
 
     def menu(self):
         """The window menu from the keyboard: a toggle, a copy form, a move,
-        minimise, close or nothing."""
+        minimise, close, the history or nothing."""
         user = self.st["user"]
         self.keys("alt+space")
         for _ in range(50):
@@ -473,7 +483,13 @@ class Monkey:
                 break
             time.sleep(0.02)
         choice = self.rng.choice(["p", "o", "y", "m", "n", "x", "Escape", "c"])
-        if choice == "y":
+        # Drawn apart, so that the older seeds draw as they did.
+        if self.history_rng.random() < 0.2:
+            choice = "h"
+        if choice == "h":
+            # An entry, pin or clear; Escape closes what stays open.
+            self.keys("h", self.history_rng.choice("1234569pc"), "Escape", "Escape")
+        elif choice == "y":
             n = self.rng.randrange(1, 6)
             self.keys("y", str(n), "Escape", "Escape")
             self.form = FORMS[n - 1]
@@ -536,9 +552,10 @@ class Monkey:
             button = 3 if r < 0.05 else 1
             repeat = 2 if r < 0.1 else 1
             if control_at(*p) == "close" and button == 1:
-                self.closing = "yes"
+                self.closing = "maybe" if self.kbpick else "yes"
             self.do("click %d x%d at face %r (%s)" % (button, repeat, p, control_at(*p)),
                     "click", "--repeat", repeat, "--delay", 80, button)
+            self.kbpick = None
         elif r < 0.5:
             self.press()
         elif r < 0.65:
@@ -616,10 +633,13 @@ class Monkey:
         status = self.s.wait_exit(10)
         self.rule("a close ends the program with status 0", status == 0, "status %r" % status)
         reg = self.s.registry() or {}
-        self.rule("every setting is a REG_DWORD", {k for k, (t, _) in reg.items()} >= {
-            "alwyOnTop", "snapTol", "xPos", "yPos", "curColor", "oldColor", "copyForm"}
-            and all(t == "REG_DWORD" for t, _ in reg.values()), repr(reg))
-        got = {k: int(v, 16) for k, (_, v) in reg.items()}
+        lists = {"history", "pinned"}
+        self.rule("every setting is a REG_DWORD, the colour lists REG_BINARY",
+                  {k for k, (t, _) in reg.items()} >= {"alwyOnTop", "snapTol", "xPos", "yPos",
+                                                        "curColor", "oldColor", "copyForm"} | lists
+                  and all(t == ("REG_BINARY" if k in lists else "REG_DWORD")
+                          for k, (t, _) in reg.items()), repr(reg))
+        got = {k: int(v, 16) for k, (_, v) in reg.items() if k not in lists}
         # A colour's top byte is kept as it was stored, and shown by nothing.
         got["curColor"] &= 0xFFFFFF
         got["oldColor"] &= 0xFFFFFF
@@ -696,6 +716,7 @@ class Monkey:
     def run(self, seed, actions, until):
         """One seed's run, from a first start with an empty clipboard."""
         self.rng, self.form = random.Random(seed), "hex"
+        self.history_rng = random.Random(seed + 1)
         self.help.ask("regclear")
         self.help.ask("clip", "empty")
         self.s.park()

@@ -1,6 +1,8 @@
 #include "core/color.h"
+#include "core/history.h"
 
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace {
 
@@ -170,6 +172,44 @@ TEST_F(ColorTest, KeyThenSwapUndoesThatStepOnly)
     swapColors();
     EXPECT_EQ(rgb(20, 10, 10), curColor);
     EXPECT_EQ(rgb(30, 10, 10), oldColor);
+}
+
+// Takings go to the top once and the oldest falls off; pins keep their
+// order up to their limit. Only 24 bits count.
+TEST(History, TakingsPinsAndClear)
+{
+    recentColors.count = pinnedColors.count = 0;
+    for (uint32_t c = 1; c <= 25; c++)
+        rememberColor(c | 0xAB000000);
+    rememberColor(10);
+    rememberColor(10);
+    const uint32_t *recent = recentColors.colors;
+    EXPECT_EQ((std::vector<uint32_t>{10, 25, 24}), std::vector<uint32_t>(recent, recent + 3));
+    EXPECT_EQ(6u, recent[recentColors.count - 1]);
+    for (uint32_t c = 0; c < 18; c++)
+        togglePin(0x100 + c);
+    togglePin(0xFF000105);
+    EXPECT_EQ(15, pinnedColors.count);
+    EXPECT_TRUE(isPinned(0x10F) && !isPinned(0x110) && !isPinned(0x105));
+    EXPECT_EQ(0x106u, pinnedColors.colors[5]);
+}
+
+// A stored list gives its valid entries in order up to the limit: no top
+// byte, no repeat, no partial last entry, nothing read past its end (the
+// vector holds exactly its bytes); what is written is what was read.
+TEST(History, StoredListTakesTheValidEntriesOnly)
+{
+    ColorList list = {pinnedLimit, 0, {}};
+    std::vector<uint8_t> bytes = {1, 2, 3, 0, 4, 5, 6, 7, 1, 2, 3, 0, 0xA, 0xB, 0xC, 0, 0xD, 0xE};
+    readColorList(list, bytes.data(), bytes.size());
+    EXPECT_EQ((std::vector<uint32_t>{0x030201, 0x0C0B0A}),
+              std::vector<uint32_t>(list.colors, list.colors + list.count));
+    for (uint8_t i = 0; i < 40; i++)
+        bytes.insert(bytes.begin(), {i, 0, 0, 0});
+    readColorList(list, bytes.data(), bytes.size());
+    uint8_t stored[4 * recentLimit];
+    EXPECT_EQ(std::vector<uint8_t>(bytes.begin(), bytes.begin() + 4 * pinnedLimit),
+              std::vector<uint8_t>(stored, stored + writeColorList(list, stored)));
 }
 
 }  // namespace

@@ -145,6 +145,7 @@ TEST(ColorTextTest, PasteParseRule)
         {"oklch(51.975% 0.17686 142.495)", true, rgb(0, 128, 0)},
         {"color(display-p3 0.21604 0.49418 0.13151)", true, rgb(0, 128, 0)},
         {"color(srgb-linear 0 0.21586 0)", true, rgb(0, 128, 0)},
+        {"color(a98-rgb 0.281363 0.498012 0.116746)", true, rgb(0, 128, 0)},
         {"lab(29.2345% 39.3825 20.0664)", true, rgb(0x7D, 0x23, 0x29)},
         {"lch(52.2345% 72.2 56.2)", true, rgb(0xC6, 0x5D, 0x06)},
         {"oklch(40.101% 0.12332 21.555)", true, rgb(0x7D, 0x23, 0x29)},

@@ -1,7 +1,8 @@
 // Long use: the real window procedure driven through 100,000 drag-adjust
-// moves, 10,000 eyedropper samples, 10,000 copy and paste cycles, 1,000
-// flips of each toggle and 1,000 repaints, 100 of them after a change of
-// scale and back, under Wine. It passes when no
+// moves, 10,000 eyedropper samples, 10,000 copy and paste cycles, 100,000
+// copies of new colours with the History submenu opened after every
+// thousandth, 1,000 flips of each toggle and 1,000 repaints, 100 of them
+// after a change of scale and back, under Wine. It passes when no
 // GDI object, window, heap block or private memory is gained with use and
 // the swatch still paints the exact colour at the end.
 //
@@ -28,6 +29,7 @@
 #include "core/color.h"
 #include "core/options.h"
 #include "core/colortext.h"
+#include "core/history.h"
 #include "input/eyedropper.h"
 #include "input/gesture.h"
 #include "input/windowmove.h"
@@ -51,7 +53,7 @@ const long memorySlack = 256 * 1024;
 const SIZE_T wineScratchSize = 1024;
 
 struct Counts {
-    int moves, samples, cycles, flips, repaints;
+    int moves, samples, cycles, copies, flips, repaints;
 };
 
 struct Usage {
@@ -249,6 +251,23 @@ void copyAndPaste(int cycles)
     }
 }
 
+// Copies of a new colour each; after every thousandth the History submenu
+// opens for real, with its twenty swatches, and closes.
+void copies(int count)
+{
+    HMENU history = GetSubMenu(GetSystemMenu(w, FALSE), 3);
+    for (int i = 0; i < count; i++) {
+        curColor = (uint32_t)i * 0x9E3779 & 0xFFFFFF;
+        send(WM_COMMAND, cmdCopy, 0);
+        if (i % 1000 == 999) {
+            PostMessageA(w, WM_CANCELMODE, 0, 0);
+            TrackPopupMenu(history, TPM_RETURNCMD, 0, 0, 0, w, nullptr);
+            expectEqual("newest colour taken", recentColors.colors[0], curColor);
+            pumpMessages();
+        }
+    }
+}
+
 // Clicks on the snap and the always-on-top buttons, each flip checked.
 void toggles(int flips)
 {
@@ -291,6 +310,7 @@ void runAll(const Counts &c, bool report)
         {"drag-adjust moves", dragAdjust, c.moves},
         {"eyedropper samples", eyedropper, c.samples},
         {"copy-paste cycles", copyAndPaste, c.cycles},
+        {"copies", copies, c.copies},
         {"flips of each toggle", toggles, c.flips},
         {"repaints", repaints, c.repaints},
     };
@@ -332,11 +352,11 @@ int main(int argc, char **argv)
                         paintedWindow("soakB", sampleColors[1], sampleLeft[1])};
     flushScreen();
 
-    const Counts full = {100000, 10000, 10000, 1000, 1000};
+    const Counts full = {100000, 10000, 10000, 100000, 1000, 1000};
     const Counts c = {full.moves / divisor, full.samples / divisor, full.cycles / divisor,
-                      full.flips / divisor, full.repaints / divisor};
-    runAll({full.moves / 100, full.samples / 100, full.cycles / 100, full.flips / 100,
-            full.repaints / 100}, false);
+                      full.copies / divisor, full.flips / divisor, full.repaints / divisor};
+    runAll({full.moves / 100, full.samples / 100, full.cycles / 100, full.copies / 100,
+            full.flips / 100, full.repaints / 100}, false);
     Usage base = usage();
     printf("after %ld warm-up events:     ", events);
     printUsage(base);

@@ -215,6 +215,10 @@ TEST_F(Face, TabAndSelectMoveTheFocusAndTellIt)
     EXPECT_EQ(STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_FOCUSED | STATE_SYSTEM_CHECKED,
               property(&IAccessible::get_accState, 1));
     EXPECT_EQ(STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_READONLY, property(&IAccessible::get_accState, 7));
+    // Minimised and restored, the window gets the focus back: the reader is told again where it is.
+    ShowWindow(w, SW_MINIMIZE);
+    ShowWindow(w, SW_RESTORE);
+    eventsUntil(EVENT_OBJECT_FOCUS, 1);
 
     // Raise red's ring, one face pixel left of it; the window is at the
     // screen's top-left.
@@ -264,6 +268,9 @@ TEST_F(Face, DefaultActionsEventsAndTheEnd)
     EXPECT_EQ("0A1400", value(5));
     EXPECT_EQ((std::vector<LONG>{10, 16, 5}), eventsUntil(EVENT_OBJECT_VALUECHANGE, 5));
     EXPECT_EQ(std::vector<LONG>{5}, described) << "still near black: no new description";
+    SendMessageA(w, WM_SYSCOMMAND, cmdPin, 0);
+    EXPECT_TRUE(eventsUntil(EVENT_OBJECT_DESCRIPTIONCHANGE, 5).empty()) << "a pin changes no value";
+    EXPECT_EQ(0u, text(&IAccessible::get_accDescription, 5).find("near black, pinned; press"));
     EXPECT_EQ(S_OK, face->accDoDefaultAction(childVar(17)));  // Lighten keeps the undo point
     EXPECT_EQ("1E2814", value(5));
     SendMessageA(w, WM_COMMAND, cmdSwap, 0);

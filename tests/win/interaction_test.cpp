@@ -4,6 +4,7 @@
 #include "core/color.h"
 #include "core/options.h"
 #include "core/colortext.h"
+#include "core/history.h"
 #include "input/eyedropper.h"
 #include "input/gesture.h"
 #include "input/windowmove.h"
@@ -249,6 +250,11 @@ TEST_F(Gesture, HoldTimerStartsAPickOnlyOverTheSwatch)
     EXPECT_EQ(0u, curColor);
     expectIdle();
     EXPECT_FALSE(FindWindowA("tinctoraMagnifier", nullptr)) << "the magnifier goes with the pick";
+    int left = GetSystemMetrics(SM_XVIRTUALSCREEN), top = GetSystemMetrics(SM_YVIRTUALSCREEN);
+    RECT clip, all = {left, top, left + GetSystemMetrics(SM_CXVIRTUALSCREEN),
+                      top + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+    GetClipCursor(&clip);
+    EXPECT_TRUE(EqualRect(&clip, &all)) << "the nudge's pointer clip goes with the pick";
     SendMessageA(w, WM_KEYDOWN, VK_LEFT, 0);
     GetCursorPos(&at);
     EXPECT_EQ(windowRect.left + 59, at.x) << "no pick, no pointer step";
@@ -359,6 +365,12 @@ TEST_F(Gesture, CharactersAndCommands)
     SendMessageA(w, WM_COMMAND, cmdPaste, 0);
     EXPECT_EQ(0xFF0000u, curColor);
     EXPECT_EQ(0x0080FFu, oldColor);
+    // Over red's readout a high-resolution wheel's half notches add up to a step.
+    LPARAM red = MAKELPARAM(windowRect.left + 40, windowRect.top + 74);
+    for (uint32_t after : {0xFF0000u, 0xFF0001u}) {
+        SendMessageA(w, WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA / 2), red);
+        EXPECT_EQ(after, curColor);
+    }
 }
 
 TEST_F(Gesture, ControlCharactersBecomeCommandsInTheLoop)
@@ -487,6 +499,60 @@ TEST_F(Gesture, DoubleClickOnTheSwatchPastesWithoutAPick)
     sendPointer(w, WM_LBUTTONDBLCLK, 59, 74);
     release(59, 74);
     EXPECT_EQ(0x996633u + 40, curColor);
+}
+
+// What the user takes goes into the history once; a step, three digits or
+// a rejected paste do not. The History submenu, filled as it opens, shows
+// the pinned colours first, each entry with its swatch at the check-mark
+// size, freed as it closes; its items work from either door.
+TEST_F(Gesture, HistoryKeepsWhatIsTakenAndItsMenuActsOnIt)
+{
+    HMENU history = GetSubMenu(GetSystemMenu(w, FALSE), 3);
+    SendMessageA(w, WM_INITMENUPOPUP, (WPARAM)history, 3);
+    ASSERT_EQ(4, GetMenuItemCount(history));
+    EXPECT_TRUE(GetMenuState(history, 0, MF_BYPOSITION) & GetMenuState(history, 3, MF_BYPOSITION) &
+                MF_GRAYED) << "(no colours yet), Clear";
+    curColor = 0x0080FF;
+    SendMessageA(w, WM_COMMAND, cmdCopy, 0);
+    SendMessageA(w, WM_CHAR, 'G', 0);
+    sendPointer(w, WM_RBUTTONUP, 40, 74);
+    setClipboardText("none");
+    SendMessageA(w, WM_COMMAND, cmdPaste, 0);
+    setClipboardText("336699");
+    SendMessageA(w, WM_COMMAND, cmdPaste, 0);
+    sendPointer(w, WM_RBUTTONUP, 40, 30);
+    press(40, 30);
+    SendMessageA(w, WM_TIMER, holdTimerId, 0);
+    move(0, 0);
+    release(0, 0);  // a pick of the black border
+    SendMessageA(w, WM_SYSCOMMAND, cmdPin, 0);
+    SendMessageA(w, WM_INITMENUPOPUP, (WPARAM)history, 3);
+    ASSERT_EQ(8, GetMenuItemCount(history));
+    char first[40], fourth[40];
+    GetMenuStringA(history, 0, first, sizeof first, MF_BYPOSITION);
+    GetMenuStringA(history, 4, fourth, sizeof fourth, MF_BYPOSITION);
+    EXPECT_EQ(std::string("&1 000000  black, &4 FF8000  near dark orange"),
+              std::string(first) + ", " + fourth);
+    EXPECT_EQ((UINT)MF_CHECKED, GetMenuState(history, cmdPin, 0) & (MF_CHECKED | MF_GRAYED));
+    MENUITEMINFOA info = {};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_BITMAP | MIIM_CHECKMARKS;
+    GetMenuItemInfoA(history, 4, TRUE, &info);
+    HBITMAP swatch = info.hbmpItem ? info.hbmpItem : info.hbmpUnchecked;
+    BITMAP bm = {};
+    GetObjectA(swatch, sizeof bm, &bm);
+    EXPECT_EQ(GetSystemMetrics(SM_CXMENUCHECK), bm.bmWidth);
+    HDC dc = CreateCompatibleDC(nullptr);
+    SelectObject(dc, swatch);
+    EXPECT_EQ(0x0080FFu, GetPixel(dc, bm.bmWidth / 2, bm.bmHeight / 2));
+    DeleteDC(dc);
+    SendMessageA(w, WM_UNINITMENUPOPUP, (WPARAM)history, 0);
+    EXPECT_EQ(0u, GetObjectType(swatch)) << "freed as the menu closes";
+    SendMessageA(w, WM_SYSCOMMAND, cmdHistoryFirst + 0x30, 0);
+    EXPECT_EQ(0x0080FFu, curColor);
+    SendMessageA(w, WM_COMMAND, cmdClearHistory, 0);
+    EXPECT_EQ(0, recentColors.count);
+    EXPECT_TRUE(isPinned(0));
 }
 
 }  // namespace

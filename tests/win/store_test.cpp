@@ -1,11 +1,13 @@
 #include "win_fixture.h"
 #include "app/settings.h"
 #include "core/color.h"
+#include "core/history.h"
 #include "core/options.h"
 #include "input/gesture.h"
 #include "input/windowmove.h"
 
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace {
 
@@ -17,6 +19,7 @@ struct Store : ::testing::Test {
         snapTol = 8;
         windowRect = {(LONG)CW_USEDEFAULT, (LONG)CW_USEDEFAULT, 0, 0};
         curColor = oldColor = 0;
+        recentColors.count = pinnedColors.count = 0;
     }
     void TearDown() override { clearSettings(); }
     void put(const char *name, DWORD type, const void *data, DWORD size)
@@ -112,6 +115,26 @@ TEST_F(Store, EverythingSavedLoadsExactly)
     EXPECT_EQ(2000000000, windowRect.top);
     EXPECT_EQ(0xFF123456u, curColor);
     EXPECT_EQ(0x00ABCDEFu, oldColor);
+}
+
+// The colour lists are REG_BINARY only, of any size: a megabyte whose valid
+// entries, repeated, come last and whose last entry is cut short gives them
+// in order up to the limit; a REG_DWORD gives none. The save keeps them.
+TEST_F(Store, ColorListsOfEveryShapeAndSize)
+{
+    std::vector<DWORD> value(1 << 18, 0xFF000000);
+    for (DWORD i = 0; i < 42; i++)
+        value[value.size() - 43 + i] = 1 + i / 2;
+    put("history", REG_BINARY, value.data(), DWORD(4 * value.size() - 1));
+    putDword("pinned", 5);
+    for (int run = 0; run < 2; run++) {
+        loadSettings();
+        EXPECT_EQ(20, recentColors.count);
+        EXPECT_EQ(20u, recentColors.colors[19]);
+        EXPECT_EQ(0, pinnedColors.count);
+        ASSERT_TRUE(saveSettings());
+        recentColors.count = 0;
+    }
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 //   minimize TITLE  minimises the window TITLE
 //   clip image|empty  puts a small bitmap on the clipboard, or empties it
 //   cliptext        prints the clipboard's CF_TEXT, or nothing without one
+//   clipseq         prints the clipboard's sequence number, opening nothing
 //   regset NAME N   sets the program's REG_DWORD value NAME to N
 //   regclear        deletes the program's registry key
 //   act CHILD       runs the default action of control CHILD (1-17) of the
@@ -381,6 +382,10 @@ static int command(int argc, char **argv)
         return setClipboard(argv[2]);
     if (!strcmp(argv[1], "cliptext"))
         return printClipboardText();
+    if (!strcmp(argv[1], "clipseq")) {
+        printf("%lu\n", GetClipboardSequenceNumber());
+        return 0;
+    }
     if (!strcmp(argv[1], "regset") && argc > 3)
         return setRegistry(argv[2], argv[3]);
     if (!strcmp(argv[1], "regclear")) {

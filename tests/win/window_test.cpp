@@ -226,8 +226,13 @@ TEST(WindowSurfaces, ChangeOfScaleRebuildsTheWholeFace)
     DeleteObject(shape);
     EXPECT_TRUE(regionHolds(redUpBtn.region, 127, 159));
     EXPECT_FALSE(regionHolds(redUpBtn.region, 128, 159));
-    sendPointer(w, WM_LBUTTONDOWN, 118, 148);  // red up, clicked at twice the scale
-    sendPointer(w, WM_LBUTTONUP, 118, 148);
+    // Red up at twice the scale, trembling sideways beyond the unscaled drag distance: still a click.
+    int x = 114 + GetSystemMetrics(SM_CXDRAG);
+    SetCursorPos(windowRect.left + 114, windowRect.top + 148);
+    sendPointer(w, WM_LBUTTONDOWN, 114, 148);
+    SetCursorPos(windowRect.left + x, windowRect.top + 148);
+    sendPointer(w, WM_MOUSEMOVE, x, 148);
+    sendPointer(w, WM_LBUTTONUP, x, 148);
     EXPECT_EQ(20u, curColor);
 
     suggested = {0, 0, 83, 132};
