@@ -324,8 +324,9 @@ def main():
             check("paste of %s, copied as oklch() and back" % text, (oklch[:6], p.hex()),
                   ("oklch(", want))
         # The history: two pastes, one copied, then a pick that the window
-        # menu interrupts, which ends first with its colour: Alt+Space, H, 2
-        # then gives the colour before it, and Ctrl+Z goes back.
+        # menu interrupts, which ends first with its colour; the menu opens
+        # once the button is up: H, 2 then gives the colour before it, and
+        # Ctrl+Z goes back.
         for text in ("102030", "405060"):
             p.set_clipboard(text)
             s.key("ctrl+v")
@@ -333,7 +334,7 @@ def main():
         paint = s.paint("C0FFEE", 300, 200, 80, 80)
         p.hold_and_pick(330, 230)
         s.xdo("windowfocus", "--sync", s.window)
-        s.xdo("key", "alt+space", "sleep", "0.3", "key", "h", "2", "sleep", "0.3", "mouseup", "1")
+        s.xdo("key", "alt+space", "sleep", "0.3", "mouseup", "1", "sleep", "0.5", "key", "h", "2")
         check("a pick, then Alt+Space, H, 2", p.hex(), "405060")
         s.key("ctrl+z")
         check("back to the pick", p.hex(), "C0FFEE")
