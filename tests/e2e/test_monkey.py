@@ -81,37 +81,33 @@ def hsl(r, g, b):
                                      q(total * 100, 510))
 
 
-# Oklab to linear sRGB through XYZ, with CSS Color 4's matrices, as the
-# program reads an oklch() text.
-OKLAB_TO_LMS = ((1, 0.3963377773761749, 0.2158037573099136),
-                (1, -0.1055613458156586, -0.0638541728258133),
-                (1, -0.0894841775298119, -1.2914855480194092))
-LMS_TO_XYZ = ((1.2268798758459243, -0.5578149944602171, 0.2813910456659647),
-              (-0.0405757452148008, 1.1122868032803170, -0.0717110580655164),
-              (-0.0763729366746601, -0.4214933324022432, 1.5869240198367816))
-XYZ_TO_SRGB = ((12831 / 3959, -329 / 214, -1974 / 3959),
-               (-851781 / 878810, 1648619 / 878810, 36519 / 878810),
-               (705 / 12673, -2585 / 12673, 705 / 667))
+# The program's oklch() text: lightness and chroma with at most five
+# decimals, a hue below 360 with at most three.
 OKLCH = re.compile(r"oklch\((0|1|0\.\d{0,4}[1-9]) (0|\d\.\d{0,4}[1-9]|\d) (\d{1,3}(\.\d{0,2}[1-9])?)\)$")
 
 
 def oklch_rgb(text):
-    """The sRGB colour of an oklch() text as the program writes it (five
-    decimals of lightness and chroma at most, a hue below 360 with three),
-    or None for any other text."""
+    """The sRGB colour of an oklch() text as the program writes it, or None;
+    through XYZ with CSS Color 4's matrices, as the program reads it."""
     import math
     m = OKLCH.match(text)
     if not m or float(m.group(3)) >= 360:
         return None
-    l, c, h = float(m.group(1)), float(m.group(2)), math.radians(float(m.group(3)))
-    v = (l, c * math.cos(h), c * math.sin(h))
-    for matrix in (OKLAB_TO_LMS, None, LMS_TO_XYZ, XYZ_TO_SRGB):
-        v = [x ** 3 for x in v] if matrix is None else [sum(k * x for k, x in zip(row, v))
-                                                          for row in matrix]
-    def srgb(x):
-        x = max(0.0, min(1.0, x))
-        x = 12.92 * x if x <= 0.0031308 else 1.055 * math.exp(math.log(x) / 2.4) - 0.055
-        return math.floor(max(0.0, min(1.0, x)) * 255 + 0.5 + 1e-5)
+    l, c, h = (float(m.group(i)) for i in (1, 2, 3))
+    a, b = c * math.cos(math.radians(h)), c * math.sin(math.radians(h))
+    v = [(l + 0.3963377773761749 * a + 0.2158037573099136 * b) ** 3,
+         (l - 0.1055613458156586 * a - 0.0638541728258133 * b) ** 3,
+         (l - 0.0894841775298119 * a - 1.2914855480194092 * b) ** 3]
+    for m in (((1.2268798758459243, -0.5578149944602171, 0.2813910456659647),
+               (-0.0405757452148008, 1.1122868032803170, -0.0717110580655164),
+               (-0.0763729366746601, -0.4214933324022432, 1.5869240198367816)),
+              ((12831 / 3959, -329 / 214, -1974 / 3959), (-851781 / 878810, 1648619 / 878810,
+               36519 / 878810), (705 / 12673, -2585 / 12673, 705 / 667))):
+        v = [sum(k * x for k, x in zip(row, v)) for row in m]
+    def srgb(v):
+        v = max(0.0, min(1.0, v))
+        v = 12.92 * v if v <= 0.0031308 else 1.055 * math.exp(math.log(v) / 2.4) - 0.055
+        return math.floor(max(0.0, min(1.0, v)) * 255 + 0.5 + 1e-5)
     return tuple(srgb(x) for x in v)
 
 

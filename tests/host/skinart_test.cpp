@@ -244,7 +244,7 @@ TEST(SkinFace, SwatchFrameIsDark)
     }
 }
 
-TEST(SkinTitleButtons, BoxesShadeDownwardAndDarkWhenLit)
+TEST(SkinTitleButtons, BoxesShadeDownwardAndDarkerWhenLit)
 {
     ASSERT_TRUE(skinLoaded());
     for (int id = 0; id < titleButtonCount; id++) {
@@ -264,11 +264,10 @@ TEST(SkinTitleButtons, BoxesShadeDownwardAndDarkWhenLit)
 // The relative luminance of stylesheets' contrast rules.
 double luminance(Rgb c)
 {
-    auto linear = [](int v) {
-        double s = v / 255.0;
-        return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * linear(c.r) + 0.7152 * linear(c.g) + 0.0722 * linear(c.b);
+    double s[3] = {c.r / 255.0, c.g / 255.0, c.b / 255.0}, k[3] = {0.2126, 0.7152, 0.0722}, l = 0;
+    for (int i = 0; i < 3; i++)
+        l += k[i] * (s[i] <= 0.04045 ? s[i] / 12.92 : std::pow((s[i] + 0.055) / 1.055, 2.4));
+    return l;
 }
 
 // Black glyphs on the normal frame, yellow on the lit one; and every pixel

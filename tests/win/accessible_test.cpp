@@ -220,16 +220,13 @@ TEST_F(Face, TabAndSelectMoveTheFocusAndTellIt)
     ShowWindow(w, SW_RESTORE);
     eventsUntil(EVENT_OBJECT_FOCUS, 1);
 
-    // Raise red's ring, one face pixel left of it, shown or not once the
-    // screen has it; the window is at the screen's top-left.
+    // Raise red's dotted ring, one face pixel left of it, shown or not once
+    // the screen has it; the window is at the screen's top-left.
     auto ringShown = [](bool shown) {
-        for (int i = 0; i < 50; i++, Sleep(20)) {
-            bool differs = false;
-            for (int y = 68; y <= 80; y++)
-                differs |= screenPixel(54, y) != skinPixel(54, y, false);
-            if (differs == shown)
+        for (int i = 0; i < 50; i++, Sleep(20))
+            if ((screenPixel(54, 74) != skinPixel(54, 74, false) ||
+                 screenPixel(54, 75) != skinPixel(54, 75, false)) == shown)
                 return true;
-        }
         return false;
     };
     EXPECT_TRUE(ringShown(false));
