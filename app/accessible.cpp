@@ -2,6 +2,7 @@
 #include "core/color.h"
 #include "core/colornames.h"
 #include "core/colortext.h"
+#include "core/contrast.h"
 #include "core/history.h"
 #include "input/actions.h"
 #include "input/focus.h"
@@ -108,13 +109,14 @@ const char *controlHint(AreaId control)
     if (control != swatchId)
         return infoOf(control).hint;
     // The swatch's hint leads with the colour's name, for those who cannot
-    // tell the colour by sight, and whether the colour is pinned.
-    static char text[200];
-    formatColorName(curColor, text, sizeof text);
-    if (isPinned(curColor))
-        lstrcatA(text, ", pinned");
-    lstrcatA(text, "; ");
-    lstrcatA(text, infoOf(control).hint);
+    // tell the colour by sight, whether the colour is pinned, and its
+    // contrast with the previous colour.
+    static char text[400];
+    char name[32], contrast[24];
+    formatColorName(curColor, name, sizeof name);
+    formatContrast(curColor, oldColor, contrast, sizeof contrast);
+    wsprintfA(text, "%s%s; contrast with the previous colour %s; %s", name,
+              isPinned(curColor) ? ", pinned" : "", contrast, infoOf(control).hint);
     return text;
 }
 

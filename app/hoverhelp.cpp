@@ -115,16 +115,20 @@ void onNotify(HWND, LPARAM lp)
     if (info.hdr.hwndFrom != tooltip || info.hdr.code != TTN_GETDISPINFOA ||
         info.hdr.idFrom >= (UINT_PTR)controlCount)
         return;
-    static char text[200];
+    static char text[512];
     text[0] = '\0';
+    auto add = [](const char *piece) {
+        int n = lstrlenA(text);
+        lstrcpynA(text + n, piece, (int)sizeof text - n);
+    };
     if (!anyButtonHeld()) {
         AreaId control = readingOrder[info.hdr.idFrom];
-        lstrcpynA(text, controlName(control), sizeof text);
+        add(controlName(control));
         if (control == snapId || control == topId)
-            lstrcatA(text, toggleOn(control) ? " (on)" : " (off)");
+            add(toggleOn(control) ? " (on)" : " (off)");
         if (*controlHint(control)) {
-            lstrcatA(text, ": ");
-            lstrcatA(text, controlHint(control));
+            add(": ");
+            add(controlHint(control));
         }
     }
     info.lpszText = text;

@@ -1,10 +1,12 @@
 #include "settings.h"
 #include "core/color.h"
+#include "core/colortemplate.h"
 #include "core/colortext.h"
 #include "core/history.h"
 #include "core/options.h"
 #include "input/windowmove.h"
 
+#include <cstring>
 #include <windows.h>
 
 const char settingsKey[] = "Software\\Arvex\\Tinctora";
@@ -18,6 +20,22 @@ static void queryDword(HKEY key, const char *name, DWORD *target)
     if (RegQueryValueExA(key, name, nullptr, &type, (BYTE *)&value, &size) == ERROR_SUCCESS &&
         size == sizeof value)
         *target = value;
+}
+
+// The copy template: only a REG_SZ of 1 to copyTemplateMax bytes up to its
+// first zero byte is taken; any other type, an empty text or a longer one
+// leaves none set. The query is offered one byte less than the buffer, so
+// that a text stored without its zero byte still ends in one.
+static void queryTemplate(HKEY key)
+{
+    char text[copyTemplateMax + 2];
+    DWORD type, size = sizeof text - 1;
+    if (RegQueryValueExA(key, "copyTemplate", nullptr, &type, (BYTE *)text, &size) !=
+            ERROR_SUCCESS || type != REG_SZ)
+        return;
+    text[size] = '\0';
+    if (strlen(text) <= copyTemplateMax)
+        lstrcpynA(copyTemplate, text, sizeof copyTemplate);
 }
 
 // A list of colours, REG_BINARY only. The value is read whole, whatever
@@ -52,7 +70,9 @@ void loadSettings()
     queryDword(key, "yPos", (DWORD *)&windowRect.top);
     queryDword(key, "curColor", (DWORD *)&curColor);
     queryDword(key, "oldColor", (DWORD *)&oldColor);
-    // Older versions write no form, and a newer one may know more forms.
+    // Older versions write no form, and a newer one may know more forms;
+    // the template's form needs the template first.
+    queryTemplate(key);
     DWORD form = copyHex;
     queryDword(key, "copyForm", &form);
     copyForm = copyFormFromSetting(form);
@@ -84,6 +104,9 @@ bool saveSettings()
     setDword(key, "curColor", curColor);
     setDword(key, "oldColor", oldColor);
     setDword(key, "copyForm", copyForm);
+    if (copyTemplate[0])
+        RegSetValueExA(key, "copyTemplate", 0, REG_SZ, (const BYTE *)copyTemplate,
+                       (DWORD)strlen(copyTemplate) + 1);
     setColorList(key, "history", recentColors);
     setColorList(key, "pinned", pinnedColors);
     RegCloseKey(key);

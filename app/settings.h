@@ -1,6 +1,7 @@
 // The settings kept between runs in HKEY_CURRENT_USER
-// "Software\Arvex\Tinctora": seven REG_DWORD values, and the colours
-// taken and pinned, the REG_BINARY lists history and pinned.
+// "Software\Arvex\Tinctora": seven REG_DWORD values, the colours taken and
+// pinned, the REG_BINARY lists history and pinned, and the copy template,
+// a REG_SZ written while one is set.
 #pragma once
 
 extern const char settingsKey[];

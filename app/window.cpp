@@ -1,11 +1,13 @@
 #include "window.h"
 #include "accessible.h"
+#include "contextmenu.h"
 #include "hoverhelp.h"
 #include "instance.h"
 #include "windowmenu.h"
 #include "skin/fatal.h"
 #include "settings.h"
 #include "core/color.h"
+#include "core/colortemplate.h"
 #include "core/colortext.h"
 #include "core/history.h"
 #include "core/options.h"
@@ -40,6 +42,7 @@ bool initialise(HINSTANCE instance)
     windowRect.left = windowRect.top = (LONG)CW_USEDEFAULT;
     curColor = oldColor = 0;
     copyForm = copyHex;
+    copyTemplate[0] = '\0';
     recentColors.count = pinnedColors.count = 0;
     // The system's scale until the window knows its own display's.
     faceScale = scaleForDpi(windowDpi(nullptr));
@@ -233,6 +236,14 @@ LRESULT CALLBACK windowProc(HWND window, UINT msg, WPARAM wp, LPARAM lp)
     case WM_DISPLAYCHANGE: onDisplayChange(window); return 0;
     case WM_CHAR: onChar(window, wp, lp); return 0;
     case WM_KEYDOWN: onKeyDown(window, wp, lp); return 0;
+    case WM_KEYUP:
+        if (onKeyUp(window, wp))
+            return 0;
+        break;
+    case WM_CONTEXTMENU:
+        if (!menuWaitsForRelease(window, msg, wp, lp))
+            onContextMenu(window);
+        return 0;
     case WM_SETFOCUS: onSetFocus(window); return 0;
     case WM_KILLFOCUS: onKillFocus(window); return 0;
     case WM_MOUSEWHEEL: onMouseWheel(window, wp, lp); return 0;
@@ -279,7 +290,7 @@ LRESULT CALLBACK windowProc(HWND window, UINT msg, WPARAM wp, LPARAM lp)
         break;
     case WM_STYLECHANGED: followTopmost(window); return 0;
     case WM_SYSCOMMAND:
-        if (menuWaitsForRelease(window, wp, lp) || onSysCommand(window, wp))
+        if (menuWaitsForRelease(window, msg, wp, lp) || onSysCommand(window, wp))
             return 0;
         break;
     case WM_SETCURSOR:

@@ -1,5 +1,6 @@
 #include "windowmenu.h"
 #include "historymenu.h"
+#include "templatedialog.h"
 #include "core/colortext.h"
 #include "input/actions.h"
 #include "res/resource.h"
@@ -8,6 +9,7 @@
 
 static const char *const formItems[copyFormCount] = {
     "&1 RRGGBB", "&2 #RRGGBB", "&3 rgb(r, g, b)", "&4 hsl(h, s%, l%)", "&5 oklch(L C H)",
+    "&6 Custom...",
 };
 
 UINT insertProgramItems(HMENU menu, UINT position)
@@ -83,6 +85,10 @@ bool runProgramCommand(HWND window, UINT command)
     switch (command) {
     case cmdSnapping: clickControl(window, snapId); return true;
     case cmdOnTop: clickControl(window, topId); return true;
+    case cmdCopyCustom:
+        if (editCopyTemplate(window))
+            setCopyForm(window, copyCustom);
+        return true;
     }
     return chooseCopyFormByCommand(window, command) || runHistoryCommand(window, command);
 }

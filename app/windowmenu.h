@@ -1,6 +1,7 @@
 // The window menu (Alt+Space, or the taskbar button's menu): the two
 // toggles, each checked while on, the copy form as radio items in a
-// submenu and the history of the colours taken in another, above the
+// submenu, the last of which opens the copy template's dialog, and the
+// history of the colours taken in another submenu, above the
 // system's own items, so that the keyboard reaches every command of the
 // face. Maximize and Size are not offered.
 #pragma once

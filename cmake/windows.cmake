@@ -19,11 +19,13 @@ set_target_properties(win_helper PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BIN
 # Everything but the entry point, so the Windows tests drive the same code.
 add_library(tinctora_app STATIC
     app/accessible.cpp
+    app/contextmenu.cpp
     app/historymenu.cpp
     app/hoverhelp.cpp
     app/instance.cpp
     skin/fatal.cpp
     app/settings.cpp
+    app/templatedialog.cpp
     app/window.cpp
     app/windowmenu.cpp
     input/actions.cpp
@@ -53,12 +55,16 @@ if(MSVC)
     target_link_options(tinctora PRIVATE /OPT:REF /OPT:ICF)
 else()
     target_compile_options(tinctora PRIVATE -Os)
-    target_link_options(tinctora PRIVATE -s -Wl,--gc-sections)
+    # Optimised as a whole at its link (-flto), which drops and merges what
+    # file by file it cannot: 4.5 KB of the exe. The objects keep their
+    # ordinary code too (fat), which the tests link as it is.
+    target_link_options(tinctora PRIVATE -s -Wl,--gc-sections -flto -Os)
     # The program throws no exception and catches none, so the tables that
     # would unwind its frames are left out: they were a seventh of the exe.
     # The tests keep theirs, GoogleTest catches what a test throws.
     foreach(target tinctora tinctora_app tinctora_core)
-        target_compile_options(${target} PRIVATE -fno-asynchronous-unwind-tables -fno-unwind-tables)
+        target_compile_options(${target} PRIVATE -fno-asynchronous-unwind-tables -fno-unwind-tables
+                               -flto -ffat-lto-objects)
     endforeach()
 endif()
 # The texts are small integers, which msvcrt's snprintf formats alike; the
@@ -66,7 +72,7 @@ endif()
 # conversions included) is a fifth of the exe. stdio.h must come first:
 # any C++ header sets the C99 printf for everything included after it.
 if(MINGW)
-    set_source_files_properties(core/colortext.cpp PROPERTIES
+    set_source_files_properties(core/colortext.cpp core/colortemplate.cpp core/contrast.cpp PROPERTIES
         COMPILE_OPTIONS "-D__USE_MINGW_ANSI_STDIO=0;-include;stdio.h")
 endif()
 # The accessible object is the one polymorphic class; nothing asks for its

@@ -1,350 +1,39 @@
 #include "colorparse.h"
 #include "color.h"
+#include "colorfunctions.h"
 #include "colornames.h"
-#include "colorspace.h"
+#include "textscan.h"
 
 #include <algorithm>
-#include <cmath>
 
-// A read position in a pasted text, which need not end in a zero byte.
-// Each character is looked at only after those before it, so nothing past
-// the first zero byte or the limit is read.
-struct TextScan {
-    const char *text;
-    size_t limit;
-    size_t at;
-};
-
-static char peek(const TextScan &s, size_t ahead = 0)
-{
-    size_t j = s.at + ahead;
-    return j < s.limit && j >= s.at ? s.text[j] : '\0';
-}
-
-static bool isBlank(char c)
-{
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
-static bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
-static bool isLetter(char c)
-{
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-
-static int hexDigit(char c)
-{
-    if (isDigit(c))
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
-static void skipBlanks(TextScan &s)
-{
-    while (isBlank(peek(s)))
-        s.at++;
-}
-
-// Takes word, written in lower case, if the text goes on with it in any case.
-static bool takeWord(TextScan &s, const char *word)
-{
-    size_t n = 0;
-    for (; word[n]; n++) {
-        char c = peek(s, n);
-        if ((c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c) != word[n])
-            return false;
-    }
-    s.at += n;
-    return true;
-}
-
-// Takes word as a whole identifier: no letter, digit or "-" follows it.
-static bool takeName(TextScan &s, const char *word)
-{
-    TextScan t = s;
-    if (!takeWord(t, word) || isLetter(peek(t)) || isDigit(peek(t)) || peek(t) == '-')
-        return false;
-    s = t;
-    return true;
-}
-
-// Beyond this a number is as good as infinite for a colour; holding every
-// value inside it keeps the arithmetic finite (no infinity minus infinity).
-const double hugeValue = 1e30;
-
-// 10 to the n >= 0, exact up to 1e22, and no further than 1e300.
-static double powerOfTen(int n)
-{
-    double p = 1;
-    for (int i = 0; i < n && p < 1e300; i++)
-        p *= 10;
-    return p;
-}
-
-// A number as stylesheets write it: a sign, digits and a fraction, or a
-// fraction alone, and an exponent ("1e2", ".5e1", "5E-1"). Digits past the
-// eighteenth are counted, not kept, and the powers of ten stop growing
-// at a few ten thousands, so no text overflows them.
-static bool takeNumber(TextScan &s, double &value)
-{
-    bool negative = peek(s) == '-';
-    if (peek(s) == '+' || peek(s) == '-')
-        s.at++;
-    double mantissa = 0;
-    int scale = 0, kept = 0;
-    bool digits = false;
-    for (; isDigit(peek(s)); s.at++, digits = true) {
-        if (kept < 18)
-            mantissa = mantissa * 10 + (peek(s) - '0'), kept += mantissa > 0;
-        else
-            scale = std::min(scale + 1, 99999);
-    }
-    if (peek(s) == '.' && isDigit(peek(s, 1))) {
-        for (s.at++; isDigit(peek(s)); s.at++, digits = true)
-            if (kept < 18)
-                mantissa = mantissa * 10 + (peek(s) - '0'), kept += mantissa > 0,
-                scale = std::max(scale - 1, -99999);
-    }
-    if (!digits)
-        return false;
-    // Each character ahead is looked at only when the one before it is not
-    // the text's end.
-    char e = peek(s), after = e == 'e' || e == 'E' ? peek(s, 1) : '\0';
-    if (isDigit(after) || ((after == '+' || after == '-') && isDigit(peek(s, 2)))) {
-        s.at += isDigit(after) ? 1 : 2;
-        int exponent = 0;
-        for (; isDigit(peek(s)); s.at++)
-            exponent = std::min(exponent * 10 + (peek(s) - '0'), 9999);
-        scale += after == '-' ? -exponent : exponent;
-    }
-    double v = scale < 0 ? mantissa / powerOfTen(-scale) : mantissa * powerOfTen(scale);
-    v = std::min(v, hugeValue);
-    value = negative ? -v : v;
-    return true;
-}
-
-// One value inside a colour function.
-enum ValueKind { plainNumber, percentage, angle, noneValue };
-
-struct Value {
-    double number;  // degrees for an angle; 0 for none
-    ValueKind kind;
-};
-
-static bool takeValue(TextScan &s, Value &v)
-{
-    if (takeName(s, "none")) {
-        v = {0, noneValue};
-        return true;
-    }
-    if (!takeNumber(s, v.number))
-        return false;
-    v.kind = plainNumber;
-    if (takeWord(s, "%")) {
-        v.kind = percentage;
-        return true;
-    }
-    // How many of each unit make a whole turn.
-    static const struct {
-        const char *unit;
-        double turn;
-    } units[] = {{"grad", 400}, {"turn", 1}, {"deg", 360}, {"rad", 2 * 3.14159265358979323846}};
-    for (const auto &u : units)
-        if (takeName(s, u.unit)) {
-            v = {v.number * (360 / u.turn), angle};
-            return true;
-        }
-    // A number runs into no letter: "1px" or "2x" is no value of a colour.
-    return !isLetter(peek(s)) && peek(s) != '_';
-}
-
-// The values of a colour function up to its closing parenthesis: three,
-// then an alpha that is read and dropped. The modern way separates them
-// by blanks, the alpha after a "/"; the legacy way, which rgb() and hsl()
-// also take, by commas with the alpha after a fourth, and allows no none.
-struct Arguments {
-    Value v[3];
-    bool legacy;
-};
-
-static bool takeArguments(TextScan &s, bool legacyAllowed, Arguments &a)
-{
-    skipBlanks(s);
-    if (!takeValue(s, a.v[0]))
-        return false;
-    size_t end = s.at;  // where the last value ended
-    skipBlanks(s);
-    a.legacy = legacyAllowed && peek(s) == ',';
-    for (int n = 1; n < 3; n++) {
-        skipBlanks(s);
-        if (a.legacy ? !takeWord(s, ",") : s.at == end)
-            return false;
-        skipBlanks(s);
-        if (!takeValue(s, a.v[n]))
-            return false;
-        end = s.at;
-    }
-    skipBlanks(s);
-    if (takeWord(s, a.legacy ? "," : "/")) {
-        Value alpha;
-        skipBlanks(s);
-        if (!takeValue(s, alpha) || alpha.kind == angle || (a.legacy && alpha.kind == noneValue))
-            return false;
-        skipBlanks(s);
-    }
-    for (const Value &v : a.v)
-        if (a.legacy && v.kind == noneValue)
-            return false;
-    return takeWord(s, ")");
-}
-
-// A value that is not a hue as a number, a percentage scaled so that 100%
-// is full; none is 0. An angle is no such value.
-static bool scaled(const Value &v, double full, double &out)
-{
-    out = v.kind == percentage ? v.number * full / 100 : v.number;
-    return v.kind != angle;
-}
-
-// A hue in degrees, wrapped to 0..360; none is 0, and so is a hue too
-// large to hold its place on the wheel, as an infinite one is.
-static bool hueOf(const Value &v, double &out)
-{
-    out = std::fabs(v.number) < hugeValue ? std::fmod(v.number, 360) : 0;
-    out += out < 0 ? 360 : 0;
-    return v.kind != percentage;
-}
-
-static bool takeRgb(TextScan &s, ColorSpace, uint32_t &color)
-{
-    Arguments a;
-    if (!takeArguments(s, true, a))
-        return false;
-    // The legacy way takes three numbers or three percentages, not both.
-    if (a.legacy && (a.v[1].kind != a.v[0].kind || a.v[2].kind != a.v[0].kind))
-        return false;
-    double c[3];
-    for (int n = 0; n < 3; n++)
-        if (!scaled(a.v[n], 255, c[n]))
-            return false;
-        else
-            c[n] /= 255;
-    color = colorFromSpace(spaceSrgb, c);
-    return true;
-}
-
-// hsl() and hwb(): a hue and two values with 100 as full. The legacy hsl()
-// takes percentages only; saturation below 0 is 0.
-static bool takeHueSpace(TextScan &s, ColorSpace space, uint32_t &color)
-{
-    Arguments a;
-    if (!takeArguments(s, space == spaceHsl, a))
-        return false;
-    if (a.legacy && (a.v[1].kind != percentage || a.v[2].kind != percentage))
-        return false;
-    double c[3];
-    if (!hueOf(a.v[0], c[0]) || !scaled(a.v[1], 100, c[1]) || !scaled(a.v[2], 100, c[2]))
-        return false;
-    c[1] /= 100, c[2] /= 100;
-    if (space == spaceHsl)
-        c[1] = std::max(c[1], 0.0);
-    color = colorFromSpace(space, c);
-    return true;
-}
-
-// lab(), lch(), oklab() and oklch(): lightness clamped to 0..full, then
-// two axes or a chroma (not below 0) and a hue, each with its 100%.
-static bool takeLabSpace(TextScan &s, ColorSpace space, uint32_t &color)
-{
-    Arguments a;
-    if (!takeArguments(s, false, a))
-        return false;
-    bool ok = space == spaceLab || space == spaceLch;
-    double full = ok ? 100 : 1, axis = ok ? 125 : 0.4, chroma = ok ? 150 : 0.4;
-    bool polar = space == spaceLch || space == spaceOklch;
-    double c[3];
-    if (!scaled(a.v[0], full, c[0]) || !scaled(a.v[1], polar ? chroma : axis, c[1]) ||
-        !(polar ? hueOf(a.v[2], c[2]) : scaled(a.v[2], axis, c[2])))
-        return false;
-    c[0] = std::clamp(c[0], 0.0, full);
-    if (polar)
-        c[1] = std::max(c[1], 0.0);
-    color = colorFromSpace(space, c);
-    return true;
-}
-
-// color(): a predefined space's name, then three values with 100% as 1.
-static bool takeColorFunction(TextScan &s, ColorSpace, uint32_t &color)
-{
-    static const struct {
-        const char *name;
-        ColorSpace space;
-    } spaces[] = {
-        {"srgb-linear", spaceSrgbLinear}, {"srgb", spaceSrgb}, {"display-p3", spaceDisplayP3},
-        {"a98-rgb", spaceA98Rgb}, {"prophoto-rgb", spaceProPhotoRgb}, {"rec2020", spaceRec2020},
-        {"xyz-d50", spaceXyzD50}, {"xyz-d65", spaceXyzD65}, {"xyz", spaceXyzD65},
-    };
-    skipBlanks(s);
-    const ColorSpace *space = nullptr;
-    for (const auto &sp : spaces)
-        if (!space && takeName(s, sp.name))
-            space = &sp.space;
-    Arguments a;
-    if (!space || !isBlank(peek(s)) || !takeArguments(s, false, a))
-        return false;
-    double c[3];
-    for (int n = 0; n < 3; n++)
-        if (!scaled(a.v[n], 1, c[n]))
-            return false;
-    color = colorFromSpace(*space, c);
-    return true;
-}
-
-// A function's name and its opening parenthesis, then its arguments.
-static bool takeFunction(TextScan &s, bool &named, uint32_t &color)
-{
-    static const struct {
-        const char *name;
-        ColorSpace space;
-        bool (*take)(TextScan &, ColorSpace, uint32_t &);
-    } functions[] = {
-        {"rgb(", spaceSrgb, takeRgb}, {"rgba(", spaceSrgb, takeRgb},
-        {"hsl(", spaceHsl, takeHueSpace}, {"hsla(", spaceHsl, takeHueSpace},
-        {"hwb(", spaceHwb, takeHueSpace}, {"lab(", spaceLab, takeLabSpace},
-        {"lch(", spaceLch, takeLabSpace}, {"oklab(", spaceOklab, takeLabSpace},
-        {"oklch(", spaceOklch, takeLabSpace}, {"color(", spaceSrgb, takeColorFunction},
-    };
-    for (const auto &f : functions)
-        if (takeWord(s, f.name)) {
-            named = true;
-            return f.take(s, f.space, color);
-        }
-    return false;
-}
-
-// A named colour: its letters, then the end, a blank, a ";" or a ",".
-// "transparent" and "currentcolor" are not in the table: no colour to pick.
+// The letters of a named colour, in any case; the scan goes past them.
+// Letters that name no colour, 24 or more of them too, leave it where it
+// was. "transparent" and "currentcolor" are not in the table: no colour to
+// pick.
 static bool takeNamedColor(TextScan &s, uint32_t &color)
 {
     size_t n = 0;
     while (n < 24 && isLetter(peek(s, n)))
         n++;
-    char after = peek(s, n);
-    if (n == 24 || !(after == '\0' || isBlank(after) || after == ';' || after == ','))
-        return false;
-    int i = findNamedColor(s.text + s.at, n);
+    int i = n < 24 ? findNamedColor(s.text + s.at, n) : -1;
     if (i < 0)
         return false;
     color = namedColorValue(i);
+    s.at += n;
     return true;
+}
+
+// A named colour on its own: then the end, a blank, a ";" or a ",". The
+// table is searched only for letters that stand so, which hexadecimal
+// texts seldom do.
+static bool takeNameAlone(TextScan s, uint32_t &color)
+{
+    size_t n = 0;
+    while (n < 24 && isLetter(peek(s, n)))
+        n++;
+    char after = n < 24 ? peek(s, n) : 'x';
+    return (after == '\0' || isBlank(after) || after == ';' || after == ',') &&
+           takeNamedColor(s, color);
 }
 
 // "#" and three or four hex digits, then the end or any other character:
@@ -395,21 +84,172 @@ static bool takeHex(TextScan &s, uint32_t &color)
     return true;
 }
 
-// After leading blanks the text names its form: a function, whatever
-// follows its closing parenthesis ignored (as the hexadecimal rule ignores
-// what follows its six characters, so "rgb(1, 2, 3);" from a stylesheet
-// pastes), a named colour, the shorthand, or else the hexadecimal number.
-// A text that starts with a function's name and is not well formed is no
-// colour.
+// A stylesheet's hexadecimal colour, "#" and 3, 4, 6 or 8 digits (an
+// alpha ignored), or six digits with no "#", the program's own copy form;
+// no more digits follow.
+static bool takeHexColor(TextScan &s, uint32_t &color)
+{
+    size_t hash = peek(s) == '#', n = 0;
+    while (n < 9 && hexDigit(peek(s, hash + n)) >= 0)
+        n++;
+    if (hash ? n != 3 && n != 4 && n != 6 && n != 8 : n != 6)
+        return false;
+    color = 0;
+    for (size_t i = 0; i < 3; i++) {
+        int high = hexDigit(peek(s, hash + (n < 6 ? i : 2 * i)));
+        int low = n < 6 ? high : hexDigit(peek(s, hash + 2 * i + 1));
+        color |= (uint32_t)(high * 16 + low) << 8 * i;
+    }
+    s.at += hash + n;
+    return true;
+}
+
+// A colour that stands whole in a declaration or between quotes: a
+// function, a name or a hexadecimal colour. The caller looks at what
+// follows it.
+static bool takeWholeColor(TextScan &s, uint32_t &color)
+{
+    bool named = false;
+    if (takeFunction(s, named, color))
+        return true;
+    return !named && (takeNamedColor(s, color) || takeHexColor(s, color));
+}
+
+// A property's or an attribute's name: a letter, "_" or "-", then those
+// and digits, 100 at most; an attribute's may hold ":" and "." too
+// (android:color, xlink.href).
+static bool takeIdentifier(TextScan &s, bool attribute)
+{
+    size_t n = 0;
+    for (char c = peek(s); n <= 100; c = peek(s, ++n))
+        if (!(isLetter(c) || c == '_' || c == '-' ||
+              (n > 0 && (isDigit(c) || (attribute && (c == ':' || c == '.'))))))
+            break;
+    s.at += n;
+    return n > 0 && n <= 100;
+}
+
+// A declaration as a browser's developer tools copy it: a property, ":",
+// the colour, then "!important", ";" or the end; what follows the ";" is
+// ignored.
+static bool takeDeclaration(TextScan &s, uint32_t &color)
+{
+    if (!takeIdentifier(s, false))
+        return false;
+    skipBlanks(s);
+    if (!takeWord(s, ":"))
+        return false;
+    skipBlanks(s);
+    if (!takeWholeColor(s, color))
+        return false;
+    skipBlanks(s);
+    if (takeWord(s, "!")) {
+        skipBlanks(s);
+        if (!takeWord(s, "important"))
+            return false;
+        skipBlanks(s);
+    }
+    return takeWord(s, ";") || !peek(s);
+}
+
+// A colour between double, single or back quotes, as code holds it, maybe
+// as an attribute's value (fill="#ff8000", accent = '#ff8000'); what
+// follows the closing quote is ignored.
+static bool takeQuoted(TextScan &s, uint32_t &color)
+{
+    if (takeIdentifier(s, true)) {
+        skipBlanks(s);
+        if (!takeWord(s, "="))
+            return false;
+        skipBlanks(s);
+    }
+    char quote = peek(s);
+    if (quote != '"' && quote != '\'' && quote != '`')
+        return false;
+    s.at++;
+    skipBlanks(s);
+    if (!takeWholeColor(s, color))
+        return false;
+    skipBlanks(s);
+    return peek(s) == quote;
+}
+
+// A channel as a whole decimal number, 0 to 255, leading zeros allowed.
+static bool takeChannel(TextScan &s, uint32_t &value)
+{
+    if (!isDigit(peek(s)))
+        return false;
+    for (value = 0; isDigit(peek(s)); s.at++)
+        value = std::min(value * 10 + (peek(s) - '0'), 256u);
+    return value <= 255;
+}
+
+// Red, green and blue as three decimal numbers apart by a comma, blanks or
+// both ("255, 128, 0", "255 128 0"), as design tools and spreadsheets
+// copy them; nothing but blanks after them.
+static bool takeDecimalChannels(TextScan &s, uint32_t &color)
+{
+    uint32_t v[3];
+    for (int i = 0; i < 3; i++) {
+        size_t before = s.at;
+        skipBlanks(s);
+        if (i && !takeWord(s, ",") && s.at == before)
+            return false;
+        skipBlanks(s);
+        if (!takeChannel(s, v[i]))
+            return false;
+    }
+    skipBlanks(s);
+    color = v[0] | v[1] << 8 | v[2] << 16;
+    return !peek(s);
+}
+
+// Three pairs of hexadecimal digits apart by single blanks, as the
+// hexadecimal readout shows them ("FF 80 00"); nothing but blanks after.
+static bool takeHexPairs(TextScan &s, uint32_t &color)
+{
+    color = 0;
+    for (int i = 0; i < 3; i++) {
+        if (i && !isBlank(peek(s)))
+            return false;
+        s.at += i > 0;
+        int high = hexDigit(peek(s)), low = high < 0 ? -1 : hexDigit(peek(s, 1));
+        if (low < 0 || hexDigit(peek(s, 2)) >= 0)
+            return false;
+        color |= (uint32_t)(high * 16 + low) << 8 * i;
+        s.at += 2;
+    }
+    skipBlanks(s);
+    return !peek(s);
+}
+
+// After leading blanks, the shapes of a copied line come first: a
+// declaration, a quoted colour or an attribute, three decimal channels
+// (which win where the digits could also be hexadecimal pairs), three
+// hexadecimal pairs. Otherwise the text names its form: a function,
+// whatever follows its closing parenthesis ignored (as the hexadecimal
+// rule ignores what follows its six characters, so "rgb(1, 2, 3);" from a
+// stylesheet pastes), a named colour, the shorthand, or else the
+// hexadecimal number. A text that starts with a function's name and is not
+// well formed is no colour.
 bool applyColorText(const char *text, size_t limit)
 {
     TextScan s = {text, limit, 0};
     uint32_t color = 0;
     skipBlanks(s);
+    static bool (*const shapes[])(TextScan &, uint32_t &) = {
+        takeDeclaration, takeQuoted, takeDecimalChannels, takeHexPairs};
+    bool accepted = false;
+    for (auto shape : shapes) {
+        TextScan t = s;
+        if ((accepted = shape(t, color)))
+            break;
+    }
     bool named = false;
-    bool accepted = takeFunction(s, named, color);
-    if (!named)
-        accepted = takeNamedColor(s, color) || takeShorthand(s, color) || takeHex(s, color);
+    if (!accepted)
+        accepted = takeFunction(s, named, color);
+    if (!accepted && !named)
+        accepted = takeNameAlone(s, color) || takeShorthand(s, color) || takeHex(s, color);
     if (!accepted)
         return false;
     oldColor = curColor;

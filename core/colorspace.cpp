@@ -197,6 +197,11 @@ uint32_t colorFromSpace(ColorSpace space, const double c[3])
     return color;
 }
 
+double linearChannel(uint32_t value)
+{
+    return srgbToLinear(value / 255.0);
+}
+
 void oklabOf(uint32_t color, double lab[3])
 {
     const uint32_t masks[3] = {redMask, greenMask, blueMask};

@@ -16,6 +16,9 @@ enum ColorSpace {
 // show such a colour, then rounded to the nearest 1/255, halves up.
 uint32_t colorFromSpace(ColorSpace space, const double components[3]);
 
+// One sRGB channel 0..255 in linear light 0..1, with the 0.04045 threshold.
+double linearChannel(uint32_t value);
+
 // One sRGB channel 0..1 clipped and rounded to 0..255, halves up.
 uint32_t channelFromUnit(double v);
 

@@ -1,6 +1,7 @@
 #include "colortext.h"
 #include "color.h"
 #include "colorspace.h"
+#include "colortemplate.h"
 
 #include <algorithm>
 #include <cmath>
@@ -9,7 +10,7 @@
 CopyForm copyForm = copyHex;
 char channelDecimal[3][4];
 char colorHex[7];
-char colorCopyText[40];
+char colorCopyText[copyTextSize];
 
 static const uint32_t channelMasks[3] = {redMask, greenMask, blueMask};
 
@@ -20,7 +21,8 @@ static unsigned channelOf(ChannelIndex channel)
 
 CopyForm copyFormFromSetting(uint32_t stored)
 {
-    return stored < copyFormCount ? (CopyForm)stored : copyHex;
+    bool known = stored < copyFormCount && (stored != copyCustom || copyTemplate[0]);
+    return known ? (CopyForm)stored : copyHex;
 }
 
 const char *formatChannelDecimal(ChannelIndex channel)
@@ -49,8 +51,10 @@ static int64_t roundedQuotient(int64_t n, int64_t d)
 // Hue in whole degrees 0..359, saturation and lightness in whole percent,
 // as stylesheets define them. Each is a ratio of integers, rounded exactly,
 // so a half always goes up; floating point would round some halves down.
-static void hslOf(int64_t r, int64_t g, int64_t b, unsigned hsl[3])
+void hslOfColor(uint32_t color, unsigned hsl[3])
 {
+    int64_t r = channelValue(color, redMask), g = channelValue(color, greenMask),
+            b = channelValue(color, blueMask);
     int64_t high = r > g ? (r > b ? r : b) : (g > b ? g : b);
     int64_t low = r < g ? (r < b ? r : b) : (g < b ? g : b);
     int64_t spread = high - low, sum = high + low;
@@ -116,12 +120,14 @@ const char *formatColorText(uint32_t color, CopyForm form, char *out, size_t siz
     unsigned r = channelValue(color, redMask), g = channelValue(color, greenMask),
              b = channelValue(color, blueMask);
     unsigned hsl[3];
+    if (form == copyCustom && copyTemplate[0])
+        return formatTemplateText(color, copyTemplate, out, size);
     switch (form) {
     case copyRgb:
         snprintf(out, size, "rgb(%u, %u, %u)", r, g, b);
         break;
     case copyHsl:
-        hslOf(r, g, b, hsl);
+        hslOfColor(color, hsl);
         snprintf(out, size, "hsl(%u, %u%%, %u%%)", hsl[0], hsl[1], hsl[2]);
         break;
     case copyOklch:

@@ -1,6 +1,6 @@
 // The text forms of a colour: three-digit decimal per channel, the whole
-// colour as RRGGBB, #RRGGBB, rgb(), hsl() or oklch(). Fixed-size byte
-// buffers only; nothing allocates.
+// colour as RRGGBB, #RRGGBB, rgb(), hsl(), oklch() or through the user's
+// copy template. Fixed-size byte buffers only; nothing allocates.
 #pragma once
 #include <cstddef>
 #include <cstdint>
@@ -8,8 +8,8 @@
 enum ChannelIndex { redIndex, greenIndex, blueIndex };
 
 // The forms a copy of the whole colour can take, in menu order; the stored
-// setting is this number.
-enum CopyForm { copyHex, copyHashHex, copyRgb, copyHsl, copyOklch, copyFormCount };
+// setting is this number. copyCustom is the copy template's.
+enum CopyForm { copyHex, copyHashHex, copyRgb, copyHsl, copyOklch, copyCustom, copyFormCount };
 
 extern CopyForm copyForm;  // the form every copy of the whole colour takes
 
@@ -17,12 +17,16 @@ extern CopyForm copyForm;  // the form every copy of the whole colour takes
 // commands. Empty (all zero) until the first repaint.
 extern char channelDecimal[3][4];  // "000".."255"
 extern char colorHex[7];           // "RRGGBB", capital digits
-extern char colorCopyText[40];     // curColor in copyForm
+// The longest copy: the copy template at its limit, every placeholder the
+// longest colour name.
+const size_t copyTextSize = 400;
+extern char colorCopyText[copyTextSize];  // curColor in copyForm
 
 // The decimals of the oklch() form's lightness, chroma and hue.
 const int oklchLightDecimals = 5, oklchChromaDecimals = 5, oklchHueDecimals = 3;
 
-// A stored form number as a form: an unknown one means RRGGBB.
+// A stored form number as a form: an unknown one means RRGGBB, and so does
+// the template's while no template is set.
 CopyForm copyFormFromSetting(uint32_t stored);
 
 // Formats one channel of curColor into its channelDecimal text and returns it.
@@ -32,9 +36,14 @@ const char *formatColorHex();
 // Formats one channel of curColor as two capital hex digits into out.
 const char *formatChannelHex(ChannelIndex channel, char out[4]);
 // Formats a colour in a form into out ("0A1E28", "#0A1E28",
-// "rgb(10, 30, 40)", "hsl(200, 60%, 10%)", "oklch(0.2 0.03 230)") and
-// returns out; 40 bytes hold the longest. Only the low 24 bits count.
+// "rgb(10, 30, 40)", "hsl(200, 60%, 10%)", "oklch(0.2 0.03 230)", or the
+// copy template's text, RRGGBB while none is set) and returns out; 40
+// bytes hold the longest but the template's, copyTextSize that one. Only
+// the low 24 bits count.
 const char *formatColorText(uint32_t color, CopyForm form, char *out, size_t size);
+// A colour's hue in whole degrees 0..359, saturation and lightness in
+// whole percent, as the hsl() form writes them.
+void hslOfColor(uint32_t color, unsigned hsl[3]);
 // Formats colorCopyText from curColor in copyForm and returns it.
 const char *formatCopyText();
 

@@ -99,8 +99,9 @@ void setCopyForm(HWND window, CopyForm form)
 
 bool chooseCopyFormByCommand(HWND window, UINT command)
 {
+    // The template's form comes with its dialog, one layer up.
     UINT form = (command - cmdCopyFormFirst) / 0x10;
-    if (command < cmdCopyFormFirst || form >= copyFormCount || command % 0x10)
+    if (command < cmdCopyFormFirst || form >= copyCustom || command % 0x10)
         return false;
     setCopyForm(window, CopyForm(form));
     return true;

@@ -29,8 +29,8 @@ void stepRow(AreaId control, bool up, uint32_t step);
 // The form every copy of the whole colour takes, and the swatch's value
 // with it.
 void setCopyForm(HWND window, CopyForm form);
-// A window-menu command choosing a copy form: done, and true; any other
-// command: false.
+// A window-menu command choosing a copy form other than the template's:
+// done, and true; any other command: false.
 bool chooseCopyFormByCommand(HWND window, UINT command);
 
 // The toggles: the option set, its title button lit while on, on the

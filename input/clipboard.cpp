@@ -34,10 +34,15 @@ bool copyTextToClipboard(HWND window, const char *text)
     return handedOver;
 }
 
+void copyColorAs(HWND window, const char *text)
+{
+    if (copyTextToClipboard(window, text))
+        rememberColor(curColor);
+}
+
 void copyColor(HWND window)
 {
-    if (copyTextToClipboard(window, formatCopyText()))
-        rememberColor(curColor);
+    copyColorAs(window, formatCopyText());
 }
 
 void pasteFromClipboard(HWND window)

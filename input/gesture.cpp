@@ -14,7 +14,9 @@
 // The pointer's screen position at the press: an arrow's drag counts its
 // sideways travel from here.
 static POINT pressCursor;
-// The window menu's request, while it waits for the button to be let go.
+// The menu's request, while it waits for the button to be let go.
+static UINT menuMessage;
+static WPARAM menuWparam;
 static LPARAM menuRequest;
 
 // The title buttons and then the arrows, in the order a press tests them.
@@ -192,10 +194,13 @@ void abandonGesture(HWND window)
     ReleaseDC(window, dc);
 }
 
-bool menuWaitsForRelease(HWND window, WPARAM wp, LPARAM lp)
+bool menuWaitsForRelease(HWND window, UINT msg, WPARAM wp, LPARAM lp)
 {
-    if ((wp & 0xFFF0) != SC_KEYMENU || !buttonDown)
+    bool menu = msg == WM_CONTEXTMENU || (msg == WM_SYSCOMMAND && (wp & 0xFFF0) == SC_KEYMENU);
+    if (!menu || !buttonDown)
         return false;
+    menuMessage = msg;
+    menuWparam = wp;
     menuRequest = lp;
     abandonGesture(window);
     SetTimer(window, menuWaitTimerId, buttonWatchMs, nullptr);
@@ -207,5 +212,5 @@ void onMenuWaitTimer(HWND window)
     if (!buttonsUp())
         return;
     KillTimer(window, menuWaitTimerId);
-    PostMessageA(window, WM_SYSCOMMAND, SC_KEYMENU, menuRequest);
+    PostMessageA(window, menuMessage, menuWparam, menuRequest);
 }

@@ -17,10 +17,11 @@ void onCaptureChanged(HWND window, WPARAM wp, LPARAM lp);
 // go: for a lost capture, a modal loop of the system (the window menu, a
 // move or size loop) and a minimise.
 void abandonGesture(HWND window);
-// WM_SYSCOMMAND: the window menu asked for from the keyboard (Alt+Space)
-// while a button holds a gesture ends the gesture at once and opens once
-// the button is up, since the menu would take the gesture's release for
-// the choice of the item under the pointer; true then. False otherwise.
-bool menuWaitsForRelease(HWND window, WPARAM wp, LPARAM lp);
+// WM_SYSCOMMAND or WM_CONTEXTMENU: the window menu asked for from the
+// keyboard (Alt+Space), or the context menu, while a button holds a gesture
+// ends the gesture at once and opens once the button is up, since the menu
+// would take the gesture's release for the choice of the item under the
+// pointer; true then. False otherwise.
+bool menuWaitsForRelease(HWND window, UINT msg, WPARAM wp, LPARAM lp);
 const UINT_PTR menuWaitTimerId = 6;
 void onMenuWaitTimer(HWND window);

@@ -16,8 +16,20 @@
    window-menu command for itself, and its own commands start at 0xF000. */
 #define cmdSnapping 0x0110
 #define cmdOnTop 0x0120
-/* The copy forms, one item each, 0x10 apart in the forms' order. */
+/* The copy forms, one item each, 0x10 apart in the forms' order; the
+   last, the copy template's, opens its dialog. */
 #define cmdCopyFormFirst 0x0130
+#define cmdCopyCustom 0x0180
+
+/* The context menu's own items: a copy in each form, 0x10 apart in the
+   forms' order, then the contrast report. */
+#define cmdContextCopyFirst 0x0500
+#define cmdContextContrast 0x0560
+
+/* The copy template's dialog: its edit box and the preview line. */
+#define idTemplateEdit 0x0590
+#define idTemplatePreview 0x0591
+
 /* The History submenu: pin or unpin the current colour, clear the recent
    colours, and the entries, 0x10 apart in the order shown. */
 #define cmdPin 0x0300

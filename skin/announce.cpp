@@ -1,14 +1,20 @@
 #include "announce.h"
 #include "core/color.h"
 #include "core/colornames.h"
+#include "core/colortemplate.h"
 #include "core/colortext.h"
+#include "core/contrast.h"
 #include "core/history.h"
 
-// The colour and the copy form last announced; none at first, so that the
+#include <cstring>
+
+// The colours and the copy form last announced; none at first, so that the
 // first paint tells the values loaded from the settings.
-static uint32_t toldColor = 0xFFFFFFFF;
+static uint32_t toldColor = 0xFFFFFFFF, toldPrevious = 0xFFFFFFFF;
 static int toldForm = -1;
+static char toldTemplate[copyTemplateMax + 1];
 static int toldName = -1;  // the named colour, negative while not exact
+static char toldContrast[24];
 static bool toldPinned;
 static AreaId toldFocus = areaCount;  // the control a reader was last told has the focus
 
@@ -37,9 +43,12 @@ static void rowChanged(HWND window, AreaId readout)
 
 void announceShownColor(HWND window)
 {
-    uint32_t shown = curColor & 0xFFFFFF;
+    uint32_t shown = curColor & 0xFFFFFF, previous = oldColor & 0xFFFFFF;
     bool pinned = isPinned(shown);
-    if (shown == toldColor && copyForm == toldForm && pinned == toldPinned)
+    // The swatch's value is the copy, which the template's text changes too.
+    bool copyChanged = shown != toldColor || copyForm != toldForm ||
+                       (copyForm == copyCustom && strncmp(copyTemplate, toldTemplate, sizeof toldTemplate));
+    if (!copyChanged && previous == toldPrevious && pinned == toldPinned)
         return;
     static const uint32_t masks[3] = {redMask, greenMask, blueMask};
     for (int c = 0; c < 3; c++)
@@ -47,19 +56,24 @@ void announceShownColor(HWND window)
             rowChanged(window, AreaId(redValueId + c));
     if (shown != toldColor)
         rowChanged(window, hexValueId);
-    // The swatch's description leads with the colour's name and says
-    // whether the colour is pinned.
+    // The swatch's description leads with the colour's name, says whether
+    // the colour is pinned and gives its contrast with the previous colour.
     bool exact;
     int name = nearestNamedColor(shown, exact);
     name = exact ? name : -2 - name;
-    if (name != toldName || pinned != toldPinned)
+    char contrast[24];
+    formatContrast(shown, previous, contrast, sizeof contrast);
+    if (name != toldName || pinned != toldPinned || strncmp(contrast, toldContrast, sizeof toldContrast))
         NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, window, OBJID_CLIENT, childIdOf(swatchId));
     toldName = name;
     toldPinned = pinned;
-    if (shown != toldColor || copyForm != toldForm)
+    lstrcpynA(toldContrast, contrast, sizeof toldContrast);
+    if (copyChanged)
         valueChanged(window, swatchId);
     toldColor = shown;
+    toldPrevious = previous;
     toldForm = copyForm;
+    lstrcpynA(toldTemplate, copyTemplate, sizeof toldTemplate);
 }
 
 void announceToggle(HWND window, AreaId toggle)

@@ -220,6 +220,16 @@ def run(s):
     check("Alt+Space ends a move, the face answers", (moved, p.hex()), ((at[0] + 40, at[1]), "476699"))
     p.drag(40, 125, -40, 0, steps=2)
     s.key("ctrl+z")
+    # Shift+F10 likewise: the context menu waits too, its release copies no
+    # form.
+    p.set_clipboard("kept")
+    s.xdo("mousemove", *p.at(40, 125))
+    s.xdo("mousedown", "1", "mousemove_relative", "40", "0", "sleep", "0.2", "key", "shift+F10",
+          "sleep", "0.3", "mousemove_relative", "5", "3", "sleep", "0.2", "mouseup", "1",
+          "sleep", "0.5", "key", "Escape", "sleep", "0.3")
+    check("Shift+F10 ends a move, its release copies nothing", (s.geometry()[:2], p.clipboard()),
+          ((at[0] + 40, at[1]), "kept"))
+    p.drag(40, 125, -40, 0, steps=2)
     # A native X window over the right half of that Wine window: the pick
     # reads what the screen shows there, not the covered window's surface.
     native = s.native_paint("5A1E3C", 340, 200, 40, 80)

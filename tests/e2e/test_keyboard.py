@@ -95,6 +95,31 @@ def run(s):
         for b in buttons:
             s.xdo("click", b)
     check("wheel notches step the row under the pointer", p.hex(), "DDDFDD")
+    # A copy template from the registry is the copy form; the context menu
+    # copies another form once (Shift+F10, 3) and the contrast report (the
+    # Menu key, C), and the copy form stays.
+    s.key("alt+F4", at=FACE)
+    s.wait_exit()
+    template = "Color(0xFF{RR}{GG}{BB}) {{{name}}}"
+    s.wine("reg", "add", harness.KEY, "/v", "copyTemplate", "/d", template, "/f")
+    s.wine("reg", "add", harness.KEY, "/v", "copyForm", "/t", "REG_DWORD", "/d", "5", "/f")
+    s.start()
+    for text in ("#FFFFFF", "#767676"):
+        p.set_clipboard(text)
+        s.key("ctrl+v", at=FACE)
+    copies = []
+    for door, item in (("shift+F10", "3"), ("Menu", "c")):
+        s.key(door, at=FACE)
+        time.sleep(0.5)
+        s.xdo("key", item)
+        time.sleep(0.3)
+        copies.append(p.clipboard())
+    check("the template copies; the menu copies rgb() and the contrast once",
+          (p.hex(), copies), ("Color(0xFF767676) {gray}", [
+              "rgb(118, 118, 118)", "#767676 and #FFFFFF: contrast 4.54:1, AA"]))
+    s.key("alt+F4", at=FACE)
+    s.wait_exit()
+    check("the template is saved", (s.registry() or {}).get("copyTemplate"), ("REG_SZ", template))
 
 
 if __name__ == "__main__":

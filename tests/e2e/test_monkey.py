@@ -470,15 +470,18 @@ class Monkey:
                                        "shift+Insert", "Escape")))
 
     def menu(self):
-        """The window menu from the keyboard: a toggle, a copy form, a move,
-        minimise, close, the history or nothing."""
+        """The window menu or the context menu from the keyboard: a toggle,
+        a copy form, a move, minimise, close (C in the window menu), a copy
+        once (a digit or C in the context menu), the history or nothing."""
         user = self.st["user"]
-        self.keys("alt+space")
+        door = self.rng.choice(("alt+space", "alt+space", "shift+F10", "Menu"))
+        self.keys(door)
         for _ in range(50):
             if self.state()["user"] > user:
                 break
             time.sleep(0.02)
-        choice = self.rng.choice(["p", "o", "y", "m", "n", "x", "Escape", "c"])
+        choice = self.rng.choice(["p", "o", "y", "m", "n", "x", "Escape", "c"] if door == "alt+space"
+                                 else ["p", "o", "y", "1", "3", "5", "Escape", "c"])
         # Drawn apart, so that the older seeds draw as they did.
         if self.history_rng.random() < 0.2:
             choice = "h"
@@ -492,7 +495,7 @@ class Monkey:
         elif choice == "m":
             moves = [self.rng.choice(("Left", "Right", "Up", "Down")) for _ in range(5)]
             self.keys("m", *moves, "Return")
-        elif choice == "c":
+        elif choice == "c" and door == "alt+space":
             self.closing = "yes"
             self.keys("c")
         else:
@@ -592,11 +595,14 @@ class Monkey:
         self.closing = self.held = self.kbpick = None
         self.st = self.state()
         # One of each first use, so that what stays loaded for good (the
-        # hover help, the window menu, the magnifier) is in the first value.
+        # hover help, the window menu, the context menu, the magnifier) is in
+        # the first value.
         self.point(self.control_point("red"))
         self.s.xdo("mousemove_relative", 1, 0, "sleep", 1)
         self.point(self.bare_point())
         self.keys("alt+space", "sleep", 0.3, "key", "Escape", what="warm-up menu")
+        self.keys("Menu", "sleep", 0.3, "key", "h", "sleep", 0.3, "key", "Escape", "Escape",
+                  what="warm-up context menu and history")
         self.point(self.control_point("swatch"))
         self.s.xdo("mousedown", 1, "sleep", 0.7, "mousemove_relative", 5, 5, "sleep", 0.2,
                    "mousemove_relative", "--", -5, -5, "mouseup", 1)

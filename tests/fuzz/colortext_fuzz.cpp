@@ -43,7 +43,7 @@ void addChannel(Paste &p, double value, double hair, int shift)
 // (an exponent allowed), a percentage, an angle (a hue only) or none; a
 // plain number runs into no letter, a unit or none into no letter, digit
 // or "-".
-const std::string b = "[ \\t\\n\\v\\f\\r]", n = "[+-]?(?:[0-9]+(?:\\.[0-9]+)?|\\.[0-9]+)(?:e[+-]?[0-9]+)?";
+const std::string b = "[ \\t\\n\\v\\f\\r\\xA0]", n = "[+-]?(?:[0-9]+(?:\\.[0-9]+)?|\\.[0-9]+)(?:e[+-]?[0-9]+)?";
 const std::string plain = n + "(?![a-z_%])", percent = n + "%", none = "none(?![a-z0-9-])";
 const std::string angle = n + "(?:deg|grad|rad|turn)(?![a-z0-9-])";
 const std::string value = percent + "|" + plain + "|" + none, hue = angle + "|" + plain + "|" + none;
@@ -126,8 +126,8 @@ Paste modelNewer(const std::string &text, const std::string &name, const std::sm
     auto part = [&](int k, double full) { return m[k + 1].second[-1] == '%' ? v[k] * full / 100 : v[k]; };
     bool ok = name[0] == 'o', polar = name.back() == 'h', color = name == "color", hwb = name == "hwb";
     const Space *in = &spaces[color || hwb ? 0 : ok ? 8 : 6];
-    size_t at = text.find_first_not_of(" \t\n\v\f\r", text.find('(') + 1);
-    std::string space = text.substr(at, text.find_first_of(" \t\n\v\f\r", at) - at);
+    size_t at = text.find_first_not_of(" \t\n\v\f\r\xA0", text.find('(') + 1);
+    std::string space = text.substr(at, text.find_first_of(" \t\n\v\f\r\xA0", at) - at);
     std::transform(space.begin(), space.end(), space.begin(), ::tolower);
     for (const Space &s : spaces)
         in = color && (space == s.name || space + "-d65" == s.name) ? &s : in;
@@ -157,8 +157,9 @@ Paste modelNewer(const std::string &text, const std::string &name, const std::sm
 
 // rgb() and hsl() the modern and the legacy way, with their colours; the
 // newer functions through modelNewer.
-// name: the function's, in lower case, without the "a" of rgba or hsla.
-Paste modelFunction(const std::string &text, const std::string &name)
+// name: the function's, in lower case, without the "a" of rgba or hsla;
+// end: where the function ends in text.
+Paste modelFunction(const std::string &text, const std::string &name, size_t &end)
 {
     static const std::regex rgb[3] = {modernForm("rgba?\\(", value, value),
                                       legacyForm("rgba?\\(", plain, plain),
@@ -181,10 +182,13 @@ Paste modelFunction(const std::string &text, const std::string &name)
             isHsl = isHsl || std::regex_search(text, m, r, atStart);
     else {
         const std::regex &r = name == "hwb" ? hwb : name == "color" ? color : name.back() == 'b' ? lab : lch;
-        return std::regex_search(text, m, r, atStart) ? modelNewer(text, name, m) : Paste{false, 0, 0};
+        bool any = std::regex_search(text, m, r, atStart);
+        end = any ? m.length(0) : 0;
+        return any ? modelNewer(text, name, m) : Paste{false, 0, 0};
     }
     if (!isRgb && !isHsl)
         return {false, 0, 0};
+    end = m.length(0);
     double v[3] = {numberOf(m[1].str()), numberOf(m[2].str()), numberOf(m[3].str())};
     const double hair = 2e-5;
     Paste p = {true, 0, 0};
@@ -203,15 +207,9 @@ Paste modelFunction(const std::string &text, const std::string &name)
     return p;
 }
 
-// A named colour: letters after the blanks that spell one of the table's
-// names joined, then the end, a blank, ";" or ",".
-bool modelName(const std::string &text, uint32_t &rrggbb)
+// The named colour that letters spell, in any case.
+bool nameOf(std::string letters, uint32_t &rrggbb)
 {
-    static const std::regex name("[ \\t\\n\\v\\f\\r]*([a-z]+)(?:$|[ \\t\\n\\v\\f\\r;,])", std::regex::icase);
-    std::smatch m;
-    if (!std::regex_search(text, m, name, atStart))
-        return false;
-    std::string letters = m[1].str();
     for (char &c : letters)
         c = (char)tolower(c);
     // The table's names joined, read once.
@@ -223,14 +221,108 @@ bool modelName(const std::string &text, uint32_t &rrggbb)
         names[joined] = (c & 0xFF) << 16 | (c & 0x00FF00) | c >> 16;
     }
     auto found = names.find(letters);
-    if (found != names.end()) {
-        rrggbb = found->second;
+    if (found == names.end())
+        return false;
+    rrggbb = found->second;
+    return true;
+}
+
+// A named colour: letters after the blanks that spell one of the table's
+// names joined, then the end, a blank, ";" or ",".
+bool modelName(const std::string &text, uint32_t &rrggbb)
+{
+    static const std::regex name(b + "*([a-z]+)(?:$|[ \\t\\n\\v\\f\\r\\xA0;,])", std::regex::icase);
+    std::smatch m;
+    return std::regex_search(text, m, name, atStart) && nameOf(m[1].str(), rrggbb);
+}
+
+// A colour standing whole at the start of v, as in a declaration or
+// between quotes: a function (and no other reading of a text that starts
+// with a function's name), fewer than 24 letters that name a colour, "#"
+// and 3, 4, 6 or 8 hex digits, or 6 hex digits alone; end: where it ends.
+Paste modelWholeColor(const std::string &v, size_t &end)
+{
+    static const std::regex function("(rgba?|hsla?|hwb|lab|lch|oklab|oklch|color)\\(", std::regex::icase);
+    static const std::regex letters("[a-z]*", std::regex::icase), hex("(#?)([0-9a-f]*)", std::regex::icase);
+    std::smatch m;
+    if (std::regex_search(v, m, function, atStart)) {
+        std::string name = m[1].str();
+        for (char &c : name)
+            c = (char)tolower(c);
+        return modelFunction(v, name == "rgba" || name == "hsla" ? name.substr(0, 3) : name, end);
+    }
+    uint32_t named;
+    std::regex_search(v, m, letters, atStart);
+    if (m.length(0) < 24 && nameOf(m.str(0), named)) {
+        end = m.length(0);
+        return {true, named, named};
+    }
+    std::regex_search(v, m, hex, atStart);
+    std::string digits = m[2].str();
+    size_t n = digits.size();
+    if (m[1].length() ? n != 3 && n != 4 && n != 6 && n != 8 : n != 6)
+        return {false, 0, 0};
+    uint32_t c = 0;
+    for (int k = 0; k < 3; k++)
+        c = c << 8 | (uint32_t)std::stoul(n < 6 ? std::string(2, digits[k]) : digits.substr(2 * k, 2), nullptr, 16);
+    end = m.length(0);
+    return {true, c, c};
+}
+
+// The shapes of a copied line, each after blanks: a declaration (a
+// property, ":", a whole colour, then "!important", ";" or the end), a
+// whole colour in quotes (maybe as an attribute's value), three decimal
+// channels 0-255 apart by a comma, blanks or both, three hex pairs apart
+// by single blanks.
+bool modelLine(const std::string &text, Paste &p)
+{
+    const auto icase = std::regex::icase;
+    static const std::regex property(b + "*[a-z_-][a-z0-9_-]{0,99}" + b + "*:" + b + "*", icase);
+    static const std::regex ending(b + "*(?:!" + b + "*important" + b + "*)?(?:;|$)", icase);
+    static const std::regex opening(b + "*(?:[a-z_-][a-z0-9_:.-]{0,99}" + b + "*=" + b + "*)?([\"'`])" + b + "*", icase);
+    const std::string sep = "(?:" + b + "*," + b + "*|" + b + "+)";
+    static const std::regex triple(b + "*([0-9]+)" + sep + "([0-9]+)" + sep + "([0-9]+)" + b + "*$");
+    static const std::regex pairs(b + "*([0-9a-f]{2})" + b + "([0-9a-f]{2})" + b + "([0-9a-f]{2})" + b + "*$", icase);
+    std::smatch m, t;
+    size_t end = 0;
+    if (std::regex_search(text, m, property, atStart)) {
+        std::string rest = text.substr(m.length(0));
+        p = modelWholeColor(rest, end);
+        std::string after = rest.substr(p.accepted ? end : 0);
+        if (p.accepted && std::regex_search(after, t, ending, atStart))
+            return true;
+    }
+    if (std::regex_search(text, m, opening, atStart)) {
+        std::string rest = text.substr(m.length(0));
+        p = modelWholeColor(rest, end);
+        size_t close = p.accepted ? rest.find_first_not_of(" \t\n\v\f\r\xA0", end) : std::string::npos;
+        if (close != std::string::npos && rest[close] == m[1].str()[0])
+            return true;
+    }
+    if (std::regex_search(text, m, triple, atStart)) {
+        uint32_t c = 0;
+        bool inRange = true;
+        for (int k = 1; k <= 3; k++) {
+            std::string digits = m[k].str();
+            digits.erase(0, std::min(digits.find_first_not_of('0'), digits.size() - 1));
+            uint32_t v = digits.size() > 3 ? 256 : (uint32_t)std::stoul(digits);
+            inRange = inRange && v <= 255;
+            c = c << 8 | (v & 0xFF);
+        }
+        if (inRange) {
+            p = {true, c, c};
+            return true;
+        }
+    }
+    if (std::regex_search(text, m, pairs, atStart)) {
+        uint32_t c = (uint32_t)std::stoul(m[1].str() + m[2].str() + m[3].str(), nullptr, 16);
+        p = {true, c, c};
         return true;
     }
     return false;
 }
 
-// The text must read as a function, a named colour, as "#" right after the blanks and
+// The text must read as a shape of a line, a function, a named colour, as "#" right after the blanks and
 // three or four hex digits, no more, or else as
 //   blanks* sign? ("0x" | "0X" | "#")? hexdigit{0,6} anything
 // where the part after the prefix counts by its first six characters, and
@@ -238,20 +330,24 @@ bool modelName(const std::string &text, uint32_t &rrggbb)
 // text is empty.
 Paste modelPaste(const std::string &text)
 {
-    static const std::regex function("[ \\t\\n\\v\\f\\r]*(rgba?|hsla?|hwb|lab|lch|oklab|oklch|color)\\(",
+    static const std::regex function(b + "*(rgba?|hsla?|hwb|lab|lch|oklab|oklch|color)\\(",
                                      std::regex::icase);
-    static const std::regex shorthand("[ \\t\\n\\v\\f\\r]*#([0-9a-f]{3})[0-9a-f]?(?![0-9a-f])",
-                                      std::regex::icase);
+    static const std::regex shorthand(b + "*#([0-9a-f]{3})[0-9a-f]?(?![0-9a-f])", std::regex::icase);
+    const char *blanks = " \t\n\v\f\r\xA0";
     // std::regex is slow under the sanitizers: a cheap test that the text
-    // holds a "(" or a "#" first keeps the smoke run short.
+    // holds a character its shapes need first keeps the smoke run short.
+    Paste line;
+    if (text.find_first_of(":\"'`0123456789 \t\n\v\f\r\xA0") != std::string::npos && modelLine(text, line))
+        return line;
     std::smatch m;
+    size_t end;
     if (text.find('(') != std::string::npos && std::regex_search(text, m, function, atStart)) {
         std::string name = m[1].str();
         for (char &c : name)
             c = (char)tolower(c);
-        return modelFunction(text, name == "rgba" || name == "hsla" ? name.substr(0, 3) : name);
+        return modelFunction(text, name == "rgba" || name == "hsla" ? name.substr(0, 3) : name, end);
     }
-    size_t start = text.find_first_not_of(" \t\n\v\f\r");
+    size_t start = text.find_first_not_of(blanks);
     uint32_t named;
     if (start != std::string::npos && isalpha((unsigned char)text[start]) && modelName(text, named))
         return {true, named, named};
@@ -263,7 +359,7 @@ Paste modelPaste(const std::string &text)
     }
     if (text.empty())
         return {true, 0, 0};
-    size_t i = text.find_first_not_of(" \t\n\v\f\r");
+    size_t i = text.find_first_not_of(blanks);
     if (i == std::string::npos)
         return {false, 0, 0};
     bool minus = text[i] == '-';

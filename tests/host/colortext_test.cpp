@@ -1,11 +1,14 @@
 #include "core/color.h"
 #include "core/colorparse.h"
 #include "core/colornames.h"
+#include "core/colortemplate.h"
 #include "core/colortext.h"
+#include "core/contrast.h"
 
 #include <cstdlib>
 #include <cstring>
 #include <gtest/gtest.h>
+#include <string>
 
 #if defined(__has_feature)
 #if __has_feature(address_sanitizer)
@@ -154,6 +157,19 @@ TEST(ColorTextTest, PasteParseRule)
         {"rgb(none, 0, 0)", false, 0}, {"rgb(10%, 50%, 0)", false, 0}, {"hwb(120, 30%, 50%)", false, 0},
         {"lab(50%, 20, 30)", false, 0}, {"lab(1 2 3deg)", false, 0}, {"color(srgb, 1, 0, 0)", false, 0},
         {"color(rgb 1 0 0)", false, 0}, {"lch(1 2 3%)", false, 0}, {"rgb(1 2)", false, 0},
+        // What a copied line holds around a colour: declarations, quotes and
+        // attributes, three channels, the readout's pairs, a web page's blanks.
+        {"color: #ff8000;", true, rgb(255, 128, 0)}, {"color:#F80 ; x", true, rgb(255, 136, 0)},
+        {"background-color: rgb(255 128 0) !important;", true, rgb(255, 128, 0)},
+        {"--accent: oklch(0.7 0.15 30);", true, rgb(237, 118, 101)}, {"tan : red", true, rgb(255, 0, 0)},
+        {"\"#ff8000\"", true, rgb(255, 128, 0)}, {" 'rebeccapurple',", true, rgb(102, 51, 153)},
+        {"fill=\"#ff8000\" />", true, rgb(255, 128, 0)}, {"android:color = `#FF8000cc`", true, rgb(255, 128, 0)},
+        {"255, 128, 0", true, rgb(255, 128, 0)}, {"255 128\t0\n", true, rgb(255, 128, 0)},
+        {"12,34 ,056", true, rgb(12, 34, 56)}, {"FF 80 00", true, rgb(255, 128, 0)},
+        {"12 34 56", true, rgb(12, 34, 56)}, {"\xA0#ff8000", true, rgb(255, 128, 0)},
+        {"\xA0" "0A 1b 2C\xA0", true, rgb(10, 27, 44)}, {"color: ;", false, 0},
+        {"color: red5;", false, 0}, {"color: #ff80001", false, 0}, {"256, 0, 0", false, 0},
+        {"255,,128,0", false, 0}, {"FF  80 00", false, 0}, {"'red\"", false, 0},
     };
     for (const PasteCase &c : cases) {
         curColor = rgb(1, 2, 3);
@@ -235,6 +251,48 @@ TEST(ColorTextTest, EveryColourPastesBackFromOklch)
         ASSERT_TRUE(applyColorText(text) && curColor == color) << text;
         ASSERT_LT(atof(strrchr(text, ' ')), 360) << text;
     }
+}
+
+// The copy template: every placeholder, escaped braces, anything else as
+// written; a copy longer than its template; no template, no form.
+TEST(ColorTextTest, CopyTemplatePlaceholders)
+{
+    const struct {
+        uint32_t color;
+        const char *text, *copy;
+    } cases[] = {
+        {rgb(255, 128, 0), "Color(0xFF{RR}{GG}{BB})", "Color(0xFFFF8000)"},
+        {rgb(255, 128, 0), "UIColor(red: {Rf}, green: {Gf}, blue: {Bf}, alpha: 1)",
+         "UIColor(red: 1, green: 0.502, blue: 0, alpha: 1)"},
+        {rgb(10, 30, 40), "new Color32({R}, {G}, {B}, 255) #{rr}{gg}{bb} {H} {S} {L} {Rf}",
+         "new Color32(10, 30, 40, 255) #0a1e28 200 60 10 0.039"},
+        {rgb(255, 128, 0), "{name}: {{R}} {Q} {r} { }{ {RR", "dark orange: {R} {Q} {r} { }{ {RR"},
+        {rgb(1, 2, 3), "\xE9{G}}", "\xE9" "2}"},
+    };
+    char text[copyTextSize];
+    for (const auto &c : cases)
+        EXPECT_STREQ(c.copy, formatTemplateText(c.color, c.text, text, sizeof text));
+    std::string names;
+    while (names.size() + 6 <= copyTemplateMax)
+        names += "{name}";
+    names += "{nam";
+    strcpy(copyTemplate, names.c_str());
+    copyForm = copyFormFromSetting(copyCustom);
+    curColor = rgb(250, 250, 210);
+    EXPECT_EQ(16 * strlen("light goldenrod yellow") + 4, strlen(formatCopyText()));
+    copyTemplate[0] = '\0';
+    EXPECT_EQ(copyHex, copyFormFromSetting(copyCustom));
+    copyForm = copyHex;
+}
+
+TEST(ColorTextTest, ContrastOfThePair)
+{
+    char text[48];
+    EXPECT_STREQ("21.00:1, AAA", formatContrast(0, 0xFFFFFF, text, sizeof text));
+    EXPECT_STREQ("#767676 and #FFFFFF: contrast 4.54:1, AA",
+                 formatContrastReport(0x767676, 0xFFFFFF, text, sizeof text));
+    EXPECT_STREQ("4.47:1, AA large", formatContrast(0xFFFFFF, 0x777777, text, sizeof text));
+    EXPECT_STREQ("1.00:1, fails", formatContrast(0x123456, 0xFF123456, text, sizeof text));
 }
 
 TEST(ColorTextTest, NearestNamedColour)

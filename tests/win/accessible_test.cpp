@@ -261,16 +261,18 @@ TEST_F(Face, DefaultActionsEventsAndTheEnd)
     EXPECT_EQ((std::vector<LONG>{7, 16, 5}), eventsUntil(EVENT_OBJECT_VALUECHANGE, 5))
         << "red, the hex readout and the swatch change; green and blue do not";
     EXPECT_EQ(std::vector<LONG>{5}, described) << "black became near black";
-    EXPECT_EQ(0u, text(&IAccessible::get_accDescription, 5).find("near black; press and hold"));
+    EXPECT_EQ(0u, text(&IAccessible::get_accDescription, 5)
+                      .find("near black; contrast with the previous colour 1.01:1, fails; press"));
 
     EXPECT_EQ("Press", action(11));
     EXPECT_EQ(S_OK, face->accDoDefaultAction(childVar(11)));  // Raise green: +20
     EXPECT_EQ("0A1400", value(5));
     EXPECT_EQ((std::vector<LONG>{10, 16, 5}), eventsUntil(EVENT_OBJECT_VALUECHANGE, 5));
-    EXPECT_EQ(std::vector<LONG>{5}, described) << "still near black: no new description";
+    EXPECT_EQ((std::vector<LONG>{5, 5}), described) << "still near black, a new contrast";
     SendMessageA(w, WM_SYSCOMMAND, cmdPin, 0);
     EXPECT_TRUE(eventsUntil(EVENT_OBJECT_DESCRIPTIONCHANGE, 5).empty()) << "a pin changes no value";
-    EXPECT_EQ(0u, text(&IAccessible::get_accDescription, 5).find("near black, pinned; press"));
+    EXPECT_EQ(0u, text(&IAccessible::get_accDescription, 5)
+                      .find("near black, pinned; contrast with the previous colour 1.09:1, fails; press"));
     EXPECT_EQ(S_OK, face->accDoDefaultAction(childVar(17)));  // Lighten keeps the undo point
     EXPECT_EQ("1E2814", value(5));
     SendMessageA(w, WM_COMMAND, cmdSwap, 0);

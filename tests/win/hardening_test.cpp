@@ -7,6 +7,7 @@
 #include "app/window.h"
 #include "core/color.h"
 #include "core/options.h"
+#include "core/colortemplate.h"
 #include "core/colortext.h"
 #include "input/gesture.h"
 #include "input/windowmove.h"
@@ -125,6 +126,36 @@ TEST(ForeignSettings, EmptyKeyKeepsEverythingAndTheSaveFillsIt)
         EXPECT_EQ(*const_cast<Held &>(start).slot(j), *got.slot(j)) << "slot " << j;
     ASSERT_TRUE(saveSettings());
     expectSixDwords(start);
+    clearSettings();
+}
+
+// The copy template: a REG_SZ of 1 to 100 characters, with its zero byte
+// or without; any other leaves none, and the template's copy form with it.
+TEST(ForeignSettings, CopyTemplateOfEveryShape)
+{
+    const std::string longest(100, '}'), tooLong(101, '}');
+    const struct {
+        DWORD type;
+        const char *data;
+        DWORD size;
+        bool taken;
+    } cases[] = {{REG_SZ, longest.c_str(), 101, true}, {REG_SZ, tooLong.c_str(), 102, false},
+                 {REG_SZ, tooLong.c_str(), 101, false}, {REG_SZ, "{R}", 3, true},
+                 {REG_SZ, "", 1, false}, {REG_EXPAND_SZ, "{R}", 4, false},
+                 {REG_BINARY, "{R}", 4, false}, {REG_MULTI_SZ, "{R}\0", 5, false}};
+    const DWORD custom = copyCustom;
+    for (const auto &c : cases) {
+        SCOPED_TRACE(std::string(c.data).substr(0, 4) + " of " + std::to_string(c.size) + " bytes");
+        clearSettings();
+        putValue("copyTemplate", c.type, c.data, c.size);
+        putValue("copyForm", REG_DWORD, &custom, 4);
+        copyTemplate[0] = '\0';
+        loadSettings();
+        EXPECT_EQ(c.taken ? std::string(c.data, c.size - (c.size > 100)) : "", copyTemplate);
+        EXPECT_EQ(c.taken ? copyCustom : copyHex, copyForm);
+    }
+    copyTemplate[0] = '\0';
+    copyForm = copyHex;
     clearSettings();
 }
 
