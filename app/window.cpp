@@ -281,9 +281,6 @@ LRESULT CALLBACK windowProc(HWND window, UINT msg, WPARAM wp, LPARAM lp)
     case WM_ENTERSIZEMOVE: abandonGesture(window); return 0;
     case keepOnScreenMsg: onDisplayChange(window); return 0;
     case WM_GETMINMAXINFO: onGetMinMaxInfo(window, lp); return 0;
-    case WM_WINDOWPOSCHANGING:
-        onWindowPosChanging(window, lp);
-        break;
     case WM_WINDOWPOSCHANGED:
         onWindowPosChanged(window);
         followTopmost(window);

@@ -92,29 +92,6 @@ void onWindowPosChanged(HWND window)
         GetWindowRect(window, &windowRect);
 }
 
-// Set from the minimise until the restore: the first move of the window
-// once it is no longer minimised is the restore's.
-static bool restoring;
-
-void onWindowPosChanging(HWND window, LPARAM lp)
-{
-    WINDOWPOS &pos = *(WINDOWPOS *)lp;
-    if (IsIconic(window)) {
-        restoring = true;
-        return;
-    }
-    if (!restoring || (pos.flags & SWP_NOMOVE))
-        return;
-    restoring = false;
-    LONG x = pos.x, y = pos.y;
-    int width = pos.flags & SWP_NOSIZE ? windowRect.right - windowRect.left : pos.cx;
-    int height = pos.flags & SWP_NOSIZE ? windowRect.bottom - windowRect.top : pos.cy;
-    if (bringOntoWorkArea(x, y, width, height)) {
-        pos.x = x;
-        pos.y = y;
-    }
-}
-
 struct Placement {
     int32_t x, y, width, height;
     bool shown;

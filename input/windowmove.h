@@ -23,11 +23,6 @@ void onGetMinMaxInfo(HWND window, LPARAM lp);
 // the window is; a window maximised all the same is restored.
 void onWindowPosChanged(HWND window);
 
-// WM_WINDOWPOSCHANGING: a restore from minimised to a place that no
-// monitor shows any more (its monitor went meanwhile) goes to the nearest
-// place on the nearest monitor instead, in the restore's own move.
-void onWindowPosChanging(HWND window, LPARAM lp);
-
 // When no monitor's work area shows any pixel of a window of width by
 // height at (x, y), moves (x, y) to the nearest place wholly inside the
 // work area of the monitor nearest to it and returns true.

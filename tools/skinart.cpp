@@ -179,7 +179,7 @@ const char *const titleGlyphs[titleButtonCount][5] = {
 void drawTitleButton(Frame &f, int id)
 {
     const FaceRect &r = faceAreas[id];
-    int from = f.lit ? 40 : 164, to = f.lit ? 70 : 228;
+    int from = f.lit ? 10 : 164, to = f.lit ? 30 : 228;
     int innerRows = r.bottom - r.top - 2;
     for (int y = r.top; y < r.bottom; y++)
         for (int x = r.left; x < r.right; x++) {
@@ -189,7 +189,7 @@ void drawTitleButton(Frame &f, int id)
     for (int row = 0; row < 5; row++)
         for (int col = 0; col < 7; col++)
             if (titleGlyphs[id][row][col] == 'X')
-                put(f, r.left + 3 + col, r.top + 3 + row, f.lit ? yellowTop : black);
+                put(f, r.left + 3 + col, r.top + 3 + row, f.lit ? Rgb{244, 244, 0} : black);
 }
 
 // An arrow's look: which way it points (-1 left) and its fill from top to

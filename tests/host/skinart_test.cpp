@@ -255,8 +255,8 @@ TEST(SkinTitleButtons, BoxesShadeDownwardAndDarkerWhenLit)
                 EXPECT_TRUE(isOutline(pixel(lit, x, r.bottom - 1))) << r.name << where(lit, x, r.bottom - 1);
             }
             // Column left + 1 carries no glyph on any button.
-            EXPECT_NEAR(lit ? 40 : 164, pixel(lit, r.left + 1, r.top + 1).g, 6) << r.name;
-            EXPECT_NEAR(lit ? 70 : 228, pixel(lit, r.left + 1, r.bottom - 2).g, 6) << r.name;
+            EXPECT_NEAR(lit ? 10 : 164, pixel(lit, r.left + 1, r.top + 1).g, 6) << r.name;
+            EXPECT_NEAR(lit ? 30 : 228, pixel(lit, r.left + 1, r.bottom - 2).g, 6) << r.name;
         }
     }
 }
@@ -284,7 +284,7 @@ TEST(SkinTitleButtons, GlyphsAndTheirGroundTellLitFromNormal)
     };
     struct { int x, y; } blank[] = {{12, 9}, {26, 10}, {28, 8}, {54, 10}, {70, 8}, {70, 12}};
     for (bool lit : {false, true}) {
-        Rgb glyph = lit ? Rgb{255, 255, 0} : Rgb{0, 0, 0};
+        Rgb glyph = lit ? Rgb{244, 244, 0} : Rgb{0, 0, 0};
         for (auto p : ink)
             EXPECT_TRUE(same(glyph, pixel(lit, p.x, p.y))) << where(lit, p.x, p.y);
         for (auto p : blank)
