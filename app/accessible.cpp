@@ -65,8 +65,11 @@ struct ControlInfo {
 
 // The hints' common parts: the ways to step a row's value.
 #define ARROW_KEYS ", arrow keys or wheel for 1, Page Up or Down for 20"
-#define PRESS "click or Space for "
-#define DRAG ", press and drag for 1 per pixel" ARROW_KEYS "; key "
+
+// An arrow's hint holds only its step and, last, its key; the words around
+// them, the same on every arrow, are put in once, here.
+static const char arrowHint[] =
+    "click or Space for %s, press and drag for 1 per pixel" ARROW_KEYS "; key %c";
 
 // Indexed like readingOrder.
 static const ControlInfo controls[controlCount] = {
@@ -77,22 +80,20 @@ static const ControlInfo controls[controlCount] = {
     {ROLE_SYSTEM_GRAPHIC, "Colour",
      "press and hold, then drag anywhere to pick a colour from the screen, or Enter, the arrow "
      "keys and Enter; double-click or Ctrl+V to paste one"},
-    {ROLE_SYSTEM_PUSHBUTTON, "Lower red", PRESS "-20" DRAG "r"},
+    {ROLE_SYSTEM_PUSHBUTTON, "Lower red", "-20r"},
     {ROLE_SYSTEM_STATICTEXT, "Red", "right-click to copy" ARROW_KEYS},
-    {ROLE_SYSTEM_PUSHBUTTON, "Raise red", PRESS "+20" DRAG "R"},
-    {ROLE_SYSTEM_PUSHBUTTON, "Lower green", PRESS "-20" DRAG "g"},
+    {ROLE_SYSTEM_PUSHBUTTON, "Raise red", "+20R"},
+    {ROLE_SYSTEM_PUSHBUTTON, "Lower green", "-20g"},
     {ROLE_SYSTEM_STATICTEXT, "Green", "right-click to copy" ARROW_KEYS},
-    {ROLE_SYSTEM_PUSHBUTTON, "Raise green", PRESS "+20" DRAG "G"},
-    {ROLE_SYSTEM_PUSHBUTTON, "Lower blue", PRESS "-20" DRAG "b"},
+    {ROLE_SYSTEM_PUSHBUTTON, "Raise green", "+20G"},
+    {ROLE_SYSTEM_PUSHBUTTON, "Lower blue", "-20b"},
     {ROLE_SYSTEM_STATICTEXT, "Blue", "right-click to copy" ARROW_KEYS},
-    {ROLE_SYSTEM_PUSHBUTTON, "Raise blue", PRESS "+20" DRAG "B"},
-    {ROLE_SYSTEM_PUSHBUTTON, "Darken", PRESS "-20 on every channel" DRAG "w"},
+    {ROLE_SYSTEM_PUSHBUTTON, "Raise blue", "+20B"},
+    {ROLE_SYSTEM_PUSHBUTTON, "Darken", "-20 on every channelw"},
     {ROLE_SYSTEM_STATICTEXT, "Hexadecimal", "right-click or Ctrl+C to copy; arrow keys or wheel to lighten or darken by 1, Page Up or Down by 20"},
-    {ROLE_SYSTEM_PUSHBUTTON, "Lighten", PRESS "+20 on every channel" DRAG "W"},
+    {ROLE_SYSTEM_PUSHBUTTON, "Lighten", "+20 on every channelW"},
 };
 #undef ARROW_KEYS
-#undef PRESS
-#undef DRAG
 
 // Every control of the face has a child id, so childIdOf is never 0 here.
 static const ControlInfo &infoOf(AreaId control)
@@ -107,18 +108,26 @@ const char *controlName(AreaId control)
 
 const char *controlHint(AreaId control)
 {
+    static char text[400];
+    const char *hint = infoOf(control).hint;
+    if (rowReadout(control) != areaCount && rowReadout(control) != control) {
+        char step[24];
+        int length = lstrlenA(hint);
+        lstrcpynA(step, hint, length);  // all but the key
+        wsprintfA(text, arrowHint, step, hint[length - 1]);
+        return text;
+    }
     if (control != swatchId)
-        return infoOf(control).hint;
+        return hint;
     // The swatch's hint leads with the colour's name, for those who cannot
     // tell the colour by sight, whether the colour is pinned, which square
     // a pick averages, and its contrast with the previous colour.
     static const char *const sizes[3] = {"", "; picks the 3 by 3 average", "; picks the 5 by 5 average"};
-    static char text[400];
     char name[32], contrast[24];
     formatColorName(curColor, name, sizeof name);
     formatContrast(curColor, oldColor, contrast, sizeof contrast);
     wsprintfA(text, "%s%s%s; contrast with the previous colour %s; %s", name,
-              isPinned(curColor) ? ", pinned" : "", sizes[sampleSize / 2], contrast, infoOf(control).hint);
+              isPinned(curColor) ? ", pinned" : "", sizes[sampleSize / 2], contrast, hint);
     return text;
 }
 
@@ -148,18 +157,21 @@ static LONG stateOf(HWND window, int child)
                                                                  : state;
 }
 
-// The readout's text, a channel without its leading zeros; null for a
-// control without a value.
+// The swatch's value is the colour as copied; a row's readout and arrows
+// share the readout's text, a channel without its leading zeros, so that a
+// reader on an arrow hears what it changes. Null for a control without a
+// value.
 static const char *valueOf(int child)
 {
     AreaId control = child ? readingOrder[child - 1] : areaCount;
     if (control == swatchId)
         return formatCopyText();
-    if (control == hexValueId)
+    AreaId readout = rowReadout(control);
+    if (readout == hexValueId)
         return formatColorHex();
-    if (control < redValueId || control > blueValueId)
+    if (readout == areaCount)
         return nullptr;
-    const char *text = formatChannelDecimal(ChannelIndex(control - redValueId));
+    const char *text = formatChannelDecimal(ChannelIndex(readout - redValueId));
     while (text[0] == '0' && text[1])
         text++;
     return text;
@@ -388,7 +400,21 @@ struct FaceObject : IAccessible {
         HRESULT hr = check(v);
         return FAILED(hr) ? hr : textAnswer(defaultActionOf(childOf(v)), action);
     }
-    HRESULT STDMETHODCALLTYPE accSelect(LONG, VARIANT) override { return DISP_E_MEMBERNOTFOUND; }
+    // The controls take the focus but are never selected: any selection
+    // flag makes no sense for them. The focus moves only within the window
+    // that has it, as for any child of a window (S_FALSE otherwise).
+    HRESULT STDMETHODCALLTYPE accSelect(LONG flags, VARIANT v) override
+    {
+        HRESULT hr = check(v);
+        if (FAILED(hr))
+            return hr;
+        if (flags & ~SELFLAG_TAKEFOCUS)
+            return E_INVALIDARG;
+        int child = childOf(v);
+        if (!flags)
+            return S_OK;
+        return focusControl(window, child ? readingOrder[child - 1] : areaCount) ? S_OK : S_FALSE;
+    }
     HRESULT STDMETHODCALLTYPE accLocation(LONG *x, LONG *y, LONG *width, LONG *height,
                                           VARIANT v) override
     {

@@ -12,6 +12,42 @@ static bool takeMutex(DWORD ms)
     return got == WAIT_OBJECT_0 || got == WAIT_ABANDONED;
 }
 
+// To the top of the window's band, topmost or not. A window that is first
+// in the z-order already is raised by the system only over the windows it
+// orders itself, and under Wine a native X window may lie over it: one
+// step down and back up makes the system stack it above everything. A
+// topmost window steps down only behind another topmost one, so that it
+// keeps its band.
+static void raise(HWND running)
+{
+    const UINT flags = SWP_NOMOVE | SWP_NOSIZE | SWP_ASYNCWINDOWPOS;
+    bool topmost = (GetWindowLongA(running, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+    HWND next = GetWindow(running, GW_HWNDNEXT);
+    if (!GetWindow(running, GW_HWNDPREV) && next &&
+        (!topmost || (GetWindowLongA(next, GWL_EXSTYLE) & WS_EX_TOPMOST)))
+        SetWindowPos(running, next, 0, 0, 0, 0, flags | SWP_NOACTIVATE);
+    SetWindowPos(running, topmost ? HWND_TOPMOST : HWND_TOP, 0, 0, 0, 0, flags);
+}
+
+// The running window restored, raised and activated from here: the process
+// the user has just started may set the foreground, and first lends that
+// right to the running one, whose own restore activates the window. Where
+// the desktop still refuses, the window asks for attention instead. All
+// of it asynchronous: a hung Tinctora does not hang this one.
+static void bringForward(HWND running)
+{
+    DWORD pid = 0;
+    GetWindowThreadProcessId(running, &pid);
+    AllowSetForegroundWindow(pid);
+    if (IsIconic(running))
+        ShowWindowAsync(running, SW_RESTORE);
+    raise(running);
+    if (!SetForegroundWindow(running)) {
+        FLASHWINFO flash = {sizeof flash, running, FLASHW_ALL | FLASHW_TIMERNOFG, 0, 0};
+        FlashWindowEx(&flash);
+    }
+}
+
 bool handedToRunningInstance()
 {
     // The Local namespace is this session's.
@@ -25,10 +61,7 @@ bool handedToRunningInstance()
             return false;
         HWND running = FindWindowA("tinctoraWin", nullptr);
         if (running && IsWindowVisible(running)) {
-            // Asynchronous: a hung Tinctora does not hang this one.
-            if (IsIconic(running))
-                ShowWindowAsync(running, SW_RESTORE);
-            SetForegroundWindow(running);
+            bringForward(running);
             return true;
         }
         Sleep(50);

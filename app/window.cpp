@@ -13,6 +13,7 @@
 #include "core/history.h"
 #include "core/options.h"
 #include "core/sample.h"
+#include "input/actions.h"
 #include "input/eyedropper.h"
 #include "input/focus.h"
 #include "input/gesture.h"
@@ -102,6 +103,10 @@ static void onDestroy(HWND window)
     releasePickClip();
     disconnectAccessibleFace();
     unregisterPickHotkey(window);
+    // Hidden, the window is one that a second start waits to see gone
+    // rather than hands over to. DestroyWindow (Alt+F4) has hidden it
+    // already; the close button's WM_DESTROY has not.
+    ShowWindow(window, SW_HIDE);
     saveSettings();
     // Saved: a start from now on may begin at once.
     leaveInstance();
@@ -218,6 +223,7 @@ static void onCreate(HWND window)
         deferredDpi = 0;
         onDpiChanged(window, wp, (LPARAM)&deferredPlace);
     }
+    followTopmost(window);
 }
 
 LRESULT CALLBACK windowProc(HWND window, UINT msg, WPARAM wp, LPARAM lp)
@@ -285,7 +291,9 @@ LRESULT CALLBACK windowProc(HWND window, UINT msg, WPARAM wp, LPARAM lp)
     case WM_GETMINMAXINFO: onGetMinMaxInfo(window, lp); return 0;
     case WM_WINDOWPOSCHANGED:
         onWindowPosChanged(window);
+        followTopmost(window);
         break;
+    case WM_STYLECHANGED: followTopmost(window); return 0;
     case WM_SYSCOMMAND:
         if (menuWaitsForRelease(window, msg, wp, lp) || onSysCommand(window, wp))
             return 0;

@@ -71,13 +71,20 @@ void hslOfColor(uint32_t color, unsigned hsl[3])
     hsl[1] = (unsigned)roundedQuotient(spread * 100, sum <= 255 ? sum : 510 - sum);
 }
 
-// v >= 0 with the given decimals, rounded to the nearest, without trailing
-// zeros: integers only, so the text is the same from every C library.
-static void appendFixed(char *&at, char *end, double v, int decimals)
+// 10 to the power of decimals.
+static uint32_t unitOf(int decimals)
 {
     uint32_t unit = 1;
     for (int i = 0; i < decimals; i++)
         unit *= 10;
+    return unit;
+}
+
+// v >= 0 with the given decimals, rounded to the nearest, without trailing
+// zeros: integers only, so the text is the same from every C library.
+static void appendFixed(char *&at, char *end, double v, int decimals)
+{
+    uint32_t unit = unitOf(decimals);
     uint32_t n = (uint32_t)std::llround(v * unit);
     while (decimals > 0 && n % unit % 10 == 0 && n % unit)
         unit /= 10, n /= 10, decimals--;
@@ -102,7 +109,9 @@ static void formatOklch(uint32_t color, char *out, size_t size)
     at += snprintf(at, end - at, " ");
     appendFixed(at, end, chroma < 5e-7 ? 0 : chroma, oklchChromaDecimals);
     at += snprintf(at, end - at, " ");
-    appendFixed(at, end, hue >= 360 - 5e-5 ? 0 : hue, oklchHueDecimals);
+    // A hue that its decimals round up to 360 is printed as 0, the same angle.
+    double hueUnit = unitOf(oklchHueDecimals);
+    appendFixed(at, end, std::llround(hue * hueUnit) >= 360 * hueUnit ? 0 : hue, oklchHueDecimals);
     snprintf(at, end - at, ")");
 }
 

@@ -77,8 +77,17 @@ void setSnapping(HWND window, bool on)
 
 void setAlwaysOnTop(HWND window, bool on)
 {
-    alwyOnTop = topBtn.pressed = on;
     SetWindowPos(window, on ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    followTopmost(window);
+}
+
+void followTopmost(HWND window)
+{
+    bool on = (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+    // Before the surfaces exist the creation sets the state from the toggle.
+    if (on == toggleOn(topId) || !backBuffer)
+        return;
+    alwyOnTop = topBtn.pressed = on;
     showToggle(window, topBtn, on);
     announceToggle(window, topId);
 }

@@ -37,10 +37,15 @@ void setSampleSize(HWND window, int size);
 bool chooseCopyFormByCommand(HWND window, UINT command);
 
 // The toggles: the option set, its title button lit while on, on the
-// screen and in backBuffer, the window's place in the z-order for always
-// on top, and the change announced. Saved with the other settings at the
-// close, as ever.
+// screen and in backBuffer, and the change announced. Saved with the other
+// settings at the close, as ever.
 void setSnapping(HWND window, bool on);
 // Whether snapping (snapId) or always on top (topId) is on.
 bool toggleOn(AreaId toggle);
+// Always on top asks the system to put the window in the topmost band or
+// take it out; the toggle then follows what the system did.
 void setAlwaysOnTop(HWND window, bool on);
+// The always-on-top toggle made the window's topmost state as the system
+// has it, whoever changed that (this program, another one, the window
+// manager): read at every change of the window's place or style.
+void followTopmost(HWND window);

@@ -20,17 +20,32 @@ static void showCue(HWND window, bool windowFocused)
     showFocusRing(window, windowFocused && !cueHidden ? focusedControl() : areaCount);
 }
 
+// The focus onto the control at a place in readingOrder, or onto the face
+// itself at -1: the ring shown there and a reader told.
+static void focusPlace(HWND window, int at)
+{
+    focusAt = at;
+    cueHidden = false;
+    showCue(window, GetFocus() == window);
+    announceFocus(window, focusedControl());
+}
+
 // Both ways round; the first Tab goes to the first control, the first
 // Shift+Tab to the last.
 static void moveFocus(HWND window, bool forward)
 {
     if (focusAt < 0)
-        focusAt = forward ? 0 : controlCount - 1;
+        focusPlace(window, forward ? 0 : controlCount - 1);
     else
-        focusAt = (focusAt + (forward ? 1 : controlCount - 1)) % controlCount;
-    cueHidden = false;
-    showCue(window, GetFocus() == window);
-    announceFocus(window, focusedControl());
+        focusPlace(window, (focusAt + (forward ? 1 : controlCount - 1)) % controlCount);
+}
+
+bool focusControl(HWND window, AreaId control)
+{
+    if (GetFocus() != window)
+        return false;
+    focusPlace(window, childIdOf(control) - 1);
+    return true;
 }
 
 // Space or Enter: a click on the control, and on the swatch the pick from

@@ -11,6 +11,11 @@
 // it, as before the first Tab.
 AreaId focusedControl();
 
+// The focus put on a control as Tab puts it there, or on the face itself
+// with areaCount, while the window has the keyboard focus; false, and
+// nothing done, while it has not.
+bool focusControl(HWND window, AreaId control);
+
 // WM_KEYDOWN while no mouse gesture runs. Other keys do nothing.
 void onFocusKey(HWND window, WPARAM key, LPARAM lp);
 // Every pointer message: a button pressed on the face hides the focus cue

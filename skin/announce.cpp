@@ -16,6 +16,7 @@ static char toldTemplate[copyTemplateMax + 1];
 static int toldName = -1;  // the named colour, negative while not exact
 static char toldContrast[24];
 static bool toldPinned;
+static AreaId toldFocus = areaCount;  // the control a reader was last told has the focus
 
 LONG childIdOf(AreaId control)
 {
@@ -30,6 +31,16 @@ static void valueChanged(HWND window, AreaId control)
     NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, window, OBJID_CLIENT, childIdOf(control));
 }
 
+// A row's value changed: its readout's, and the focused control's when that
+// is an arrow of the row, since readers speak the changes of the focused
+// object only.
+static void rowChanged(HWND window, AreaId readout)
+{
+    valueChanged(window, readout);
+    if (toldFocus != readout && rowReadout(toldFocus) == readout && GetFocus() == window)
+        valueChanged(window, toldFocus);
+}
+
 void announceShownColor(HWND window)
 {
     uint32_t shown = curColor & 0xFFFFFF, previous = oldColor & 0xFFFFFF;
@@ -42,9 +53,9 @@ void announceShownColor(HWND window)
     static const uint32_t masks[3] = {redMask, greenMask, blueMask};
     for (int c = 0; c < 3; c++)
         if ((shown ^ toldColor) & masks[c])
-            valueChanged(window, AreaId(redValueId + c));
+            rowChanged(window, AreaId(redValueId + c));
     if (shown != toldColor)
-        valueChanged(window, hexValueId);
+        rowChanged(window, hexValueId);
     // The swatch's description leads with the colour's name, says whether
     // the colour is pinned and gives its contrast with the previous colour.
     bool exact;
@@ -77,5 +88,6 @@ void announceToggle(HWND window, AreaId toggle)
 
 void announceFocus(HWND window, AreaId control)
 {
+    toldFocus = control;
     NotifyWinEvent(EVENT_OBJECT_FOCUS, window, OBJID_CLIENT, childIdOf(control));
 }

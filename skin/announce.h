@@ -11,7 +11,7 @@
 LONG childIdOf(AreaId control);
 
 // A value-change event for each readout whose text differs from what was
-// last announced, and for the swatch, whose value is the colour in the copy
+// last announced, and for the focused arrow of its row, and for the swatch, whose value is the colour in the copy
 // form, when either changed, and a description change for the swatch when
 // the colour's name or its contrast with the previous colour changed or the
 // colour was pinned or unpinned; the first call announces all.

@@ -39,6 +39,16 @@ bool rectHolds(const FaceRect &r, int x, int y)
     return x >= r.left && x < r.right && y >= r.top && y < r.bottom;
 }
 
+AreaId rowReadout(AreaId control)
+{
+    if (control >= redValueId && control <= hexValueId)
+        return control;
+    // Arrows come in pairs, up then down, row by row.
+    if (control >= firstArrowId && control < firstArrowId + arrowButtonCount)
+        return AreaId(redValueId + (control - firstArrowId) / 2);
+    return areaCount;
+}
+
 AreaId controlAt(int x, int y)
 {
     for (AreaId control : readingOrder)

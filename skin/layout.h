@@ -54,6 +54,11 @@ int scaleForDpi(unsigned dpi);
 // True when (x, y) lies in the rectangle, right and bottom excluded.
 bool rectHolds(const FaceRect &r, int x, int y);
 
+// The readout of the control's row: a channel's arrows and readout have
+// that channel's, the bottom row (darken, lighten and the hexadecimal
+// readout) the hexadecimal one; areaCount for a control on no row.
+AreaId rowReadout(AreaId control);
+
 // The control at face point (x, y); areaCount where there is none.
 AreaId controlAt(int x, int y);
 

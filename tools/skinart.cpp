@@ -172,12 +172,14 @@ const char *const titleGlyphs[titleButtonCount][5] = {
     {".X...X.", "..X.X..", "...X...", "..X.X..", ".X...X."},  // close: a cross
 };
 
-// A box filling the button's rectangle; the lit face is darker, so the
-// button looks pushed in.
+// A box filling the button's rectangle, light with a black glyph. Lit (a
+// toggle that is on, a button pressed) it is dark with a yellow glyph, as
+// the lit arrows are yellow: ground and glyph each differ from the normal
+// ones by far more than the 3:1 that a control's state needs to be seen.
 void drawTitleButton(Frame &f, int id)
 {
     const FaceRect &r = faceAreas[id];
-    int from = f.lit ? 134 : 164, to = f.lit ? 218 : 228;
+    int from = f.lit ? 10 : 164, to = f.lit ? 30 : 228;
     int innerRows = r.bottom - r.top - 2;
     for (int y = r.top; y < r.bottom; y++)
         for (int x = r.left; x < r.right; x++) {
@@ -187,7 +189,7 @@ void drawTitleButton(Frame &f, int id)
     for (int row = 0; row < 5; row++)
         for (int col = 0; col < 7; col++)
             if (titleGlyphs[id][row][col] == 'X')
-                put(f, r.left + 3 + col, r.top + 3 + row, black);
+                put(f, r.left + 3 + col, r.top + 3 + row, f.lit ? Rgb{244, 244, 0} : black);
 }
 
 // An arrow's look: which way it points (-1 left) and its fill from top to

@@ -16,6 +16,7 @@ import collections
 import ctypes
 import os
 import random
+import re
 import select
 import subprocess
 import sys
@@ -80,34 +81,43 @@ def hsl(r, g, b):
                                      q(total * 100, 510))
 
 
+# The program's oklch() text: lightness and chroma with at most five
+# decimals, a hue below 360 with at most three.
+OKLCH = re.compile(r"oklch\((0|1|0\.\d{0,4}[1-9]) (0|\d\.\d{0,4}[1-9]|\d) (\d{1,3}(\.\d{0,2}[1-9])?)\)$")
+
+
 def oklch_rgb(text):
-    """The sRGB colour of an oklch(L C H) text, or None."""
+    """The sRGB colour of an oklch() text as the program writes it, or None;
+    through XYZ with CSS Color 4's matrices, as the program reads it."""
     import math
-    try:
-        l, c, h = (float(v.rstrip("%")) for v in text[6:-1].split()[:3])
-    except ValueError:
+    m = OKLCH.match(text)
+    if not m or float(m.group(3)) >= 360:
         return None
-    l = l / 100 if l > 1 else l
+    l, c, h = (float(m.group(i)) for i in (1, 2, 3))
     a, b = c * math.cos(math.radians(h)), c * math.sin(math.radians(h))
-    lms = [(l + 0.3963377774 * a + 0.2158037573 * b) ** 3, (l - 0.1055613458 * a - 0.0638541728 * b) ** 3,
-           (l - 0.0894841775 * a - 1.2914855480 * b) ** 3]
-    m = [(4.0767416621, -3.3077115913, 0.2309699292), (-1.2684380046, 2.6097574011, -0.3413193965),
-         (-0.0041960863, -0.7034186147, 1.7076147010)]
+    v = [(l + 0.3963377773761749 * a + 0.2158037573099136 * b) ** 3,
+         (l - 0.1055613458156586 * a - 0.0638541728258133 * b) ** 3,
+         (l - 0.0894841775298119 * a - 1.2914855480194092 * b) ** 3]
+    for m in (((1.2268798758459243, -0.5578149944602171, 0.2813910456659647),
+               (-0.0405757452148008, 1.1122868032803170, -0.0717110580655164),
+               (-0.0763729366746601, -0.4214933324022432, 1.5869240198367816)),
+              ((12831 / 3959, -329 / 214, -1974 / 3959), (-851781 / 878810, 1648619 / 878810,
+               36519 / 878810), (705 / 12673, -2585 / 12673, 705 / 667))):
+        v = [sum(k * x for k, x in zip(row, v)) for row in m]
     def srgb(v):
         v = max(0.0, min(1.0, v))
-        return round(255 * (12.92 * v if v <= 0.0031308 else 1.055 * v ** (1 / 2.4) - 0.055))
-    return tuple(srgb(sum(k * x for k, x in zip(row, lms))) for row in m)
+        v = 12.92 * v if v <= 0.0031308 else 1.055 * math.exp(math.log(v) / 2.4) - 0.055
+        return math.floor(max(0.0, min(1.0, v)) * 255 + 0.5 + 1e-5)
+    return tuple(srgb(x) for x in v)
 
 
 def copy_text_ok(text, rgb, form):
-    """Whether a copy of colour rgb in form reads as the program writes it."""
+    """Whether a copy of colour rgb in form reads as the program writes it:
+    the oklch() form pastes back exactly."""
     r, g, b = rgb
     want = {"hex": "%02X%02X%02X" % rgb, "#hex": "#%02X%02X%02X" % rgb,
             "rgb": "rgb(%d, %d, %d)" % rgb, "hsl": hsl(r, g, b)}.get(form)
-    if want:
-        return text == want
-    back = text.startswith("oklch(") and text.endswith(")") and oklch_rgb(text)
-    return bool(back) and max(abs(p - q) for p, q in zip(back, rgb)) <= 2
+    return text == want if want else oklch_rgb(text) == tuple(rgb)
 
 
 class CursorImage(ctypes.Structure):
@@ -167,7 +177,6 @@ class Monkey:
         self.log = collections.deque(maxlen=50)
         self.objects = {"gdi": [], "user": []}
         self.actions = 0
-        self.oklch = False
 
     # Observing
 
@@ -482,8 +491,7 @@ class Monkey:
         elif choice == "y":
             n = self.rng.randrange(1, 6)
             self.keys("y", str(n), "Escape", "Escape")
-            if n < 5 or self.oklch:
-                self.form = FORMS[n - 1]
+            self.form = FORMS[n - 1]
         elif choice == "m":
             moves = [self.rng.choice(("Left", "Right", "Up", "Down")) for _ in range(5)]
             self.keys("m", *moves, "Return")
@@ -661,7 +669,7 @@ class Monkey:
             self.do("registry %s = 0x%X" % (name, value))
             self.help.ask("regset", name, value)
             if name == "copyForm":
-                self.form = FORMS[value] if value < (5 if self.oklch else 4) else "hex"
+                self.form = FORMS[value] if value < len(FORMS) else "hex"
 
     def end_gesture(self):
         """What is held let go and a pick from the keyboard cancelled, for a
@@ -704,12 +712,8 @@ class Monkey:
         self.form = "hex"
         self.point(self.bare_point())
         self.keys("alt+space", "sleep", 0.3, "key", "y", "5", "sleep", 0.1, "key", "Escape",
-                  "Escape", "ctrl+c")
-        time.sleep(0.5)
-        self.oklch = "".join(self.help.ask("cliptext")[:-1]).startswith("oklch(")
-        print("copy forms: %d" % (5 if self.oklch else 4))
-        if self.oklch:
-            self.form = "oklch"
+                  "Escape")
+        self.form = "oklch"
 
     def run(self, seed, actions, until):
         """One seed's run, from a first start with an empty clipboard."""

@@ -3,6 +3,8 @@
 // The files are decoded here byte by byte, independently of the encoders.
 #include "tools/skinart.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <gtest/gtest.h>
 #include <string>
@@ -253,13 +255,25 @@ TEST(SkinTitleButtons, BoxesShadeDownwardAndDarkerWhenLit)
                 EXPECT_TRUE(isOutline(pixel(lit, x, r.bottom - 1))) << r.name << where(lit, x, r.bottom - 1);
             }
             // Column left + 1 carries no glyph on any button.
-            EXPECT_NEAR(lit ? 134 : 164, pixel(lit, r.left + 1, r.top + 1).g, 6) << r.name;
-            EXPECT_NEAR(lit ? 218 : 228, pixel(lit, r.left + 1, r.bottom - 2).g, 6) << r.name;
+            EXPECT_NEAR(lit ? 10 : 164, pixel(lit, r.left + 1, r.top + 1).g, 6) << r.name;
+            EXPECT_NEAR(lit ? 30 : 228, pixel(lit, r.left + 1, r.bottom - 2).g, 6) << r.name;
         }
     }
 }
 
-TEST(SkinTitleButtons, GlyphsAreBlackInBothFrames)
+// The relative luminance of stylesheets' contrast rules.
+double luminance(Rgb c)
+{
+    double s[3] = {c.r / 255.0, c.g / 255.0, c.b / 255.0}, k[3] = {0.2126, 0.7152, 0.0722}, l = 0;
+    for (int i = 0; i < 3; i++)
+        l += k[i] * (s[i] <= 0.04045 ? s[i] / 12.92 : std::pow((s[i] + 0.055) / 1.055, 2.4));
+    return l;
+}
+
+// Black glyphs on the normal frame, yellow on the lit one; and every pixel
+// inside a button's border, glyph or ground, at least 3:1 from its other
+// look, so that a toggle's state is plain to see.
+TEST(SkinTitleButtons, GlyphsAndTheirGroundTellLitFromNormal)
 {
     ASSERT_TRUE(skinLoaded());
     struct { int x, y; } ink[] = {
@@ -270,10 +284,19 @@ TEST(SkinTitleButtons, GlyphsAreBlackInBothFrames)
     };
     struct { int x, y; } blank[] = {{12, 9}, {26, 10}, {28, 8}, {54, 10}, {70, 8}, {70, 12}};
     for (bool lit : {false, true}) {
+        Rgb glyph = lit ? Rgb{244, 244, 0} : Rgb{0, 0, 0};
         for (auto p : ink)
-            EXPECT_TRUE(same(Rgb{0, 0, 0}, pixel(lit, p.x, p.y))) << where(lit, p.x, p.y);
+            EXPECT_TRUE(same(glyph, pixel(lit, p.x, p.y))) << where(lit, p.x, p.y);
         for (auto p : blank)
-            EXPECT_FALSE(isOutline(pixel(lit, p.x, p.y))) << where(lit, p.x, p.y);
+            EXPECT_FALSE(same(glyph, pixel(lit, p.x, p.y))) << where(lit, p.x, p.y);
+    }
+    for (int id = 0; id < titleButtonCount; id++) {
+        const FaceRect &r = faceAreas[id];
+        for (int y = r.top + 1; y < r.bottom - 1; y++)
+            for (int x = r.left + 1; x < r.right - 1; x++) {
+                double a = luminance(pixel(false, x, y)), b = luminance(pixel(true, x, y));
+                EXPECT_GE((std::max(a, b) + 0.05) / (std::min(a, b) + 0.05), 3.0) << where(true, x, y);
+            }
     }
 }
 

@@ -128,18 +128,18 @@ TEST_F(Face, TreeNamesRolesValuesPlacesAndHitTests)
         {"Minimise", ROLE_SYSTEM_PUSHBUTTON, "", 48, 5, 61, 15},
         {"Close", ROLE_SYSTEM_PUSHBUTTON, "", 64, 5, 77, 15},
         {"Colour", ROLE_SYSTEM_GRAPHIC, "0A1E28", 18, 20, 65, 60},
-        {"Lower red", ROLE_SYSTEM_PUSHBUTTON, "", 18, 69, 28, 80},
+        {"Lower red", ROLE_SYSTEM_PUSHBUTTON, "10", 18, 69, 28, 80},
         {"Red", ROLE_SYSTEM_STATICTEXT, "10", 28, 69, 55, 80},
-        {"Raise red", ROLE_SYSTEM_PUSHBUTTON, "", 55, 69, 64, 80},
-        {"Lower green", ROLE_SYSTEM_PUSHBUTTON, "", 18, 81, 28, 92},
+        {"Raise red", ROLE_SYSTEM_PUSHBUTTON, "10", 55, 69, 64, 80},
+        {"Lower green", ROLE_SYSTEM_PUSHBUTTON, "30", 18, 81, 28, 92},
         {"Green", ROLE_SYSTEM_STATICTEXT, "30", 28, 81, 55, 92},
-        {"Raise green", ROLE_SYSTEM_PUSHBUTTON, "", 55, 81, 64, 92},
-        {"Lower blue", ROLE_SYSTEM_PUSHBUTTON, "", 18, 93, 28, 104},
+        {"Raise green", ROLE_SYSTEM_PUSHBUTTON, "30", 55, 81, 64, 92},
+        {"Lower blue", ROLE_SYSTEM_PUSHBUTTON, "40", 18, 93, 28, 104},
         {"Blue", ROLE_SYSTEM_STATICTEXT, "40", 28, 93, 55, 104},
-        {"Raise blue", ROLE_SYSTEM_PUSHBUTTON, "", 55, 93, 64, 104},
-        {"Darken", ROLE_SYSTEM_PUSHBUTTON, "", 7, 111, 17, 122},
+        {"Raise blue", ROLE_SYSTEM_PUSHBUTTON, "40", 55, 93, 64, 104},
+        {"Darken", ROLE_SYSTEM_PUSHBUTTON, "0A1E28", 7, 111, 17, 122},
         {"Hexadecimal", ROLE_SYSTEM_STATICTEXT, "0A1E28", 17, 111, 67, 122},
-        {"Lighten", ROLE_SYSTEM_PUSHBUTTON, "", 67, 111, 76, 122},
+        {"Lighten", ROLE_SYSTEM_PUSHBUTTON, "0A1E28", 67, 111, 76, 122},
     };
     // Where the window is now, not where it started.
     SetWindowPos(w, nullptr, 100, 50, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -200,9 +200,10 @@ TEST_F(Face, TreeNamesRolesValuesPlacesAndHitTests)
     parent->Release();
 }
 
-// Tab gives the focus to the first control, as its state and the focus
-// query tell, with an event after the move that a reader follows.
-TEST_F(Face, TabMovesTheFocusAndTellsIt)
+// Tab, or a reader's accSelect, gives the focus to a control, as its state,
+// the focus query and the ring tell, with an event after the move that a
+// reader follows; a change of the focused arrow's row is told for it too.
+TEST_F(Face, TabAndSelectMoveTheFocusAndTellIt)
 {
     VARIANT focus = {};
     EXPECT_EQ(S_OK, face->get_accFocus(&focus));
@@ -218,6 +219,37 @@ TEST_F(Face, TabMovesTheFocusAndTellsIt)
     ShowWindow(w, SW_MINIMIZE);
     ShowWindow(w, SW_RESTORE);
     eventsUntil(EVENT_OBJECT_FOCUS, 1);
+
+    // Raise red's dotted ring, one face pixel left of it, shown or not once
+    // the screen has it; the window is at the screen's top-left.
+    auto ringShown = [](bool shown) {
+        for (int i = 0; i < 50; i++, Sleep(20))
+            if ((screenPixel(54, 74) != skinPixel(54, 74, false) ||
+                 screenPixel(54, 75) != skinPixel(54, 75, false)) == shown)
+                return true;
+        return false;
+    };
+    EXPECT_TRUE(ringShown(false));
+    EXPECT_EQ(E_INVALIDARG, face->accSelect(SELFLAG_TAKEFOCUS | SELFLAG_TAKESELECTION, childVar(8)));
+    EXPECT_EQ(E_INVALIDARG, face->accSelect(SELFLAG_TAKEFOCUS, childVar(18)));
+    EXPECT_EQ(S_OK, face->accSelect(SELFLAG_TAKEFOCUS, childVar(8)));
+    eventsUntil(EVENT_OBJECT_FOCUS, 8);
+    EXPECT_EQ(STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_FOCUSED, property(&IAccessible::get_accState, 8));
+    EXPECT_TRUE(ringShown(true));
+    PostMessageA(w, WM_KEYDOWN, VK_UP, 1);
+    EXPECT_EQ((std::vector<LONG>{7, 8, 16, 5}), eventsUntil(EVENT_OBJECT_VALUECHANGE, 5));
+    EXPECT_EQ(S_OK, face->accSelect(SELFLAG_TAKEFOCUS, childVar(17)));
+    PostMessageA(w, WM_KEYDOWN, VK_PRIOR, 1);
+    EXPECT_EQ((std::vector<LONG>{7, 10, 13, 16, 17, 5}), eventsUntil(EVENT_OBJECT_VALUECHANGE, 5));
+    EXPECT_EQ("151414", value(17));
+    // Another window has the focus: the face's stays where it was.
+    HWND other = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 8, 8, nullptr,
+                                 nullptr, nullptr, nullptr);
+    SetForegroundWindow(other);
+    EXPECT_EQ(S_FALSE, face->accSelect(SELFLAG_TAKEFOCUS, childVar(8)));
+    DestroyWindow(other);
+    SetForegroundWindow(w);
+    eventsUntil(EVENT_OBJECT_FOCUS, 17);  // back where it was, not on Raise red
 }
 
 // Default actions do what a click does, with its undo point, its events
@@ -262,6 +294,13 @@ TEST_F(Face, DefaultActionsEventsAndTheEnd)
     EXPECT_TRUE(checked(2));
     EXPECT_NE(0, GetWindowLongA(w, GWL_EXSTYLE) & WS_EX_TOPMOST);
     eventsUntil(EVENT_OBJECT_STATECHANGE, 2);
+    // Another program takes the window out of the topmost band: the toggle
+    // follows, unlit, and the close stores it off.
+    SetWindowPos(w, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    eventsUntil(EVENT_OBJECT_STATECHANGE, 2);
+    EXPECT_FALSE(checked(2));
+    flushScreen();
+    EXPECT_EQ(skinPixel(28, 7, false), screenPixel(28, 7));
 
     // Minimised, the object still answers; the window comes back as it was.
     // (The actions come as posted messages; a call made after one is
@@ -282,7 +321,7 @@ TEST_F(Face, DefaultActionsEventsAndTheEnd)
         return v;
     };
     EXPECT_EQ(0u, stored("snapTol"));
-    EXPECT_EQ(1u, stored("alwyOnTop"));
+    EXPECT_EQ(0u, stored("alwyOnTop"));
     EXPECT_EQ(0x14281Eu, stored("curColor"));
     LONG count = 0;
     EXPECT_TRUE(FAILED(face->get_accChildCount(&count)));
