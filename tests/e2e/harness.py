@@ -31,16 +31,25 @@ KEY = r"HKCU\Software\Arvex\Tinctora"
 
 
 def read_bmp(path):
-    """An Image from an uncompressed 24-bit or 8-bit BMP, bottom-up or top-down."""
+    """An Image from an uncompressed 24-bit or 8-bit BMP, bottom-up or
+    top-down, or an 8-bit bottom-up one in BI_RLE8."""
     data = open(path, "rb").read()
     offset, = struct.unpack_from("<I", data, 10)
     width, height, _, bits, compression = struct.unpack_from("<iiHHI", data, 18)
-    assert data[:2] == b"BM" and bits in (8, 24) and compression == 0, "not a BI_RGB bitmap"
+    assert data[:2] == b"BM" and bits in (8, 24) and compression in (0, bits == 8), "not a BMP read here"
     # An 8-bit image's colour table follows the header: blue, green, red, 0.
     colours = struct.unpack_from("<I", data, 46)[0] or 256
     table = [bytes((data[54 + 4 * i + 2], data[54 + 4 * i + 1], data[54 + 4 * i]))
              for i in range(colours if bits == 8 else 0)]
     stride = (bits // 8 * width + 3) & ~3
+    if compression:  # runs of (count, index), or 0, n and n indices; 0, 0 ends a row
+        lines, at = [b""], offset
+        while data[at:at + 2] != b"\0\1":
+            n, v = data[at], data[at + 1]
+            run = bytes((v,)) * n if n else data[at + 2:at + 2 + v] if v > 2 else None
+            at += 2 + (0 if n else v + v % 2 if v > 2 else 0)
+            lines[-1:] = [lines[-1] + run] if run is not None else [lines[-1].ljust(stride, b"\0"), b""]
+        data, offset = b"".join(lines), 0
     rgb = bytearray()
     for y in range(abs(height)):
         row = y if height < 0 else abs(height) - 1 - y

@@ -47,10 +47,6 @@ const std::vector<uint8_t> &iconFile()
     return bytes;
 }
 
-// 8 bits per pixel: 166 indices a row, padded to 168, after a colour table
-// of as many entries as the header says.
-const int rowStride = 168;
-
 uint32_t paletteSize()
 {
     return skinFile().size() < 54 ? 0 : le32(skinFile(), 46);
@@ -61,17 +57,45 @@ size_t pixelOffset()
     return 54 + 4 * (size_t)paletteSize();
 }
 
+// The skin's indices, bottom row first, 166 a row, decoded from BI_RLE8: a
+// count and an index, or 0 and 3 to 255 indices padded to a word; 0, 0 ends
+// a row and 0, 1 the bitmap. Empty if the coding breaks any of that.
+const std::vector<uint8_t> &skinIndices()
+{
+    static std::vector<uint8_t> rows = [] {
+        const std::vector<uint8_t> &b = skinFile();
+        std::vector<uint8_t> out, row;
+        for (size_t at = pixelOffset(); at + 1 < b.size(); at += 2) {
+            uint8_t n = b[at], v = b[at + 1];
+            if (n)
+                row.insert(row.end(), n, v);
+            else if (v == 1)
+                return row.empty() && at + 2 == b.size() ? out : std::vector<uint8_t>();
+            else if (v == 0 && row.size() == 166) {
+                out.insert(out.end(), row.begin(), row.end());
+                row.clear();
+            } else if (v > 2 && at + 2 + v <= b.size()) {
+                row.insert(row.end(), b.begin() + at + 2, b.begin() + at + 2 + v);
+                at += v + v % 2;
+            } else
+                break;
+        }
+        return std::vector<uint8_t>();
+    }();
+    return rows;
+}
+
 bool skinLoaded()
 {
-    return paletteSize() <= 256 && skinFile().size() == pixelOffset() + rowStride * 132;
+    return paletteSize() <= 256 && skinIndices().size() == 166 * 132;
 }
 
 // Face point (x, y) of the normal (lit false) or lit frame, read from the
 // committed file, whose first stored row is the face's bottom row.
 Rgb pixel(bool lit, int x, int y)
 {
+    size_t at = 54 + 4 * (size_t)skinIndices()[(131 - y) * 166 + x + (lit ? 83 : 0)];
     const std::vector<uint8_t> &b = skinFile();
-    size_t at = 54 + 4 * (size_t)b[pixelOffset() + (131 - y) * rowStride + x + (lit ? 83 : 0)];
     return {b[at + 2], b[at + 1], b[at]};
 }
 
@@ -140,17 +164,13 @@ TEST(SkinBmp, HeadersDescribeAn8BitBottomUpImage)
     EXPECT_EQ(132u, le32(b, 22));  // positive: rows stored bottom-up
     EXPECT_EQ(1u, le16(b, 26));
     EXPECT_EQ(8u, le16(b, 28));
-    EXPECT_EQ(0u, le32(b, 30));  // BI_RGB
-    EXPECT_EQ(22176u, le32(b, 34));
+    EXPECT_EQ(1u, le32(b, 30));  // BI_RLE8
+    EXPECT_EQ(b.size() - pixelOffset(), le32(b, 34));
     EXPECT_EQ(2834u, le32(b, 38));
     EXPECT_EQ(2834u, le32(b, 42));
     EXPECT_EQ(0u, le32(b, 50));
-    for (int row = 0; row < 132; row++) {
-        EXPECT_EQ(0, b[pixelOffset() + row * rowStride + 166]) << "row " << row;
-        EXPECT_EQ(0, b[pixelOffset() + row * rowStride + 167]) << "row " << row;
-        for (int x = 0; x < 166; x++)
-            ASSERT_LT(b[pixelOffset() + row * rowStride + x], paletteSize()) << "row " << row;
-    }
+    for (uint8_t index : skinIndices())
+        ASSERT_LT(index, paletteSize());
 }
 
 // Mean grey of a 3 by 3 patch, which evens out the speckle.
@@ -366,12 +386,12 @@ IconImage iconEntry(int n)
 }
 
 // Pixel (x, y), counted from the top, of an icon image; rows are stored
-// bottom-up, 8-bit ones through the 256-entry palette.
+// bottom-up, 8-bit ones through the colour table the header sizes.
 Rgb iconPixel(int n, int x, int y)
 {
     const std::vector<uint8_t> &b = iconFile();
     IconImage e = iconEntry(n);
-    size_t bits = e.offset + 40 + (e.bits == 8 ? 1024 : 0);
+    size_t bits = e.offset + 40 + 4 * le32(b, e.offset + 32);
     int stride = (e.width * e.bits + 31) / 32 * 4;
     size_t at = bits + (size_t)(e.height - 1 - y) * stride;
     if (e.bits == 24) {
@@ -399,7 +419,8 @@ TEST(SkinIcon, DirectoryListsThreeImagesInOrder)
         EXPECT_EQ(1, e.planes) << n;
         EXPECT_EQ(next, e.offset) << n;  // images follow each other without gaps
         int stride = (e.width * e.bits + 31) / 32 * 4, maskStride = (e.width + 31) / 32 * 4;
-        uint32_t maskAt = e.offset + 40 + (e.bits == 8 ? 1024 : 0) + stride * e.height;
+        uint32_t colours = le32(b, e.offset + 32), maskAt = e.offset + 40 + 4 * colours + stride * e.height;
+        EXPECT_EQ(e.bits == 8, colours > 0 && colours <= 256) << n;
         EXPECT_EQ(maskAt + maskStride * e.height - e.offset, e.size) << n;
         ASSERT_LE((size_t)e.offset + e.size, b.size()) << n;
         // The DIB's height covers the colour bitmap and the mask.
