@@ -62,9 +62,11 @@ static bool systemLoopRuns()
     return gui.flags & (GUI_INMENUMODE | GUI_POPUPMENUMODE | GUI_INMOVESIZE);
 }
 
+// A dialog of the program's own (the hotkey's, the copy template's) disables
+// the face while it is open: the keys belong to the dialog then.
 void onHotKey(HWND window, WPARAM id)
 {
-    if (id != pickHotkeyId || buttonDown || dialogOpen || systemLoopRuns())
+    if (id != pickHotkeyId || buttonDown || dialogOpen || !IsWindowEnabled(window) || systemLoopRuns())
         return;
     if (IsIconic(window))
         ShowWindow(window, SW_RESTORE);

@@ -515,7 +515,7 @@ void CALLBACK hotkeyInMenu(HWND, UINT, UINT_PTR timer, DWORD)
 
 // The pick hotkey, minimised: the face back and a pick from the keyboard;
 // again, the colour taken (the mean of a 5 by 5 square) and copied, as the
-// menus asked. During a mouse gesture or a menu it does nothing.
+// menus asked. During a mouse gesture, a menu or a dialog it does nothing.
 TEST_F(Gesture, PickHotkeyRestoresStartsAndTakesAsTheMenusAsk)
 {
     SendMessageA(w, WM_COMMAND, cmdCopyOnPick, 0);  // a submenu's item comes as a command
@@ -531,6 +531,10 @@ TEST_F(Gesture, PickHotkeyRestoresStartsAndTakesAsTheMenusAsk)
     SetTimer(nullptr, 0, 100, hotkeyInMenu);
     SendMessageA(w, WM_SYSCOMMAND, SC_KEYMENU, ' ');
     EXPECT_EQ(0, pickedInMenu) << "while the window menu is open";
+    EnableWindow(w, FALSE);  // as the copy template's dialog leaves it
+    SendMessageA(w, WM_HOTKEY, 1, 0);
+    EnableWindow(w, TRUE);
+    EXPECT_EQ(0, pickerActive) << "while a dialog of the program's is open";
     curColor = 0x123456;
     ShowWindow(w, SW_MINIMIZE);
     pointer(40, 30);  // on the swatch's upper half, which a pick leaves as it was
