@@ -180,13 +180,11 @@ TEST_F(ColorTest, KeyThenSwapUndoesThatStepOnly)
 // by channel, halves up, only the square's pixels on the screen counted.
 TEST(Sample, SquareMeanRoundsHalvesUpAndCountsOnlyPixelsOnTheScreen)
 {
-    uint32_t block[121];
-    uint8_t onScreen[121];
+    std::vector<uint32_t> square(121, rgb(255, 255, 255));
+    std::vector<uint8_t> shown(121, 1);
+    uint32_t *block = square.data();
+    uint8_t *onScreen = shown.data();
     auto at = [](int dx, int dy) { return (5 + dy) * 11 + 5 + dx; };
-    for (int i = 0; i < 121; i++) {
-        block[i] = rgb(255, 255, 255);
-        onScreen[i] = 1;
-    }
     for (int dy = -2; dy <= 2; dy++)
         for (int dx = -2; dx <= 2; dx++)
             block[at(dx, dy)] = abs(dx) == 2 || abs(dy) == 2 ? rgb(25, 0, 255) : rgb(0, 0, 255);
@@ -201,8 +199,7 @@ TEST(Sample, SquareMeanRoundsHalvesUpAndCountsOnlyPixelsOnTheScreen)
         onScreen[at(-1, d)] = onScreen[at(d, -1)] = onScreen[at(-2, d)] = onScreen[at(d, -2)] = 0;
     EXPECT_EQ(rgb(1, 0, 255), averageSquare(block, onScreen, 11, 3));
     EXPECT_EQ(rgb(14, 0, 255), averageSquare(block, onScreen, 11, 5)) << "127 and 1 of 9";
-    for (uint8_t &shown : onScreen)
-        shown = 0;
+    shown.assign(121, 0);
     EXPECT_EQ(noSample, averageSquare(block, onScreen, 11, 5));
 }
 
@@ -224,24 +221,6 @@ TEST(History, TakingsPinsAndClear)
     EXPECT_EQ(15, pinnedColors.count);
     EXPECT_TRUE(isPinned(0x10F) && !isPinned(0x110) && !isPinned(0x105));
     EXPECT_EQ(0x106u, pinnedColors.colors[5]);
-}
-
-// A stored list gives its valid entries in order up to the limit: no top
-// byte, no repeat, no partial last entry, nothing read past its end (the
-// vector holds exactly its bytes); what is written is what was read.
-TEST(History, StoredListTakesTheValidEntriesOnly)
-{
-    ColorList list = {pinnedLimit, 0, {}};
-    std::vector<uint8_t> bytes = {1, 2, 3, 0, 4, 5, 6, 7, 1, 2, 3, 0, 0xA, 0xB, 0xC, 0, 0xD, 0xE};
-    readColorList(list, bytes.data(), bytes.size());
-    EXPECT_EQ((std::vector<uint32_t>{0x030201, 0x0C0B0A}),
-              std::vector<uint32_t>(list.colors, list.colors + list.count));
-    for (uint8_t i = 0; i < 40; i++)
-        bytes.insert(bytes.begin(), {i, 0, 0, 0});
-    readColorList(list, bytes.data(), bytes.size());
-    uint8_t stored[4 * recentLimit];
-    EXPECT_EQ(std::vector<uint8_t>(bytes.begin(), bytes.begin() + 4 * pinnedLimit),
-              std::vector<uint8_t>(stored, stored + writeColorList(list, stored)));
 }
 
 }  // namespace
