@@ -34,7 +34,7 @@ static void raise(HWND running)
 // right to the running one, whose own restore activates the window. Where
 // the desktop still refuses, the window asks for attention instead. All
 // of it asynchronous: a hung Tinctora does not hang this one.
-static void bringForward(HWND running)
+void bringForward(HWND running)
 {
     DWORD pid = 0;
     GetWindowThreadProcessId(running, &pid);
@@ -48,27 +48,36 @@ static void bringForward(HWND running)
     }
 }
 
-bool handedToRunningInstance()
+HWND findRunningInstance(bool &ours)
 {
     // The Local namespace is this session's.
     instanceMutex = CreateMutexA(nullptr, TRUE, "Local\\Tinctora");
-    if (GetLastError() != ERROR_ALREADY_EXISTS)
-        return false;
+    ours = GetLastError() != ERROR_ALREADY_EXISTS;
+    if (ours)
+        return nullptr;
     // The other may be starting still, or closing: give its window a moment
     // to appear, or the other a moment to end.
     for (int i = 0; i < 40; i++) {
-        if (takeMutex(0))
-            return false;
+        if ((ours = takeMutex(0)))
+            return nullptr;
         HWND running = FindWindowA("tinctoraWin", nullptr);
-        if (running && IsWindowVisible(running)) {
-            bringForward(running);
-            return true;
-        }
+        if (running && IsWindowVisible(running))
+            return running;
         Sleep(50);
     }
-    // No window to bring forward: the other is closing or will not show.
-    // Once it has gone this one starts; until then the other still runs.
-    return !takeMutex(3000);
+    // No window: the other is closing or will not show. Once it has gone
+    // this one may start; until then the other still runs.
+    ours = takeMutex(3000);
+    return nullptr;
+}
+
+bool handedToRunningInstance()
+{
+    bool ours;
+    HWND running = findRunningInstance(ours);
+    if (running)
+        bringForward(running);
+    return !ours;
 }
 
 void leaveInstance()

@@ -64,15 +64,22 @@ static bool systemLoopRuns()
 
 // A dialog of the program's own (the hotkey's, the copy template's) disables
 // the face while it is open: the keys belong to the dialog then.
-void onHotKey(HWND window, WPARAM id)
+bool pickFromAnywhere(HWND window)
 {
-    if (id != pickHotkeyId || buttonDown || dialogOpen || !IsWindowEnabled(window) || systemLoopRuns())
-        return;
+    if (buttonDown || dialogOpen || !IsWindowEnabled(window) || systemLoopRuns())
+        return false;
     if (IsIconic(window))
         ShowWindow(window, SW_RESTORE);
     SetForegroundWindow(window);
     SetFocus(window);
     startKeyPick(window);
+    return keyPickRuns();
+}
+
+void onHotKey(HWND window, WPARAM id)
+{
+    if (id == pickHotkeyId)
+        pickFromAnywhere(window);
 }
 
 // The old hotkey is let go first, since the new one takes its id; a new one

@@ -18,6 +18,9 @@ bool pickHotkeyRefused();
 // the hotkey dialog is open and while the system moves or sizes the window. (During a pick from the keyboard the pick
 // takes the message first: it takes the colour.)
 void onHotKey(HWND window, WPARAM id);
+// What the hotkey does, for any door that starts a pick from outside the
+// face (the command line): true when the pick runs.
+bool pickFromAnywhere(HWND window);
 
 // The dialog that chooses the hotkey; a second request while it is open
 // brings the open one forward. On OK the old hotkey is let go and the new

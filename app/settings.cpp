@@ -102,26 +102,38 @@ static void setColorList(HKEY key, const char *name, const ColorList &list)
     RegSetValueExA(key, name, 0, REG_BINARY, bytes, (DWORD)writeColorList(list, bytes));
 }
 
-bool saveSettings()
+static bool saveValues(bool all)
 {
     HKEY key;
     if (RegCreateKeyA(HKEY_CURRENT_USER, settingsKey, &key) != ERROR_SUCCESS)
         return false;
-    setDword(key, "alwyOnTop", alwyOnTop ? 1 : 0);
-    setDword(key, "snapTol", (DWORD)snapTol);
-    setDword(key, "xPos", (DWORD)windowRect.left);
-    setDword(key, "yPos", (DWORD)windowRect.top);
     setDword(key, "curColor", curColor);
     setDword(key, "oldColor", oldColor);
-    setDword(key, "copyForm", copyForm);
-    setDword(key, "copyOnPick", copyOnPick);
-    setDword(key, "sampleSize", (DWORD)sampleSize);
-    setDword(key, "pickHotkey", pickHotkey);
-    if (copyTemplate[0])
-        RegSetValueExA(key, "copyTemplate", 0, REG_SZ, (const BYTE *)copyTemplate,
-                       (DWORD)strlen(copyTemplate) + 1);
     setColorList(key, "history", recentColors);
-    setColorList(key, "pinned", pinnedColors);
+    if (all) {
+        setDword(key, "alwyOnTop", alwyOnTop ? 1 : 0);
+        setDword(key, "snapTol", (DWORD)snapTol);
+        setDword(key, "xPos", (DWORD)windowRect.left);
+        setDword(key, "yPos", (DWORD)windowRect.top);
+        setDword(key, "copyForm", copyForm);
+        setDword(key, "copyOnPick", copyOnPick);
+        setDword(key, "sampleSize", (DWORD)sampleSize);
+        setDword(key, "pickHotkey", pickHotkey);
+        if (copyTemplate[0])
+            RegSetValueExA(key, "copyTemplate", 0, REG_SZ, (const BYTE *)copyTemplate,
+                           (DWORD)strlen(copyTemplate) + 1);
+        setColorList(key, "pinned", pinnedColors);
+    }
     RegCloseKey(key);
     return true;
+}
+
+bool saveSettings()
+{
+    return saveValues(true);
+}
+
+bool saveColors()
+{
+    return saveValues(false);
 }

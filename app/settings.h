@@ -11,3 +11,6 @@ void loadSettings();
 // At WM_DESTROY and at the end of the session: every value. False when
 // the key cannot be opened.
 bool saveSettings();
+// Only the colours: the current, the previous and the history. False when
+// the key cannot be opened.
+bool saveColors();

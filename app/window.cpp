@@ -1,5 +1,6 @@
 #include "window.h"
 #include "accessible.h"
+#include "commandrequest.h"
 #include "contextmenu.h"
 #include "hoverhelp.h"
 #include "instance.h"
@@ -66,6 +67,7 @@ bool initialise(HINSTANCE instance)
     windowRect.bottom = windowRect.top + height;
     colorChanged = repaintSwatch;
     pickBegun = hideHoverHelp;
+    keyPickEnded = answerCommandPick;
     return true;
 }
 
@@ -101,6 +103,7 @@ HWND createMainWindow(HINSTANCE instance)
 static void onDestroy(HWND window)
 {
     releasePickClip();
+    abandonCommandPick();
     disconnectAccessibleFace();
     unregisterPickHotkey(window);
     // Hidden, the window is one that a second start waits to see gone
@@ -287,6 +290,7 @@ LRESULT CALLBACK windowProc(HWND window, UINT msg, WPARAM wp, LPARAM lp)
     case WM_ENTERMENULOOP:
     case WM_ENTERSIZEMOVE: abandonGesture(window); return 0;
     case WM_HOTKEY: onHotKey(window, wp); return 0;
+    case WM_COPYDATA: return onCopyData(window, wp, lp);
     case keepOnScreenMsg: onDisplayChange(window); return 0;
     case WM_GETMINMAXINFO: onGetMinMaxInfo(window, lp); return 0;
     case WM_WINDOWPOSCHANGED:

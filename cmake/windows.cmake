@@ -19,6 +19,8 @@ set_target_properties(win_helper PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BIN
 # Everything but the entry point, so the Windows tests drive the same code.
 add_library(tinctora_app STATIC
     app/accessible.cpp
+    app/commandline.cpp
+    app/commandrequest.cpp
     app/commonctl.cpp
     app/contextmenu.cpp
     app/historymenu.cpp

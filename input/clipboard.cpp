@@ -45,19 +45,33 @@ void copyColor(HWND window)
     copyColorAs(window, formatCopyText());
 }
 
+// A paste's end, whatever the text came from.
+static bool endPaste(HWND window, bool set)
+{
+    if (set)
+        rememberColor(curColor);
+    paintSwatch(window, swatchRgn);
+    return set;
+}
+
+bool pasteColorText(HWND window, const char *text, size_t size)
+{
+    return endPaste(window, applyColorText(text, size));
+}
+
 void pasteFromClipboard(HWND window)
 {
+    bool set = false;
     if (OpenClipboard(window)) {
         HANDLE data = GetClipboardData(CF_TEXT);
         const char *text = data ? (const char *)GlobalLock(data) : nullptr;
         if (text) {
             // Another program's block need not end in a zero byte: the
             // parse reads no further than the block.
-            if (applyColorText(text, GlobalSize(data)))
-                rememberColor(curColor);
+            set = applyColorText(text, GlobalSize(data));
             GlobalUnlock(data);
         }
         CloseClipboard();
     }
-    paintSwatch(window, swatchRgn);
+    endPaste(window, set);
 }

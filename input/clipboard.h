@@ -10,5 +10,7 @@ bool copyTextToClipboard(HWND window, const char *text);
 // colour copied is one the user took.
 void copyColor(HWND window);
 void copyColorAs(HWND window, const char *text);
-// A paste that sets a colour is a taking too.
+// A paste that sets a colour is a taking too. The text is read no further
+// than size bytes or its first zero byte; true when it set a colour.
 void pasteFromClipboard(HWND window);
+bool pasteColorText(HWND window, const char *text, size_t size);

@@ -15,6 +15,13 @@ static uint32_t startColor, startOldColor;
 // press's release, and the double-click it begins, belong to the pick.
 static bool endingClick;
 
+void (*keyPickEnded)(HWND window, bool taken);
+
+bool keyPickRuns()
+{
+    return running;
+}
+
 bool arrowMovesPick(HWND window, WPARAM key)
 {
     int by = GetKeyState(VK_SHIFT) < 0 ? 10 : 1;
@@ -58,6 +65,8 @@ static void endKeyPick(HWND window, bool take)
         dropPick(window);
     }
     releaseOwnCapture(window);
+    if (keyPickEnded)
+        keyPickEnded(window, take);
 }
 
 void cancelKeyPick(HWND window)

@@ -10,6 +10,10 @@
 #include <windows.h>
 
 void startKeyPick(HWND window);
+bool keyPickRuns();
+// Told at the end of every pick from the keyboard, taken or cancelled;
+// set once at start-up (a command line may wait for the pick).
+extern void (*keyPickEnded)(HWND window, bool taken);
 // A pick from the keyboard, if one runs, cancelled.
 void cancelKeyPick(HWND window);
 // Every message of the window, before anything else sees it: while a pick

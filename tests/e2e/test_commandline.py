@@ -1,0 +1,78 @@
+"""The command line as a script uses it, its output read through a pipe:
+usage errors, --get and --set on the stored settings with no window and
+on the running window, and --pick, which starts the program when none runs
+and is refused while another pick runs.
+
+A Wine process hands its Unix standard error on to the processes it
+starts, so the program that --pick starts would hold a pipe there open:
+standard error goes to a file where a program may start."""
+import subprocess
+import sys
+import time
+
+import harness
+
+
+def check(what, got, want):
+    harness.check(what, got == want, "got %r, want %r" % (got, want))
+
+
+def cli(s, *args, wait=True):
+    p = subprocess.Popen([harness.WINE, harness.EXE] + list(args), env=s.env,
+                         stdin=subprocess.DEVNULL, stdout=subprocess.PIPE,
+                         stderr=open(s.tmp + "/stderr.txt", "w"))
+    if not wait:
+        return p
+    out = p.communicate(timeout=60)[0].decode("latin-1")
+    return p.returncode, out, open(s.tmp + "/stderr.txt").read()
+
+
+def finish(p):
+    return p.communicate(timeout=30)[0].decode("latin-1"), p.returncode
+
+
+def run(s):
+    s.helper("warmup")
+    status, out, err = cli(s, "--get", "--format", "cmyk-ish")
+    check("an unknown form: usage on standard error, status 2",
+          (status, out, err.startswith("Usage: tinctora")), (2, "", True))
+    check("a repeated option is a usage error", cli(s, "--get", "--GET")[0], 2)
+    check("/? prints the usage", cli(s, "/?")[1].startswith("Usage: tinctora"), True)
+    # No Tinctora runs: the stored colours are read and set, no window shows.
+    check("--set with no window, any case", cli(s, "--SET=color: #ff8000;")[0], 0)
+    check("--set of no colour changes nothing", cli(s, "--set", "transparent")[0], 1)
+    check("--get reads the stored colour in the form asked",
+          cli(s, "--format", "rgb", "--get")[:2], (0, "rgb(255, 128, 0)\r\n"))
+    reg = s.registry()
+    check("the set is a paste: undo point and history",
+          (reg["curColor"][1], reg["oldColor"][1], reg["history"][1]),
+          ("0x80ff", "0x0", "FF800000"))
+    check("and no window showed", s.visible_windows(), [])
+    # --pick with none running starts the program, which picks and stays.
+    s.paint("0CC84D", 300, 300, 40, 40)
+    s.move(320, 321)
+    p = cli(s, "--pick", "--template", "{R},{G},{B} at {x},{y}", wait=False)
+    deadline = time.monotonic() + 60
+    while not s.visible_windows() and time.monotonic() < deadline:
+        time.sleep(0.1)
+    s.window = s.visible_windows()[0]
+    time.sleep(1)
+    second = cli(s, "--pick")
+    s.xdo("key", "Return")
+    check("--pick starts the program, Enter takes the pixel and its place",
+          finish(p), ("12,200,77 at 320,321\r\n", 0))
+    check("a second --pick during a pick is refused", second[:2], (1, ""))
+    check("the program runs on", len(s.visible_windows()), 1)
+    # The running window: a cancelled pick, then a set and a get.
+    p = cli(s, "--pick", wait=False)
+    time.sleep(1.5)
+    s.xdo("key", "Escape")
+    check("Escape: nothing printed, status 1", finish(p), ("", 1))
+    check("--set on the running window", cli(s, "--set", "rgb(1 2 3)")[0], 0)
+    s.key("ctrl+z")
+    check("--set's undo point is the colour before it",
+          cli(s, "--get", "--format", "#hex")[:2], (0, "#0CC84D\r\n"))
+
+
+if __name__ == "__main__":
+    sys.exit(harness.main("commandline", run))
