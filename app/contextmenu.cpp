@@ -68,9 +68,9 @@ void onContextMenu(HWND window)
                                     keepInSight.rcExclude.left, keepInSight.rcExclude.bottom,
                                     window, &keepInSight);
     DestroyMenu(menu);
-    UINT form = (command - cmdContextCopyFirst) / 0x10;
+    int form = commandItem(command, cmdContextCopyFirst, copyFormCount);
     char report[48];
-    if (command >= cmdContextCopyFirst && form < copyFormCount && command % 0x10 == 0)
+    if (form >= 0)
         copyColorAs(window, copies[form]);
     else if (command == cmdContextContrast)
         copyTextToClipboard(window, formatContrastReport(curColor, oldColor, report, sizeof report));

@@ -3,10 +3,12 @@
 #include "core/colornames.h"
 #include "core/colortext.h"
 #include "core/history.h"
+#include "input/taking.h"
 #include "res/resource.h"
 #include "skin/announce.h"
 #include "skin/draw.h"
 #include "skin/regions.h"
+#include "skin/wine.h"
 
 // The menu data that marks a History submenu, in the window menu or in any
 // other menu of the program's items.
@@ -86,7 +88,7 @@ static HBITMAP makeSwatch(uint32_t color, SIZE size)
 // another colour, and its check-mark bitmaps as they are.
 static void placeSwatch(MENUITEMINFOA &info, HBITMAP swatch)
 {
-    if (GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version")) {
+    if (underWine()) {
         info.fMask |= MIIM_CHECKMARKS;
         info.hbmpUnchecked = swatch;
     } else {
@@ -160,26 +162,17 @@ void fillHistoryMenu(HWND window, HMENU menu)
                 "&Clear history");
 }
 
-// The paste's undo rule: Ctrl+Z goes back to the colour before.
-static void chooseEntry(HWND window, uint32_t color)
-{
-    oldColor = curColor;
-    curColor = color;
-    rememberColor(color);
-    paintSwatch(window, swatchRgn);
-}
-
 bool runHistoryCommand(HWND window, UINT command)
 {
-    UINT entry = (command - cmdHistoryFirst) / 0x10;
+    int entry = commandItem(command, cmdHistoryFirst, shownCount);
     if (command == cmdPin) {
         togglePin(curColor);
         // The swatch's description says whether it is pinned.
         announceShownColor(window);
     } else if (command == cmdClearHistory) {
         clearRecentColors();
-    } else if (command >= cmdHistoryFirst && entry < (UINT)shownCount && command % 0x10 == 0) {
-        chooseEntry(window, shownColors[entry]);
+    } else if (entry >= 0) {
+        takeColor(window, takenBySet, shownColors[entry]);
     } else {
         return false;
     }
