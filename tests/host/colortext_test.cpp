@@ -256,6 +256,7 @@ TEST(ColorTextTest, CopyTemplatePlaceholders)
         {rgb(255, 128, 0), "Color(0xFF{RR}{GG}{BB})", "Color(0xFFFF8000)"},
         {rgb(255, 128, 0), "UIColor(red: {Rf}, green: {Gf}, blue: {Bf}, alpha: 1)",
          "UIColor(red: 1, green: 0.502, blue: 0, alpha: 1)"},
+        {rgb(51, 102, 153), "{Rf} {Gf} {Bf}", "0.2 0.4 0.6"},  // no trailing zeros
         {rgb(10, 30, 40), "new Color32({R}, {G}, {B}, 255) #{rr}{gg}{bb} {H} {S} {L} {Rf}",
          "new Color32(10, 30, 40, 255) #0a1e28 200 60 10 0.039"},
         {rgb(255, 128, 0), "{name}: {{R}} {Q} {r} { }{ {RR", "dark orange: {R} {Q} {r} { }{ {RR"},
@@ -285,6 +286,9 @@ TEST(ColorTextTest, ContrastOfThePair)
                  formatContrastReport(0x767676, 0xFFFFFF, text, sizeof text));
     EXPECT_STREQ("4.47:1, AA large", formatContrast(0xFFFFFF, 0x777777, text, sizeof text));
     EXPECT_STREQ("1.00:1, fails", formatContrast(0x123456, 0xFF123456, text, sizeof text));
+    // Exactly 4.49999999991 and 2.99999999915: a hair below each threshold.
+    EXPECT_STREQ("4.49:1, AA large", formatContrast(0x6DF941, 0x7E6631, text, sizeof text));
+    EXPECT_STREQ("2.99:1, fails", formatContrast(0x98A407, 0xE00338, text, sizeof text));
 }
 
 TEST(ColorTextTest, NearestNamedColour)
