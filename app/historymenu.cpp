@@ -1,4 +1,5 @@
 #include "historymenu.h"
+#include "windowmenu.h"
 #include "core/color.h"
 #include "core/colornames.h"
 #include "core/colortext.h"
@@ -110,18 +111,18 @@ void releaseHistorySwatches()
     swatchMenu = nullptr;
 }
 
-// Entry i: "&1 FF8000  dark orange", the colour in the copy form and its
-// name, which is also what a screen reader reads; the first nine numbered.
+// Entry i: "01 FF8000  dark orange", its number, the colour in the copy
+// form and its name, which is also what a screen reader reads. The first
+// nine have their digit as the mnemonic; all numbers have two digits, so
+// that the colours' texts line up.
 static void appendEntry(HMENU menu, int i, SIZE size)
 {
     uint32_t color = shownColors[i];
-    char text[100], form[40], name[40];
-    formatColorText(color, copyForm, form, sizeof form);
-    formatColorName(color, name, sizeof name);
-    if (i < 9)
-        wsprintfA(text, "&%d %s  %s", i + 1, form, name);
-    else
-        wsprintfA(text, "%s  %s", form, name);
+    char shown[copyTextSize + 40], number[8], text[menuItemSize];
+    int n = lstrlenA(formatColorText(color, copyForm, shown, copyTextSize));
+    formatColorName(color, lstrcpyA(shown + n, "  ") + 2, 38);
+    wsprintfA(number, i < 9 ? "0&%d " : "%d ", i + 1);
+    menuItemText(number, shown, text);
     MENUITEMINFOA info = {};
     info.cbSize = sizeof info;
     info.fMask = MIIM_ID | MIIM_STRING;

@@ -18,6 +18,17 @@ static const char *const formItems[copyFormCount] = {
 static const char *const sizeItems[3] = {"&1 pixel", "&3 by 3 average", "&5 by 5 average"};
 const char hotkeyItem[] = "Pic&k hotkey...", refusedHotkeyItem[] = "Pic&k hotkey... (in use)";
 
+void menuItemText(const char *prefix, const char *text, char out[menuItemSize])
+{
+    int n = lstrlenA(lstrcpynA(out, prefix, menuItemSize)), i = 0;
+    for (; text[i] && n < menuItemSize - 6; i++) {
+        if (text[i] == '&')
+            out[n++] = '&';
+        out[n++] = text[i];
+    }
+    lstrcpynA(out + n, text[i] ? "..." : "", 4);
+}
+
 UINT insertProgramItems(HMENU menu, UINT position)
 {
     HMENU forms = CreatePopupMenu();

@@ -4,6 +4,7 @@
 #include "core/color.h"
 #include "core/options.h"
 #include "core/sample.h"
+#include "core/colortemplate.h"
 #include "core/colortext.h"
 #include "core/history.h"
 #include "input/eyedropper.h"
@@ -580,7 +581,7 @@ TEST_F(Gesture, HistoryKeepsWhatIsTakenAndItsMenuActsOnIt)
     char first[40], fourth[40];
     GetMenuStringA(history, 0, first, sizeof first, MF_BYPOSITION);
     GetMenuStringA(history, 4, fourth, sizeof fourth, MF_BYPOSITION);
-    EXPECT_EQ(std::string("&1 000000  black, &4 FF8000  near dark orange"),
+    EXPECT_EQ(std::string("0&1 000000  black, 0&4 FF8000  near dark orange"),
               std::string(first) + ", " + fourth);
     EXPECT_EQ((UINT)MF_CHECKED, GetMenuState(history, cmdPin, 0) & (MF_CHECKED | MF_GRAYED));
     MENUITEMINFOA info = {};
@@ -602,6 +603,16 @@ TEST_F(Gesture, HistoryKeepsWhatIsTakenAndItsMenuActsOnIt)
     SendMessageA(w, WM_COMMAND, cmdClearHistory, 0);
     EXPECT_EQ(0, recentColors.count);
     EXPECT_TRUE(isPinned(0));
+    // A template's "&" makes no mnemonic, the tenth entry is numbered as the
+    // first nine are, and a text too long for the menu ends in "...".
+    strcpy(copyTemplate, "R&D {R}, {G}, {B}: a text of the template that goes on for longer than a menu");
+    copyForm = copyCustom;
+    for (uint32_t c = 1; c < 10; c++)
+        rememberColor(c);
+    SendMessageA(w, WM_INITMENUPOPUP, (WPARAM)history, 3);
+    char tenth[100];
+    GetMenuStringA(history, 10, tenth, sizeof tenth, MF_BYPOSITION);  // past the separator
+    EXPECT_EQ("10 R&&D ...", std::string(tenth, 8) + (tenth + strlen(tenth) - 3)) << tenth;
 }
 
 }  // namespace
