@@ -515,8 +515,9 @@ void CALLBACK hotkeyInMenu(HWND, UINT, UINT_PTR timer, DWORD)
 }
 
 // The pick hotkey, minimised: the face back and a pick from the keyboard;
-// again, the colour taken (the mean of a 5 by 5 square) and copied, as the
-// menus asked. During a mouse gesture, a menu or a dialog it does nothing.
+// again, the colour taken (the mean of a 5 by 5 square, one column of it
+// the swatch's dark frame) and copied, as the menus asked. During a mouse
+// gesture, a menu or a dialog it does nothing.
 TEST_F(Gesture, PickHotkeyRestoresStartsAndTakesAsTheMenusAsk)
 {
     SendMessageA(w, WM_COMMAND, cmdCopyOnPick, 0);  // a submenu's item comes as a command
@@ -538,7 +539,10 @@ TEST_F(Gesture, PickHotkeyRestoresStartsAndTakesAsTheMenusAsk)
     EXPECT_EQ(0, pickerActive) << "while a dialog of the program's is open";
     curColor = 0x123456;
     ShowWindow(w, SW_MINIMIZE);
-    pointer(40, 30);  // on the swatch's upper half, which a pick leaves as it was
+    pointer(19, 30);  // on the swatch's upper half, which a pick leaves as it was
+    uint32_t frame = skinPixel(17, 30, false), mean = 0;
+    for (int c = 0; c < 24; c += 8)
+        mean |= ((frame >> c & 0xFF) + 4 * (curColor >> c & 0xFF) + 2) / 5 << c;
     SendMessageA(w, WM_HOTKEY, 1, 0);
     EXPECT_FALSE(IsIconic(w));
     EXPECT_EQ(1, pickerActive);
@@ -548,7 +552,8 @@ TEST_F(Gesture, PickHotkeyRestoresStartsAndTakesAsTheMenusAsk)
     SendMessageA(w, WM_HOTKEY, 1, 0);
     SendMessageA(w, WM_HOTKEY, 1, 0);
     EXPECT_EQ(0, pickerActive);
-    EXPECT_EQ("563412", clipboardText());
+    char copy[8];
+    EXPECT_EQ(formatColorText(mean, copyHex, copy, sizeof copy), clipboardText());
 }
 
 // What the user takes goes into the history once; a step, three digits or
