@@ -353,25 +353,23 @@ TEST(HeldHotkey, RefusedAtTheStartThenChangedAndLetGo)
     clearSettings();
 }
 
-// The copy template's dialogs, from a timer that runs inside their loops:
-// the first time it asks for the dialog again, then it counts them and
-// cancels them all.
-struct { bool asked; int most; } templateRun;
+// Asked for again from inside its own loop, the copy template's dialog
+// stays one: a timer there asks once, then counts the dialogs and cancels
+// them all.
+int templateAsks, templateDialogs;
 
 void CALLBACK workTemplateDialog(HWND, UINT, UINT_PTR, DWORD)
 {
-    int count = 0;
-    for (HWND d = nullptr; (d = FindWindowExA(nullptr, d, "#32770", "Copy template")); count++)
-        if (templateRun.asked)
+    HWND d = nullptr;
+    for (int count = 1; (d = FindWindowExA(nullptr, d, "#32770", "Copy template")); count++) {
+        templateDialogs = count > templateDialogs ? count : templateDialogs;
+        if (templateAsks)
             SendDlgItemMessageA(d, IDCANCEL, BM_CLICK, 0, 0);
-    templateRun.most = count > templateRun.most ? count : templateRun.most;
-    if (count && !templateRun.asked) {
-        templateRun.asked = true;
-        SendMessageA(mainWindow, WM_SYSCOMMAND, cmdCopyCustom, 0);
     }
+    if (templateDialogs && !templateAsks++)
+        SendMessageA(mainWindow, WM_SYSCOMMAND, cmdCopyCustom, 0);
 }
 
-// Asked for again while it is open, the copy template's dialog stays one.
 TEST(TemplateDialog, AskedForAgainStaysOne)
 {
     clearSettings();
@@ -380,8 +378,7 @@ TEST(TemplateDialog, AskedForAgainStaysOne)
     UINT_PTR timer = SetTimer(nullptr, 0, 20, workTemplateDialog);
     SendMessageA(w, WM_SYSCOMMAND, cmdCopyCustom, 0);
     KillTimer(nullptr, timer);
-    EXPECT_TRUE(templateRun.asked);
-    EXPECT_EQ(1, templateRun.most);
+    EXPECT_EQ(1, templateDialogs);
     clearSettings();
 }
 
