@@ -7,6 +7,7 @@
 #include "core/commandline.h"
 #include "core/history.h"
 
+#include <cstdint>
 #include <cstring>
 
 // A process of the windows subsystem gets a standard handle only where the
@@ -135,12 +136,15 @@ static int useStoredSettings(const CommandRequest &request)
 {
     loadSettings();
     int status = 0;
+    uint32_t color;
     if (request.action == commandGet) {
         char text[copyTextSize];
         status = printColor(formatCommandText(curColor, request.form, request.templateText, text,
                                               sizeof text));
-    } else if (applyColorText(request.colorText)) {
-        rememberColor(curColor);
+    } else if (readColorText(request.colorText, SIZE_MAX, color)) {
+        oldColor = curColor;
+        curColor = color;
+        rememberColor(color);
         status = saveColors() ? 0 : 1;
     } else {
         status = 1;

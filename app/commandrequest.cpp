@@ -2,9 +2,10 @@
 #include "pickhotkey.h"
 #include "core/color.h"
 #include "core/commandline.h"
-#include "input/clipboard.h"
+#include "core/colorparse.h"
 #include "input/gesturestate.h"
 #include "input/keypick.h"
+#include "input/taking.h"
 
 #include <cstring>
 
@@ -39,6 +40,16 @@ void abandonCommandPick()
     answerCommandPick(nullptr, false);
 }
 
+// A set reads its text as a paste does and is a taking like a paste.
+static LRESULT setColorFromText(HWND window, const char *text, size_t size)
+{
+    uint32_t color;
+    if (!readColorText(text, size, color))
+        return replyRefused;
+    takeColor(window, takenBySet, color);
+    return replyDone;
+}
+
 LRESULT onCopyData(HWND window, WPARAM wp, LPARAM lp)
 {
     const COPYDATASTRUCT *data = (const COPYDATASTRUCT *)lp;
@@ -59,10 +70,8 @@ LRESULT onCopyData(HWND window, WPARAM wp, LPARAM lp)
         // The undo point of a gesture or a pick stays the colour from before it.
         if (gestureRuns())
             return replyRefused;
-        return pasteColorText(window, (const char *)data->lpData + sizeof head,
-                              data->cbData - sizeof head)
-                   ? replyDone
-                   : replyRefused;
+        return setColorFromText(window, (const char *)data->lpData + sizeof head,
+                                data->cbData - sizeof head);
     case commandPick:
         // One pick at a time, and none where the hotkey would start none.
         if (pickAsker || gestureRuns() || !IsWindow(asker) || !pickFromAnywhere(window))

@@ -1,8 +1,8 @@
 #include "clipboard.h"
+#include "taking.h"
 #include "core/color.h"
 #include "core/colorparse.h"
 #include "core/colortext.h"
-#include "core/history.h"
 #include "skin/draw.h"
 #include "skin/regions.h"
 
@@ -37,7 +37,7 @@ bool copyTextToClipboard(HWND window, const char *text)
 void copyColorAs(HWND window, const char *text)
 {
     if (copyTextToClipboard(window, text))
-        rememberColor(curColor);
+        takeColor(window, takenByCopy, curColor);
 }
 
 void copyColor(HWND window)
@@ -45,33 +45,24 @@ void copyColor(HWND window)
     copyColorAs(window, formatCopyText());
 }
 
-// A paste's end, whatever the text came from.
-static bool endPaste(HWND window, bool set)
-{
-    if (set)
-        rememberColor(curColor);
-    paintSwatch(window, swatchRgn);
-    return set;
-}
-
-bool pasteColorText(HWND window, const char *text, size_t size)
-{
-    return endPaste(window, applyColorText(text, size));
-}
-
 void pasteFromClipboard(HWND window)
 {
-    bool set = false;
+    uint32_t color;
+    bool read = false;
     if (OpenClipboard(window)) {
         HANDLE data = GetClipboardData(CF_TEXT);
         const char *text = data ? (const char *)GlobalLock(data) : nullptr;
         if (text) {
             // Another program's block need not end in a zero byte: the
             // parse reads no further than the block.
-            set = applyColorText(text, GlobalSize(data));
+            read = readColorText(text, GlobalSize(data), color);
             GlobalUnlock(data);
         }
         CloseClipboard();
     }
-    endPaste(window, set);
+    // A paste that sets no colour still shows the swatch afresh.
+    if (read)
+        takeColor(window, takenBySet, color);
+    else
+        paintSwatch(window, swatchRgn);
 }
