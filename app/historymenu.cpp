@@ -1,4 +1,5 @@
 #include "historymenu.h"
+#include "palettefile.h"
 #include "core/color.h"
 #include "core/colornames.h"
 #include "core/colortext.h"
@@ -158,6 +159,7 @@ void fillHistoryMenu(HWND window, HMENU menu)
     AppendMenuA(menu, MF_STRING | pin, cmdPin, "&Pin the current colour");
     AppendMenuA(menu, MF_STRING | (recentColors.count ? 0 : MF_GRAYED), cmdClearHistory,
                 "&Clear history");
+    appendPaletteItems(menu);
 }
 
 // The paste's undo rule: Ctrl+Z goes back to the colour before.

@@ -1,5 +1,6 @@
 #include "windowmenu.h"
 #include "historymenu.h"
+#include "palettefile.h"
 #include "templatedialog.h"
 #include "pickhotkey.h"
 #include "core/colortext.h"
@@ -113,7 +114,8 @@ bool runProgramCommand(HWND window, UINT command)
     case cmdSampleFirst + 0x10:
     case cmdSampleFirst + 0x20: setSampleSize(window, 1 + (command - cmdSampleFirst) / 8); return true;
     }
-    return chooseCopyFormByCommand(window, command) || runHistoryCommand(window, command);
+    return chooseCopyFormByCommand(window, command) || runHistoryCommand(window, command) ||
+           runPaletteCommand(window, command);
 }
 
 bool onSysCommand(HWND window, WPARAM wp)

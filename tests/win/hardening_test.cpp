@@ -3,6 +3,7 @@
 // complete.
 #include "win_fixture.h"
 #include "input/clipboard.h"
+#include "app/palettefile.h"
 #include "app/settings.h"
 #include "app/window.h"
 #include "core/color.h"
@@ -351,6 +352,30 @@ TEST(HeldHotkey, RefusedAtTheStartThenChangedAndLetGo)
         EXPECT_EQ(keys == 0, free);
     }
     clearSettings();
+}
+
+// A palette saved over a file that may not be replaced leaves that file as
+// it was and nothing beside it; names outside the ANSI code page work.
+TEST(PaletteFile, SavedWholeOrNotAtAll)
+{
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    std::wstring folder = std::wstring(temp) + L"tinctora-\u4e2d", name = folder + L"\\p\u00e9.gpl";
+    CreateDirectoryW(folder.c_str(), nullptr);
+    EXPECT_TRUE(replaceFile(name.c_str(), "old", 3));
+    EXPECT_TRUE(replaceFile(name.c_str(), "older", 5));
+    SetFileAttributesW(name.c_str(), FILE_ATTRIBUTE_READONLY);
+    EXPECT_FALSE(replaceFile(name.c_str(), "new", 3));
+    EXPECT_FALSE(replaceFile((folder + L"\\a*b.gpl").c_str(), "new", 3)) << "no such name";
+    char text[8] = {};
+    DWORD got = 0;
+    HANDLE file = CreateFileW(name.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ReadFile(file, text, 7, &got, nullptr);
+    CloseHandle(file);
+    EXPECT_STREQ("older", text);
+    SetFileAttributesW(name.c_str(), FILE_ATTRIBUTE_NORMAL);
+    DeleteFileW(name.c_str());
+    EXPECT_TRUE(RemoveDirectoryW(folder.c_str())) << "a temporary file left beside it";
 }
 
 }  // namespace
