@@ -153,19 +153,20 @@ static void openPalette(HWND window)
                                    : "The file could not be read.");
         return;
     }
-    // The bytes, then room for as many colours as they can hold.
+    // Room for as many colours as the bytes can hold, then the bytes.
     size_t room = (size_t)size.QuadPart / 2 + 1;
-    uint8_t *bytes = (uint8_t *)malloc(room * 6);
-    uint32_t *colors = (uint32_t *)(bytes + room * 2);
+    uint32_t *colors = (uint32_t *)malloc(room * 6);
     PaletteFormat format = chosenFormat(ofn, 2);
     DWORD got = 0;
-    bool read = bytes && format < paletteFormatCount &&
-                ReadFile(file, bytes, (DWORD)size.QuadPart, &got, nullptr);
+    bool read = colors && format < paletteFormatCount &&
+                ReadFile(file, colors + room, (DWORD)size.QuadPart, &got, nullptr);
     CloseHandle(file);
-    size_t skipped = 0, found = read ? readPalette(format, bytes, got, colors, room, skipped) : 0;
+    size_t skipped = 0, found = 0;
+    if (read)
+        found = readPalette(format, (uint8_t *)(colors + room), got, colors, room, skipped);
     size_t distinct = 0, pinned = 0;
     pinColors(colors, found, distinct, pinned);
-    free(bytes);
+    free(colors);
     announceShownColor(window);
     char text[200];
     int n = 0;

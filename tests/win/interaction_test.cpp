@@ -580,6 +580,8 @@ TEST_F(Gesture, HistoryKeepsWhatIsTakenAndItsMenuActsOnIt)
     SendMessageA(w, WM_INITMENUPOPUP, (WPARAM)history, 3);
     ASSERT_EQ(12, GetMenuItemCount(history));
     EXPECT_EQ(0u, GetMenuState(history, cmdCopyAll, 0) & MF_GRAYED);
+    SendMessageA(w, WM_SYSCOMMAND, cmdCopyAll, 0);
+    EXPECT_EQ("000000\r\n336699\r\nFF8000", clipboardText()) << "the pinned one first, each once";
     char first[40], fourth[40];
     GetMenuStringA(history, 0, first, sizeof first, MF_BYPOSITION);
     GetMenuStringA(history, 4, fourth, sizeof fourth, MF_BYPOSITION);
