@@ -78,7 +78,7 @@ static PaletteFormat chosenFormat(const OPENFILENAMEW &ofn, DWORD typeIndex)
 
 static void tell(HWND window, const char *text)
 {
-    MessageBoxA(window, text, "Tinctora", MB_OK | MB_ICONINFORMATION);
+    MessageBoxA(window, text, "Tinctora", MB_OK | MB_ICONEXCLAMATION);
 }
 
 // A read-only file is refused as Windows refuses it; Wine would replace it.
@@ -176,7 +176,7 @@ static void openPalette(HWND window)
         n = wsprintfA(text, "%u of %u colours pinned: the pinned colours hold %d", (unsigned)pinned,
                       (unsigned)distinct, pinnedLimit);
     if (skipped)
-        n += wsprintfA(text + n, "%s%u colours in CMYK or a model without a colour were left out.",
+        n += wsprintfA(text + n, "%s%u colour entries in CMYK or unreadable were left out.",
                        n ? "\n" : "", (unsigned)skipped);
     if (n)
         tell(window, text);
