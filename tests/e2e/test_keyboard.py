@@ -163,6 +163,7 @@ def run(s):
             if s.visible_windows(dialog):
                 break
             time.sleep(0.1)
+        time.sleep(0.5 if dialog else 0)  # until it takes keys
 
     history("c")
     for text in ("#FF8000", "#0A1E28"):
@@ -174,12 +175,7 @@ def run(s):
     history("s", dialog="^Save As$")
     s.xdo("type", "Z:" + s.tmp.replace("/", "\\") + "\\pal-\u4e2d")
     s.xdo("key", "Tab", "Down", "Down", "Return")
-    time.sleep(1)
-    saved = os.path.join(s.tmp, "pal-\u4e2d.css")
-    check("Copy all and the saved palette", (copied, os.path.exists(saved) and open(saved).read()), (
-        "Color(0xFF0A1E28) {midnight blue}\nColor(0xFFFF8000) {dark orange}",
-        ":root {\n  --color-1: #0a1e28; /* near midnight blue */\n"
-        "  --color-2: #ff8000; /* near dark orange */\n}\n"))
+    check("Copy all", copied, "Color(0xFF0A1E28) {midnight blue}\nColor(0xFFFF8000) {dark orange}")
     # A pick from the hotkey ends as the menu opens; the hotkey does nothing
     # while the Open dialog shows. A .gpl with CR LF and names outside ASCII
     # pins its colours up to 16, the one pinned already kept in place.
@@ -196,14 +192,22 @@ def run(s):
     states = [re.search("magnifier=\\d", t).group() for t in (picking, s.helper("state")[1])]
     s.xdo("type", "Z:" + s.tmp.replace("/", "\\") + "\\in.gpl")
     s.xdo("key", "Return")
-    time.sleep(1)
-    said = s.helper("dialog", "Tinctora")[1].split("\n")
+    for _ in range(50):  # until the message shows
+        status, said = s.helper("dialog", "Tinctora")
+        if status == 0:
+            break
+        time.sleep(0.1)
+    said = said.split("\n")
     s.xdo("key", "Return")
     s.key("alt+F4", at=FACE)
     s.wait_exit()
-    check("a pick ends, the hotkey waits, the palette is pinned and what did not fit said",
-          (states, said[2:3], (s.registry() or {}).get("pinned")),
-          (["magnifier=1", "magnifier=0"], ["16 of 20 colours pinned: the pinned colours hold 16"],
+    saved = os.path.join(s.tmp, "pal-\u4e2d.css")
+    check("the palette saved; a pick ends, the hotkey waits, a palette opened is pinned and what"
+          " did not fit said", (os.path.exists(saved) and open(saved).read(), states, said[2:3],
+                                (s.registry() or {}).get("pinned")),
+          (":root {\n  --color-1: #0a1e28; /* near midnight blue */\n"
+           "  --color-2: #ff8000; /* near dark orange */\n}\n",
+           ["magnifier=1", "magnifier=0"], ["16 of 20 colours pinned: the pinned colours hold 16"],
            ("REG_BINARY", "0A1E2800" + "".join("%02X%02X%02X00" % (i, 2 * i, 3 * i)
                                                 for i in range(1, 16)))))
 
