@@ -173,7 +173,8 @@ def run(s):
     history("a")
     copied = p.clipboard()
     history("s", dialog="^Save As$")
-    s.xdo("type", "Z:" + s.tmp.replace("/", "\\") + "\\pal-\u4e2d")
+    s.xdo("type", "Z:" + s.tmp.replace("/", "\\") + "\\pal-")
+    s.xdo("type", "--delay", 300, "\u4e2d")  # time for Wine to map the key xdotool binds
     s.xdo("key", "Tab", "Down", "Down", "Return")
     check("Copy all", copied, "Color(0xFF0A1E28) {midnight blue}\nColor(0xFFFF8000) {dark orange}")
     # A pick from the hotkey ends as the menu opens; the hotkey does nothing
@@ -184,8 +185,10 @@ def run(s):
         f.write("\n".join(rows + ["10 30 40", "300 0 0"]) + "\n")
     s.move(300, 300)
     s.xdo("key", "super+shift+c")
-    time.sleep(0.5)
-    picking = s.helper("state")[1]
+    for _ in range(50):
+        picking = s.helper("state")[1]
+        if "magnifier=1" in picking:
+            break
     history("o", dialog="^Open$")
     s.xdo("key", "super+shift+c")
     time.sleep(0.5)
