@@ -53,4 +53,16 @@
 #define cmdSavePalette 0x0330
 #define cmdOpenPalette 0x0340
 
+#ifndef RC_INVOKED
+/* Which of count items 0x10 apart from first the command is, or -1 for a
+   command that is none of them. */
+static inline int commandItem(unsigned command, unsigned first, int count)
+{
+    unsigned item = (command - first) / 0x10;
+    return command >= first && (command - first) % 0x10 == 0 && item < (unsigned)count
+               ? (int)item
+               : -1;
+}
+#endif
+
 #endif
