@@ -49,9 +49,16 @@ static void copyAll(HWND window)
 
 // The system's Open or Save As dialog, with Unicode names. comdlg32 is
 // loaded at the first use: most sessions never need it, and under Wine it
-// would cost the start-up a good share.
+// would cost the start-up a good share. Asked for again while one is open
+// (the face is sent commands from outside its own input meanwhile), the
+// open one comes forward.
 static bool askFileName(OPENFILENAMEW &ofn, const char *dialog)
 {
+    static bool open;
+    if (open) {
+        SetForegroundWindow(GetLastActivePopup(ofn.hwndOwner));
+        return false;
+    }
     typedef BOOL(WINAPI * FileDialog)(OPENFILENAMEW *);
     HMODULE dialogs = LoadLibraryA("comdlg32.dll");
     FileDialog run = dialogs ? (FileDialog)(void *)GetProcAddress(dialogs, dialog) : nullptr;
@@ -59,7 +66,10 @@ static bool askFileName(OPENFILENAMEW &ofn, const char *dialog)
     ofn.lpstrFile = fileName;
     ofn.nMaxFile = MAX_PATH;
     ofn.Flags |= OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
-    return run && run(&ofn);
+    open = true;
+    bool chosen = run && run(&ofn);
+    open = false;
+    return chosen;
 }
 
 // The format the typed extension names, else the type chosen in the list,

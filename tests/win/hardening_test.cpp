@@ -20,6 +20,7 @@
 #include <cstring>
 #include <gtest/gtest.h>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -354,32 +355,38 @@ TEST(HeldHotkey, RefusedAtTheStartThenChangedAndLetGo)
     clearSettings();
 }
 
-// Asked for again from inside its own loop, the copy template's dialog
-// stays one: a timer there asks once, then counts the dialogs and cancels
-// them all.
-int templateAsks, templateDialogs;
+// Asked for again from inside its own loop, the copy template's dialog or
+// a palette's file dialog stays one: a timer there asks once, then counts
+// the dialogs and cancels them all.
+int asks, dialogs;
+std::pair<UINT, const char *> asked;  // the command and the dialog's title
 
-void CALLBACK workTemplateDialog(HWND, UINT, UINT_PTR, DWORD)
+void CALLBACK workDialog(HWND, UINT, UINT_PTR, DWORD)
 {
     HWND d = nullptr;
-    for (int count = 1; (d = FindWindowExA(nullptr, d, "#32770", "Copy template")); count++) {
-        templateDialogs = count > templateDialogs ? count : templateDialogs;
-        if (templateAsks)
+    for (int count = 1; (d = FindWindowExA(nullptr, d, "#32770", asked.second)); count++) {
+        dialogs = count > dialogs ? count : dialogs;
+        if (asks)
             SendDlgItemMessageA(d, IDCANCEL, BM_CLICK, 0, 0);
     }
-    if (templateDialogs && !templateAsks++)
-        SendMessageA(mainWindow, WM_SYSCOMMAND, cmdCopyCustom, 0);
+    if (dialogs && !asks++)
+        SendMessageA(mainWindow, WM_SYSCOMMAND, asked.first, 0);
 }
 
-TEST(TemplateDialog, AskedForAgainStaysOne)
+TEST(ProgramDialogs, AskedForAgainStayOne)
 {
     clearSettings();
     HWND w = startProgram();
     ASSERT_TRUE(w);
-    UINT_PTR timer = SetTimer(nullptr, 0, 20, workTemplateDialog);
-    SendMessageA(w, WM_SYSCOMMAND, cmdCopyCustom, 0);
-    KillTimer(nullptr, timer);
-    EXPECT_EQ(1, templateDialogs);
+    const std::pair<UINT, const char *> each[] = {{cmdCopyCustom, "Copy template"},
+                                                  {cmdOpenPalette, "Open"}};
+    for (auto dialog : each) {
+        asked = dialog, asks = dialogs = 0;
+        UINT_PTR timer = SetTimer(nullptr, 0, 20, workDialog);
+        SendMessageA(w, WM_SYSCOMMAND, asked.first, 0);
+        KillTimer(nullptr, timer);
+        EXPECT_EQ(1, dialogs) << asked.second;
+    }
     clearSettings();
 }
 
