@@ -161,15 +161,19 @@ def run(s):
     # the ANSI code page, of the type chosen in the list (the third, CSS).
     s.start()
 
+    def until(ready):  # 5 s at most
+        for _ in range(50):
+            if ready():
+                break
+            time.sleep(0.1)
+
     def history(*keys, dialog=None):
         s.key("shift+F10", at=FACE)
         time.sleep(0.5)
         s.xdo("key", "h", *keys)
-        for _ in range(50 if dialog else 0):
-            if s.visible_windows(dialog):
-                break
-            time.sleep(0.1)
-        time.sleep(0.5 if dialog else 0)  # until it takes keys
+        if dialog:
+            until(lambda: s.visible_windows(dialog))
+            time.sleep(0.5)  # until it takes keys
 
     history("c")
     for text in ("#FF8000", "#0A1E28"):
@@ -191,22 +195,16 @@ def run(s):
         f.write("\n".join(rows + ["10 30 40", "300 0 0"]) + "\n")
     s.move(300, 300)
     s.xdo("key", "super+shift+c")
-    for _ in range(50):
-        picking = s.helper("state")[1]
-        if "magnifier=1" in picking:
-            break
+    until(lambda: "magnifier=1" in s.helper("state")[1])
+    picking = s.helper("state")[1]
     history("o", dialog="^Open$")
     s.xdo("key", "super+shift+c")
     time.sleep(0.5)
     states = [re.search("magnifier=\\d", t).group() for t in (picking, s.helper("state")[1])]
     s.xdo("type", "Z:" + s.tmp.replace("/", "\\") + "\\in.gpl")
     s.xdo("key", "Return")
-    for _ in range(50):  # until the message shows
-        status, said = s.helper("dialog", "Tinctora")
-        if status == 0:
-            break
-        time.sleep(0.1)
-    said = said.split("\n")
+    until(lambda: s.helper("dialog", "Tinctora")[0] == 0)
+    said = s.helper("dialog", "Tinctora")[1].split("\n")
     s.xdo("key", "Return")
     s.key("alt+F4", at=FACE)
     s.wait_exit()

@@ -355,37 +355,37 @@ TEST(HeldHotkey, RefusedAtTheStartThenChangedAndLetGo)
     clearSettings();
 }
 
-// Asked for again from inside its own loop, the copy template's dialog or
-// a palette's file dialog stays one: a timer there asks once, then counts
-// the dialogs and cancels them all.
-int asks, dialogs;
-std::pair<UINT, const char *> asked;  // the command and the dialog's title
+// Asked for again from inside its own loop, the copy template's dialog
+// stays one, and so does a palette's file dialog: a timer there asks once,
+// then counts the dialogs and cancels them all.
+int templateAsks, templateDialogs;
+std::pair<UINT, const char *> asked;  // the command and its dialog's title
 
-void CALLBACK workDialog(HWND, UINT, UINT_PTR, DWORD)
+void CALLBACK workTemplateDialog(HWND, UINT, UINT_PTR, DWORD)
 {
     HWND d = nullptr;
     for (int count = 1; (d = FindWindowExA(nullptr, d, "#32770", asked.second)); count++) {
-        dialogs = count > dialogs ? count : dialogs;
-        if (asks)
+        templateDialogs = count > templateDialogs ? count : templateDialogs;
+        if (templateAsks)
             SendDlgItemMessageA(d, IDCANCEL, BM_CLICK, 0, 0);
     }
-    if (dialogs && !asks++)
+    if (templateDialogs && !templateAsks++)
         SendMessageA(mainWindow, WM_SYSCOMMAND, asked.first, 0);
 }
 
-TEST(ProgramDialogs, AskedForAgainStayOne)
+TEST(TemplateDialog, AskedForAgainStaysOne)
 {
     clearSettings();
     HWND w = startProgram();
     ASSERT_TRUE(w);
-    const std::pair<UINT, const char *> each[] = {{cmdCopyCustom, "Copy template"},
-                                                  {cmdOpenPalette, "Open"}};
-    for (auto dialog : each) {
-        asked = dialog, asks = dialogs = 0;
-        UINT_PTR timer = SetTimer(nullptr, 0, 20, workDialog);
+    const std::pair<UINT, const char *> dialogs[] = {{cmdCopyCustom, "Copy template"},
+                                                     {cmdOpenPalette, "Open"}};
+    for (auto each : dialogs) {
+        asked = each, templateAsks = templateDialogs = 0;
+        UINT_PTR timer = SetTimer(nullptr, 0, 20, workTemplateDialog);
         SendMessageA(w, WM_SYSCOMMAND, asked.first, 0);
         KillTimer(nullptr, timer);
-        EXPECT_EQ(1, dialogs) << asked.second;
+        EXPECT_EQ(1, templateDialogs) << asked.second;
     }
     clearSettings();
 }
