@@ -144,6 +144,7 @@ void registerMagnifierClass(HINSTANCE instance)
 
 void measureScreen()
 {
+    monitor = {};
     int left = GetSystemMetrics(SM_XVIRTUALSCREEN), top = GetSystemMetrics(SM_YVIRTUALSCREEN);
     desktop = {left, top, left + GetSystemMetrics(SM_CXVIRTUALSCREEN),
                top + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
@@ -152,7 +153,6 @@ void measureScreen()
 void openMagnifier(HWND owner)
 {
     measureScreen();
-    monitor = {};
     followDue = false;
     vacated = {};
     // A DIB of its own: the pixels read keep the screen's colours exactly,

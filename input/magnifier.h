@@ -14,7 +14,8 @@ void registerMagnifierClass(HINSTANCE instance);
 // pixels around the pointer are read into.
 void openMagnifier(HWND owner);
 // At the start of a pick and after a change of the displays: the screen's
-// bounds, which a read keeps within.
+// bounds, which a read keeps within, and the pointer's monitor asked for
+// again at the next sample.
 void measureScreen();
 // How long the screen may go on showing the magnifier where it was, until
 // the windows below have repainted (under X without a compositor) or the
