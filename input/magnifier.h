@@ -1,5 +1,6 @@
-// The magnifier shown while picking: the 11 by 11 screen pixels around the
-// pointer, each an 8 by 8 block at the face's scale, the sample's square
+// The magnifier shown while picking: the screen pixels around the pointer,
+// each a block of magnifierZoom pixels square at the face's scale (11 by 11
+// of them at 8, more at less zoom, fewer at more), the sample's square
 // (the centre block, or 3 by 3 or 5 by 5 of them) framed in black or white,
 // whichever stands out against the sample. A top-most pop-up
 // beside the pointer that never takes activation or focus and never covers
@@ -28,11 +29,16 @@ void placeMagnifier(POINT at);
 // How much longer the screen around the point may show the magnifier that
 // left it: 0 when it was never there or left screenSettleMs ago or more.
 UINT settleLeft(POINT at);
-// The 11 by 11 screen pixels around the point, read once into memory, and
+// The screen pixels around the point, read once into memory, and
 // the magnifier, while shown, drawn from them. Returns the sample, the mean
 // of the square the magnifier frames (sampleSize), or CLR_INVALID when the
 // screen could not be read (the magnifier then shows black).
 COLORREF readAround(POINT at);
+// During a pick: the zoom doubled for each notch up (notches above 0), or
+// halved for each down, held at 2 and 32, and the pop-up at its new size
+// beside the pointer; false when the zoom stays as it was. The pixels
+// shown are those of the next read.
+bool zoomMagnifier(int notches);
 // After a change of the face's scale: the pop-up at its new size, beside
 // the pointer.
 void rescaleMagnifier();
