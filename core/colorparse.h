@@ -12,7 +12,7 @@
 // ("255, 128, 0"), three hexadecimal pairs ("FF 80 00"); and every colour
 // of CSS Color Module Level 4: the named colours, rgb()/rgba(),
 // hsl()/hsla(), hwb(), lab(), lch(), oklab(), oklch() and color() with the
-// predefined spaces, the #RGB and #RGBA shorthand, and otherwise a base-16
+// predefined spaces, hsv()/hsb() and cmyk(), the #RGB and #RGBA shorthand, and otherwise a base-16
 // number 0xRRGGBB after a sign and a "0x" or "#" prefix, six characters at
 // most. When accepted, curColor is saved into oldColor and takes the new
 // colour. Reads no further than limit bytes or the first zero byte.
