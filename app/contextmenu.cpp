@@ -10,12 +10,12 @@
 #include "skin/layout.h"
 #include "skin/regions.h"
 
-// A copy item's text: its digit as the mnemonic, then the copy with each
-// "&" doubled, so that none underlines a letter, cut short where it would
-// make the menu wide.
+// A copy item's text: its form's key as the mnemonic, then the copy with
+// each "&" doubled, so that none underlines a letter, cut short where it
+// would make the menu wide.
 static void copyItemText(int form, const char *copy, char *out, int size)
 {
-    int n = wsprintfA(out, "&%d ", form + 1), i = 0;
+    int n = wsprintfA(out, "&%c ", copyFormKey(CopyForm(form))), i = 0;
     for (; copy[i] && n < size - 6; i++) {
         if (copy[i] == '&')
             out[n++] = '&';
@@ -47,7 +47,7 @@ void onContextMenu(HWND window)
     char item[80];
     for (int form = 0; form < copyFormCount; form++) {
         if (form == copyCustom && !copyTemplate[0])
-            break;
+            continue;
         formatColorText(curColor, CopyForm(form), copies[form], copyTextSize);
         copyItemText(form, copies[form], item, sizeof item);
         AppendMenuA(menu, MF_STRING, cmdContextCopyFirst + 0x10 * form, item);
@@ -60,7 +60,7 @@ void onContextMenu(HWND window)
     AppendMenuA(menu, MF_STRING, cmdContextContrast, item);
     AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
     insertProgramItems(menu, GetMenuItemCount(menu));
-    markProgramItems(menu);
+    markProgramItems(menu, true);
     TPMPARAMS keepInSight = {sizeof keepInSight, swatchOnScreen(window)};
     // Owned by the window, whose handlers see its WM_INITMENUPOPUP as they
     // see the window menu's; the command comes back here, not as a message.

@@ -8,13 +8,19 @@
 #pragma once
 #include <windows.h>
 
+#include "core/colortext.h"
+
 // The program's own items, in the order shown, from position on; returns
 // the position after them. The window menu and any other menu of the
 // program's commands are built by this one function, with the same
 // letters.
 UINT insertProgramItems(HMENU menu, UINT position);
-// The check marks of the program's items in menu, as the options stand.
-void markProgramItems(HMENU menu);
+// The check marks of the program's items in menu, as the options stand,
+// and the pick hotkey's item as the hotkey stands (its letter another in
+// the context menu).
+void markProgramItems(HMENU menu, bool contextMenu = false);
+// The key of a copy form's item in the menus: 1 to 9, 0, then K.
+char copyFormKey(CopyForm form);
 // One of the program's items chosen, from whichever menu: done, and true;
 // any other command: false.
 bool runProgramCommand(HWND window, UINT command);

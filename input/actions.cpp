@@ -108,7 +108,7 @@ bool chooseCopyFormByCommand(HWND window, UINT command)
 {
     // The template's form comes with its dialog, one layer up.
     UINT form = (command - cmdCopyFormFirst) / 0x10;
-    if (command < cmdCopyFormFirst || form >= copyCustom || command % 0x10)
+    if (command < cmdCopyFormFirst || form >= copyFormCount || form == copyCustom || command % 0x10)
         return false;
     setCopyForm(window, CopyForm(form));
     return true;
