@@ -1,6 +1,6 @@
 // The window menu (Alt+Space, or the taskbar button's menu): the two
 // toggles, each checked while on, the copy form as radio items in a
-// submenu, the last of which opens the copy template's dialog, with the
+// submenu, the sixth of which opens the copy template's dialog, with the
 // copy after each pick, the history of the colours taken in another
 // submenu, the sample size likewise and the pick hotkey's dialog, above
 // the system's own items, so that the keyboard reaches every command of the
@@ -9,6 +9,14 @@
 #include <windows.h>
 
 #include "core/colortext.h"
+
+// The longest text of a menu item the program makes, its zero byte
+// included: a longer one would make the menu wide.
+const int menuItemSize = 80;
+// A text as a menu item shows it after a prefix (the item's own mnemonic):
+// each "&" doubled, so that none underlines a letter or makes a mnemonic,
+// and cut with "..." where it would not fit in menuItemSize bytes.
+void menuItemText(const char *prefix, const char *text, char out[menuItemSize]);
 
 // The program's own items, in the order shown, from position on; returns
 // the position after them. The window menu and any other menu of the

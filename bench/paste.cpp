@@ -28,7 +28,7 @@ static double timeParses(const std::string &text, int n)
 {
     double t0 = nowMicroseconds();
     for (int i = 0; i < n; i++)
-        applyColorText(text.c_str(), text.size() + 1);
+        readColorText(text.c_str(), text.size() + 1, curColor);
     return (nowMicroseconds() - t0) / n;
 }
 
@@ -61,8 +61,9 @@ static void runCopyBench()
     snprintf(b, sizeof b, "%.2f us", base);
     for (int form : {slowest, (int)copyCustom}) {
         double ours = median(times[form]);
-        snprintf(name, sizeof name, form == copyCustom ? "copy through a template of 19 placeholders, against RRGGBB"
-                                                       : "copy as %s(), the slowest form, against RRGGBB",
+        snprintf(name, sizeof name,
+                 form == copyCustom ? "copy through a template of 19 placeholders, against RRGGBB"
+                                    : "copy as %s(), the slowest form, against RRGGBB",
                  copyFormNames[form]);
         snprintf(o, sizeof o, "%.2f us", ours);
         printRow(name, o, b, ours / base, "< 10 us", ours < 10);
@@ -73,18 +74,20 @@ static void runCopyBench()
 int runPasteBench()
 {
     const std::string tail(1 << 20, ' ');
-    const std::string texts[6] = {"FF8000", longest, longest + tail, declaration, declaration + tail, longestLab};
+    const std::string texts[6] = {"FF8000",    longest,           longest + tail,
+                                  declaration, declaration + tail, longestLab};
     std::vector<double> times[6];
     for (int round = 0; round < 15; round++)
         for (int k = 0; k < 6; k++)
             times[k].push_back(timeParses(texts[k], 2000));
     for (const char *text : {longest, declaration})
-        if (!applyColorText(text) || curColor != 0x008000) {
+        if (!readColorText(text, SIZE_MAX, curColor) || curColor != 0x008000) {
             fprintf(stderr, "paste: %s did not read as green\n", text);
             return 1;
         }
     char copied[40];
-    if (!applyColorText(longestLab) || strcmp(formatColorText(curColor, copyLab, copied, 40), longestLab)) {
+    if (!readColorText(longestLab, SIZE_MAX, curColor) ||
+        strcmp(formatColorText(curColor, copyLab, copied, 40), longestLab)) {
         fprintf(stderr, "paste: %s is not the copy of the colour it reads as\n", longestLab);
         return 1;
     }

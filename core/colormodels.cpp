@@ -38,10 +38,9 @@ static void toPolar(const double lab[3], int decimals, int hueDecimals, Fixed ou
 
 int modelNumbers(uint32_t color, CopyForm form, Fixed out[4])
 {
-    const uint32_t masks[3] = {redMask, greenMask, blueMask};
     int64_t c[3];
     for (int i = 0; i < 3; i++)
-        c[i] = channelValue(color, masks[i]);
+        c[i] = channelValue(color, channelMasks[i]);
     int64_t high = std::max({c[0], c[1], c[2]}), low = std::min({c[0], c[1], c[2]});
     int64_t spread = high - low, sum = high + low;
     double lab[3];

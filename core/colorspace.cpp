@@ -216,9 +216,8 @@ double linearChannel(uint32_t value)
 // A colour in CIE XYZ, D65.
 static void xyzOf(uint32_t color, double xyz[3])
 {
-    const uint32_t masks[3] = {redMask, greenMask, blueMask};
     for (int i = 0; i < 3; i++)
-        xyz[i] = linearChannel(channelValue(color, masks[i]));
+        xyz[i] = linearChannel(channelValue(color, channelMasks[i]));
     multiply(srgbToXyz, xyz);
 }
 

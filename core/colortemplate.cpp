@@ -60,8 +60,7 @@ static size_t placeholderAt(const char *text, uint32_t color, ModelNumbers &mode
     }
     if (i == 12)
         return 0;
-    const uint32_t masks[3] = {redMask, greenMask, blueMask};
-    unsigned channel = channelValue(color, masks[i % 3]), colorref = color & 0xFFFFFF;
+    unsigned channel = channelValue(color, channelMasks[i % 3]), colorref = color & 0xFFFFFF;
     bool exact;
     if (i < 6)
         snprintf(value, 32, i < 3 ? "%.2X" : "%.2x", channel);

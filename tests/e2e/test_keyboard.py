@@ -122,6 +122,12 @@ def run(s):
         black = [i for i in range(20, 70) if row[i] == (0, 0, 0)]
         check("hotkey, %s by %s average, magnifier frame, copy" % (menu, menu),
               (black, p.clipboard()), (list(frame), want))
+    # A pick that read no pixel (a hold released unmoved) takes and copies
+    # nothing.
+    p.set_clipboard("x")
+    s.move(x + 40, y + 30)
+    s.xdo("mousedown", 1, "sleep", 0.8, "mouseup", 1)
+    check("a pick that read no pixel copies nothing", p.clipboard(), "x")
     # A copy template from the registry is the copy form; the context menu
     # copies another form once (Shift+F10, 3) and the contrast report (the
     # Menu key, C), and the copy form stays.
