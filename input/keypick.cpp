@@ -1,6 +1,7 @@
 #include "keypick.h"
 #include "eyedropper.h"
 #include "gesturestate.h"
+#include "magnifier.h"
 #include "core/color.h"
 
 // The pointer is read this often while no message tells of its moves:
@@ -15,7 +16,13 @@ static uint32_t startColor, startOldColor;
 // press's release, and the double-click it begins, belong to the pick.
 static bool endingClick;
 
-bool arrowMovesPick(HWND window, WPARAM key)
+void zoomPick(HWND window, int notches)
+{
+    if (pickerActive && zoomMagnifier(notches))
+        sampleUnderPointer(window);
+}
+
+bool pickKeyActs(HWND window, WPARAM key)
 {
     int by = GetKeyState(VK_SHIFT) < 0 ? 10 : 1;
     switch (key) {
@@ -23,6 +30,10 @@ bool arrowMovesPick(HWND window, WPARAM key)
     case VK_RIGHT: movePickBy(window, by, 0); return true;
     case VK_UP: movePickBy(window, 0, -by); return true;
     case VK_DOWN: movePickBy(window, 0, by); return true;
+    case VK_OEM_PLUS:
+    case VK_ADD: zoomPick(window, 1); return true;
+    case VK_OEM_MINUS:
+    case VK_SUBTRACT: zoomPick(window, -1); return true;
     }
     return false;
 }
@@ -85,7 +96,7 @@ static void onPickKey(HWND window, WPARAM key, LPARAM lp)
     else if (key == VK_ESCAPE)
         endKeyPick(window, false);
     else
-        arrowMovesPick(window, key);
+        pickKeyActs(window, key);
 }
 
 // A left press takes the colour under the pointer, as Enter does; any other
@@ -142,8 +153,7 @@ bool keyPickTakes(HWND window, UINT msg, WPARAM wp, LPARAM lp)
     case WM_MBUTTONDBLCLK: onPickPress(window, false); return true;
     case WM_LBUTTONUP:
     case WM_RBUTTONUP:
-    case WM_MBUTTONUP:
-    case WM_MOUSEWHEEL: return true;
+    case WM_MBUTTONUP: return true;
     }
     return false;
 }
