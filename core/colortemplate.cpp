@@ -7,6 +7,7 @@
 #include <cstring>
 
 char copyTemplate[copyTemplateMax + 1];
+PickPlace lastPickPlace;
 
 // The placeholders that stand for one of a form's numbers, as that form
 // writes it.
@@ -24,10 +25,12 @@ static const struct {
     {"{C}", copyCmyk, 0}, {"{M}", copyCmyk, 1}, {"{Y}", copyCmyk, 2}, {"{K}", copyCmyk, 3},
 };
 // The others: each channel as two capital and two small hex digits and as
-// a fraction, the name, and the colour as one integer, 0xRRGGBB and
-// Win32's 0x00BBGGRR.
+// a fraction, the name, the colour as one integer, 0xRRGGBB and Win32's
+// 0x00BBGGRR, and where it was picked.
 static const char *const otherNames[] = {"{RR}", "{GG}", "{BB}", "{rr}", "{gg}", "{bb}",
-                                         "{Rf}", "{Gf}", "{Bf}", "{name}", "{int}", "{colorref}"};
+                                         "{Rf}", "{Gf}", "{Bf}", "{name}", "{int}", "{colorref}",
+                                         "{x}", "{y}"};
+const int otherCount = sizeof otherNames / sizeof *otherNames;
 
 // Whether text starts with name; n is name's length.
 static bool startsWith(const char *text, const char *name, size_t &n)
@@ -56,9 +59,9 @@ static size_t placeholderAt(const char *text, uint32_t color, ModelNumbers &mode
             return n;
         }
     int i = 0;
-    for (; i < 12 && !startsWith(text, otherNames[i], n); i++) {
+    for (; i < otherCount && !startsWith(text, otherNames[i], n); i++) {
     }
-    if (i == 12)
+    if (i == otherCount)
         return 0;
     unsigned channel = channelValue(color, channelMasks[i % 3]), colorref = color & 0xFFFFFF;
     bool exact;
@@ -68,9 +71,13 @@ static size_t placeholderAt(const char *text, uint32_t color, ModelNumbers &mode
         writeFixed(value, {(int32_t)((2000 * channel + 255) / 510), 3});
     else if (i == 9)
         snprintf(value, 32, "%s", namedColorWords(nearestNamedColor(color, exact)));
-    else
+    else if (i < 12)
         snprintf(value, 32, "%u",
                  i == 11 ? colorref : (colorref & 0xFF) << 16 | (colorref & 0xFF00) | colorref >> 16);
+    else if (lastPickPlace.picked && lastPickPlace.color == colorref)
+        snprintf(value, 32, "%ld", (long)(i == 12 ? lastPickPlace.x : lastPickPlace.y));
+    else
+        value[0] = '\0';
     return n;
 }
 

@@ -10,6 +10,16 @@ const size_t copyTemplateMax = 100;
 
 extern char copyTemplate[copyTemplateMax + 1];  // the template; empty while none is set
 
+// Where the last pick took its colour: the virtual-screen pixel at the
+// centre of the sample square. It belongs to that colour only: any other
+// colour was not picked there.
+struct PickPlace {
+    bool picked;
+    uint32_t color;
+    int32_t x, y;
+};
+extern PickPlace lastPickPlace;
+
 // Writes text with each placeholder replaced by the colour's value:
 // {R} {G} {B} the channel in decimal; {RR} {GG} {BB} two capital hex
 // digits, {rr} {gg} {bb} two small ones; {Rf} {Gf} {Bf} the channel as a
@@ -19,6 +29,7 @@ extern char copyTemplate[copyTemplateMax + 1];  // the template; empty while non
 // {Bk} of hwb(), {labL} {labA} {labB} of lab(), {lchL} {lchC} {lchH} of
 // lch(), {okL} {okC} {okH} of oklch(), {C} {M} {Y} {K} of cmyk(); {int}
 // the colour as 0xRRGGBB in decimal, {colorref} as Win32's 0x00BBGGRR;
-// {name} the nearest colour's name; {{ and }} a brace. Anything else, a
+// {name} the nearest colour's name; {x} {y} where the colour was last
+// picked, nothing for a colour not picked; {{ and }} a brace. Anything else, a
 // lone brace too, is copied as written. Returns out, cut short at size.
 const char *formatTemplateText(uint32_t color, const char *text, char *out, size_t size);

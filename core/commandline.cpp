@@ -12,20 +12,14 @@ const char commandUsage[] =
     "  --get            print the current colour\r\n"
     "  --set TEXT       set the current colour as a paste of TEXT would;\r\n"
     "                   exit 1 if TEXT is no colour\r\n"
-    "  --format FORM    print in FORM: hex, #hex, rgb, hsl, oklch or template\r\n"
+    "  --format FORM    print in FORM: hex, #hex, rgb, hsl, oklch, hsv, hwb,\r\n"
+    "                   lab, lch, cmyk or template\r\n"
     "  --template TEXT  print through TEXT, as a copy template would\r\n"
     "  --help, /?       print this\r\n"
     "\r\n"
     "Without --format or --template the copy form chosen in Tinctora is used.\r\n"
     "Exit status 2: a word not understood; nothing is done.\r\n";
 
-static const struct {
-    const char *name;
-    CopyForm form;
-} formNames[] = {
-    {"hex", copyHex}, {"#hex", copyHashHex}, {"rgb", copyRgb},
-    {"hsl", copyHsl}, {"oklch", copyOklch},  {"template", copyCustom},
-};
 
 static char lowerAscii(char c)
 {
@@ -50,9 +44,9 @@ static bool sameName(const char *word, const char *name)
 
 int copyFormNamed(const char *name)
 {
-    for (const auto &entry : formNames)
-        if (sameName(name, entry.name))
-            return entry.form;
+    for (int form = 0; form < copyFormCount; form++)
+        if (sameName(name, copyFormNames[form]))
+            return form;
     return -1;
 }
 

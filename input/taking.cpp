@@ -2,6 +2,7 @@
 #include "clipboard.h"
 #include "gesturestate.h"
 #include "core/color.h"
+#include "core/colortemplate.h"
 #include "core/colortext.h"
 #include "core/history.h"
 #include "core/options.h"
@@ -18,6 +19,8 @@ void takeColor(HWND window, TakenBy how, uint32_t color)
         paintSwatch(window, swatchRgn);
     }
     rememberColor(color);
+    if (how == takenByPick)
+        lastPickPlace = {true, color, cursorPos.x, cursorPos.y};
     if (how == takenByPick && copyOnPick)
         copyTextToClipboard(window, formatCopyText());
 }

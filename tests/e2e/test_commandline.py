@@ -70,8 +70,11 @@ def run(s):
     check("Escape: nothing printed, status 1", finish(p), ("", 1))
     check("--set on the running window", cli(s, "--set", "rgb(1 2 3)")[0], 0)
     s.key("ctrl+z")
-    check("--set's undo point is the colour before it",
-          cli(s, "--get", "--format", "#hex")[:2], (0, "#0CC84D\r\n"))
+    check("--set's undo point is the colour before it, where it was picked",
+          cli(s, "--get", "--template", "{RR}{GG}{BB} {x}{y}")[:2], (0, "0CC84D 320321\r\n"))
+    s.key("ctrl+z")
+    check("a colour not picked has no place", cli(s, "--get", "--template", "{x}{y}")[:2],
+          (0, "\r\n"))
 
 
 if __name__ == "__main__":
