@@ -136,6 +136,17 @@ static void onDisplayChange(HWND window)
 // Posted by a restore: the window onto a monitor once the restore is over.
 const UINT keepOnScreenMsg = WM_APP + 1;
 
+// After a restore: the window onto a monitor as after a change of the
+// displays, and its place told to the system once more, since Wine lets
+// the X window of a managed window follow only the moves made after the
+// restore is over.
+static void onRestored(HWND window)
+{
+    onDisplayChange(window);
+    SetWindowPos(window, nullptr, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
 // A restore from minimised follows the start-up's rule: a monitor that
 // went away meanwhile must not leave the borderless window out of reach.
 // The move waits until the restore's own SetWindowPos has finished, which
@@ -147,8 +158,10 @@ static void onSize(HWND window, WPARAM kind)
 {
     if (kind == SIZE_RESTORED)
         PostMessageA(window, keepOnScreenMsg, 0, 0);
-    else if (kind == SIZE_MINIMIZED)
+    else if (kind == SIZE_MINIMIZED) {
+        markMinimised();
         abandonGesture(window);
+    }
 }
 
 // The system asks the size at another scale before it changes it: the face
@@ -287,8 +300,9 @@ LRESULT CALLBACK windowProc(HWND window, UINT msg, WPARAM wp, LPARAM lp)
     case WM_ENTERMENULOOP:
     case WM_ENTERSIZEMOVE: abandonGesture(window); return 0;
     case WM_HOTKEY: onHotKey(window, wp); return 0;
-    case keepOnScreenMsg: onDisplayChange(window); return 0;
+    case keepOnScreenMsg: onRestored(window); return 0;
     case WM_GETMINMAXINFO: onGetMinMaxInfo(window, lp); return 0;
+    case WM_WINDOWPOSCHANGING: onWindowPosChanging(window, lp); break;
     case WM_WINDOWPOSCHANGED:
         onWindowPosChanged(window);
         followTopmost(window);
