@@ -98,8 +98,18 @@ HWND createMainWindow(HINSTANCE instance)
     return mainWindow;
 }
 
+// A close or the session's end during a pick takes nothing: the pick is
+// cancelled, and the colours from before it are the ones saved.
+static void cancelPick(HWND window)
+{
+    cancelKeyPick(window);
+    if (pickerActive)
+        cancelGesture(window);
+}
+
 static void onDestroy(HWND window)
 {
+    cancelPick(window);
     releasePickClip();
     disconnectAccessibleFace();
     unregisterPickHotkey(window);
@@ -116,9 +126,10 @@ static void onDestroy(HWND window)
 
 // At logoff or shutdown the system ends the process after this message,
 // without WM_DESTROY: the session is saved here as a close would save it.
-static void onEndSession(HWND, WPARAM ending)
+static void onEndSession(HWND window, WPARAM ending)
 {
     if (ending) {
+        cancelPick(window);
         releasePickClip();
         saveSettings();
     }
