@@ -1,6 +1,7 @@
 // One Tinctora per session: a second start brings the running window
 // forward and ends, so that two windows never save over each other.
 #pragma once
+#include <windows.h>
 
 // True when another Tinctora runs in this session; its window has then
 // been restored if minimised and brought to the front. Reads and writes
@@ -10,3 +11,7 @@ bool handedToRunningInstance();
 // At the close, once the settings are saved: a second start need no
 // longer wait for this one.
 void leaveInstance();
+// The window restored if minimised, raised to the top of its band and
+// activated; where the desktop refuses the activation, it asks for
+// attention instead. For a second start and for the pick hotkey alike.
+void bringForward(HWND window);

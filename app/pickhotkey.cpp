@@ -1,7 +1,9 @@
 #include "pickhotkey.h"
 #include "commonctl.h"
+#include "instance.h"
 #include "core/options.h"
 #include "input/gesture.h"
+#include "input/gestureend.h"
 #include "input/keypick.h"
 #include "res/resource.h"
 
@@ -63,16 +65,25 @@ static bool systemLoopRuns()
 }
 
 // A dialog of the program's own (the hotkey's, the copy template's) disables
-// the face while it is open: the keys belong to the dialog then.
-void onHotKey(HWND window, WPARAM id)
+// the face while it is open: the keys belong to the dialog then. A button
+// held, even one whose gesture has ended (a menu asked for during a move
+// waits for its release), would end the pick at its release.
+void pickWithFaceForward(HWND window)
 {
-    if (id != pickHotkeyId || buttonDown || dialogOpen || !IsWindowEnabled(window) || systemLoopRuns())
+    if (buttonDown || !buttonsUp() || dialogOpen || !IsWindowEnabled(window) || systemLoopRuns())
         return;
+    // Restored here, not asynchronously: the pick starts on the face shown.
     if (IsIconic(window))
         ShowWindow(window, SW_RESTORE);
-    SetForegroundWindow(window);
+    bringForward(window);
     SetFocus(window);
     startKeyPick(window);
+}
+
+void onHotKey(HWND window, WPARAM id)
+{
+    if (id == pickHotkeyId)
+        pickWithFaceForward(window);
 }
 
 // The old hotkey is let go first, since the new one takes its id; a new one

@@ -13,10 +13,14 @@ void unregisterPickHotkey(HWND window);
 // holds it).
 bool pickHotkeyRefused();
 
-// WM_HOTKEY: the face to the front, restored if minimised, and a pick from
-// the keyboard begun. Ignored while a mouse gesture runs, while a menu or
-// the hotkey dialog is open and while the system moves or sizes the window. (During a pick from the keyboard the pick
-// takes the message first: it takes the colour.)
+// What the pick hotkey does: the face brought forward as a second start
+// brings it (restored if minimised, raised, activated) and a pick from the
+// keyboard begun where the pointer is. Nothing while a mouse button is
+// down, while a menu or a dialog of the program's is open and while the
+// system moves or sizes the window.
+void pickWithFaceForward(HWND window);
+// WM_HOTKEY: pickWithFaceForward. (During a pick from the keyboard the
+// pick takes the message first: it takes the colour.)
 void onHotKey(HWND window, WPARAM id);
 
 // The dialog that chooses the hotkey; a second request while it is open

@@ -9,6 +9,9 @@ const UINT_PTR keyPickTimerId = 4;
 const UINT keyPickPollMs = 15;
 
 static bool running;
+// While a pick from the keyboard runs: the hook that takes its keys.
+static HHOOK keyHook;
+static HWND pickWindow;
 // The colour pair from before the pick, for a cancel.
 static uint32_t startColor, startOldColor;
 // Set by the press that ended a pick until the next press of its own: that
@@ -17,7 +20,9 @@ static bool endingClick;
 
 bool arrowMovesPick(HWND window, WPARAM key)
 {
-    int by = GetKeyState(VK_SHIFT) < 0 ? 10 : 1;
+    // The keys may have come through the hook, past this thread's own
+    // record of the keyboard.
+    int by = GetAsyncKeyState(VK_SHIFT) < 0 ? 10 : 1;
     switch (key) {
     case VK_LEFT: movePickBy(window, -by, 0); return true;
     case VK_RIGHT: movePickBy(window, by, 0); return true;
@@ -25,6 +30,29 @@ bool arrowMovesPick(HWND window, WPARAM key)
     case VK_DOWN: movePickBy(window, 0, by); return true;
     }
     return false;
+}
+
+static bool pickKey(DWORD key)
+{
+    return key == VK_RETURN || key == VK_SPACE || key == VK_ESCAPE || (key >= VK_LEFT && key <= VK_DOWN);
+}
+
+// Under Wine a window that a window manager holds is activated without the
+// X keyboard focus: the keys pressed where the pick hotkey was (another
+// program's window) would go on reaching that program, and the pick would
+// hear none. The keys the pick uses are taken before any window gets them
+// and handed to the face; the others go where they would. A key whose
+// state is down already before this press (the state is read before the
+// system records it) repeats.
+static LRESULT CALLBACK takePickKey(int code, WPARAM wp, LPARAM lp)
+{
+    const KBDLLHOOKSTRUCT &key = *(const KBDLLHOOKSTRUCT *)lp;
+    if (code != HC_ACTION || (wp != WM_KEYDOWN && wp != WM_KEYUP) || !pickKey(key.vkCode))
+        return CallNextHookEx(nullptr, code, wp, lp);
+    if (wp == WM_KEYDOWN)
+        PostMessageA(pickWindow, WM_KEYDOWN, key.vkCode,
+                     GetAsyncKeyState(key.vkCode) < 0 ? 0x40000001 : 1);
+    return 1;
 }
 
 // The preview shows the pixel under the pointer at once, wherever it is.
@@ -39,6 +67,8 @@ void startKeyPick(HWND window)
     beginPick(window);
     grabPickPointer();
     running = true;
+    pickWindow = window;
+    keyHook = SetWindowsHookExA(WH_KEYBOARD_LL, takePickKey, GetModuleHandleA(nullptr), 0);
     SetTimer(window, keyPickTimerId, keyPickPollMs, nullptr);
     sampleUnderPointer(window);
 }
@@ -49,6 +79,9 @@ void startKeyPick(HWND window)
 static void endKeyPick(HWND window, bool take)
 {
     running = false;
+    if (keyHook)
+        UnhookWindowsHookEx(keyHook);
+    keyHook = nullptr;
     KillTimer(window, keyPickTimerId);
     if (take) {
         endPick(window);
