@@ -307,8 +307,9 @@ LRESULT CALLBACK windowProc(HWND window, UINT msg, WPARAM wp, LPARAM lp)
     case WM_UNINITMENUPOPUP: onUninitMenuPopup(window, wp); return 0;
     case WM_EXITMENULOOP: onExitMenuLoop(window); return 0;
     // The window menu, or the system's move or size loop, takes over the
-    // pointer: the gesture it interrupts ends where it is.
-    case WM_ENTERMENULOOP:
+    // pointer: the gesture it interrupts ends where it is. A tip left
+    // showing would lie over the menu.
+    case WM_ENTERMENULOOP: hideHoverHelp(window); [[fallthrough]];
     case WM_ENTERSIZEMOVE: abandonGesture(window); return 0;
     case WM_HOTKEY: onHotKey(window, wp); return 0;
     case keepOnScreenMsg: onRestored(window); return 0;
