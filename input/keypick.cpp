@@ -18,11 +18,13 @@ static uint32_t startColor, startOldColor;
 // press's release, and the double-click it begins, belong to the pick.
 static bool endingClick;
 
-bool arrowMovesPick(HWND window, WPARAM key)
+// A key the hook took, for the window: wParam the key, lParam 1 for a
+// repeat and 2 with Shift held.
+const UINT hookedKeyMsg = WM_APP + 2;
+
+static bool nudgePick(HWND window, WPARAM key, bool shifted)
 {
-    // The keys may have come through the hook, past this thread's own
-    // record of the keyboard.
-    int by = GetAsyncKeyState(VK_SHIFT) < 0 ? 10 : 1;
+    int by = shifted ? 10 : 1;
     switch (key) {
     case VK_LEFT: movePickBy(window, -by, 0); return true;
     case VK_RIGHT: movePickBy(window, by, 0); return true;
@@ -32,27 +34,59 @@ bool arrowMovesPick(HWND window, WPARAM key)
     return false;
 }
 
-static bool pickKey(DWORD key)
+bool arrowMovesPick(HWND window, WPARAM key)
 {
-    return key == VK_RETURN || key == VK_SPACE || key == VK_ESCAPE || (key >= VK_LEFT && key <= VK_DOWN);
+    return nudgePick(window, key, GetKeyState(VK_SHIFT) < 0);
+}
+
+// The keys a pick from the keyboard uses, each its bit in heldKeys.
+static unsigned pickKeyBit(DWORD key)
+{
+    static const DWORD keys[] = {VK_RETURN, VK_SPACE, VK_ESCAPE, VK_LEFT, VK_UP, VK_RIGHT, VK_DOWN};
+    for (unsigned i = 0; i < sizeof keys / sizeof *keys; i++)
+        if (keys[i] == key)
+            return 1u << i;
+    return 0;
+}
+
+// The pick's keys whose press the hook took and whose release has not come.
+// The system records no press that a hook takes: held on past the pick's
+// end, such a key would repeat as a fresh press.
+static unsigned heldKeys;
+
+static void unhookKeys()
+{
+    if (keyHook)
+        UnhookWindowsHookEx(keyHook);
+    keyHook = nullptr;
 }
 
 // Under Wine a window that a window manager holds is activated without the
 // X keyboard focus: the keys pressed where the pick hotkey was (another
 // program's window) would go on reaching that program, and the pick would
-// hear none. The keys the pick uses are taken before any window gets them
-// and handed to the face; the others go where they would. A key whose
-// state is down already before this press (the state is read before the
-// system records it) repeats.
+// hear none. The presses of the pick's keys are taken before any window
+// gets them and handed to the face, with Shift as it is now; the releases
+// and the other keys go where they would. A press is a repeat while its
+// key is held: taken before, or down before the hook began (the state of
+// a key is recorded after the hook). Once the pick is over, only the
+// repeats of a key still held are taken, until its release.
 static LRESULT CALLBACK takePickKey(int code, WPARAM wp, LPARAM lp)
 {
     const KBDLLHOOKSTRUCT &key = *(const KBDLLHOOKSTRUCT *)lp;
-    if (code != HC_ACTION || (wp != WM_KEYDOWN && wp != WM_KEYUP) || !pickKey(key.vkCode))
-        return CallNextHookEx(nullptr, code, wp, lp);
-    if (wp == WM_KEYDOWN)
-        PostMessageA(pickWindow, WM_KEYDOWN, key.vkCode,
-                     GetAsyncKeyState(key.vkCode) < 0 ? 0x40000001 : 1);
-    return 1;
+    unsigned bit = code == HC_ACTION ? pickKeyBit(key.vkCode) : 0;
+    if (bit && wp == WM_KEYDOWN && (running || (heldKeys & bit))) {
+        bool repeat = (heldKeys & bit) || GetAsyncKeyState(key.vkCode) < 0;
+        if (running)
+            PostMessageA(pickWindow, hookedKeyMsg, key.vkCode, repeat | (GetAsyncKeyState(VK_SHIFT) < 0) << 1);
+        heldKeys |= bit;
+        return 1;
+    }
+    if (bit && wp == WM_KEYUP) {
+        heldKeys &= ~bit;
+        if (!running && !heldKeys)
+            unhookKeys();
+    }
+    return CallNextHookEx(nullptr, code, wp, lp);
 }
 
 // The preview shows the pixel under the pointer at once, wherever it is.
@@ -68,7 +102,8 @@ void startKeyPick(HWND window)
     grabPickPointer();
     running = true;
     pickWindow = window;
-    keyHook = SetWindowsHookExA(WH_KEYBOARD_LL, takePickKey, GetModuleHandleA(nullptr), 0);
+    if (!keyHook)
+        keyHook = SetWindowsHookExA(WH_KEYBOARD_LL, takePickKey, GetModuleHandleA(nullptr), 0);
     SetTimer(window, keyPickTimerId, keyPickPollMs, nullptr);
     sampleUnderPointer(window);
 }
@@ -79,9 +114,8 @@ void startKeyPick(HWND window)
 static void endKeyPick(HWND window, bool take)
 {
     running = false;
-    if (keyHook)
-        UnhookWindowsHookEx(keyHook);
-    keyHook = nullptr;
+    if (!heldKeys)
+        unhookKeys();
     KillTimer(window, keyPickTimerId);
     if (take) {
         endPick(window);
@@ -111,14 +145,14 @@ static void followPointer(HWND window)
 
 // A held Enter or Space repeats: only a fresh press ends the pick, not the
 // repeat of the one that began it.
-static void onPickKey(HWND window, WPARAM key, LPARAM lp)
+static void onPickKey(HWND window, WPARAM key, bool repeat, bool shifted)
 {
-    if ((key == VK_RETURN || key == VK_SPACE) && !(lp & 0x40000000))
+    if ((key == VK_RETURN || key == VK_SPACE) && !repeat)
         endKeyPick(window, true);
     else if (key == VK_ESCAPE)
         endKeyPick(window, false);
     else
-        arrowMovesPick(window, key);
+        nudgePick(window, key, shifted);
 }
 
 // A left press takes the colour under the pointer, as Enter does; any other
@@ -154,7 +188,8 @@ bool keyPickTakes(HWND window, UINT msg, WPARAM wp, LPARAM lp)
     if (!running)
         return endingClick && endingClickTakes(msg);
     switch (msg) {
-    case WM_KEYDOWN: onPickKey(window, wp, lp); return true;
+    case WM_KEYDOWN: onPickKey(window, wp, lp & 0x40000000, GetKeyState(VK_SHIFT) < 0); return true;
+    case hookedKeyMsg: onPickKey(window, wp, lp & 1, lp & 2); return true;
     case WM_HOTKEY: endKeyPick(window, true); return true;
     case WM_MOUSEMOVE: followPointer(window); return true;
     case WM_TIMER:
