@@ -230,8 +230,9 @@ def run(s):
     # a close (Alt+F4), during such a pick store the colour from before it.
     s.wine("reg", "add", r"HKCU\Software\Wine\X11 Driver", "/v", "Managed", "/d", "Y", "/f")
     for wm in ("", "openbox"):
-        manager = wm and subprocess.Popen([wm], env=s.env, stdout=subprocess.DEVNULL,
-                                         stderr=subprocess.DEVNULL)
+        if wm:  # stopped by PID with the session's other processes
+            s.procs.append(subprocess.Popen([wm], env=s.env, stdout=subprocess.DEVNULL,
+                                            stderr=subprocess.DEVNULL))
         while wm and not s.xdo("get_num_desktops", check=False).strip():
             time.sleep(0.1)
         s.start()
@@ -259,9 +260,6 @@ def run(s):
         stored = [s.wait_exit()] + [(s.registry() or {}).get(n) for n in ("curColor", "oldColor")]
         check("a close or a logoff during a pick stores the colours from before it",
               stored == [0] + [("REG_DWORD", "0x0")] * 2, repr(stored))
-        if manager:
-            manager.terminate()
-            manager.wait()
 
 
 if __name__ == "__main__":
