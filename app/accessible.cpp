@@ -113,7 +113,8 @@ const char *controlHint(AreaId control)
     if (rowReadout(control) != areaCount && rowReadout(control) != control) {
         char step[24];
         int length = lstrlenA(hint);
-        lstrcpynA(step, hint, length);  // all but the key
+        // All but the key, as much of it as the buffer holds.
+        lstrcpynA(step, hint, length < (int)sizeof step ? length : (int)sizeof step);
         wsprintfA(text, arrowHint, step, hint[length - 1]);
         return text;
     }

@@ -10,20 +10,6 @@
 #include "skin/layout.h"
 #include "skin/regions.h"
 
-// A copy item's text: its digit as the mnemonic, then the copy with each
-// "&" doubled, so that none underlines a letter, cut short where it would
-// make the menu wide.
-static void copyItemText(int form, const char *copy, char *out, int size)
-{
-    int n = wsprintfA(out, "&%d ", form + 1), i = 0;
-    for (; copy[i] && n < size - 6; i++) {
-        if (copy[i] == '&')
-            out[n++] = '&';
-        out[n++] = copy[i];
-    }
-    lstrcpynA(out + n, copy[i] ? "..." : "", 4);
-}
-
 // The swatch on the screen, which the menu opens beside and leaves in sight.
 static RECT swatchOnScreen(HWND window)
 {
@@ -44,12 +30,13 @@ void onContextMenu(HWND window)
         return;
     // The texts as the menu shows them are the texts copied.
     static char copies[copyFormCount][copyTextSize];
-    char item[80];
+    char item[menuItemSize], digit[4];
     for (int form = 0; form < copyFormCount; form++) {
         if (form == copyCustom && !copyTemplate[0])
             break;
         formatColorText(curColor, CopyForm(form), copies[form], copyTextSize);
-        copyItemText(form, copies[form], item, sizeof item);
+        wsprintfA(digit, "&%d ", form + 1);
+        menuItemText(digit, copies[form], item);
         AppendMenuA(menu, MF_STRING, cmdContextCopyFirst + 0x10 * form, item);
     }
     char previous[8], contrast[24];
@@ -68,9 +55,9 @@ void onContextMenu(HWND window)
                                     keepInSight.rcExclude.left, keepInSight.rcExclude.bottom,
                                     window, &keepInSight);
     DestroyMenu(menu);
-    UINT form = (command - cmdContextCopyFirst) / 0x10;
+    int form = commandItem(command, cmdContextCopyFirst, copyFormCount);
     char report[48];
-    if (command >= cmdContextCopyFirst && form < copyFormCount && command % 0x10 == 0)
+    if (form >= 0)
         copyColorAs(window, copies[form]);
     else if (command == cmdContextContrast)
         copyTextToClipboard(window, formatContrastReport(curColor, oldColor, report, sizeof report));

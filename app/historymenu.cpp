@@ -1,12 +1,15 @@
 #include "historymenu.h"
+#include "windowmenu.h"
 #include "core/color.h"
 #include "core/colornames.h"
 #include "core/colortext.h"
 #include "core/history.h"
+#include "input/taking.h"
 #include "res/resource.h"
 #include "skin/announce.h"
 #include "skin/draw.h"
 #include "skin/regions.h"
+#include "skin/wine.h"
 
 // The menu data that marks a History submenu, in the window menu or in any
 // other menu of the program's items.
@@ -86,7 +89,7 @@ static HBITMAP makeSwatch(uint32_t color, SIZE size)
 // another colour, and its check-mark bitmaps as they are.
 static void placeSwatch(MENUITEMINFOA &info, HBITMAP swatch)
 {
-    if (GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version")) {
+    if (underWine()) {
         info.fMask |= MIIM_CHECKMARKS;
         info.hbmpUnchecked = swatch;
     } else {
@@ -108,18 +111,18 @@ void releaseHistorySwatches()
     swatchMenu = nullptr;
 }
 
-// Entry i: "&1 FF8000  dark orange", the colour in the copy form and its
-// name, which is also what a screen reader reads; the first nine numbered.
+// Entry i: "01 FF8000  dark orange", its number, the colour in the copy
+// form and its name, which is also what a screen reader reads. The first
+// nine have their digit as the mnemonic; all numbers have two digits, so
+// that the colours' texts line up.
 static void appendEntry(HMENU menu, int i, SIZE size)
 {
     uint32_t color = shownColors[i];
-    char text[100], form[40], name[40];
-    formatColorText(color, copyForm, form, sizeof form);
-    formatColorName(color, name, sizeof name);
-    if (i < 9)
-        wsprintfA(text, "&%d %s  %s", i + 1, form, name);
-    else
-        wsprintfA(text, "%s  %s", form, name);
+    char shown[copyTextSize + 40], number[8], text[menuItemSize];
+    int n = lstrlenA(formatColorText(color, copyForm, shown, copyTextSize));
+    formatColorName(color, lstrcpyA(shown + n, "  ") + 2, 38);
+    wsprintfA(number, i < 9 ? "0&%d " : "%d ", i + 1);
+    menuItemText(number, shown, text);
     MENUITEMINFOA info = {};
     info.cbSize = sizeof info;
     info.fMask = MIIM_ID | MIIM_STRING;
@@ -160,26 +163,17 @@ void fillHistoryMenu(HWND window, HMENU menu)
                 "&Clear history");
 }
 
-// The paste's undo rule: Ctrl+Z goes back to the colour before.
-static void chooseEntry(HWND window, uint32_t color)
-{
-    oldColor = curColor;
-    curColor = color;
-    rememberColor(color);
-    paintSwatch(window, swatchRgn);
-}
-
 bool runHistoryCommand(HWND window, UINT command)
 {
-    UINT entry = (command - cmdHistoryFirst) / 0x10;
+    int entry = commandItem(command, cmdHistoryFirst, shownCount);
     if (command == cmdPin) {
         togglePin(curColor);
         // The swatch's description says whether it is pinned.
         announceShownColor(window);
     } else if (command == cmdClearHistory) {
         clearRecentColors();
-    } else if (command >= cmdHistoryFirst && entry < (UINT)shownCount && command % 0x10 == 0) {
-        chooseEntry(window, shownColors[entry]);
+    } else if (entry >= 0) {
+        takeColor(window, takenBySet, shownColors[entry]);
     } else {
         return false;
     }

@@ -41,22 +41,16 @@ static void queryTemplate(HKEY key)
         lstrcpynA(copyTemplate, text, sizeof copyTemplate);
 }
 
-// A list of colours, REG_BINARY only. The value is read whole, whatever
-// its size, since its valid entries may lie anywhere in it; one that cannot
-// be held, or that changed between the two queries, is ignored.
+// A list of colours, REG_BINARY only, of 4 KB at most: read whole, since
+// its valid entries may lie anywhere in it. A larger value is no list of
+// this program's and is not read at all (the query refuses it).
 static void queryColorList(HKEY key, const char *name, ColorList &list)
 {
-    DWORD type, size = 0;
-    if (RegQueryValueExA(key, name, nullptr, &type, nullptr, &size) != ERROR_SUCCESS ||
-        type != REG_BINARY)
-        return;
-    BYTE *bytes = (BYTE *)HeapAlloc(GetProcessHeap(), 0, size ? size : 1);
-    if (!bytes)
-        return;
+    static BYTE bytes[4096];
+    DWORD type, size = sizeof bytes;
     if (RegQueryValueExA(key, name, nullptr, &type, bytes, &size) == ERROR_SUCCESS &&
         type == REG_BINARY)
         readColorList(list, bytes, size);
-    HeapFree(GetProcessHeap(), 0, bytes);
 }
 
 void loadSettings()

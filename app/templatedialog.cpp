@@ -67,6 +67,16 @@ static INT_PTR CALLBACK templateDialogProc(HWND dialog, UINT msg, WPARAM wp, LPA
 
 bool editCopyTemplate(HWND window)
 {
+    // Asked for again while it is open (the face is sent commands from
+    // outside its own input meanwhile): the open one comes forward.
+    static bool open;
+    if (open) {
+        SetForegroundWindow(GetLastActivePopup(window));
+        return false;
+    }
+    open = true;
     HINSTANCE instance = (HINSTANCE)GetWindowLongPtrA(window, GWLP_HINSTANCE);
-    return DialogBoxParamA(instance, "TINCTORA_TEMPLATE", window, templateDialogProc, 0) == IDOK;
+    bool ok = DialogBoxParamA(instance, "TINCTORA_TEMPLATE", window, templateDialogProc, 0) == IDOK;
+    open = false;
+    return ok;
 }

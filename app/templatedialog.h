@@ -5,5 +5,6 @@
 #include <windows.h>
 
 // Runs the dialog over the window. OK sets the template typed and returns
-// true; Cancel, or a dialog that could not open, changes nothing.
+// true; Cancel, or a dialog that could not open, changes nothing. Asked for
+// while it is open, it brings the open one forward and returns false.
 bool editCopyTemplate(HWND window);

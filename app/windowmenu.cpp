@@ -18,6 +18,17 @@ static const char *const formItems[copyFormCount] = {
 static const char *const sizeItems[3] = {"&1 pixel", "&3 by 3 average", "&5 by 5 average"};
 const char hotkeyItem[] = "Pic&k hotkey...", refusedHotkeyItem[] = "Pic&k hotkey... (in use)";
 
+void menuItemText(const char *prefix, const char *text, char out[menuItemSize])
+{
+    int n = lstrlenA(lstrcpynA(out, prefix, menuItemSize)), i = 0;
+    for (; text[i] && n < menuItemSize - 6; i++) {
+        if (text[i] == '&')
+            out[n++] = '&';
+        out[n++] = text[i];
+    }
+    lstrcpynA(out + n, text[i] ? "..." : "", 4);
+}
+
 UINT insertProgramItems(HMENU menu, UINT position)
 {
     HMENU forms = CreatePopupMenu();
@@ -100,20 +111,24 @@ void onInitMenuPopup(HWND window, WPARAM wp)
 
 bool runProgramCommand(HWND window, UINT command)
 {
+    int form = commandItem(command, cmdCopyFormFirst, copyFormCount);
+    int size = commandItem(command, cmdSampleFirst, 3);
     switch (command) {
     case cmdSnapping: clickControl(window, snapId); return true;
     case cmdOnTop: clickControl(window, topId); return true;
-    case cmdCopyCustom:
-        if (editCopyTemplate(window))
-            setCopyForm(window, copyCustom);
-        return true;
     case cmdCopyOnPick: copyOnPick = !copyOnPick; return true;
     case cmdPickHotkey: choosePickHotkey(window); return true;
-    case cmdSampleFirst:
-    case cmdSampleFirst + 0x10:
-    case cmdSampleFirst + 0x20: setSampleSize(window, 1 + (command - cmdSampleFirst) / 8); return true;
     }
-    return chooseCopyFormByCommand(window, command) || runHistoryCommand(window, command);
+    // The template's form comes with its dialog.
+    if (form == copyCustom && !editCopyTemplate(window))
+        return true;
+    if (form >= 0)
+        setCopyForm(window, CopyForm(form));
+    else if (size >= 0)
+        setSampleSize(window, 1 + 2 * size);
+    else
+        return runHistoryCommand(window, command);
+    return true;
 }
 
 bool onSysCommand(HWND window, WPARAM wp)

@@ -40,12 +40,14 @@ add_library(tinctora_app STATIC
     input/keypick.cpp
     input/keys.cpp
     input/magnifier.cpp
+    input/taking.cpp
     input/wheel.cpp
     input/windowmove.cpp
     skin/announce.cpp
     skin/draw.cpp
     skin/focusring.cpp
-    skin/regions.cpp)
+    skin/regions.cpp
+    skin/wine.cpp)
 # The interface ids of COM. oleacc, OLE and the common controls are loaded
 # when first needed (app/accessible.cpp, app/commonctl.cpp).
 target_link_libraries(tinctora_app PUBLIC tinctora_core uuid)

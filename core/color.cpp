@@ -1,5 +1,6 @@
 #include "color.h"
 
+const uint32_t channelMasks[3] = {redMask, greenMask, blueMask};
 uint32_t curColor = 0;
 uint32_t oldColor = 0;
 uint8_t undoArmed = 1;

@@ -9,6 +9,8 @@
 const uint32_t redMask = 0x0000FF;
 const uint32_t greenMask = 0x00FF00;
 const uint32_t blueMask = 0xFF0000;
+// The three in channel order, red, green, blue.
+extern const uint32_t channelMasks[3];
 
 extern uint32_t curColor;   // the colour shown, copied and pasted
 extern uint32_t oldColor;   // the previous colour: undo point and swap partner

@@ -232,7 +232,7 @@ static bool takeHexPairs(TextScan &s, uint32_t &color)
 // stylesheet pastes), a named colour, the shorthand, or else the
 // hexadecimal number. A text that starts with a function's name and is not
 // well formed is no colour.
-bool applyColorText(const char *text, size_t limit)
+bool readColorText(const char *text, size_t limit, uint32_t &taken)
 {
     TextScan s = {text, limit, 0};
     uint32_t color = 0;
@@ -250,9 +250,7 @@ bool applyColorText(const char *text, size_t limit)
         accepted = takeFunction(s, named, color);
     if (!accepted && !named)
         accepted = takeNameAlone(s, color) || takeShorthand(s, color) || takeHex(s, color);
-    if (!accepted)
-        return false;
-    oldColor = curColor;
-    curColor = color;
-    return true;
+    if (accepted)
+        taken = color;
+    return accepted;
 }

@@ -14,6 +14,6 @@
 // hsl()/hsla(), hwb(), lab(), lch(), oklab(), oklch() and color() with the
 // predefined spaces, the #RGB and #RGBA shorthand, and otherwise a base-16
 // number 0xRRGGBB after a sign and a "0x" or "#" prefix, six characters at
-// most. When accepted, curColor is saved into oldColor and takes the new
-// colour. Reads no further than limit bytes or the first zero byte.
-bool applyColorText(const char *text, size_t limit = SIZE_MAX);
+// most. When accepted, color takes the colour read; it is left as it was
+// otherwise. Reads no further than limit bytes or the first zero byte.
+bool readColorText(const char *text, size_t limit, uint32_t &color);

@@ -204,9 +204,8 @@ double linearChannel(uint32_t value)
 
 void oklabOf(uint32_t color, double lab[3])
 {
-    const uint32_t masks[3] = {redMask, greenMask, blueMask};
     for (int i = 0; i < 3; i++)
-        lab[i] = srgbToLinear(channelValue(color, masks[i]) / 255.0);
+        lab[i] = srgbToLinear(channelValue(color, channelMasks[i]) / 255.0);
     multiply(srgbToXyz, lab), multiply(xyzToLms, lab);
     for (int i = 0; i < 3; i++)
         lab[i] = std::cbrt(lab[i]);

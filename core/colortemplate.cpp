@@ -8,8 +8,6 @@
 
 char copyTemplate[copyTemplateMax + 1];
 
-static const uint32_t masks[3] = {redMask, greenMask, blueMask};
-
 // The value of the placeholder at text into value; its length, or 0 where
 // no placeholder starts.
 static size_t placeholderAt(const char *text, uint32_t color, char value[32])
@@ -23,7 +21,7 @@ static size_t placeholderAt(const char *text, uint32_t color, char value[32])
     }
     if (i == 16)
         return 0;
-    unsigned channel = channelValue(color, masks[i % 3]);
+    unsigned channel = channelValue(color, channelMasks[i % 3]);
     if (i < 3) {
         snprintf(value, 32, "%u", channel);
     } else if (i < 9) {

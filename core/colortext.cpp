@@ -12,8 +12,6 @@ char channelDecimal[3][4];
 char colorHex[7];
 char colorCopyText[copyTextSize];
 
-static const uint32_t channelMasks[3] = {redMask, greenMask, blueMask};
-
 static unsigned channelOf(ChannelIndex channel)
 {
     return (unsigned)channelValue(curColor, channelMasks[channel]);

@@ -15,20 +15,21 @@ static double relativeLuminance(uint32_t color)
            0.0722 * linearChannel(channelValue(color, blueMask));
 }
 
-double contrastRatio(uint32_t a, uint32_t b)
-{
-    double la = relativeLuminance(a), lb = relativeLuminance(b);
-    return la > lb ? (la + 0.05) / (lb + 0.05) : (lb + 0.05) / (la + 0.05);
-}
-
 const char *formatContrast(uint32_t a, uint32_t b, char *out, size_t size)
 {
-    // A ratio within a billionth below a hundredth is taken as that
-    // hundredth, on the screen and in the judgement alike: doubles land
-    // there for ratios that are exactly it, 21 for black and white.
-    double ratio = contrastRatio(a, b) + 1e-9;
-    unsigned hundredths = (unsigned)std::floor(ratio * 100);
-    const char *level = ratio >= 7 ? "AAA" : ratio >= 4.5 ? "AA" : ratio >= 3 ? "AA large" : "fails";
+    // The ratio is (lighter + 0.05) / (darker + 0.05) of the luminances.
+    double la = relativeLuminance(a) + 0.05, lb = relativeLuminance(b) + 0.05;
+    double lighter = la > lb ? la : lb, darker = la > lb ? lb : la;
+    // The level as the rule states it, on the terms themselves: a ratio a
+    // hair below 4.5 is not 4.5.
+    const char *level = lighter >= 7 * darker     ? "AAA"
+                        : lighter >= 4.5 * darker ? "AA"
+                        : lighter >= 3 * darker   ? "AA large"
+                                                  : "fails";
+    // Shown rounded down, never more than it is, but for the few units in
+    // the last place that a division may lose below an exact 21 (black and
+    // white) or 1 (a colour and itself).
+    unsigned hundredths = (unsigned)std::floor(lighter / darker * (100 * (1 + 1e-14)));
     snprintf(out, size, "%u.%.2u:1, %s", hundredths / 100, hundredths % 100, level);
     return out;
 }

@@ -4,11 +4,9 @@
 #include <cstddef>
 #include <cstdint>
 
-// (lighter + 0.05) / (darker + 0.05) of the two relative luminances, 1 to 21.
-double contrastRatio(uint32_t a, uint32_t b);
 // "4.54:1, AA": the ratio with two decimals rounded down, so that a shown
-// 4.50 always passes, and the level it reaches: AAA from 7, AA from 4.5,
-// AA large from 3, else fails.
+// 4.50 always passes, and the level the exact ratio reaches: AAA from 7,
+// AA from 4.5, AA large from 3, else fails.
 const char *formatContrast(uint32_t a, uint32_t b, char *out, size_t size);
 // "#767676 and #FFFFFF: contrast 4.54:1, AA".
 const char *formatContrastReport(uint32_t a, uint32_t b, char *out, size_t size);

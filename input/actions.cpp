@@ -2,7 +2,6 @@
 #include "core/color.h"
 #include "core/options.h"
 #include "core/sample.h"
-#include "res/resource.h"
 #include "skin/announce.h"
 #include "skin/draw.h"
 #include "skin/regions.h"
@@ -40,10 +39,9 @@ void stepRow(AreaId control, bool up, uint32_t step)
 void stepArrow(AreaId arrow, bool up, uint32_t step)
 {
     // Arrows come in pairs, up then down: red, green, blue, lighten and darken.
-    static const uint32_t masks[4] = {redMask, greenMask, blueMask, 0};
-    uint32_t mask = masks[(arrow - firstArrowId) / 2];
-    if (mask)
-        up ? stepChannelUp(mask, step) : stepChannelDown(mask, step);
+    unsigned row = (arrow - firstArrowId) / 2;
+    if (row < 3)
+        up ? stepChannelUp(channelMasks[row], step) : stepChannelDown(channelMasks[row], step);
     else
         up ? lightenColor(step) : darkenColor(step);
 }
@@ -102,16 +100,6 @@ void setSampleSize(HWND window, int size)
 {
     sampleSize = size;
     announceDescription(window, swatchId);
-}
-
-bool chooseCopyFormByCommand(HWND window, UINT command)
-{
-    // The template's form comes with its dialog, one layer up.
-    UINT form = (command - cmdCopyFormFirst) / 0x10;
-    if (command < cmdCopyFormFirst || form >= copyCustom || command % 0x10)
-        return false;
-    setCopyForm(window, CopyForm(form));
-    return true;
 }
 
 void clickControl(HWND window, AreaId control)

@@ -32,9 +32,6 @@ void setCopyForm(HWND window, CopyForm form);
 // The side of the square a pick averages, 1, 3 or 5 pixels; the swatch's
 // description, which names it, told as changed.
 void setSampleSize(HWND window, int size);
-// A window-menu command choosing a copy form other than the template's:
-// done, and true; any other command: false.
-bool chooseCopyFormByCommand(HWND window, UINT command);
 
 // The toggles: the option set, its title button lit while on, on the
 // screen and in backBuffer, and the change announced. Saved with the other

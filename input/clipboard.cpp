@@ -1,8 +1,8 @@
 #include "clipboard.h"
+#include "taking.h"
 #include "core/color.h"
 #include "core/colorparse.h"
 #include "core/colortext.h"
-#include "core/history.h"
 #include "skin/draw.h"
 #include "skin/regions.h"
 
@@ -37,7 +37,7 @@ bool copyTextToClipboard(HWND window, const char *text)
 void copyColorAs(HWND window, const char *text)
 {
     if (copyTextToClipboard(window, text))
-        rememberColor(curColor);
+        takeColor(window, takenByCopy, curColor);
 }
 
 void copyColor(HWND window)
@@ -47,17 +47,22 @@ void copyColor(HWND window)
 
 void pasteFromClipboard(HWND window)
 {
+    uint32_t color;
+    bool read = false;
     if (OpenClipboard(window)) {
         HANDLE data = GetClipboardData(CF_TEXT);
         const char *text = data ? (const char *)GlobalLock(data) : nullptr;
         if (text) {
             // Another program's block need not end in a zero byte: the
             // parse reads no further than the block.
-            if (applyColorText(text, GlobalSize(data)))
-                rememberColor(curColor);
+            read = readColorText(text, GlobalSize(data), color);
             GlobalUnlock(data);
         }
         CloseClipboard();
     }
-    paintSwatch(window, swatchRgn);
+    // A paste that sets no colour still shows the swatch afresh.
+    if (read)
+        takeColor(window, takenBySet, color);
+    else
+        paintSwatch(window, swatchRgn);
 }

@@ -1,14 +1,12 @@
 #include "eyedropper.h"
-#include "clipboard.h"
 #include "gesturestate.h"
 #include "magnifier.h"
+#include "taking.h"
 #include "windowmove.h"
 #include "core/color.h"
-#include "core/colortext.h"
-#include "core/history.h"
-#include "core/options.h"
 #include "skin/draw.h"
 #include "skin/regions.h"
+#include "skin/wine.h"
 
 #include <cstdlib>
 
@@ -114,13 +112,10 @@ void endPick(HWND window)
         Sleep(settleLeft(cursorPos));
         takePixel(readAround(cursorPos));
     }
+    // Taken while the pick still runs, whose start set the undo point.
     if (pixelTaken)
-        rememberColor(curColor);
+        takeColor(window, takenByPick, curColor);
     dropPick(window);
-    // Every pick that ends with a colour ends here, whichever door it came
-    // through: the copy after it is made here, as Ctrl+C makes it.
-    if (copyOnPick)
-        copyTextToClipboard(window, formatCopyText());
 }
 
 void dropPick(HWND window)
@@ -154,7 +149,7 @@ void releasePickClip()
 // there the pointer is left free.
 static void keepPointerGrab(POINT at)
 {
-    if (!GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version"))
+    if (!underWine())
         return;
     int left = GetSystemMetrics(SM_XVIRTUALSCREEN), top = GetSystemMetrics(SM_YVIRTUALSCREEN);
     RECT screen = {left, top, left + GetSystemMetrics(SM_CXVIRTUALSCREEN),

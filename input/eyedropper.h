@@ -22,9 +22,8 @@ bool keepPickCursor();
 void onResampleTimer(HWND window);
 void sampleUnderPointer(HWND window);
 // At the release: the last colour read, as the screen shows it once the
-// magnifier is gone, and taken into the history, then as dropPick; the
-// colour is copied when the user asked for a copy after each pick. Every
-// pick that takes a colour ends here.
+// magnifier is gone, taken (takeColor) if the pick read any pixel, then as
+// dropPick. Every pick that takes a colour ends here.
 void endPick(HWND window);
 // The pick over with nothing more read: the magnifier closed, the arrow
 // cursor back and the whole swatch painted in the current colour.

@@ -69,8 +69,6 @@ void onCommand(HWND window, WPARAM wp, LPARAM)
     default:
         if (click)
             clickControl(window, clicked);
-        else
-            chooseCopyFormByCommand(window, command);
         break;
     }
 }

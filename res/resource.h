@@ -48,4 +48,16 @@
 #define cmdClearHistory 0x0310
 #define cmdHistoryFirst 0x1000
 
+#ifndef RC_INVOKED
+/* Which of count items 0x10 apart from first the command is, or -1 for a
+   command that is none of them. */
+static inline int commandItem(unsigned command, unsigned first, int count)
+{
+    unsigned item = (command - first) / 0x10;
+    return command >= first && (command - first) % 0x10 == 0 && item < (unsigned)count
+               ? (int)item
+               : -1;
+}
+#endif
+
 #endif

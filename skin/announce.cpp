@@ -50,9 +50,8 @@ void announceShownColor(HWND window)
                        (copyForm == copyCustom && strncmp(copyTemplate, toldTemplate, sizeof toldTemplate));
     if (!copyChanged && previous == toldPrevious && pinned == toldPinned)
         return;
-    static const uint32_t masks[3] = {redMask, greenMask, blueMask};
     for (int c = 0; c < 3; c++)
-        if ((shown ^ toldColor) & masks[c])
+        if ((shown ^ toldColor) & channelMasks[c])
             rowChanged(window, AreaId(redValueId + c));
     if (shown != toldColor)
         rowChanged(window, hexValueId);

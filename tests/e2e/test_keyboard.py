@@ -123,9 +123,15 @@ def run(s):
         black = [i for i in range(20, 70) if row[i] == (0, 0, 0)]
         check("hotkey, %s by %s average, magnifier frame, copy" % (menu, menu),
               (black, p.clipboard()), (list(frame), want))
+    # A pick that read no pixel (a hold released unmoved) takes and copies
+    # nothing.
+    p.set_clipboard("x")
+    s.move(x + 40, y + 30)
+    s.xdo("mousedown", 1, "sleep", 0.8, "mouseup", 1)
+    check("a pick that read no pixel copies nothing", p.clipboard(), "x")
     # A move's button held through Alt+Space, which ends the move and waits
     # for the release: the hotkey meanwhile starts no pick.
-    s.move(*FACE)
+    s.move(x + 40, y + 125)
     s.xdo("mousedown", 1, "mousemove_relative", 5, 0, "key", "alt+space", "sleep", 0.3,
           "key", "super+shift+c", "sleep", 0.5)
     magnifier = re.search(" magnifier=\\d", s.helper("state")[1]).group()

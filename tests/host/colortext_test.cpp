@@ -172,25 +172,16 @@ TEST(ColorTextTest, PasteParseRule)
         {"255,,128,0", false, 0}, {"FF  80 00", false, 0}, {"'red\"", false, 0},
     };
     for (const PasteCase &c : cases) {
-        curColor = rgb(1, 2, 3);
-        oldColor = rgb(4, 5, 6);
-        undoArmed = 0;
-        bool accepted = applyColorText(c.text);
-        EXPECT_EQ(c.accepted, accepted) << "text '" << c.text << "'";
-        if (c.accepted) {
-            EXPECT_EQ(c.color, curColor) << "text '" << c.text << "'";
-            EXPECT_EQ(rgb(1, 2, 3), oldColor) << "an accepted paste saves the colour before it";
-        } else {
-            EXPECT_EQ(rgb(1, 2, 3), curColor) << "text '" << c.text << "'";
-            EXPECT_EQ(rgb(4, 5, 6), oldColor);
-        }
-        EXPECT_EQ(0, undoArmed);
+        uint32_t color = rgb(1, 2, 3);
+        EXPECT_EQ(c.accepted, readColorText(c.text, SIZE_MAX, color)) << "text '" << c.text << "'";
+        EXPECT_EQ(c.accepted ? c.color : rgb(1, 2, 3), color) << "text '" << c.text << "'";
     }
     // A clipboard block need not end in a zero byte: nothing past it is read.
     const char unterminated[] = {'#', 'F', 'F', '8', '0', '0', '0'};
-    EXPECT_TRUE(applyColorText(unterminated, 4));
-    EXPECT_EQ(rgb(0xFF, 0xFF, 0x88), curColor);  // "#FF8", the shorthand
-    EXPECT_FALSE(applyColorText("rgb(1,2,3)", 9));
+    uint32_t color = 0;
+    EXPECT_TRUE(readColorText(unterminated, 4, color));
+    EXPECT_EQ(rgb(0xFF, 0xFF, 0x88), color);  // "#FF8", the shorthand
+    EXPECT_FALSE(readColorText("rgb(1,2,3)", 9, color));
 }
 
 TEST(ColorTextTest, EveryCopyFormOfAColour)
@@ -230,9 +221,10 @@ TEST(ColorTextTest, CopiedFormsPasteBack)
     for (uint32_t color = 0; color < 0x1000000; color += 251) {
         for (int form = 0; form < copyFormCount; form++) {
             formatColorText(color | 0xAB000000, (CopyForm)form, text, sizeof text);
-            ASSERT_TRUE(applyColorText(text)) << text;
+            uint32_t read;
+            ASSERT_TRUE(readColorText(text, SIZE_MAX, read)) << text;
             for (uint32_t mask : {redMask, greenMask, blueMask}) {
-                int error = (int)channelValue(curColor, mask) - (int)channelValue(color, mask);
+                int error = (int)channelValue(read, mask) - (int)channelValue(color, mask);
                 ASSERT_LE(abs(error), form == copyHsl ? 5 : 0) << text;
             }
         }
@@ -246,9 +238,9 @@ TEST(ColorTextTest, EveryColourPastesBackFromOklch)
     const uint32_t step = sanitized ? 97 : 1;
     char text[40];
     for (uint32_t color = 0; color < 0x1000000; color += step) {
-        curColor = ~color;
+        uint32_t read = ~color;
         formatColorText(color, copyOklch, text, sizeof text);
-        ASSERT_TRUE(applyColorText(text) && curColor == color) << text;
+        ASSERT_TRUE(readColorText(text, SIZE_MAX, read) && read == color) << text;
         ASSERT_LT(atof(strrchr(text, ' ')), 360) << text;
     }
 }
@@ -264,6 +256,7 @@ TEST(ColorTextTest, CopyTemplatePlaceholders)
         {rgb(255, 128, 0), "Color(0xFF{RR}{GG}{BB})", "Color(0xFFFF8000)"},
         {rgb(255, 128, 0), "UIColor(red: {Rf}, green: {Gf}, blue: {Bf}, alpha: 1)",
          "UIColor(red: 1, green: 0.502, blue: 0, alpha: 1)"},
+        {rgb(51, 102, 153), "{Rf} {Gf} {Bf}", "0.2 0.4 0.6"},  // no trailing zeros
         {rgb(10, 30, 40), "new Color32({R}, {G}, {B}, 255) #{rr}{gg}{bb} {H} {S} {L} {Rf}",
          "new Color32(10, 30, 40, 255) #0a1e28 200 60 10 0.039"},
         {rgb(255, 128, 0), "{name}: {{R}} {Q} {r} { }{ {RR", "dark orange: {R} {Q} {r} { }{ {RR"},
@@ -293,6 +286,9 @@ TEST(ColorTextTest, ContrastOfThePair)
                  formatContrastReport(0x767676, 0xFFFFFF, text, sizeof text));
     EXPECT_STREQ("4.47:1, AA large", formatContrast(0xFFFFFF, 0x777777, text, sizeof text));
     EXPECT_STREQ("1.00:1, fails", formatContrast(0x123456, 0xFF123456, text, sizeof text));
+    // Exactly 4.49999999991 and 2.99999999915: a hair below each threshold.
+    EXPECT_STREQ("4.49:1, AA large", formatContrast(0x6DF941, 0x7E6631, text, sizeof text));
+    EXPECT_STREQ("2.99:1, fails", formatContrast(0x98A407, 0xE00338, text, sizeof text));
 }
 
 TEST(ColorTextTest, NearestNamedColour)
@@ -310,16 +306,15 @@ TEST(ColorTextTest, NearestNamedColour)
         EXPECT_STREQ(c.name, formatColorName(c.color, name, sizeof name));
 }
 
-TEST(ColorTextTest, CopyThenPasteMakesBothColoursEqual)
+TEST(ColorTextTest, CopyThenPasteGivesTheColour)
 {
     curColor = rgb(18, 52, 86);
-    oldColor = 0;
     refreshColorTexts();
     char copied[7];
     memcpy(copied, colorHex, sizeof copied);
-    EXPECT_TRUE(applyColorText(copied));
-    EXPECT_EQ(rgb(18, 52, 86), curColor);
-    EXPECT_EQ(rgb(18, 52, 86), oldColor);
+    uint32_t color = 0;
+    EXPECT_TRUE(readColorText(copied, SIZE_MAX, color));
+    EXPECT_EQ(rgb(18, 52, 86), color);
 }
 
 }  // namespace

@@ -363,4 +363,33 @@ TEST(HeldHotkey, RefusedAtTheStartThenChangedAndLetGo)
     clearSettings();
 }
 
+// Asked for again from inside its own loop, the copy template's dialog
+// stays one: a timer there asks once, then counts the dialogs and cancels
+// them all.
+int templateAsks, templateDialogs;
+
+void CALLBACK workTemplateDialog(HWND, UINT, UINT_PTR, DWORD)
+{
+    HWND d = nullptr;
+    for (int count = 1; (d = FindWindowExA(nullptr, d, "#32770", "Copy template")); count++) {
+        templateDialogs = count > templateDialogs ? count : templateDialogs;
+        if (templateAsks)
+            SendDlgItemMessageA(d, IDCANCEL, BM_CLICK, 0, 0);
+    }
+    if (templateDialogs && !templateAsks++)
+        SendMessageA(mainWindow, WM_SYSCOMMAND, cmdCopyCustom, 0);
+}
+
+TEST(TemplateDialog, AskedForAgainStaysOne)
+{
+    clearSettings();
+    HWND w = startProgram();
+    ASSERT_TRUE(w);
+    UINT_PTR timer = SetTimer(nullptr, 0, 20, workTemplateDialog);
+    SendMessageA(w, WM_SYSCOMMAND, cmdCopyCustom, 0);
+    KillTimer(nullptr, timer);
+    EXPECT_EQ(1, templateDialogs);
+    clearSettings();
+}
+
 }  // namespace

@@ -4,6 +4,7 @@
 #include "core/color.h"
 #include "core/options.h"
 #include "core/sample.h"
+#include "core/colortemplate.h"
 #include "core/colortext.h"
 #include "core/history.h"
 #include "input/eyedropper.h"
@@ -514,8 +515,9 @@ void CALLBACK hotkeyInMenu(HWND, UINT, UINT_PTR timer, DWORD)
 }
 
 // The pick hotkey, minimised: the face back and a pick from the keyboard;
-// again, the colour taken (the mean of a 5 by 5 square) and copied, as the
-// menus asked. During a mouse gesture, a menu or a dialog it does nothing.
+// again, the colour taken (the mean of a 5 by 5 square, one column of it
+// the swatch's dark frame) and copied, as the menus asked. During a mouse
+// gesture, a menu or a dialog it does nothing.
 TEST_F(Gesture, PickHotkeyRestoresStartsAndTakesAsTheMenusAsk)
 {
     SendMessageA(w, WM_COMMAND, cmdCopyOnPick, 0);  // a submenu's item comes as a command
@@ -537,7 +539,10 @@ TEST_F(Gesture, PickHotkeyRestoresStartsAndTakesAsTheMenusAsk)
     EXPECT_EQ(0, pickerActive) << "while a dialog of the program's is open";
     curColor = 0x123456;
     ShowWindow(w, SW_MINIMIZE);
-    pointer(40, 30);  // on the swatch's upper half, which a pick leaves as it was
+    pointer(19, 30);  // on the swatch's upper half, which a pick leaves as it was
+    uint32_t frame = skinPixel(17, 30, false), mean = 0;
+    for (int c = 0; c < 24; c += 8)
+        mean |= ((frame >> c & 0xFF) + 4 * (curColor >> c & 0xFF) + 2) / 5 << c;
     SendMessageA(w, WM_HOTKEY, 1, 0);
     EXPECT_FALSE(IsIconic(w));
     EXPECT_EQ(1, pickerActive);
@@ -547,7 +552,8 @@ TEST_F(Gesture, PickHotkeyRestoresStartsAndTakesAsTheMenusAsk)
     SendMessageA(w, WM_HOTKEY, 1, 0);
     SendMessageA(w, WM_HOTKEY, 1, 0);
     EXPECT_EQ(0, pickerActive);
-    EXPECT_EQ("563412", clipboardText());
+    char copy[8];
+    EXPECT_EQ(formatColorText(mean, copyHex, copy, sizeof copy), clipboardText());
 }
 
 // What the user takes goes into the history once; a step, three digits or
@@ -580,7 +586,7 @@ TEST_F(Gesture, HistoryKeepsWhatIsTakenAndItsMenuActsOnIt)
     char first[40], fourth[40];
     GetMenuStringA(history, 0, first, sizeof first, MF_BYPOSITION);
     GetMenuStringA(history, 4, fourth, sizeof fourth, MF_BYPOSITION);
-    EXPECT_EQ(std::string("&1 000000  black, &4 FF8000  near dark orange"),
+    EXPECT_EQ(std::string("0&1 000000  black, 0&4 FF8000  near dark orange"),
               std::string(first) + ", " + fourth);
     EXPECT_EQ((UINT)MF_CHECKED, GetMenuState(history, cmdPin, 0) & (MF_CHECKED | MF_GRAYED));
     MENUITEMINFOA info = {};
@@ -602,6 +608,16 @@ TEST_F(Gesture, HistoryKeepsWhatIsTakenAndItsMenuActsOnIt)
     SendMessageA(w, WM_COMMAND, cmdClearHistory, 0);
     EXPECT_EQ(0, recentColors.count);
     EXPECT_TRUE(isPinned(0));
+    // A template's "&" makes no mnemonic, the tenth entry is numbered as the
+    // first nine are, and a text too long for the menu ends in "...".
+    strcpy(copyTemplate, "R&D {R}, {G}, {B}: a text of the template that goes on for longer than a menu");
+    copyForm = copyCustom;
+    for (uint32_t c = 1; c < 10; c++)
+        rememberColor(c);
+    SendMessageA(w, WM_INITMENUPOPUP, (WPARAM)history, 3);
+    char tenth[100];
+    GetMenuStringA(history, 10, tenth, sizeof tenth, MF_BYPOSITION);  // past the separator
+    EXPECT_EQ("10 R&&D ...", std::string(tenth, 8) + (tenth + strlen(tenth) - 3)) << tenth;
 }
 
 }  // namespace

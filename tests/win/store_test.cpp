@@ -148,15 +148,16 @@ TEST_F(Store, PickSettingsInRangeOrTheDefault)
     EXPECT_EQ(defaultPickHotkey, pickHotkey);
 }
 
-// The colour lists are REG_BINARY only, of any size: a megabyte whose valid
-// entries, repeated, come last and whose last entry is cut short gives them
-// in order up to the limit; a REG_DWORD gives none. The save keeps them.
+// The colour lists are REG_BINARY only, of 4 KB at most: 4 KB whose valid
+// entries, repeated, come last and whose last entry is cut short give them
+// in order up to the limit; a REG_DWORD gives none, and so does a megabyte
+// with those entries in its first 4 KB. The save keeps them.
 TEST_F(Store, ColorListsOfEveryShapeAndSize)
 {
     std::vector<DWORD> value(1 << 18, 0xFF000000);
     for (DWORD i = 0; i < 42; i++)
-        value[value.size() - 43 + i] = 1 + i / 2;
-    put("history", REG_BINARY, value.data(), DWORD(4 * value.size() - 1));
+        value[1024 - 43 + i] = 1 + i / 2;
+    put("history", REG_BINARY, value.data(), 4096 - 1);
     putDword("pinned", 5);
     for (int run = 0; run < 2; run++) {
         loadSettings();
@@ -166,6 +167,9 @@ TEST_F(Store, ColorListsOfEveryShapeAndSize)
         ASSERT_TRUE(saveSettings());
         recentColors.count = 0;
     }
+    put("pinned", REG_BINARY, value.data(), DWORD(4 * value.size()));
+    loadSettings();
+    EXPECT_EQ(0, pinnedColors.count);
 }
 
 }  // namespace

@@ -1,0 +1,23 @@
+#include "taking.h"
+#include "clipboard.h"
+#include "gesturestate.h"
+#include "core/color.h"
+#include "core/colortext.h"
+#include "core/history.h"
+#include "core/options.h"
+#include "skin/draw.h"
+#include "skin/regions.h"
+
+void takeColor(HWND window, TakenBy how, uint32_t color)
+{
+    color &= 0xFFFFFF;
+    if (how != takenByCopy) {
+        if (how == takenBySet || !pickerActive)
+            oldColor = curColor;
+        curColor = color;
+        paintSwatch(window, swatchRgn);
+    }
+    rememberColor(color);
+    if (how == takenByPick && copyOnPick)
+        copyTextToClipboard(window, formatCopyText());
+}
