@@ -9,7 +9,8 @@ const UINT_PTR keyPickTimerId = 4;
 const UINT keyPickPollMs = 15;
 
 static bool running;
-// While a pick from the keyboard runs: the hook that takes its keys.
+// The hook that takes the keys of a pick from the keyboard, from the
+// pick's start until the pick is over and no key it took is held.
 static HHOOK keyHook;
 static HWND pickWindow;
 // The colour pair from before the pick, for a cancel.
@@ -61,10 +62,10 @@ static void unhookKeys()
     keyHook = nullptr;
 }
 
-// Under Wine a window that a window manager holds is activated without the
-// X keyboard focus: the keys pressed where the pick hotkey was (another
-// program's window) would go on reaching that program, and the pick would
-// hear none. The presses of the pick's keys are taken before any window
+// Under Wine a window handed to the window manager, as Wine's default has
+// it (with a manager or without one), is activated without the X keyboard
+// focus: the keys pressed where the pick hotkey was (another program's
+// window) would go on reaching that program, and the pick would hear none. The presses of the pick's keys are taken before any window
 // gets them and handed to the face, with Shift as it is now; the releases
 // and the other keys go where they would. A press is a repeat while its
 // key is held: taken before, or down before the hook began (the state of
