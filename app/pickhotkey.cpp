@@ -3,7 +3,6 @@
 #include "instance.h"
 #include "core/options.h"
 #include "input/gesture.h"
-#include "input/gestureend.h"
 #include "input/keypick.h"
 #include "res/resource.h"
 
@@ -65,12 +64,12 @@ static bool systemLoopRuns()
 }
 
 // A dialog of the program's own (the hotkey's, the copy template's) disables
-// the face while it is open: the keys belong to the dialog then. A button
-// held, even one whose gesture has ended (a menu asked for during a move
-// waits for its release), would end the pick at its release.
+// the face while it is open: the keys belong to the dialog then. A menu
+// asked for during a gesture waits for the gesture's button to be released
+// and would then cancel the pick.
 void pickWithFaceForward(HWND window)
 {
-    if (buttonDown || !buttonsUp() || dialogOpen || !IsWindowEnabled(window) || systemLoopRuns())
+    if (buttonDown || menuWaitRuns() || dialogOpen || !IsWindowEnabled(window) || systemLoopRuns())
         return;
     // Restored here, not asynchronously: the pick starts on the face shown.
     if (IsIconic(window))

@@ -15,9 +15,10 @@ bool pickHotkeyRefused();
 
 // What the pick hotkey does: the face brought forward as a second start
 // brings it (restored if minimised, raised, activated) and a pick from the
-// keyboard begun where the pointer is. Nothing while a mouse button is
-// down, while a menu or a dialog of the program's is open and while the
-// system moves or sizes the window.
+// keyboard begun where the pointer is. Nothing while a mouse gesture runs,
+// while a menu asked for during one waits for its button's release, while
+// a menu or a dialog of the program's is open and while the system moves
+// or sizes the window.
 void pickWithFaceForward(HWND window);
 // WM_HOTKEY: pickWithFaceForward. (During a pick from the keyboard the
 // pick takes the message first: it takes the colour.)

@@ -136,7 +136,7 @@ def run(s):
           "key", "super+shift+c", "sleep", 0.5)
     magnifier = re.search(" magnifier=\\d", s.helper("state")[1]).group()
     s.xdo("mouseup", 1, "sleep", 0.5, "key", "Escape")
-    check("no pick from the hotkey while a button is down", magnifier, " magnifier=0")
+    check("no pick from the hotkey while a menu waits for a release", magnifier, " magnifier=0")
     # A copy template from the registry is the copy form; the context menu
     # copies another form once (Shift+F10, 3) and the contrast report (the
     # Menu key, C), and the copy form stays.
