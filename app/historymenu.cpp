@@ -1,4 +1,5 @@
 #include "historymenu.h"
+#include "palettefile.h"
 #include "windowmenu.h"
 #include "core/color.h"
 #include "core/colornames.h"
@@ -161,6 +162,7 @@ void fillHistoryMenu(HWND window, HMENU menu)
     AppendMenuA(menu, MF_STRING | pin, cmdPin, "&Pin the current colour");
     AppendMenuA(menu, MF_STRING | (recentColors.count ? 0 : MF_GRAYED), cmdClearHistory,
                 "&Clear history");
+    appendPaletteItems(menu);
 }
 
 bool runHistoryCommand(HWND window, UINT command)

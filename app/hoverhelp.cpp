@@ -125,6 +125,9 @@ void onNotify(HWND, LPARAM lp)
             add(": ");
             add(controlHint(control));
         }
+        // Not in the swatch's description: the magnifier is no control.
+        if (control == swatchId)
+            add("; while picking, the wheel or + and - zoom the magnifier");
     }
     info.lpszText = text;
 }

@@ -78,6 +78,9 @@ void loadSettings()
     copyOnPick = copy == 1;
     queryDword(key, "sampleSize", &size, true);
     sampleSize = sampleSizeFromSetting(size);
+    DWORD zoom = defaultZoom;
+    queryDword(key, "magnifierZoom", &zoom, true);
+    magnifierZoom = magnifierZoomFromSetting(zoom);
     queryDword(key, "pickHotkey", &hotkey, true);
     pickHotkey = pickHotkeyFromSetting(hotkey);
     queryColorList(key, "history", recentColors);
@@ -110,6 +113,7 @@ bool saveSettings()
     setDword(key, "copyForm", copyForm);
     setDword(key, "copyOnPick", copyOnPick);
     setDword(key, "sampleSize", (DWORD)sampleSize);
+    setDword(key, "magnifierZoom", (DWORD)magnifierZoom);
     setDword(key, "pickHotkey", pickHotkey);
     if (copyTemplate[0])
         RegSetValueExA(key, "copyTemplate", 0, REG_SZ, (const BYTE *)copyTemplate,

@@ -47,6 +47,7 @@ bool initialise(HINSTANCE instance)
     copyTemplate[0] = '\0';
     copyOnPick = 0;
     sampleSize = 1;
+    magnifierZoom = defaultZoom;
     pickHotkey = defaultPickHotkey;
     recentColors.count = pinnedColors.count = 0;
     // The system's scale until the window knows its own display's.

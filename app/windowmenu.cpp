@@ -1,5 +1,6 @@
 #include "windowmenu.h"
 #include "historymenu.h"
+#include "palettefile.h"
 #include "templatedialog.h"
 #include "pickhotkey.h"
 #include "core/colortext.h"
@@ -127,7 +128,7 @@ bool runProgramCommand(HWND window, UINT command)
     else if (size >= 0)
         setSampleSize(window, 1 + 2 * size);
     else
-        return runHistoryCommand(window, command);
+        return runHistoryCommand(window, command) || runPaletteCommand(window, command);
     return true;
 }
 

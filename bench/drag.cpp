@@ -2,7 +2,8 @@
 // window procedure of the program's window in this process, against the
 // least drawing that the swatch repaint asks for, done directly in a loop,
 // and for the eyedropper with its magnifier also against the bare screen
-// read, with a sample of one pixel and with the 5 by 5 average. Then the
+// read, with a sample of one pixel at zoom 8 (11 by 11 pixels read and
+// drawn) and at zoom 2 (43 by 43), and with the 5 by 5 average. Then the
 // time from the pick hotkey's message to the magnifier on the screen,
 // against a plain pop-up of the magnifier's size shown there.
 //
@@ -314,6 +315,15 @@ int runDragBench()
     Measure pick[] = {{moveStep, 500, {}}, {sampleFloorStep, 500, {}}, {screenReadStep, 500, {}},
                       {magnifierMoveStep, 200, {}, 20}, {averageStep, 500, {}}};
     timeInTurn(pick, 5);
+    // Two notches down: zoom 2, against the bare read again, then back.
+    SendMessageA(window, WM_MOUSEWHEEL, MAKEWPARAM(0, (WORD)(-2 * WHEEL_DELTA)), 0);
+    if (magnifierZoom != 2) {
+        fprintf(stderr, "drag: the wheel did not zoom the magnifier out\n");
+        return 1;
+    }
+    Measure zoomed[] = {{moveStep, 500, {}}, {screenReadStep, 500, {}}};
+    timeInTurn(zoomed, 2);
+    SendMessageA(window, WM_MOUSEWHEEL, MAKEWPARAM(0, 2 * WHEEL_DELTA), 0);
     send(WM_LBUTTONUP, 0, messageAt);
 
     // The hotkey with the pointer on the bare screen right of the window,
@@ -342,7 +352,10 @@ int runDragBench()
                   median(keys[1].times), "us", 1.1);
     double perSample = median(pick[0].times), read = median(pick[2].times);
     printRatioRow("eyedropper sample with magnifier", perSample, median(pick[1].times), "us", 0);
-    printRatioRow("the same against the bare screen read", perSample, read, "us", 1.2);
+    printRatioRow("the same (11 by 11 at zoom 8) against the bare screen read", perSample, read,
+                  "us", 1.2);
+    printRatioRow("sample at zoom 2 (43 by 43 read and drawn) against the bare screen read",
+                  median(zoomed[0].times), median(zoomed[1].times), "us", 1.2);
     printRatioRow("a move of the magnifier, at most one a frame (against the bare screen read)",
                   median(pick[3].times), read, "us", 0);
     printRatioRow("sample with the 5 by 5 average, against the bare screen read",

@@ -24,6 +24,7 @@ add_library(tinctora_app STATIC
     app/historymenu.cpp
     app/hoverhelp.cpp
     app/instance.cpp
+    app/palettefile.cpp
     app/pickhotkey.cpp
     skin/fatal.cpp
     app/settings.cpp

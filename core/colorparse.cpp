@@ -104,10 +104,7 @@ static bool takeHexColor(TextScan &s, uint32_t &color)
     return true;
 }
 
-// A colour that stands whole in a declaration or between quotes: a
-// function, a name or a hexadecimal colour. The caller looks at what
-// follows it.
-static bool takeWholeColor(TextScan &s, uint32_t &color)
+bool takeWholeColor(TextScan &s, uint32_t &color)
 {
     bool named = false;
     if (takeFunction(s, named, color))

@@ -5,6 +5,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "textscan.h"
+
 // Reads, after leading blanks (the no-break space 0xA0 among them): a
 // declaration ("color: #ff8000;", "--accent: oklch(0.7 0.15 30)
 // !important"), a colour in double, single or back quotes, also as an
@@ -17,3 +19,8 @@
 // most. When accepted, color takes the colour read; it is left as it was
 // otherwise. Reads no further than limit bytes or the first zero byte.
 bool readColorText(const char *text, size_t limit, uint32_t &color);
+
+// A colour that stands whole in a declaration, between quotes or in a
+// palette file: a function, a name or a hexadecimal colour ("#" and 3, 4, 6
+// or 8 digits, or six digits alone). The caller looks at what follows it.
+bool takeWholeColor(TextScan &s, uint32_t &color);

@@ -1,10 +1,31 @@
 #include "sample.h"
 
 int sampleSize = 1;
+int magnifierZoom = defaultZoom;
 
 int sampleSizeFromSetting(uint32_t stored)
 {
     return stored == 3 || stored == 5 ? (int)stored : 1;
+}
+
+int magnifierZoomFromSetting(uint32_t stored)
+{
+    return stored >= 2 && stored <= 32 && !(stored & (stored - 1)) ? (int)stored : defaultZoom;
+}
+
+int zoomedBy(int zoom, int notches)
+{
+    for (; notches > 0 && zoom < 32; notches--)
+        zoom *= 2;
+    for (; notches < 0 && zoom > 2; notches++)
+        zoom /= 2;
+    return zoom;
+}
+
+int magnifierCells(int zoom, int size)
+{
+    int cells = (11 * defaultZoom / zoom - 1) | 1;
+    return cells < size + 2 ? size + 2 : cells;
 }
 
 uint32_t averageSquare(const uint32_t *block, const uint8_t *onScreen, int side, int size)

@@ -11,6 +11,21 @@ extern int sampleSize;  // the square's side in pixels: 1, 3 or 5
 // A stored side as a side: anything but 3 or 5 is one pixel.
 int sampleSizeFromSetting(uint32_t stored);
 
+// The magnifier's zoom: the block one screen pixel shows as, in pixels at
+// the face's scale; 2, 4, 8, 16 or 32.
+extern int magnifierZoom;
+const int defaultZoom = 8;
+// A stored zoom as a zoom: anything but those five is the default.
+int magnifierZoomFromSetting(uint32_t stored);
+// The zoom doubled for each notch up (notches above 0), halved for each
+// down, and held at 2 and 32.
+int zoomedBy(int zoom, int notches);
+// The screen pixels the magnifier shows across and down at a zoom: the odd
+// number that keeps it about as wide as 11 at 8 (43, 21, 11, 5, 3 from 2
+// to 32), and never fewer than the sample's square and a pixel around it.
+int magnifierCells(int zoom, int size);
+const int mostCells = 43;  // at the least zoom
+
 // What averageSquare gives when no pixel of the square counts.
 const uint32_t noSample = 0xFFFFFFFF;
 

@@ -1,6 +1,7 @@
 #include "keypick.h"
 #include "eyedropper.h"
 #include "gesturestate.h"
+#include "magnifier.h"
 #include "core/color.h"
 
 // The pointer is read this often while no message tells of its moves:
@@ -23,7 +24,13 @@ static bool endingClick;
 // repeat and 2 with Shift held.
 const UINT hookedKeyMsg = WM_APP + 2;
 
-static bool nudgePick(HWND window, WPARAM key, bool shifted)
+void zoomPick(HWND window, int notches)
+{
+    if (pickerActive && zoomMagnifier(notches))
+        sampleUnderPointer(window);
+}
+
+static bool keyActsOnPick(HWND window, WPARAM key, bool shifted)
 {
     int by = shifted ? 10 : 1;
     switch (key) {
@@ -31,19 +38,25 @@ static bool nudgePick(HWND window, WPARAM key, bool shifted)
     case VK_RIGHT: movePickBy(window, by, 0); return true;
     case VK_UP: movePickBy(window, 0, -by); return true;
     case VK_DOWN: movePickBy(window, 0, by); return true;
+    case VK_OEM_PLUS:
+    case VK_ADD: zoomPick(window, 1); return true;
+    case VK_OEM_MINUS:
+    case VK_SUBTRACT: zoomPick(window, -1); return true;
     }
     return false;
 }
 
-bool arrowMovesPick(HWND window, WPARAM key)
+bool pickKeyActs(HWND window, WPARAM key)
 {
-    return nudgePick(window, key, GetKeyState(VK_SHIFT) < 0);
+    return keyActsOnPick(window, key, GetKeyState(VK_SHIFT) < 0);
 }
 
 // The keys a pick from the keyboard uses, each its bit in heldKeys.
 static unsigned pickKeyBit(DWORD key)
 {
-    static const DWORD keys[] = {VK_RETURN, VK_SPACE, VK_ESCAPE, VK_LEFT, VK_UP, VK_RIGHT, VK_DOWN};
+    static const DWORD keys[] = {VK_RETURN, VK_SPACE,    VK_ESCAPE,   VK_LEFT,
+                                 VK_UP,     VK_RIGHT,    VK_DOWN,     VK_OEM_PLUS,
+                                 VK_ADD,    VK_OEM_MINUS, VK_SUBTRACT};
     for (unsigned i = 0; i < sizeof keys / sizeof *keys; i++)
         if (keys[i] == key)
             return 1u << i;
@@ -153,7 +166,7 @@ static void onPickKey(HWND window, WPARAM key, bool repeat, bool shifted)
     else if (key == VK_ESCAPE)
         endKeyPick(window, false);
     else
-        nudgePick(window, key, shifted);
+        keyActsOnPick(window, key, shifted);
 }
 
 // A left press takes the colour under the pointer, as Enter does; any other
@@ -211,8 +224,7 @@ bool keyPickTakes(HWND window, UINT msg, WPARAM wp, LPARAM lp)
     case WM_MBUTTONDBLCLK: onPickPress(window, false); return true;
     case WM_LBUTTONUP:
     case WM_RBUTTONUP:
-    case WM_MBUTTONUP:
-    case WM_MOUSEWHEEL: return true;
+    case WM_MBUTTONUP: return true;
     }
     return false;
 }

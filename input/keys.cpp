@@ -34,7 +34,8 @@ void onChar(HWND, WPARAM wp, LPARAM)
 
 // During a mouse gesture Escape cancels it, as it cancels a drag
 // elsewhere, and while it picks the arrow keys move the pointer, for
-// targets too small to hit by hand; the other keys do nothing then.
+// targets too small to hit by hand, and + and - zoom the magnifier; the
+// other keys do nothing then.
 // Otherwise the keys work the focused control.
 void onKeyDown(HWND window, WPARAM wp, LPARAM lp)
 {
@@ -43,7 +44,7 @@ void onKeyDown(HWND window, WPARAM wp, LPARAM lp)
     else if (wp == VK_ESCAPE)
         cancelGesture(window);
     else
-        arrowMovesPick(window, wp);
+        pickKeyActs(window, wp);
 }
 
 // A copy takes the colour shown, also during a gesture; what would change

@@ -5,8 +5,6 @@
 #include <cstdlib>
 
 static const char magnifierClass[] = "tinctoraMagnifier";
-const int cells = 11;    // pixels shown across and down, the pointer's in the middle
-const int cellSize = 8;  // a pixel's block, at the face's scale
 const int gap = 20;      // from the pointer to the near corner: clear of the cross cursor
 const int drift = 8;     // how far the pointer may go before the magnifier is to follow
 // Moving a window costs about a millisecond under Wine, more than a sample
@@ -29,6 +27,7 @@ static HDC screen;
 static HDC around;
 static HBITMAP aroundBitmap;
 static const uint32_t *aroundPixels;  // the DIB's, each 0x00RRGGBB
+static int cells;  // the pixels read and shown across and down, the pointer's in the middle
 static COLORREF lastSample;  // what the ring stands out against
 static POINT anchor;
 static MONITORINFO monitor;
@@ -42,7 +41,7 @@ static RECT desktop;
 // The whole pop-up's side: the blocks and a one-pixel black border, at k.
 static int side()
 {
-    return (cells * cellSize + 2) * faceScale;
+    return (cells * magnifierZoom + 2) * faceScale;
 }
 
 // The blocks from the pixels read around the pointer, and a ring around
@@ -50,7 +49,7 @@ static int side()
 // sample.
 static void drawMagnified(HDC dc, COLORREF sample)
 {
-    int k = faceScale, n = side(), block = cellSize * k;
+    int k = faceScale, n = side(), block = magnifierZoom * k;
     PatBlt(dc, 0, 0, n, n, BLACKNESS);
     SetStretchBltMode(dc, COLORONCOLOR);
     StretchBlt(dc, k, k, cells * block, cells * block, around, 0, 0, cells, cells, SRCCOPY);
@@ -76,16 +75,25 @@ static void findMonitor(POINT at)
 }
 
 // Below right of the pointer, on the other side of it where that would
-// leave the work area of the pointer's monitor.
+// leave the work area of the pointer's monitor, and within it where
+// neither side has room. Far enough from the pointer to leave the pixels
+// read clear with room to drift, however many they are.
 static POINT placeBeside(POINT at)
 {
-    int n = side(), away = gap * faceScale;
+    int n = side(), k = faceScale, away = cells / 2 + drift * k;
+    if (away < gap * k)
+        away = gap * k;
     findMonitor(at);
+    const RECT &work = monitor.rcWork;
     POINT p = {at.x + away, at.y + away};
-    if (p.x + n > monitor.rcWork.right)
+    if (p.x + n > work.right)
         p.x = at.x - away - n;
-    if (p.y + n > monitor.rcWork.bottom)
+    if (p.y + n > work.bottom)
         p.y = at.y - away - n;
+    if (p.x < work.left)
+        p.x = work.left;
+    if (p.y < work.top)
+        p.y = work.top;
     return p;
 }
 
@@ -144,27 +152,43 @@ void registerMagnifierClass(HINSTANCE instance)
 
 void measureScreen()
 {
+    monitor = {};
     int left = GetSystemMetrics(SM_XVIRTUALSCREEN), top = GetSystemMetrics(SM_YVIRTUALSCREEN);
     desktop = {left, top, left + GetSystemMetrics(SM_CXVIRTUALSCREEN),
                top + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
 }
 
+// The memory read into made as many pixels across as the zoom and the
+// sample's square ask, if it is not that already; true when it changed. A
+// DIB of its own: the pixels read keep the screen's colours exactly,
+// whatever the display's format.
+static bool fitCells()
+{
+    int n = magnifierCells(magnifierZoom, sampleSize);
+    if (!around || (n == cells && aroundPixels))
+        return false;
+    cells = n;
+    BITMAPINFO bi = {};
+    bi.bmiHeader = {sizeof bi.bmiHeader, n, -n, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void *bits = nullptr;
+    HBITMAP made = CreateDIBSection(around, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    aroundPixels = (const uint32_t *)bits;
+    if (made) {
+        SelectObject(around, made);
+        DeleteObject(aroundBitmap);
+        aroundBitmap = made;
+    }
+    return true;
+}
+
 void openMagnifier(HWND owner)
 {
     measureScreen();
-    monitor = {};
     followDue = false;
     vacated = {};
-    // A DIB of its own: the pixels read keep the screen's colours exactly,
-    // whatever the display's format.
-    BITMAPINFO bi = {};
-    bi.bmiHeader = {sizeof bi.bmiHeader, cells, -cells, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void *bits = nullptr;
     screen = GetDC(nullptr);
     around = CreateCompatibleDC(nullptr);
-    aroundBitmap = CreateDIBSection(around, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-    aroundPixels = (const uint32_t *)bits;
-    SelectObject(around, aroundBitmap);
+    fitCells();
     magnifier = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE |
                                     WS_EX_TRANSPARENT,
                                 magnifierClass, "", WS_POPUP, 0, 0, side(), side(), owner,
@@ -183,10 +207,12 @@ void placeMagnifier(POINT at)
 {
     if (!magnifier)
         return;
+    bool resized = fitCells();
     RECT was, both, pixels = aroundRect(at);
     bool shown = IsWindowVisible(magnifier) && GetWindowRect(magnifier, &was);
     int slack = drift * faceScale;
-    if (!shown || IntersectRect(&both, &was, &pixels) || !PtInRect(&monitor.rcMonitor, at)) {
+    if (!shown || resized || IntersectRect(&both, &was, &pixels) ||
+        !PtInRect(&monitor.rcMonitor, at)) {
         moveBeside(at);
     } else if (!followDue && (abs(at.x - anchor.x) > slack || abs(at.y - anchor.y) > slack)) {
         followDue = true;
@@ -208,7 +234,7 @@ UINT settleLeft(POINT at)
 // monitor except at that monitor's edges, where each pixel is asked about.
 static COLORREF sampleRead(POINT at)
 {
-    uint8_t onScreen[cells * cells];
+    uint8_t onScreen[mostCells * mostCells];
     int half = sampleSize / 2;
     RECT square = {at.x - half, at.y - half, at.x + half + 1, at.y + half + 1}, both;
     findMonitor(at);
@@ -229,6 +255,7 @@ COLORREF readAround(POINT at)
     // Black where the block reaches past the screen's edge; only the part
     // on the screen is read, since under Wine a read that reaches past it
     // reads nothing at all.
+    fitCells();
     PatBlt(around, 0, 0, cells, cells, BLACKNESS);
     RECT wanted = aroundRect(at), part;
     if (!screen || !aroundPixels || !IntersectRect(&part, &wanted, &desktop) ||
@@ -239,6 +266,17 @@ COLORREF readAround(POINT at)
     if (magnifierDC && IsWindowVisible(magnifier))
         drawMagnified(magnifierDC, lastSample);
     return lastSample;
+}
+
+bool zoomMagnifier(int notches)
+{
+    int zoom = zoomedBy(magnifierZoom, notches);
+    if (zoom == magnifierZoom)
+        return false;
+    magnifierZoom = zoom;
+    fitCells();
+    rescaleMagnifier();
+    return true;
 }
 
 void rescaleMagnifier()
@@ -270,4 +308,5 @@ void closeMagnifier()
     around = nullptr;
     aroundBitmap = nullptr;
     aroundPixels = nullptr;
+    cells = 0;
 }

@@ -1,5 +1,6 @@
-// The magnifier shown while picking: the 11 by 11 screen pixels around the
-// pointer, each an 8 by 8 block at the face's scale, the sample's square
+// The magnifier shown while picking: the screen pixels around the pointer,
+// each a block of magnifierZoom pixels square at the face's scale (11 by 11
+// of them at 8, more at less zoom, fewer at more), the sample's square
 // (the centre block, or 3 by 3 or 5 by 5 of them) framed in black or white,
 // whichever stands out against the sample. A top-most pop-up
 // beside the pointer that never takes activation or focus and never covers
@@ -14,7 +15,8 @@ void registerMagnifierClass(HINSTANCE instance);
 // pixels around the pointer are read into.
 void openMagnifier(HWND owner);
 // At the start of a pick and after a change of the displays: the screen's
-// bounds, which a read keeps within.
+// bounds, which a read keeps within, and the pointer's monitor asked for
+// again at the next sample.
 void measureScreen();
 // How long the screen may go on showing the magnifier where it was, until
 // the windows below have repainted (under X without a compositor) or the
@@ -27,11 +29,16 @@ void placeMagnifier(POINT at);
 // How much longer the screen around the point may show the magnifier that
 // left it: 0 when it was never there or left screenSettleMs ago or more.
 UINT settleLeft(POINT at);
-// The 11 by 11 screen pixels around the point, read once into memory, and
+// The screen pixels around the point, read once into memory, and
 // the magnifier, while shown, drawn from them. Returns the sample, the mean
 // of the square the magnifier frames (sampleSize), or CLR_INVALID when the
 // screen could not be read (the magnifier then shows black).
 COLORREF readAround(POINT at);
+// During a pick: the zoom doubled for each notch up (notches above 0), or
+// halved for each down, held at 2 and 32, and the pop-up at its new size
+// beside the pointer; false when the zoom stays as it was. The pixels
+// shown are those of the next read.
+bool zoomMagnifier(int notches);
 // After a change of the face's scale: the pop-up at its new size, beside
 // the pointer.
 void rescaleMagnifier();

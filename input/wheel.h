@@ -1,7 +1,8 @@
 // The mouse wheel over the face: over a channel (its readout or either of
 // its arrows) each notch steps it by 1, up raises and down lowers; over the
 // bottom row it lightens and darkens by 1; elsewhere, and while a gesture
-// or a pick runs, nothing.
+// other than a pick runs, nothing. During a pick, wherever the pointer is,
+// each notch zooms the magnifier, up in and down out.
 #pragma once
 #include <windows.h>
 

@@ -47,6 +47,11 @@
 #define cmdPin 0x0300
 #define cmdClearHistory 0x0310
 #define cmdHistoryFirst 0x1000
+/* Its last items: every colour copied, saved as a palette file, a palette
+   file's colours pinned. */
+#define cmdCopyAll 0x0320
+#define cmdSavePalette 0x0330
+#define cmdOpenPalette 0x0340
 
 #ifndef RC_INVOKED
 /* Which of count items 0x10 apart from first the command is, or -1 for a

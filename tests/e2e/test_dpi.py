@@ -31,11 +31,12 @@ def arrow_keys(s, *keys):
         s.xdo("key", key)
 
 
-def pick(s, x, y, k, keys=()):
+def pick(s, x, y, k, keys=(), turns=()):
     """Holds on the swatch until the pick begins, moves to screen x, y with
-    the real pointer, types the arrow keys, releases; the screen just
-    before and just after the release, where the pointer was then, and the
-    colour as Ctrl+C copies it."""
+    the real pointer, types the arrow keys, releases; the screens before
+    each turn of the wheel in turns (xdotool click's arguments) and before
+    and after the release, where the pointer was then, and the colour as
+    Ctrl+C copies it."""
     wx, wy, _, _ = s.geometry()
     s.move(wx + 40 * k, wy + 30 * k)
     s.xdo("mousedown", 1)
@@ -43,7 +44,10 @@ def pick(s, x, y, k, keys=()):
     s.move(x, y)
     arrow_keys(s, *keys)
     time.sleep(0.3)
-    during = s.screenshot()
+    during = [s.screenshot()]
+    for turn in turns:
+        s.xdo("click", *turn, "sleep", 0.3)
+        during.append(s.screenshot())
     pointer = s.xdo_shell("getmouselocation")
     s.xdo("mouseup", 1)
     time.sleep(0.2)
@@ -57,6 +61,15 @@ def shown_outside(screen, window, rgb):
     wx, wy, ww, wh = window
     return {(x, y) for y in range(screen.height) for x in range(screen.width)
             if not (wx <= x < wx + ww and wy <= y < wy + wh) and screen.pixel(x, y) == rgb}
+
+
+def magnified(s, screen, side):
+    """Whether the magnifier beside the pointer shows the target as a block side wide; why not."""
+    block = shown_outside(screen, s.geometry(), TARGET) - {(301, 201)}
+    left, top = min(block, default=(0, 0))
+    return (block == {(left + i, top + j) for i in range(side) for j in range(side)}
+            and 301 < left <= 301 + 64 * 2 and 201 < top <= 201 + 64 * 2,
+            "%d target pixels from %r; %s" % (len(block), (left, top), s.save(screen, "magnifier")))
 
 
 def start_at(s, dpi, k):
@@ -103,6 +116,7 @@ def run(s):
     s.drag(100, 175, 40, 125)
     close(s)
 
+    s.wine("reg", "add", harness.KEY, "/v", "magnifierZoom", "/t", "REG_DWORD", "/d", "64", "/f")
     start_at(s, 192, 2)
     s.click(59 * 2, 74 * 2)   # red up
     s.click(22 * 2, 98 * 2)   # blue down, saturating
@@ -110,18 +124,15 @@ def run(s):
     s.key("ctrl+c")
     got = s.clipboard()
     check("the scaled arrows step the colour", got == "281414", repr(got))
-    during, after, _, got = pick(s, 301, 201, 2)
+    # Mid-pick the magnifier shows the one-pixel target as a solid block of
+    # twice the zoom: 8 (64 stored is none), 16 a notch up, 32 two more (no
+    # zoom past it), 2 five down; after the release no trace of it is left.
+    during, after, _, got = pick(s, 301, 201, 2, turns=((4,), ("--repeat", 2, 4), ("--repeat", 5, 5)))
     check("a pick ending on the target reads it", got == hex_text(TARGET), repr(got))
-    print("mid-pick:", s.save(during.crop(0, 0, 530, 430), "pick-192"))  # the README's picture
-    # Mid-pick the magnifier shows the one-pixel target as a solid 16 by 16
-    # block (8 by 8 at twice the scale) near the pointer, clear of it; after
-    # the release no trace of it is left.
-    block = shown_outside(during, s.geometry(), TARGET) - {(301, 201)}
-    left, top = min(block, default=(0, 0))
-    check("mid-pick the magnifier shows the target as a 16 by 16 block beside the pointer",
-          block == {(left + i, top + j) for i in range(16) for j in range(16)}
-          and 301 < left <= 301 + 64 * 2 and 201 < top <= 201 + 64 * 2,
-          "%d target pixels from %r; %s" % (len(block), (left, top), s.save(during, "magnifier")))
+    print("mid-pick:", s.save(during[0].crop(0, 0, 530, 430), "pick-192"))  # the README's picture
+    for screen, side in zip(during, (16, 32, 64, 4)):
+        check("mid-pick the magnifier shows the target as a %d pixels wide block" % side,
+              *magnified(s, screen, side))
     after = shown_outside(after, s.geometry(), TARGET)
     check("after the release no magnifier is left", after == {(301, 201)}, repr(sorted(after)[:4]))
     # Under Wine the keys' pointer moves end the button's grab, and the
@@ -136,7 +147,7 @@ def run(s):
     # the nudged pick ends there all the same, and the next click clicks.
     native = s.native_paint("5A1E3C", 520, 20, 40, 40)
     for x, y in ((600, 400), (530, 30)):
-        during, _, pointer, got = pick(s, x, y, 2, keys=("Left",))
+        (during,), _, pointer, got = pick(s, x, y, 2, keys=("Left",))
         shown = s.xdo("search", "--onlyvisible", "--classname", "tinctora.exe", check=False).split()
         s.click(59 * 2, 74 * 2)
         s.key("ctrl+c")
@@ -150,6 +161,13 @@ def run(s):
     check("nor does an arrow key move the pointer", s.xdo_shell("getmouselocation") == before,
           repr(before))
     close(s)
+    # The next start keeps zoom 2; in the hotkey's pick = and the keypad's
+    # + zoom in, - and the keypad's - out, as the wheel: 4, 8, 4, 8, 16, 8, 4.
+    s.start()
+    s.move(301, 201)
+    s.xdo("key", "super+shift+c", "sleep", 0.5, "key", "equal", "equal", "minus", "KP_Add",
+          "KP_Add", "KP_Subtract", "click", 5, "sleep", 0.3)
+    check("the zoom kept and zoomed in the hotkey's pick", *magnified(s, s.screenshot(), 8))
 
 
 if __name__ == "__main__":

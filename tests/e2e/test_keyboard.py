@@ -1,8 +1,11 @@
 """The face worked from the keyboard and the wheel: Tab and Shift+Tab walk
 the controls with a focus ring that a mouse press hides, the keys work the
 focused control, a pick runs from the keyboard onto a painted target, the
-wheel steps the row under the pointer, and the pick hotkey starts a pick
-from another program that averages a square and copies what it takes."""
+wheel steps the row under the pointer, the pick hotkey starts a pick
+from another program that averages a square and copies what it takes, and
+the History's palette items copy, save and open through the system's
+dialogs."""
+import os
 import re
 import sys
 import time
@@ -162,6 +165,67 @@ def run(s):
     s.key("alt+F4", at=FACE)
     s.wait_exit()
     check("the template is saved", (s.registry() or {}).get("copyTemplate"), ("REG_SZ", template))
+    # Copy all, the template still the copy form: the pinned colour, then
+    # the recent ones, each once. A save by keyboard under a name outside
+    # the ANSI code page, of the type chosen in the list (the third, CSS).
+    s.start()
+
+    def until(ready):  # 5 s at most
+        for _ in range(50):
+            if ready():
+                break
+            time.sleep(0.1)
+
+    def history(*keys, dialog=None):
+        s.key("shift+F10", at=FACE)
+        time.sleep(0.5)
+        s.xdo("key", "h", *keys)
+        if dialog:
+            until(lambda: s.visible_windows(dialog))
+            time.sleep(0.5)  # until it takes keys
+
+    history("c")
+    for text in ("#FF8000", "#0A1E28"):
+        p.set_clipboard(text)
+        s.key("ctrl+v", at=FACE)
+    history("p")
+    history("a")
+    copied = p.clipboard()
+    history("s", dialog="^Save As$")
+    s.xdo("type", "Z:" + s.tmp.replace("/", "\\") + "\\pal-")
+    s.xdo("type", "--delay", 300, "\u4e2d")  # time for Wine to map the key xdotool binds
+    s.xdo("key", "Tab", "Down", "Down", "Return")
+    check("Copy all", copied, "Color(0xFF0A1E28) {midnight blue}\nColor(0xFFFF8000) {dark orange}")
+    # A pick from the hotkey ends as the menu opens; the hotkey does nothing
+    # while the Open dialog shows. A .gpl with CR LF and names outside ASCII
+    # pins its colours up to 16, the one pinned already kept in place.
+    rows = ["GIMP Palette", "# x"] + ["%d %d %d\tn\u00e4me" % (i, 2 * i, 3 * i) for i in range(1, 20)]
+    with open(os.path.join(s.tmp, "in.gpl"), "w", encoding="utf-8", newline="\r\n") as f:
+        f.write("\n".join(rows + ["10 30 40", "300 0 0"]) + "\n")
+    s.move(300, 300)
+    s.xdo("key", "super+shift+c")
+    until(lambda: "magnifier=1" in s.helper("state")[1])
+    picking = s.helper("state")[1]
+    history("o", dialog="^Open$")
+    s.xdo("key", "super+shift+c")
+    time.sleep(0.5)
+    states = [re.search("magnifier=\\d", t).group() for t in (picking, s.helper("state")[1])]
+    s.xdo("type", "Z:" + s.tmp.replace("/", "\\") + "\\in.gpl")
+    s.xdo("key", "Return")
+    until(lambda: s.helper("dialog", "Tinctora")[0] == 0)
+    said = s.helper("dialog", "Tinctora")[1].split("\n")
+    s.xdo("key", "Return")
+    s.key("alt+F4", at=FACE)
+    s.wait_exit()
+    saved = os.path.join(s.tmp, "pal-\u4e2d.css")
+    check("the palette saved; a pick ends, the hotkey waits, a palette opened is pinned and what"
+          " did not fit said", (os.path.exists(saved) and open(saved).read(), states, said[2:3],
+                                (s.registry() or {}).get("pinned")),
+          (":root {\n  --color-1: #0a1e28; /* near midnight blue */\n"
+           "  --color-2: #ff8000; /* near dark orange */\n}\n",
+           ["magnifier=1", "magnifier=0"], ["16 of 20 colours pinned: the pinned colours hold 16"],
+           ("REG_BINARY", "0A1E2800" + "".join("%02X%02X%02X00" % (i, 2 * i, 3 * i)
+                                                for i in range(1, 16)))))
 
 
 if __name__ == "__main__":

@@ -3,7 +3,8 @@ the edges of the monitor the window is on; a stored place on a monitor
 switched off before the start, and a window on a monitor switched off while
 it runs, come onto the one that is left; and on a monitor left of the
 primary, at negative coordinates, a pick reads the exact pixel while the
-magnifier stays on that monitor.
+magnifier stays on that monitor; a pick's mean at the edge of a monitor
+lowered during the pick counts only the pixels left on it.
 
 Wine 8 sends no WM_DISPLAYCHANGE when a monitor goes, so the test sends it
 from another program once Wine reports the new layout, as Windows would."""
@@ -130,6 +131,24 @@ def run(s):
     check("a managed window restored after its monitor went is back on the screen, and stored",
           (at, saved) == ((1024 - WIDTH, 200, WIDTH, HEIGHT), [0, "0x%x" % (1024 - WIDTH), "0xc8"]),
           "X %r, stored %r" % (at, saved))
+    s.wine("reg", "add", r"HKCU\Software\Wine\X11 Driver", "/v", "Managed", "/d", "N", "/f")
+
+    # The 5 by 5 mean at the monitor's right, lowered to 800 by 600 during
+    # the pick, then at its new edge; the window where the change leaves it.
+    for name, value in (("sampleSize", "5"), ("xPos", "0")):
+        s.wine("reg", "add", harness.KEY, "/v", name, "/t", "REG_DWORD", "/d", value, "/f")
+    s.paint("3366CC", 0, 0, 1024, 768)
+    s.start()
+    x, y = s.geometry()[:2]
+    s.xdo("mousemove", x + 40, y + 30, "mousedown", 1, "sleep", 0.8, "mousemove", 797, 450)
+    s.xrandr("--addmode", "DUMMY0", "800x600_60")
+    s.xrandr("--output", "DUMMY0", "--mode", "800x600_60")
+    s.wait_monitors([(0, 0, 800, 600) * 2 + (1,)])
+    s.helper("broadcast", "display")
+    s.xdo("mousemove", 798, 450, "sleep", 0.3, "mouseup", 1)
+    shown = s.settle(x, y, WIDTH, HEIGHT).pixel(40, 50)
+    check("a pick's mean counts no pixel past the edge of a monitor made smaller",
+          shown == (0x33, 0x66, 0xCC), repr(shown))
 
 
 if __name__ == "__main__":

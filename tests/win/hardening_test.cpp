@@ -3,6 +3,7 @@
 // complete.
 #include "win_fixture.h"
 #include "input/clipboard.h"
+#include "app/palettefile.h"
 #include "app/settings.h"
 #include "app/window.h"
 #include "core/color.h"
@@ -19,6 +20,7 @@
 #include <cstring>
 #include <gtest/gtest.h>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -364,20 +366,21 @@ TEST(HeldHotkey, RefusedAtTheStartThenChangedAndLetGo)
 }
 
 // Asked for again from inside its own loop, the copy template's dialog
-// stays one: a timer there asks once, then counts the dialogs and cancels
-// them all.
+// stays one, and so does a palette's file dialog: a timer there asks once,
+// then counts the dialogs and cancels them all.
 int templateAsks, templateDialogs;
+std::pair<UINT, const char *> asked;  // the command and its dialog's title
 
 void CALLBACK workTemplateDialog(HWND, UINT, UINT_PTR, DWORD)
 {
     HWND d = nullptr;
-    for (int count = 1; (d = FindWindowExA(nullptr, d, "#32770", "Copy template")); count++) {
+    for (int count = 1; (d = FindWindowExA(nullptr, d, "#32770", asked.second)); count++) {
         templateDialogs = count > templateDialogs ? count : templateDialogs;
         if (templateAsks)
             SendDlgItemMessageA(d, IDCANCEL, BM_CLICK, 0, 0);
     }
     if (templateDialogs && !templateAsks++)
-        SendMessageA(mainWindow, WM_SYSCOMMAND, cmdCopyCustom, 0);
+        SendMessageA(mainWindow, WM_SYSCOMMAND, asked.first, 0);
 }
 
 TEST(TemplateDialog, AskedForAgainStaysOne)
@@ -385,11 +388,40 @@ TEST(TemplateDialog, AskedForAgainStaysOne)
     clearSettings();
     HWND w = startProgram();
     ASSERT_TRUE(w);
-    UINT_PTR timer = SetTimer(nullptr, 0, 20, workTemplateDialog);
-    SendMessageA(w, WM_SYSCOMMAND, cmdCopyCustom, 0);
-    KillTimer(nullptr, timer);
-    EXPECT_EQ(1, templateDialogs);
+    const std::pair<UINT, const char *> dialogs[] = {{cmdCopyCustom, "Copy template"},
+                                                     {cmdOpenPalette, "Open"}};
+    for (auto each : dialogs) {
+        asked = each, templateAsks = templateDialogs = 0;
+        UINT_PTR timer = SetTimer(nullptr, 0, 20, workTemplateDialog);
+        SendMessageA(w, WM_SYSCOMMAND, asked.first, 0);
+        KillTimer(nullptr, timer);
+        EXPECT_EQ(1, templateDialogs) << asked.second;
+    }
     clearSettings();
+}
+
+// A palette saved over a file that may not be replaced leaves that file as
+// it was and nothing beside it; names outside the ANSI code page work.
+TEST(PaletteFile, SavedWholeOrNotAtAll)
+{
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    std::wstring folder = std::wstring(temp) + L"tinctora-\u4e2d", name = folder + L"\\p\u00e9.gpl";
+    CreateDirectoryW(folder.c_str(), nullptr);
+    EXPECT_TRUE(replaceFile(name.c_str(), "old", 3));
+    EXPECT_TRUE(replaceFile(name.c_str(), "older", 5));
+    SetFileAttributesW(name.c_str(), FILE_ATTRIBUTE_READONLY);
+    EXPECT_FALSE(replaceFile(name.c_str(), "new", 3));
+    EXPECT_FALSE(replaceFile((folder + L"\\a*b.gpl").c_str(), "new", 3)) << "no such name";
+    char text[8] = {};
+    DWORD got = 0;
+    HANDLE file = CreateFileW(name.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ReadFile(file, text, 7, &got, nullptr);
+    CloseHandle(file);
+    EXPECT_STREQ("older", text);
+    SetFileAttributesW(name.c_str(), FILE_ATTRIBUTE_NORMAL);
+    DeleteFileW(name.c_str());
+    EXPECT_TRUE(RemoveDirectoryW(folder.c_str())) << "a temporary file left beside it";
 }
 
 }  // namespace

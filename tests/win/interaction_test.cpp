@@ -564,9 +564,11 @@ TEST_F(Gesture, HistoryKeepsWhatIsTakenAndItsMenuActsOnIt)
 {
     HMENU history = GetSubMenu(GetSystemMenu(w, FALSE), 3);
     SendMessageA(w, WM_INITMENUPOPUP, (WPARAM)history, 3);
-    ASSERT_EQ(4, GetMenuItemCount(history));
+    ASSERT_EQ(8, GetMenuItemCount(history));
     EXPECT_TRUE(GetMenuState(history, 0, MF_BYPOSITION) & GetMenuState(history, 3, MF_BYPOSITION) &
-                MF_GRAYED) << "(no colours yet), Clear";
+                GetMenuState(history, cmdCopyAll, 0) & GetMenuState(history, cmdSavePalette, 0) &
+                MF_GRAYED) << "(no colours yet), Clear, Copy all, Save";
+    EXPECT_EQ(0u, GetMenuState(history, cmdOpenPalette, 0) & MF_GRAYED);
     curColor = 0x0080FF;
     SendMessageA(w, WM_COMMAND, cmdCopy, 0);
     SendMessageA(w, WM_CHAR, 'G', 0);
@@ -582,7 +584,10 @@ TEST_F(Gesture, HistoryKeepsWhatIsTakenAndItsMenuActsOnIt)
     release(0, 0);  // a pick of the black border
     SendMessageA(w, WM_SYSCOMMAND, cmdPin, 0);
     SendMessageA(w, WM_INITMENUPOPUP, (WPARAM)history, 3);
-    ASSERT_EQ(8, GetMenuItemCount(history));
+    ASSERT_EQ(12, GetMenuItemCount(history));
+    EXPECT_EQ(0u, GetMenuState(history, cmdCopyAll, 0) & MF_GRAYED);
+    SendMessageA(w, WM_SYSCOMMAND, cmdCopyAll, 0);
+    EXPECT_EQ("000000\r\n336699\r\nFF8000", clipboardText()) << "the pinned one first, each once";
     char first[40], fourth[40];
     GetMenuStringA(history, 0, first, sizeof first, MF_BYPOSITION);
     GetMenuStringA(history, 4, fourth, sizeof fourth, MF_BYPOSITION);

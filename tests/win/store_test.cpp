@@ -143,8 +143,10 @@ TEST_F(Store, PickSettingsInRangeOrTheDefault)
     // Four bytes of another type are no REG_DWORD.
     put("sampleSize", REG_BINARY, "\x05\0\0\0", 4);
     put("pickHotkey", REG_BINARY, "\x48\x02\0\0", 4);
+    put("magnifierZoom", REG_BINARY, "\x10\0\0\0", 4);
     loadSettings();
     EXPECT_EQ(1, sampleSize);
+    EXPECT_EQ(8, magnifierZoom);
     EXPECT_EQ(defaultPickHotkey, pickHotkey);
 }
 

@@ -26,6 +26,7 @@
 //   broadcast settings|display  sends WM_SETTINGCHANGE (as an installer
 //                   does) or WM_DISPLAYCHANGE to every top-level window
 //   tooltips        prints the text of each visible tooltip window
+//   dialog TITLE    prints the text of each control of the dialog TITLE
 //   monitors        prints one line per monitor: "left top right bottom" of its
 //                   area, the same of its work area, and 1 if it is the primary
 #include <windows.h>
@@ -100,15 +101,22 @@ static int setText(const char *text)
     return ok ? 0 : 1;
 }
 
-static BOOL CALLBACK printTooltip(HWND w, LPARAM)
+// Another process's tooltip or control tells its text only when asked by
+// message.
+static BOOL CALLBACK printText(HWND w, LPARAM)
 {
-    char cls[64], text[256];
-    // Another process's tooltip tells its text only when asked by message.
+    char text[256];
     DWORD_PTR got;
-    if (IsWindowVisible(w) && GetClassNameA(w, cls, sizeof cls) && !strcmp(cls, "tooltips_class32") &&
-        SendMessageTimeoutA(w, WM_GETTEXT, sizeof text, (LPARAM)text, SMTO_ABORTIFHUNG, 5000, &got))
+    if (SendMessageTimeoutA(w, WM_GETTEXT, sizeof text, (LPARAM)text, SMTO_ABORTIFHUNG, 5000, &got))
         printf("%s\n", text);
     return TRUE;
+}
+
+static BOOL CALLBACK printTooltip(HWND w, LPARAM)
+{
+    char cls[64];
+    return !IsWindowVisible(w) || !GetClassNameA(w, cls, sizeof cls) ||
+           strcmp(cls, "tooltips_class32") || printText(w, 0);
 }
 
 static BOOL CALLBACK printMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM)
@@ -420,6 +428,10 @@ static int command(int argc, char **argv)
     }
     if (!strcmp(argv[1], "tooltips"))
         return EnumWindows(printTooltip, 0) ? 0 : 1;
+    if (!strcmp(argv[1], "dialog") && argc > 2) {
+        HWND dialog = FindWindowA("#32770", argv[2]);
+        return dialog ? (EnumChildWindows(dialog, printText, 0), 0) : 1;
+    }
     if (!strcmp(argv[1], "monitors"))
         return EnumDisplayMonitors(nullptr, nullptr, printMonitor, 0) ? 0 : 1;
     return 2;

@@ -254,14 +254,17 @@ TEST(WindowSurfaces, ChangeOfScaleRebuildsTheWholeFace)
     SendMessageA(w, WM_DPICHANGED, MAKEWPARAM(192, 192), (LPARAM)&suggested);
     ShowWindow(w, SW_RESTORE);
     expectWindowAt(w, 0, 0, 166, 264);
-    // During a pick the magnifier takes the new scale's size.
+    // During a pick the magnifier takes the new scale's size, at the zoom
+    // that two half notches of the wheel made: 5 pixels of 16 and a border.
     SetCursorPos(80, 60);
     sendPointer(w, WM_LBUTTONDOWN, 80, 60);
     SendMessageA(w, WM_TIMER, holdTimerId, 0);
+    for (int half = 0; half < 2; half++)
+        SendMessageA(w, WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA / 2), MAKELPARAM(80, 60));
     SendMessageA(w, WM_DPICHANGED, MAKEWPARAM(96, 96), (LPARAM)&suggested);
     RECT shown;
     GetWindowRect(FindWindowA("tinctoraMagnifier", nullptr), &shown);
-    EXPECT_EQ(90, shown.right - shown.left);
+    EXPECT_EQ(82, shown.right - shown.left);
     sendPointer(w, WM_LBUTTONUP, 80, 60);
 }
 

@@ -1,0 +1,47 @@
+// Palette files: the History's colours as the files that design tools read
+// and write (GIMP's .gpl, Paint.NET's .txt, a stylesheet, JSON, plain
+// hexadecimal lines, Adobe Swatch Exchange), and such a file's colours
+// pinned. Platform-free: a writer takes colours and their names and gives
+// bytes, a reader takes bytes and a length and gives colours.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+
+enum PaletteFormat {
+    paletteGpl, palettePaintNet, paletteCss, paletteJson, paletteHex, paletteAse,
+    paletteFormatCount
+};
+
+// The formats' extensions, without the dot, in the formats' order.
+extern const char *const paletteExtensions[paletteFormatCount];
+// The format an extension names, in any ASCII case, or paletteFormatCount.
+PaletteFormat paletteFormatOf(const char *extension);
+
+// The History as a palette: the pinned colours in their order, then the
+// recent ones that are not pinned; returns how many (pinnedLimit +
+// recentLimit at most).
+int historyPalette(uint32_t colors[]);
+
+// The colours (0x00BBGGRR) with their names (UTF-8, one a colour) in the
+// format, into out; returns the bytes written, or 0 when they do not fit
+// in room. Text formats end their lines with LF.
+size_t writePalette(PaletteFormat format, const uint32_t *colors, const char *const *names,
+                    int count, uint8_t *out, size_t room);
+
+// A longer file is no palette.
+const size_t paletteFileMax = 1 << 20;
+
+// The colours of a file in the format, in file order, repeats included,
+// into out (room at most; a colour takes two bytes of any file at least);
+// returns how many. Lines, comments, names and entries the format has but
+// no colour of are skipped; colour entries in a model that has no sRGB
+// colour (an .ase's CMYK) are skipped and counted in skipped. Reads no
+// byte past length.
+size_t readPalette(PaletteFormat format, const uint8_t *bytes, size_t length, uint32_t *out,
+                   size_t room, size_t &skipped);
+
+// The colours pinned in their order, each once, those pinned already kept
+// where they are, until the pinned colours are full. Tells how many
+// distinct colours there were and how many of them are pinned now.
+// Reorders colors.
+void pinColors(uint32_t *colors, size_t count, size_t &distinct, size_t &pinned);
