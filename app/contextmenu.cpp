@@ -33,9 +33,9 @@ void onContextMenu(HWND window)
     char item[menuItemSize], digit[4];
     for (int form = 0; form < copyFormCount; form++) {
         if (form == copyCustom && !copyTemplate[0])
-            break;
+            continue;
         formatColorText(curColor, CopyForm(form), copies[form], copyTextSize);
-        wsprintfA(digit, "&%d ", form + 1);
+        wsprintfA(digit, "&%c ", copyFormKey(CopyForm(form)));
         menuItemText(digit, copies[form], item);
         AppendMenuA(menu, MF_STRING, cmdContextCopyFirst + 0x10 * form, item);
     }
@@ -47,7 +47,7 @@ void onContextMenu(HWND window)
     AppendMenuA(menu, MF_STRING, cmdContextContrast, item);
     AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
     insertProgramItems(menu, GetMenuItemCount(menu));
-    markProgramItems(menu);
+    markProgramItems(menu, true);
     TPMPARAMS keepInSight = {sizeof keepInSight, swatchOnScreen(window)};
     // Owned by the window, whose handlers see its WM_INITMENUPOPUP as they
     // see the window menu's; the command comes back here, not as a message.

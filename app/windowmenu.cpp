@@ -13,11 +13,19 @@
 
 static const char *const formItems[copyFormCount] = {
     "&1 RRGGBB", "&2 #RRGGBB", "&3 rgb(r, g, b)", "&4 hsl(h, s%, l%)", "&5 oklch(L C H)",
-    "&6 Custom...",
+    "&6 Custom...", "&7 hsv(h, s%, v%)", "&8 hwb(h w% b%)", "&9 lab(L a b)", "&0 lch(L C H)",
+    "&K cmyk(c%, m%, y%, k%)",
 };
 // The sample sizes, 1, 3 and 5 pixels.
 static const char *const sizeItems[3] = {"&1 pixel", "&3 by 3 average", "&5 by 5 average"};
-const char hotkeyItem[] = "Pic&k hotkey...", refusedHotkeyItem[] = "Pic&k hotkey... (in use)";
+// The pick hotkey's item: K, or in the context menu, where K copies cmyk(), T.
+static const char *const hotkeyItems[2][2] = {
+    {"Pic&k hotkey...", "Pic&k hotkey... (in use)"}, {"Pick ho&tkey...", "Pick ho&tkey... (in use)"}};
+
+char copyFormKey(CopyForm form)
+{
+    return formItems[form][1];
+}
 
 void menuItemText(const char *prefix, const char *text, char out[menuItemSize])
 {
@@ -49,7 +57,7 @@ UINT insertProgramItems(HMENU menu, UINT position)
     InsertMenuA(menu, position++, MF_BYPOSITION | MF_POPUP, (UINT_PTR)createHistoryMenu(),
                 "&History");
     InsertMenuA(menu, position++, MF_BYPOSITION | MF_POPUP, (UINT_PTR)sizes, "Sampl&e size");
-    InsertMenuA(menu, position++, MF_BYPOSITION | MF_STRING, cmdPickHotkey, hotkeyItem);
+    InsertMenuA(menu, position++, MF_BYPOSITION | MF_STRING, cmdPickHotkey, hotkeyItems[0][0]);
     return position;
 }
 
@@ -63,7 +71,7 @@ void addWindowMenuItems(HWND window)
     DeleteMenu(menu, SC_SIZE, MF_BYCOMMAND);
 }
 
-void markProgramItems(HMENU menu)
+void markProgramItems(HMENU menu, bool contextMenu)
 {
     CheckMenuItem(menu, cmdSnapping, MF_BYCOMMAND | (toggleOn(snapId) ? MF_CHECKED : MF_UNCHECKED));
     CheckMenuItem(menu, cmdOnTop, MF_BYCOMMAND | (toggleOn(topId) ? MF_CHECKED : MF_UNCHECKED));
@@ -74,7 +82,7 @@ void markProgramItems(HMENU menu)
     CheckMenuRadioItem(menu, cmdSampleFirst, cmdSampleFirst + 0x20,
                        cmdSampleFirst + 0x10 * (sampleSize / 2), MF_BYCOMMAND);
     ModifyMenuA(menu, cmdPickHotkey, MF_BYCOMMAND | MF_STRING, cmdPickHotkey,
-                pickHotkeyRefused() ? refusedHotkeyItem : hotkeyItem);
+                hotkeyItems[contextMenu][pickHotkeyRefused()]);
 }
 
 void onInitMenu(HWND window, WPARAM)

@@ -1,12 +1,14 @@
 // The window menu (Alt+Space, or the taskbar button's menu): the two
 // toggles, each checked while on, the copy form as radio items in a
-// submenu, the last of which opens the copy template's dialog, with the
+// submenu, the sixth of which opens the copy template's dialog, with the
 // copy after each pick, the history of the colours taken in another
 // submenu, the sample size likewise and the pick hotkey's dialog, above
 // the system's own items, so that the keyboard reaches every command of the
 // face. Maximize and Size are not offered.
 #pragma once
 #include <windows.h>
+
+#include "core/colortext.h"
 
 // The longest text of a menu item the program makes, its zero byte
 // included: a longer one would make the menu wide.
@@ -21,8 +23,12 @@ void menuItemText(const char *prefix, const char *text, char out[menuItemSize]);
 // program's commands are built by this one function, with the same
 // letters.
 UINT insertProgramItems(HMENU menu, UINT position);
-// The check marks of the program's items in menu, as the options stand.
-void markProgramItems(HMENU menu);
+// The check marks of the program's items in menu, as the options stand,
+// and the pick hotkey's item as the hotkey stands (its letter another in
+// the context menu).
+void markProgramItems(HMENU menu, bool contextMenu = false);
+// The key of a copy form's item in the menus: 1 to 9, 0, then K.
+char copyFormKey(CopyForm form);
 // One of the program's items chosen, from whichever menu: done, and true;
 // any other command: false.
 bool runProgramCommand(HWND window, UINT command);

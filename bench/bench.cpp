@@ -3,7 +3,8 @@
 //             window procedure, in this process
 //   startup   tinctora.exe and the empty popup launched as processes
 //   memory    both launched again and driven with 10,000 moves
-//   paste     the paste parse of the longest colour text and declaration against FF8000
+//   paste     the paste parse of the longest colour text, declaration and lab()
+//             against FF8000; the copy of each form against RRGGBB
 //   menu      the History submenu opened with 36 entries against none
 // Each prints its rows (see printRow); a failure prints why and exits 1.
 #include "bench.h"

@@ -1,5 +1,5 @@
 // The colour functions of stylesheets, rgb() to color(), read from a pasted
-// text the way browsers read them.
+// text the way browsers read them, and hsv() and cmyk() of design tools.
 #include "colorfunctions.h"
 #include "colorspace.h"
 
@@ -96,31 +96,32 @@ static bool takeValue(TextScan &s, Value &v)
     return !isLetter(peek(s)) && peek(s) != '_';
 }
 
-// The values of a colour function up to its closing parenthesis: three,
-// then an alpha that is read and dropped. The modern way separates them
-// by blanks, the alpha after a "/"; the legacy way, which rgb() and hsl()
-// also take, by commas with the alpha after a fourth, and allows no none.
+// The values of a colour function up to its closing parenthesis: three
+// (four in cmyk()), then an alpha that is read and dropped. The modern way
+// separates them by blanks, the alpha after a "/"; the legacy way, which
+// rgb(), hsl(), hsv() and cmyk() also take, by commas with the alpha after
+// one more, and allows no none. Where a stylesheet's tokens touch no blank
+// is needed ("10%20%30%", "120deg 50%50%", "10-20"): a value ends where
+// its token does, and a number, a unit or none that runs on is no value.
 struct Arguments {
-    Value v[3];
+    Value v[4];
     bool legacy;
 };
 
-static bool takeArguments(TextScan &s, bool legacyAllowed, Arguments &a)
+static bool takeArguments(TextScan &s, bool legacyAllowed, int count, Arguments &a)
 {
     skipBlanks(s);
     if (!takeValue(s, a.v[0]))
         return false;
-    size_t end = s.at;  // where the last value ended
     skipBlanks(s);
     a.legacy = legacyAllowed && peek(s) == ',';
-    for (int n = 1; n < 3; n++) {
+    for (int n = 1; n < count; n++) {
         skipBlanks(s);
-        if (a.legacy ? !takeWord(s, ",") : s.at == end)
+        if (a.legacy && !takeWord(s, ","))
             return false;
         skipBlanks(s);
         if (!takeValue(s, a.v[n]))
             return false;
-        end = s.at;
     }
     skipBlanks(s);
     if (takeWord(s, a.legacy ? "," : "/")) {
@@ -130,8 +131,8 @@ static bool takeArguments(TextScan &s, bool legacyAllowed, Arguments &a)
             return false;
         skipBlanks(s);
     }
-    for (const Value &v : a.v)
-        if (a.legacy && v.kind == noneValue)
+    for (int n = 0; n < count; n++)
+        if (a.legacy && a.v[n].kind == noneValue)
             return false;
     return takeWord(s, ")");
 }
@@ -156,7 +157,7 @@ static bool hueOf(const Value &v, double &out)
 static bool takeRgb(TextScan &s, ColorSpace, uint32_t &color)
 {
     Arguments a;
-    if (!takeArguments(s, true, a))
+    if (!takeArguments(s, true, 3, a))
         return false;
     // The legacy way takes three numbers or three percentages, not both.
     if (a.legacy && (a.v[1].kind != a.v[0].kind || a.v[2].kind != a.v[0].kind))
@@ -171,14 +172,15 @@ static bool takeRgb(TextScan &s, ColorSpace, uint32_t &color)
     return true;
 }
 
-// hsl() and hwb(): a hue and two values with 100 as full. The legacy hsl()
-// takes percentages only; saturation below 0 is 0.
+// hsl(), hwb() and hsv() (or hsb(), as design tools write it): a hue and
+// two values with 100 as full. The legacy hsl() takes percentages only;
+// hsv() numbers or percentages either way. Saturation below 0 is 0.
 static bool takeHueSpace(TextScan &s, ColorSpace space, uint32_t &color)
 {
     Arguments a;
-    if (!takeArguments(s, space == spaceHsl, a))
+    if (!takeArguments(s, space != spaceHwb, 3, a))
         return false;
-    if (a.legacy && (a.v[1].kind != percentage || a.v[2].kind != percentage))
+    if (space == spaceHsl && a.legacy && (a.v[1].kind != percentage || a.v[2].kind != percentage))
         return false;
     double c[3];
     if (!hueOf(a.v[0], c[0]) || !scaled(a.v[1], 100, c[1]) || !scaled(a.v[2], 100, c[2]))
@@ -195,7 +197,7 @@ static bool takeHueSpace(TextScan &s, ColorSpace space, uint32_t &color)
 static bool takeLabSpace(TextScan &s, ColorSpace space, uint32_t &color)
 {
     Arguments a;
-    if (!takeArguments(s, false, a))
+    if (!takeArguments(s, false, 3, a))
         return false;
     bool ok = space == spaceLab || space == spaceLch;
     double full = ok ? 100 : 1, axis = ok ? 125 : 0.4, chroma = ok ? 150 : 0.4;
@@ -228,13 +230,33 @@ static bool takeColorFunction(TextScan &s, ColorSpace, uint32_t &color)
         if (!space && takeName(s, sp.name))
             space = &sp.space;
     Arguments a;
-    if (!space || !isBlank(peek(s)) || !takeArguments(s, false, a))
+    if (!space || !takeArguments(s, false, 3, a))
         return false;
     double c[3];
     for (int n = 0; n < 3; n++)
         if (!scaled(a.v[n], 1, c[n]))
             return false;
     color = colorFromSpace(*space, c);
+    return true;
+}
+
+// cmyk(), as print layouts write it: cyan, magenta, yellow and black, as
+// percentages or fractions of 1, each clamped to 0..1; without a colour
+// profile a channel is what its ink and the black leave of the light.
+static bool takeCmyk(TextScan &s, ColorSpace, uint32_t &color)
+{
+    Arguments a;
+    double ink[4], c[3];
+    if (!takeArguments(s, true, 4, a))
+        return false;
+    for (int n = 0; n < 4; n++)
+        if (!scaled(a.v[n], 1, ink[n]))
+            return false;
+        else
+            ink[n] = std::clamp(ink[n], 0.0, 1.0);
+    for (int n = 0; n < 3; n++)
+        c[n] = (1 - ink[n]) * (1 - ink[3]);
+    color = colorFromSpace(spaceSrgb, c);
     return true;
 }
 
@@ -250,6 +272,8 @@ bool takeFunction(TextScan &s, bool &named, uint32_t &color)
         {"hwb(", spaceHwb, takeHueSpace}, {"lab(", spaceLab, takeLabSpace},
         {"lch(", spaceLch, takeLabSpace}, {"oklab(", spaceOklab, takeLabSpace},
         {"oklch(", spaceOklch, takeLabSpace}, {"color(", spaceSrgb, takeColorFunction},
+        {"hsv(", spaceHsv, takeHueSpace}, {"hsb(", spaceHsv, takeHueSpace},
+        {"cmyk(", spaceSrgb, takeCmyk},
     };
     for (const auto &f : functions)
         if (takeWord(s, f.name)) {

@@ -14,9 +14,9 @@
 // ("255, 128, 0"), three hexadecimal pairs ("FF 80 00"); and every colour
 // of CSS Color Module Level 4: the named colours, rgb()/rgba(),
 // hsl()/hsla(), hwb(), lab(), lch(), oklab(), oklch() and color() with the
-// predefined spaces, the #RGB and #RGBA shorthand, and otherwise a base-16
-// number 0xRRGGBB after a sign and a "0x" or "#" prefix, six characters at
-// most. When accepted, color takes the colour read; it is left as it was
+// predefined spaces, and hsv()/hsb() and cmyk() of design tools; the #RGB
+// and #RGBA shorthand, and otherwise a base-16 number 0xRRGGBB after a
+// sign and a "0x" or "#" prefix, six characters at most. When accepted, color takes the colour read; it is left as it was
 // otherwise. Reads no further than limit bytes or the first zero byte.
 bool readColorText(const char *text, size_t limit, uint32_t &color);
 

@@ -41,11 +41,18 @@ static const Matrix proPhotoToXyzD50 = {
     {0.7977666449006423, 0.13518129740053308, 0.0313477341283922},
     {0.2880748288194013, 0.711835234241873, 0.00008993693872564},
     {0, 0, 0.8251046025104602}};
-// Bradford chromatic adaptation, D50 to D65.
+// Bradford chromatic adaptation, D50 to D65 and back.
 static const Matrix d50ToD65 = {
     {0.955473421488075, -0.02309845494876471, 0.06325924320057072},
     {-0.0283697093338637, 1.0099953980813041, 0.021041441191917323},
     {0.012314014864481998, -0.020507649298898964, 1.330365926242124}};
+static const Matrix d65ToD50 = {
+    {1.0479297925449969, 0.022946870601609652, -0.05019226628920524},
+    {0.02962780877005599, 0.9904344267538799, -0.017073799063418826},
+    {-0.009243040646204504, 0.015055191490298152, 0.7518742814281371}};
+// CIE Lab's white, D50, and the constants of its curve.
+static const double d50White[3] = {0.3457 / 0.3585, 1, (1 - 0.3457 - 0.3585) / 0.3585};
+static const double kappa = 24389.0 / 27, epsilon = 216.0 / 24389;
 // Oklab: XYZ (D65) to cone responses, their cube roots to L, a, b, and back.
 static const Matrix xyzToLms = {
     {0.8190224379967030, 0.3619062600528904, -0.1288737815209879},
@@ -122,14 +129,12 @@ static void hslToSrgb(double hue, double sat, double light, double rgb[3])
 
 static void labToXyzD50(const double lab[3], double xyz[3])
 {
-    const double kappa = 24389.0 / 27, epsilon = 216.0 / 24389;
-    const double white[3] = {0.3457 / 0.3585, 1, (1 - 0.3457 - 0.3585) / 0.3585};
     double f1 = (lab[0] + 16) / 116, f0 = lab[1] / 500 + f1, f2 = f1 - lab[2] / 200;
     double f[3] = {f0, f1, f2};
     for (int i = 0; i < 3; i++) {
         double cube = f[i] * f[i] * f[i];
         bool curve = i == 1 ? lab[0] > kappa * epsilon : cube > epsilon;
-        xyz[i] = white[i] * (curve ? cube : i == 1 ? lab[0] / kappa : (116 * f[i] - 16) / kappa);
+        xyz[i] = d50White[i] * (curve ? cube : i == 1 ? lab[0] / kappa : (116 * f[i] - 16) / kappa);
     }
 }
 
@@ -158,6 +163,12 @@ uint32_t colorFromSpace(ColorSpace space, const double c[3])
     case spaceSrgb: encoded = true; break;
     case spaceSrgbLinear: break;
     case spaceHsl: hslToSrgb(v[0], v[1], v[2], v), encoded = true; break;
+    case spaceHsv: {
+        // Value and saturation as whiteness and blackness.
+        double sat = std::clamp(v[1], 0.0, 1.0), value = std::clamp(v[2], 0.0, 1.0);
+        v[1] = (1 - sat) * value, v[2] = 1 - value;
+    }
+        [[fallthrough]];
     case spaceHwb: {
         double white = v[1], black = v[2];
         if (white + black >= 1) {
@@ -202,11 +213,32 @@ double linearChannel(uint32_t value)
     return srgbToLinear(value / 255.0);
 }
 
-void oklabOf(uint32_t color, double lab[3])
+// A colour in CIE XYZ, D65.
+static void xyzOf(uint32_t color, double xyz[3])
 {
     for (int i = 0; i < 3; i++)
-        lab[i] = srgbToLinear(channelValue(color, channelMasks[i]) / 255.0);
-    multiply(srgbToXyz, lab), multiply(xyzToLms, lab);
+        xyz[i] = linearChannel(channelValue(color, channelMasks[i]));
+    multiply(srgbToXyz, xyz);
+}
+
+void labOf(uint32_t color, double lab[3])
+{
+    double f[3];
+    xyzOf(color, f);
+    multiply(d65ToD50, f);
+    for (int i = 0; i < 3; i++) {
+        double v = f[i] / d50White[i];
+        f[i] = v > epsilon ? std::cbrt(v) : (kappa * v + 16) / 116;
+    }
+    lab[0] = 116 * f[1] - 16;
+    lab[1] = 500 * (f[0] - f[1]);
+    lab[2] = 200 * (f[1] - f[2]);
+}
+
+void oklabOf(uint32_t color, double lab[3])
+{
+    xyzOf(color, lab);
+    multiply(xyzToLms, lab);
     for (int i = 0; i < 3; i++)
         lab[i] = std::cbrt(lab[i]);
     multiply(lmsToOklab, lab);

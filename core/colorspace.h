@@ -1,16 +1,16 @@
 // The colour spaces of stylesheets, in double precision: each one to the
-// program's 8-bit sRGB colour, and sRGB to Oklab for the copy form and the
-// nearest name. Matrices and transfer curves are those browsers use, with
+// program's 8-bit sRGB colour, and sRGB to CIE Lab and Oklab for the copy
+// forms and the nearest name. Matrices and transfer curves are those browsers use, with
 // the Bradford adaptation between the D50 and D65 whites.
 #pragma once
 #include <cstdint>
 
 enum ColorSpace {
     spaceSrgb, spaceSrgbLinear, spaceDisplayP3, spaceA98Rgb, spaceProPhotoRgb, spaceRec2020,
-    spaceXyzD50, spaceXyzD65, spaceHsl, spaceHwb, spaceLab, spaceLch, spaceOklab, spaceOklch,
+    spaceXyzD50, spaceXyzD65, spaceHsl, spaceHsv, spaceHwb, spaceLab, spaceLch, spaceOklab, spaceOklch,
 };
 
-// Three components in a space (rgb spaces 0..1, hsl and hwb as hue in
+// Three components in a space (rgb spaces 0..1, hsl, hsv and hwb as hue in
 // degrees and two fractions 0..1, lab and lch as written, hues in degrees)
 // as a 0x00BBGGRR colour: outside sRGB each channel is clipped, as browsers
 // show such a colour, then rounded to the nearest 1/255, halves up.
@@ -22,5 +22,7 @@ double linearChannel(uint32_t value);
 // One sRGB channel 0..1 clipped and rounded to 0..255, halves up.
 uint32_t channelFromUnit(double v);
 
-// A colour's Oklab lightness and its a and b axes.
+// A colour's CIE Lab (D50, as stylesheets have it) and Oklab lightness and
+// their a and b axes.
+void labOf(uint32_t color, double lab[3]);
 void oklabOf(uint32_t color, double lab[3]);

@@ -1,48 +1,76 @@
 #include "colortemplate.h"
 #include "color.h"
+#include "colormodels.h"
 #include "colornames.h"
-#include "colortext.h"
 
 #include <cstdio>
 #include <cstring>
 
 char copyTemplate[copyTemplateMax + 1];
 
+// The placeholders that stand for one of a form's numbers, as that form
+// writes it.
+static const struct {
+    const char *name;
+    CopyForm form;
+    int index;
+} numberNames[] = {
+    {"{R}", copyRgb, 0}, {"{G}", copyRgb, 1}, {"{B}", copyRgb, 2},
+    {"{H}", copyHsl, 0}, {"{S}", copyHsl, 1}, {"{L}", copyHsl, 2},
+    {"{Sv}", copyHsv, 1}, {"{V}", copyHsv, 2}, {"{W}", copyHwb, 1}, {"{Bk}", copyHwb, 2},
+    {"{labL}", copyLab, 0}, {"{labA}", copyLab, 1}, {"{labB}", copyLab, 2},
+    {"{lchL}", copyLch, 0}, {"{lchC}", copyLch, 1}, {"{lchH}", copyLch, 2},
+    {"{okL}", copyOklch, 0}, {"{okC}", copyOklch, 1}, {"{okH}", copyOklch, 2},
+    {"{C}", copyCmyk, 0}, {"{M}", copyCmyk, 1}, {"{Y}", copyCmyk, 2}, {"{K}", copyCmyk, 3},
+};
+// The others: each channel as two capital and two small hex digits and as
+// a fraction, the name, and the colour as one integer, 0xRRGGBB and
+// Win32's 0x00BBGGRR.
+static const char *const otherNames[] = {"{RR}", "{GG}", "{BB}", "{rr}", "{gg}", "{bb}",
+                                         "{Rf}", "{Gf}", "{Bf}", "{name}", "{int}", "{colorref}"};
+
+// Whether text starts with name; n is name's length.
+static bool startsWith(const char *text, const char *name, size_t &n)
+{
+    return !strncmp(text, name, n = strlen(name));
+}
+
+// A colour's numbers in each model, worked out once for all placeholders.
+struct ModelNumbers {
+    Fixed numbers[copyFormCount][4];
+    bool known[copyFormCount];
+};
+
 // The value of the placeholder at text into value; its length, or 0 where
 // no placeholder starts.
-static size_t placeholderAt(const char *text, uint32_t color, char value[32])
+static size_t placeholderAt(const char *text, uint32_t color, ModelNumbers &models, char value[32])
 {
-    static const char *const names[] = {"{R}", "{G}", "{B}", "{RR}", "{GG}", "{BB}",
-                                        "{rr}", "{gg}", "{bb}", "{Rf}", "{Gf}", "{Bf}",
-                                        "{H}", "{S}", "{L}", "{name}"};
-    int i = 0;
     size_t n = 0;
-    for (; i < 16 && strncmp(text, names[i], n = strlen(names[i])); i++) {
-    }
-    if (i == 16)
+    if (*text != '{')
         return 0;
-    unsigned channel = channelValue(color, channelMasks[i % 3]);
-    if (i < 3) {
-        snprintf(value, 32, "%u", channel);
-    } else if (i < 9) {
-        snprintf(value, 32, i < 6 ? "%.2X" : "%.2x", channel);
-    } else if (i < 12) {
-        // Thousandths rounded to the nearest; no channel falls on a half.
-        unsigned k = (2000 * channel + 255) / 510, decimals = 3, fraction = k % 1000;
-        for (; fraction && fraction % 10 == 0; fraction /= 10)
-            decimals--;
-        if (fraction)
-            snprintf(value, 32, "%u.%.*u", k / 1000, (int)decimals, fraction);
-        else
-            snprintf(value, 32, "%u", k / 1000);
-    } else if (i < 15) {
-        unsigned hsl[3];
-        hslOfColor(color, hsl);
-        snprintf(value, 32, "%u", hsl[i - 12]);
-    } else {
-        bool exact;
-        snprintf(value, 32, "%s", namedColorWords(nearestNamedColor(color, exact)));
+    for (const auto &p : numberNames)
+        if (startsWith(text, p.name, n)) {
+            if (!models.known[p.form])
+                modelNumbers(color, p.form, models.numbers[p.form]), models.known[p.form] = true;
+            writeFixed(value, models.numbers[p.form][p.index]);
+            return n;
+        }
+    int i = 0;
+    for (; i < 12 && !startsWith(text, otherNames[i], n); i++) {
     }
+    if (i == 12)
+        return 0;
+    unsigned channel = channelValue(color, channelMasks[i % 3]), colorref = color & 0xFFFFFF;
+    bool exact;
+    if (i < 6)
+        snprintf(value, 32, i < 3 ? "%.2X" : "%.2x", channel);
+    else if (i < 9)  // thousandths rounded to the nearest; no channel falls on a half
+        writeFixed(value, {(int32_t)((2000 * channel + 255) / 510), 3});
+    else if (i == 9)
+        snprintf(value, 32, "%s", namedColorWords(nearestNamedColor(color, exact)));
+    else
+        snprintf(value, 32, "%u",
+                 i == 11 ? colorref : (colorref & 0xFF) << 16 | (colorref & 0xFF00) | colorref >> 16);
     return n;
 }
 
@@ -54,8 +82,9 @@ const char *formatTemplateText(uint32_t color, const char *text, char *out, size
             out[n++] = piece[i];
     };
     char value[32];
+    ModelNumbers models = {};
     for (const char *p = text; *p;) {
-        size_t length = placeholderAt(p, color, value);
+        size_t length = placeholderAt(p, color, models, value);
         if (length) {
             put(value, strlen(value));
             p += length;

@@ -1,11 +1,10 @@
 #include "colortext.h"
 #include "color.h"
-#include "colorspace.h"
+#include "colormodels.h"
 #include "colortemplate.h"
 
-#include <algorithm>
-#include <cmath>
 #include <cstdio>
+#include <cstring>
 
 CopyForm copyForm = copyHex;
 char channelDecimal[3][4];
@@ -40,101 +39,41 @@ const char *formatChannelHex(ChannelIndex channel, char out[4])
     return out;
 }
 
-// n / d rounded to the nearest, halves up, for n >= 0 and d > 0.
-static int64_t roundedQuotient(int64_t n, int64_t d)
-{
-    return (2 * n + d) / (2 * d);
-}
-
-// Hue in whole degrees 0..359, saturation and lightness in whole percent,
-// as stylesheets define them. Each is a ratio of integers, rounded exactly,
-// so a half always goes up; floating point would round some halves down.
-void hslOfColor(uint32_t color, unsigned hsl[3])
-{
-    int64_t r = channelValue(color, redMask), g = channelValue(color, greenMask),
-            b = channelValue(color, blueMask);
-    int64_t high = r > g ? (r > b ? r : b) : (g > b ? g : b);
-    int64_t low = r < g ? (r < b ? r : b) : (g < b ? g : b);
-    int64_t spread = high - low, sum = high + low;
-    hsl[0] = hsl[1] = 0;  // greys have no hue and no saturation
-    hsl[2] = (unsigned)roundedQuotient(sum * 100, 510);
-    if (spread == 0)
-        return;
-    // Degrees times spread: 60 per sixth of the wheel, from the largest channel.
-    int64_t hue = high == r ? 60 * (g - b) : high == g ? 120 * spread + 60 * (b - r)
-                                                       : 240 * spread + 60 * (r - g);
-    if (hue < 0)
-        hue += 360 * spread;
-    hsl[0] = (unsigned)roundedQuotient(hue, spread) % 360;
-    hsl[1] = (unsigned)roundedQuotient(spread * 100, sum <= 255 ? sum : 510 - sum);
-}
-
-// 10 to the power of decimals.
-static uint32_t unitOf(int decimals)
-{
-    uint32_t unit = 1;
-    for (int i = 0; i < decimals; i++)
-        unit *= 10;
-    return unit;
-}
-
-// v >= 0 with the given decimals, rounded to the nearest, without trailing
-// zeros: integers only, so the text is the same from every C library.
-static void appendFixed(char *&at, char *end, double v, int decimals)
-{
-    uint32_t unit = unitOf(decimals);
-    uint32_t n = (uint32_t)std::llround(v * unit);
-    while (decimals > 0 && n % unit % 10 == 0 && n % unit)
-        unit /= 10, n /= 10, decimals--;
-    int written = n % unit ? snprintf(at, end - at, "%u.%.*u", n / unit, decimals, n % unit)
-                           : snprintf(at, end - at, "%u", n / unit);
-    at += written > 0 && written < end - at ? written : 0;
-}
-
-// oklch(L C H): lightness 0..1, chroma and hue in degrees, each with the
-// decimals that make every colour of 8-bit sRGB paste back exactly; a
-// hue without chroma is 0.
-static void formatOklch(uint32_t color, char *out, size_t size)
-{
-    double lab[3];
-    oklabOf(color, lab);
-    double chroma = std::sqrt(lab[1] * lab[1] + lab[2] * lab[2]);
-    double hue = std::atan2(lab[2], lab[1]) * 180 / 3.14159265358979323846;
-    hue = chroma < 5e-7 ? 0 : hue < 0 ? hue + 360 : hue;
-    char *at = out, *end = out + size;
-    at += snprintf(at, end - at, "oklch(");
-    appendFixed(at, end, std::max(lab[0], 0.0), oklchLightDecimals);
-    at += snprintf(at, end - at, " ");
-    appendFixed(at, end, chroma < 5e-7 ? 0 : chroma, oklchChromaDecimals);
-    at += snprintf(at, end - at, " ");
-    // A hue that its decimals round up to 360 is printed as 0, the same angle.
-    double hueUnit = unitOf(oklchHueDecimals);
-    appendFixed(at, end, std::llround(hue * hueUnit) >= 360 * hueUnit ? 0 : hue, oklchHueDecimals);
-    snprintf(at, end - at, ")");
-}
+const char *const copyFormNames[copyFormCount] = {
+    "hex", "#hex", "rgb", "hsl", "oklch", "template", "hsv", "hwb", "lab", "lch", "cmyk",
+};
 
 const char *formatColorText(uint32_t color, CopyForm form, char *out, size_t size)
 {
-    unsigned r = channelValue(color, redMask), g = channelValue(color, greenMask),
-             b = channelValue(color, blueMask);
-    unsigned hsl[3];
     if (form == copyCustom && copyTemplate[0])
         return formatTemplateText(color, copyTemplate, out, size);
-    switch (form) {
-    case copyRgb:
-        snprintf(out, size, "rgb(%u, %u, %u)", r, g, b);
-        break;
-    case copyHsl:
-        hslOfColor(color, hsl);
-        snprintf(out, size, "hsl(%u, %u%%, %u%%)", hsl[0], hsl[1], hsl[2]);
-        break;
-    case copyOklch:
-        formatOklch(color, out, size);
-        break;
-    default:
-        snprintf(out, size, "%s%.2X%.2X%.2X", form == copyHashHex ? "#" : "", r, g, b);
-        break;
+    if (form <= copyHashHex || form == copyCustom || form >= copyFormCount) {
+        snprintf(out, size, "%s%.2X%.2X%.2X", form == copyHashHex ? "#" : "",
+                 channelValue(color, redMask), channelValue(color, greenMask),
+                 channelValue(color, blueMask));
+        return out;
     }
+    // A function of the form's name: its numbers apart by commas or by
+    // blanks, as the form is written, the marked ones percentages.
+    static const struct {
+        bool commas;
+        unsigned char percents;  // a bit for each number, the first lowest
+    } layouts[copyFormCount] = {{}, {}, {true, 0}, {true, 6}, {false, 0}, {},
+                                {true, 6}, {false, 6}, {false, 0}, {false, 0}, {true, 15}};
+    Fixed numbers[4];
+    int count = modelNumbers(color, form, numbers);
+    char text[64], *at = text + snprintf(text, 16, "%s(", copyFormNames[form]);
+    for (int n = 0; n < count; n++) {
+        if (n && layouts[form].commas)
+            *at++ = ',';
+        if (n)
+            *at++ = ' ';
+        at = writeFixed(at, numbers[n]);
+        if (layouts[form].percents >> n & 1)
+            *at++ = '%';
+    }
+    strcpy(at, ")");
+    snprintf(out, size, "%s", text);
     return out;
 }
 

@@ -24,7 +24,7 @@
 /* The context menu's own items: a copy in each form, 0x10 apart in the
    forms' order, then the contrast report. */
 #define cmdContextCopyFirst 0x0500
-#define cmdContextContrast 0x0560
+#define cmdContextContrast 0x05B0
 
 /* The copy template's dialog: its edit box and the preview line. */
 #define idTemplateEdit 0x0590

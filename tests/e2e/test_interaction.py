@@ -339,6 +339,25 @@ def main():
             copy_form("1")
             check("paste of %s, copied as oklch() and back" % text, (oklch[:6], p.hex()),
                   ("oklch(", want))
+        # Copy format 7, 8, 9, 0 and K; and the context menu, whose K copies
+        # cmyk() once, also with no template between.
+        copies = []
+        for key in "7890k":
+            copy_form(key)
+            copies.append(p.hex())
+            for paste in ("black", copies[-1]):
+                p.set_clipboard(paste)
+                s.key("ctrl+v")
+            copy_form("1")
+            copies.append(p.hex())
+        s.key("shift+F10")
+        time.sleep(0.5)
+        s.xdo("key", "k")
+        time.sleep(0.3)
+        check("hsv(), hwb(), lab(), lch() and cmyk() copied and pasted back", copies + [p.clipboard()], [
+            "hsv(320, 50%, 60%)", "994D80", "hwb(319.7 30.2% 40%)", "994D80", "lab(43.82 37.3 -14)",
+            "994D80", "lch(43.82 39.84 339.43)", "994D80", "cmyk(0%, 50%, 16%, 40%)", "994D81",
+            "cmyk(0%, 50%, 16%, 40%)"])
         # The history: two pastes, one copied, then a pick that the window
         # menu interrupts, which ends first with its colour; the menu opens
         # once the button is up: H, 2 then gives the colour before it, and

@@ -18,6 +18,7 @@
 #include <map>
 #include <regex>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -41,29 +42,33 @@ void addChannel(Paste &p, double value, double hair, int shift)
 
 // The pieces of the grammar, matched in any case. A value is a number
 // (an exponent allowed), a percentage, an angle (a hue only) or none; a
-// plain number runs into no letter, a unit or none into no letter, digit
-// or "-".
-const std::string b = "[ \\t\\n\\v\\f\\r\\xA0]", n = "[+-]?(?:[0-9]+(?:\\.[0-9]+)?|\\.[0-9]+)(?:e[+-]?[0-9]+)?";
+// number takes every digit that can be its own, a plain one runs into no
+// letter, a unit or none into no letter, digit or "-". Then no blank is
+// needed before the next value: the tokens end there.
+const std::string b = "[ \\t\\n\\v\\f\\r\\xA0]",
+                  n = "[+-]?(?:[0-9]+(?![0-9]|\\.[0-9])|[0-9]*\\.[0-9]+(?![0-9]))(?:e[+-]?[0-9]+(?![0-9]))?";
 const std::string plain = n + "(?![a-z_%])", percent = n + "%", none = "none(?![a-z0-9-])";
 const std::string angle = n + "(?:deg|grad|rad|turn)(?![a-z0-9-])";
 const std::string value = percent + "|" + plain + "|" + none, hue = angle + "|" + plain + "|" + none;
 
-// head, three values apart by blanks and an alpha after "/"; groups 1-3
-// hold the values.
-std::regex modernForm(const std::string &head, const std::string &v0, const std::string &v2)
+// head, the values apart by blanks or touching, and an alpha after "/";
+// a group for each value.
+std::regex modernForm(const std::string &head, const std::vector<std::string> &values)
 {
-    return std::regex(b + "*" + head + b + "*(" + v0 + ")" + b + "+(" + value + ")" + b + "+(" + v2 +
-                          ")(?:" + b + "*/" + b + "*(?:" + value + "))?" + b + "*\\)",
-                      std::regex::icase);
+    std::string form = b + "*" + head;
+    for (const std::string &v : values)
+        form += b + "*(" + v + ")";
+    return std::regex(form + "(?:" + b + "*/" + b + "*(?:" + value + "))?" + b + "*\\)", std::regex::icase);
 }
 
-// head, three values apart by commas and an alpha after a fourth; no none.
-std::regex legacyForm(const std::string &head, const std::string &v0, const std::string &v)
+// head, the values apart by commas and an alpha after one more; no none.
+std::regex legacyForm(const std::string &head, const std::vector<std::string> &values)
 {
     const std::string sep = b + "*," + b + "*";
-    return std::regex(b + "*" + head + b + "*(" + v0 + ")" + sep + "(" + v + ")" + sep + "(" + v +
-                          ")(?:" + sep + "(?:" + percent + "|" + plain + "))?" + b + "*\\)",
-                      std::regex::icase);
+    std::string form = b + "*" + head + b + "*";
+    for (size_t k = 0; k < values.size(); k++)
+        form += (k ? sep : "") + "(" + values[k] + ")";
+    return std::regex(form + "(?:" + sep + "(?:" + percent + "|" + plain + "))?" + b + "*\\)", std::regex::icase);
 }
 
 // A value's number as strtod reads it, held to the program's 1e30; none is 0.
@@ -127,7 +132,8 @@ Paste modelNewer(const std::string &text, const std::string &name, const std::sm
     bool ok = name[0] == 'o', polar = name.back() == 'h', color = name == "color", hwb = name == "hwb";
     const Space *in = &spaces[color || hwb ? 0 : ok ? 8 : 6];
     size_t at = text.find_first_not_of(" \t\n\v\f\r\xA0", text.find('(') + 1);
-    std::string space = text.substr(at, text.find_first_of(" \t\n\v\f\r\xA0", at) - at);
+    std::string space = text.substr(at, text.find_first_not_of(
+        "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789-", at) - at);
     std::transform(space.begin(), space.end(), space.begin(), ::tolower);
     for (const Space &s : spaces)
         in = color && (space == s.name || space + "-d65" == s.name) ? &s : in;
@@ -161,45 +167,71 @@ Paste modelNewer(const std::string &text, const std::string &name, const std::sm
 // end: where the function ends in text.
 Paste modelFunction(const std::string &text, const std::string &name, size_t &end)
 {
-    static const std::regex rgb[3] = {modernForm("rgba?\\(", value, value),
-                                      legacyForm("rgba?\\(", plain, plain),
-                                      legacyForm("rgba?\\(", percent, percent)};
-    static const std::regex hsl[2] = {modernForm("hsla?\\(", hue, value),
-                                      legacyForm("hsla?\\(", angle + "|" + plain, percent)};
-    static const std::regex hwb = modernForm("hwb\\(", hue, value);
-    static const std::regex lab = modernForm("(?:ok)?lab\\(", value, value);
-    static const std::regex lch = modernForm("(?:ok)?lch\\(", value, hue);
+    const std::string number = percent + "|" + plain, legacyHue = angle + "|" + plain;
+    static const std::regex rgb[3] = {modernForm("rgba?\\(", {value, value, value}),
+                                      legacyForm("rgba?\\(", {plain, plain, plain}),
+                                      legacyForm("rgba?\\(", {percent, percent, percent})};
+    static const std::regex hsl[2] = {modernForm("hsla?\\(", {hue, value, value}),
+                                      legacyForm("hsla?\\(", {legacyHue, percent, percent})};
+    static const std::regex hsv[2] = {modernForm("hs[vb]\\(", {hue, value, value}),
+                                      legacyForm("hs[vb]\\(", {legacyHue, number, number})};
+    static const std::regex cmyk[2] = {modernForm("cmyk\\(", {value, value, value, value}),
+                                       legacyForm("cmyk\\(", {number, number, number, number})};
+    static const std::regex hwb = modernForm("hwb\\(", {hue, value, value});
+    static const std::regex lab = modernForm("(?:ok)?lab\\(", {value, value, value});
+    static const std::regex lch = modernForm("(?:ok)?lch\\(", {value, value, hue});
     static const std::regex color = modernForm(
         "color\\(" + b + "*(?:srgb|srgb-linear|display-p3|a98-rgb|prophoto-rgb|rec2020|xyz|xyz-d50|"
-        "xyz-d65)(?![a-z0-9-])" + b, value, value);
+        "xyz-d65)(?![a-z0-9-])", {value, value, value});
     std::smatch m;
-    bool isRgb = false, isHsl = false;
+    bool isRgb = false, isHsl = false, isHsv = false, isCmyk = false;
     if (name == "rgb")
         for (const std::regex &r : rgb)
             isRgb = isRgb || std::regex_search(text, m, r, atStart);
     else if (name == "hsl")
         for (const std::regex &r : hsl)
             isHsl = isHsl || std::regex_search(text, m, r, atStart);
+    else if (name == "hsv" || name == "hsb")
+        for (const std::regex &r : hsv)
+            isHsv = isHsv || std::regex_search(text, m, r, atStart);
+    else if (name == "cmyk")
+        for (const std::regex &r : cmyk)
+            isCmyk = isCmyk || std::regex_search(text, m, r, atStart);
     else {
         const std::regex &r = name == "hwb" ? hwb : name == "color" ? color : name.back() == 'b' ? lab : lch;
         bool any = std::regex_search(text, m, r, atStart);
         end = any ? m.length(0) : 0;
         return any ? modelNewer(text, name, m) : Paste{false, 0, 0};
     }
-    if (!isRgb && !isHsl)
+    if (!isRgb && !isHsl && !isHsv && !isCmyk)
         return {false, 0, 0};
     end = m.length(0);
     double v[3] = {numberOf(m[1].str()), numberOf(m[2].str()), numberOf(m[3].str())};
     const double hair = 2e-5;
     Paste p = {true, 0, 0};
-    if (isRgb) {
+    if (isRgb || isCmyk) {
+        // cmyk(): a channel is what its ink and the black leave of 255.
+        auto ink = [&](int k) {
+            double x = numberOf(m[k + 1].str());
+            return std::clamp(m[k + 1].str().back() == '%' ? x / 100 : x, 0.0, 1.0);
+        };
         for (int k = 0; k < 3; k++)
-            addChannel(p, m[k + 1].str().back() == '%' ? v[k] * 255 / 100 : v[k], hair, 16 - 8 * k);
+            addChannel(p, isCmyk ? 255 * (1 - ink(k)) * (1 - ink(3)) : m[k + 1].str().back() == '%' ? v[k] * 255 / 100 : v[k],
+                       hair, 16 - 8 * k);
         return p;
     }
     double h = hueOf(m[1].str()), s = std::max(v[1], 0.0) / 100, l = v[2] / 100;
     if (std::isnan(h))
         return {true, 0, 0xFFFFFF};
+    if (isHsv) {
+        // The value less what the saturation takes where the hue is not.
+        s = std::min(s, 1.0), l = std::clamp(l, 0.0, 1.0);
+        for (int k = 0; k < 3; k++) {
+            double e = std::fmod(5 - 2 * k + h / 60, 6);
+            addChannel(p, 255 * l * (1 - s * std::clamp(std::min(e, 4 - e), 0.0, 1.0)), hair, 16 - 8 * k);
+        }
+        return p;
+    }
     double c = (1 - std::fabs(2 * l - 1)) * s, x = c * (1 - std::fabs(std::fmod(h / 60, 2) - 1));
     const double sectors[6][3] = {{c, x, 0}, {x, c, 0}, {0, c, x}, {0, x, c}, {x, 0, c}, {c, 0, x}};
     for (int k = 0; k < 3; k++)
@@ -242,7 +274,8 @@ bool modelName(const std::string &text, uint32_t &rrggbb)
 // and 3, 4, 6 or 8 hex digits, or 6 hex digits alone; end: where it ends.
 Paste modelWholeColor(const std::string &v, size_t &end)
 {
-    static const std::regex function("(rgba?|hsla?|hwb|lab|lch|oklab|oklch|color)\\(", std::regex::icase);
+    static const std::regex function("(rgba?|hsla?|hwb|lab|lch|oklab|oklch|color|hs[vb]|cmyk)\\(",
+                                     std::regex::icase);
     static const std::regex letters("[a-z]*", std::regex::icase), hex("(#?)([0-9a-f]*)", std::regex::icase);
     std::smatch m;
     if (std::regex_search(v, m, function, atStart)) {
@@ -330,7 +363,7 @@ bool modelLine(const std::string &text, Paste &p)
 // text is empty.
 Paste modelPaste(const std::string &text)
 {
-    static const std::regex function(b + "*(rgba?|hsla?|hwb|lab|lch|oklab|oklch|color)\\(",
+    static const std::regex function(b + "*(rgba?|hsla?|hwb|lab|lch|oklab|oklch|color|hs[vb]|cmyk)\\(",
                                      std::regex::icase);
     static const std::regex shorthand(b + "*#([0-9a-f]{3})[0-9a-f]?(?![0-9a-f])", std::regex::icase);
     const char *blanks = " \t\n\v\f\r\xA0";

@@ -170,6 +170,17 @@ TEST(ColorTextTest, PasteParseRule)
         {"\xA0" "0A 1b 2C\xA0", true, rgb(10, 27, 44)}, {"color: ;", false, 0},
         {"color: red5;", false, 0}, {"color: #ff80001", false, 0}, {"256, 0, 0", false, 0},
         {"255,,128,0", false, 0}, {"FF  80 00", false, 0}, {"'red\"", false, 0},
+        // Tokens that touch: a percentage, a unit or none ends where the next
+        // value begins, a number before a sign; what runs on is no value.
+        {"rgb(10%20%30%)", true, rgb(0x1A, 0x33, 0x4D)}, {"hsl(120deg 50%50%)", true, rgb(0x40, 0xBF, 0x40)},
+        {"rgb(10-20 30)", true, rgb(10, 0, 30)}, {"color(srgb.5 1 0)", true, rgb(128, 255, 0)},
+        {"hsl(120deg50% 50% 50%)", false, 0}, {"rgb(10 20 30-)", false, 0}, {"rgb(10%20%,30%)", false, 0},
+        // hsv(), hsb() and cmyk() of design tools, with or without "%".
+        {"hsv(360, 100%, 100%)", true, rgb(255, 0, 0)}, {"hsb(30 100 100)", true, rgb(255, 128, 0)},
+        {"HSV(200deg, 75, 16%)", true, rgb(10, 31, 41)}, {"cmyk(0, 0.5, 1, 0)", true, rgb(255, 128, 0)},
+        {"cmyk(0% 50% 100% 50% / 1);", true, rgb(128, 64, 0)}, {"cmyk(75%, 25%, 0%, 84%)", true, rgb(10, 31, 41)},
+        {"hsv(30, 100%)", false, 0}, {"hsb(30, 100 100)", false, 0}, {"cmyk(0 0 0)", false, 0},
+        {"cmyk(0, 0, 0 0)", false, 0}, {"cmyk(1deg 0 0 0)", false, 0}, {"hsv(none, 1%, 1%)", false, 0},
     };
     for (const PasteCase &c : cases) {
         uint32_t color = rgb(1, 2, 3);
@@ -206,6 +217,33 @@ TEST(ColorTextTest, EveryCopyFormOfAColour)
     for (const auto &c : cases)
         for (int form = 0; form < copyOklch; form++)
             EXPECT_STREQ(c.text[form], formatColorText(c.color, (CopyForm)form, text, sizeof text));
+    // hsv(), hwb(), lab(), lch() and cmyk(), as CSS Color 4's formulas give
+    // them, worked out apart: greys, a hue that rounds to 360, an axis and a
+    // hue that round to 0 from below (615300, 300718), blue's b below -100.
+    const struct {
+        uint32_t color;
+        const char *text[5];
+    } newer[] = {
+        {rgb(255, 128, 0), {"hsv(30, 100%, 100%)", "hwb(30.1 0% 0%)", "lab(67.82 45.49 74.84)",
+                            "lch(67.82 87.58 58.71)", "cmyk(0%, 50%, 100%, 0%)"}},
+        {0, {"hsv(0, 0%, 0%)", "hwb(0 0% 100%)", "lab(0 0 0)", "lch(0 0 0)", "cmyk(0%, 0%, 0%, 100%)"}},
+        {0xFFFFFFFF, {"hsv(0, 0%, 100%)", "hwb(0 100% 0%)", "lab(100 0 0)", "lch(100 0 0)",
+                      "cmyk(0%, 0%, 0%, 0%)"}},
+        {rgb(128, 128, 128), {"hsv(0, 0%, 50%)", "hwb(0 50.2% 49.8%)", "lab(53.59 0 0)", "lch(53.59 0 0)",
+                              "cmyk(0%, 0%, 0%, 50%)"}},
+        {rgb(255, 0, 2), {"hsv(0, 100%, 100%)", "hwb(359.5 0% 0%)", "lab(54.29 80.81 69.37)",
+                          "lch(54.29 106.5 40.64)", "cmyk(0%, 100%, 99%, 0%)"}},
+        {rgb(0x61, 0x53, 0), {"hsv(51, 100%, 38%)", "hwb(51.3 0% 62%)", "lab(35.71 0 43.13)",
+                              "lch(35.71 43.13 90)", "cmyk(0%, 14%, 100%, 62%)"}},
+        {rgb(0x30, 7, 0x18), {"hsv(335, 85%, 19%)", "hwb(335.1 2.7% 81.2%)", "lab(7.82 22.2 0)",
+                              "lch(7.82 22.2 0)", "cmyk(0%, 85%, 50%, 81%)"}},
+        {rgb(0, 0, 255), {"hsv(240, 100%, 100%)", "hwb(240 0% 0%)", "lab(29.57 68.29 -112.03)",
+                          "lch(29.57 131.2 301.36)", "cmyk(100%, 100%, 0%, 0%)"}},
+    };
+    for (const auto &c : newer)
+        for (int form = copyHsv; form < copyFormCount; form++)
+            EXPECT_STREQ(c.text[form - copyHsv], formatColorText(c.color, (CopyForm)form, text, sizeof text));
+    EXPECT_EQ(copyCmyk, copyFormFromSetting(copyCmyk));
     EXPECT_EQ(copyHex, copyFormFromSetting(copyFormCount));
     // oklch(): CSS Color 4's coordinates of sRGB red and of the greys.
     EXPECT_STREQ("oklch(0.62796 0.25768 29.234)", formatColorText(rgb(255, 0, 0), copyOklch, text, sizeof text));
@@ -213,8 +251,9 @@ TEST(ColorTextTest, EveryCopyFormOfAColour)
     EXPECT_STREQ("oklch(0 0 0)", formatColorText(0, copyOklch, text, sizeof text));
 }
 
-// rgb(), oklch() and the hex forms give the colour back exactly. Whole
-// degrees and percent cannot: up to 5 units are lost (02E4E6 is such a colour).
+// rgb(), the CSS forms and the hex forms give the colour back exactly.
+// Whole degrees and percent cannot: up to 5 units are lost from hsl()
+// (02E4E6 is such a colour), 3 from hsv(), 2 from cmyk().
 TEST(ColorTextTest, CopiedFormsPasteBack)
 {
     char text[40];
@@ -225,25 +264,34 @@ TEST(ColorTextTest, CopiedFormsPasteBack)
             ASSERT_TRUE(readColorText(text, SIZE_MAX, read)) << text;
             for (uint32_t mask : {redMask, greenMask, blueMask}) {
                 int error = (int)channelValue(read, mask) - (int)channelValue(color, mask);
-                ASSERT_LE(abs(error), form == copyHsl ? 5 : 0) << text;
+                ASSERT_LE(abs(error), form == copyHsl ? 5 : form == copyHsv ? 3 : form == copyCmyk ? 2 : 0)
+                    << text;
             }
         }
     }
 }
 
-// Each of the 16,777,216 colours, copied as oklch(), pastes back as itself
-// and has a hue below 360 (under the sanitizers, which are slow, every 97th).
-TEST(ColorTextTest, EveryColourPastesBackFromOklch)
+// Each of the 16,777,216 colours, copied as oklch(), hwb(), lab() or lch(),
+// pastes back as itself, and no number is 360 or more: no hue rounded up to
+// 360 (under the sanitizers, which are slow, every 97th colour).
+class EveryColourPastesBack : public ::testing::TestWithParam<CopyForm> {};
+
+TEST_P(EveryColourPastesBack, FromItsCssForm)
 {
     const uint32_t step = sanitized ? 97 : 1;
-    char text[40];
+    char text[40], *at;
     for (uint32_t color = 0; color < 0x1000000; color += step) {
         uint32_t read = ~color;
-        formatColorText(color, copyOklch, text, sizeof text);
+        formatColorText(color, GetParam(), text, sizeof text);
         ASSERT_TRUE(readColorText(text, SIZE_MAX, read) && read == color) << text;
-        ASSERT_LT(atof(strrchr(text, ' ')), 360) << text;
+        for (at = text; (at = strpbrk(at, "0123456789"));)
+            ASSERT_LT(strtod(at, &at), 360) << text;
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(ColorTextTest, EveryColourPastesBack,
+                         ::testing::Values(copyOklch, copyHwb, copyLab, copyLch),
+                         [](const auto &form) { return std::string(copyFormNames[form.param]); });
 
 // The copy template: every placeholder, escaped braces, anything else as
 // written; a copy longer than its template; no template, no form.
@@ -261,6 +309,12 @@ TEST(ColorTextTest, CopyTemplatePlaceholders)
          "new Color32(10, 30, 40, 255) #0a1e28 200 60 10 0.039"},
         {rgb(255, 128, 0), "{name}: {{R}} {Q} {r} { }{ {RR", "dark orange: {R} {Q} {r} { }{ {RR"},
         {rgb(1, 2, 3), "\xE9{G}}", "\xE9" "2}"},
+        // The numbers of the newer forms, as those write them (above).
+        {rgb(255, 128, 0), "{H} {Sv} {V} {W} {Bk} {C} {M} {Y} {K} {int} {colorref}",
+         "30 100 100 0 0 0 50 100 0 16744448 33023"},
+        {rgb(10, 30, 40), "{labL} {labA} {labB}|{lchL} {lchC} {lchH}|{W}{Bk}",
+         "10.01 -5.44 -9.4|10.01 10.86 239.93|3.984.3"},
+        {rgb(255, 0, 0), "{okL} {okC} {okH}", "0.62796 0.25768 29.234"},
     };
     char text[copyTextSize];
     for (const auto &c : cases)
