@@ -74,7 +74,7 @@ LRESULT onCopyData(HWND window, WPARAM wp, LPARAM lp)
                                 data->cbData - sizeof head);
     case commandPick:
         // One pick at a time, and none where the hotkey would start none.
-        if (pickAsker || gestureRuns() || !IsWindow(asker) || !pickFromAnywhere(window))
+        if (pickAsker || gestureRuns() || !IsWindow(asker) || !pickWithFaceForward(window))
             return replyRefused;
         pickAsker = asker;
         pickAsked = head;

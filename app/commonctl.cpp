@@ -11,3 +11,10 @@ bool loadCommonControls(DWORD classes)
     INITCOMMONCONTROLSEX wanted = {sizeof wanted, classes};
     return init && init(&wanted);
 }
+
+void showProgramIcon(HWND dialog)
+{
+    LPARAM icon = GetClassLongPtrA(GetParent(dialog), GCLP_HICON);
+    SendMessageA(dialog, WM_SETICON, ICON_BIG, icon);
+    SendMessageA(dialog, WM_SETICON, ICON_SMALL, icon);
+}

@@ -6,3 +6,7 @@
 
 // The classes asked for (ICC_ flags) registered; false when they cannot be.
 bool loadCommonControls(DWORD classes);
+
+// A dialog of the program's shows the program's icon, not the system's
+// default one.
+void showProgramIcon(HWND dialog);

@@ -29,11 +29,9 @@ static void raise(HWND running)
     SetWindowPos(running, topmost ? HWND_TOPMOST : HWND_TOP, 0, 0, 0, 0, flags);
 }
 
-// The running window restored, raised and activated from here: the process
-// the user has just started may set the foreground, and first lends that
-// right to the running one, whose own restore activates the window. Where
-// the desktop still refuses, the window asks for attention instead. All
-// of it asynchronous: a hung Tinctora does not hang this one.
+// The process that calls this may set the foreground: it first lends that
+// right to the window's own, whose restore activates the window. All of it
+// asynchronous: a hung Tinctora does not hang a second start.
 void bringForward(HWND running)
 {
     DWORD pid = 0;

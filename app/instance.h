@@ -12,9 +12,10 @@ bool handedToRunningInstance();
 // null where none shows. ours tells whether this process now holds the
 // instance (none runs, or the other has ended) until leaveInstance.
 HWND findRunningInstance(bool &ours);
-// The running window restored, raised over what covers it and given the
-// focus; where the desktop refuses the focus, its taskbar button flashes.
-void bringForward(HWND running);
 // At the close, once the settings are saved: a second start need no
 // longer wait for this one.
 void leaveInstance();
+// The window restored if minimised, raised to the top of its band and
+// activated; where the desktop refuses the activation, it asks for
+// attention instead. For a second start and for the pick hotkey alike.
+void bringForward(HWND window);

@@ -1,5 +1,6 @@
 #include "pickhotkey.h"
 #include "commonctl.h"
+#include "instance.h"
 #include "core/options.h"
 #include "input/gesture.h"
 #include "input/keypick.h"
@@ -63,14 +64,17 @@ static bool systemLoopRuns()
 }
 
 // A dialog of the program's own (the hotkey's, the copy template's) disables
-// the face while it is open: the keys belong to the dialog then.
-bool pickFromAnywhere(HWND window)
+// the face while it is open: the keys belong to the dialog then. A menu
+// asked for during a gesture waits for the gesture's button to be released
+// and would then cancel the pick.
+bool pickWithFaceForward(HWND window)
 {
-    if (buttonDown || dialogOpen || !IsWindowEnabled(window) || systemLoopRuns())
+    if (buttonDown || menuWaitRuns() || dialogOpen || !IsWindowEnabled(window) || systemLoopRuns())
         return false;
+    // Restored here, not asynchronously: the pick starts on the face shown.
     if (IsIconic(window))
         ShowWindow(window, SW_RESTORE);
-    SetForegroundWindow(window);
+    bringForward(window);
     SetFocus(window);
     startKeyPick(window);
     return keyPickRuns();
@@ -79,7 +83,7 @@ bool pickFromAnywhere(HWND window)
 void onHotKey(HWND window, WPARAM id)
 {
     if (id == pickHotkeyId)
-        pickFromAnywhere(window);
+        pickWithFaceForward(window);
 }
 
 // The old hotkey is let go first, since the new one takes its id; a new one
@@ -99,23 +103,37 @@ static bool changePickHotkey(HWND window, uint32_t hotkey)
     return false;
 }
 
-// The keys can be chosen only while None is not.
+// The keys can be chosen only while None is not. The hotkey control does
+// not repaint itself when it is enabled or disabled.
 static void enableKeys(HWND dlg)
 {
     bool on = IsDlgButtonChecked(dlg, idHotkeyNone) != BST_CHECKED;
-    EnableWindow(GetDlgItem(dlg, idHotkeyKeys), on);
+    HWND keys = GetDlgItem(dlg, idHotkeyKeys);
+    EnableWindow(keys, on);
+    InvalidateRect(keys, nullptr, TRUE);
     EnableWindow(GetDlgItem(dlg, idHotkeyWin), on);
+}
+
+// Without the Windows key the control itself turns a key alone, or with
+// Shift alone, into one with Ctrl and Alt as it is typed.
+static void setKeyRules(HWND dlg)
+{
+    bool win = IsDlgButtonChecked(dlg, idHotkeyWin) == BST_CHECKED;
+    SendDlgItemMessageA(dlg, idHotkeyKeys, HKM_SETRULES, win ? 0 : HKCOMB_NONE | HKCOMB_S,
+                        HOTKEYF_CONTROL | HOTKEYF_ALT);
 }
 
 // With none chosen, the keys show the default, ready to be chosen again.
 static void onInitHotkeyDialog(HWND dlg)
 {
     dialog = dlg;
+    showProgramIcon(dlg);
     uint32_t shown = pickHotkey ? pickHotkey : defaultPickHotkey;
     SendDlgItemMessageA(dlg, idHotkeyKeys, HKM_SETHOTKEY, shown & controlForm, 0);
     CheckDlgButton(dlg, idHotkeyWin, shown >> 8 & hotkeyWinFlag ? BST_CHECKED : BST_UNCHECKED);
     CheckDlgButton(dlg, idHotkeyNone, pickHotkey ? BST_UNCHECKED : BST_CHECKED);
     enableKeys(dlg);
+    setKeyRules(dlg);
 }
 
 // What the dialog shows; an emptied hotkey control is none too.
@@ -130,11 +148,15 @@ static uint32_t chosenHotkey(HWND dlg)
 
 static void onHotkeyCommand(HWND dlg, WORD control)
 {
+    uint32_t chosen = chosenHotkey(dlg);
     switch (control) {
     case idHotkeyNone: enableKeys(dlg); break;
+    case idHotkeyWin: setKeyRules(dlg); break;
     case IDCANCEL: EndDialog(dlg, IDCANCEL); break;
     case IDOK:
-        if (changePickHotkey(GetParent(dlg), chosenHotkey(dlg)))
+        if (chosen && !hotkeySparesTyping(chosen))
+            SetDlgItemTextA(dlg, idHotkeyRefused, "Add Ctrl, Alt or Win: it would catch typing.");
+        else if (changePickHotkey(GetParent(dlg), chosen))
             EndDialog(dlg, IDOK);
         else
             SetDlgItemTextA(dlg, idHotkeyRefused, "In use by another program: choose another.");

@@ -13,14 +13,17 @@ void unregisterPickHotkey(HWND window);
 // holds it).
 bool pickHotkeyRefused();
 
-// WM_HOTKEY: the face to the front, restored if minimised, and a pick from
-// the keyboard begun. Ignored while a mouse gesture runs, while a menu or
-// the hotkey dialog is open and while the system moves or sizes the window. (During a pick from the keyboard the pick
-// takes the message first: it takes the colour.)
+// What the pick hotkey does: the face brought forward as a second start
+// brings it (restored if minimised, raised, activated) and a pick from the
+// keyboard begun where the pointer is. Nothing while a mouse gesture runs,
+// while a menu asked for during one waits for its button's release, while
+// a menu or a dialog of the program's is open and while the system moves
+// or sizes the window. True when the pick runs. For every door that starts
+// a pick from outside the face: the hotkey, the command line.
+bool pickWithFaceForward(HWND window);
+// WM_HOTKEY: pickWithFaceForward. (During a pick from the keyboard the
+// pick takes the message first: it takes the colour.)
 void onHotKey(HWND window, WPARAM id);
-// What the hotkey does, for any door that starts a pick from outside the
-// face (the command line): true when the pick runs.
-bool pickFromAnywhere(HWND window);
 
 // The dialog that chooses the hotkey; a second request while it is open
 // brings the open one forward. On OK the old hotkey is let go and the new

@@ -1,4 +1,5 @@
 #include "templatedialog.h"
+#include "commonctl.h"
 #include "core/color.h"
 #include "core/colortemplate.h"
 #include "core/colortext.h"
@@ -29,6 +30,7 @@ static void onTemplateChange(HWND dialog)
 
 static void onInitTemplateDialog(HWND dialog)
 {
+    showProgramIcon(dialog);
     toControl(dialog, idTemplateEdit, EM_LIMITTEXT, copyTemplateMax, nullptr);
     toControl(dialog, idTemplateEdit, WM_SETTEXT, 0, copyTemplate);
     onTemplateChange(dialog);

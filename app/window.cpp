@@ -101,8 +101,18 @@ HWND createMainWindow(HINSTANCE instance)
     return mainWindow;
 }
 
+// A close or the session's end during a pick takes nothing: the pick is
+// cancelled, and the colours from before it are the ones saved.
+static void cancelPick(HWND window)
+{
+    cancelKeyPick(window);
+    if (pickerActive)
+        cancelGesture(window);
+}
+
 static void onDestroy(HWND window)
 {
+    cancelPick(window);
     releasePickClip();
     abandonCommandPick();
     disconnectAccessibleFace();
@@ -120,9 +130,10 @@ static void onDestroy(HWND window)
 
 // At logoff or shutdown the system ends the process after this message,
 // without WM_DESTROY: the session is saved here as a close would save it.
-static void onEndSession(HWND, WPARAM ending)
+static void onEndSession(HWND window, WPARAM ending)
 {
     if (ending) {
+        cancelPick(window);
         releasePickClip();
         saveSettings();
     }
@@ -140,6 +151,17 @@ static void onDisplayChange(HWND window)
 // Posted by a restore: the window onto a monitor once the restore is over.
 const UINT keepOnScreenMsg = WM_APP + 1;
 
+// After a restore: the window onto a monitor as after a change of the
+// displays, and its place told to the system once more, since Wine lets
+// the X window of a managed window follow only the moves made after the
+// restore is over.
+static void onRestored(HWND window)
+{
+    onDisplayChange(window);
+    SetWindowPos(window, nullptr, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
 // A restore from minimised follows the start-up's rule: a monitor that
 // went away meanwhile must not leave the borderless window out of reach.
 // The move waits until the restore's own SetWindowPos has finished, which
@@ -151,8 +173,10 @@ static void onSize(HWND window, WPARAM kind)
 {
     if (kind == SIZE_RESTORED)
         PostMessageA(window, keepOnScreenMsg, 0, 0);
-    else if (kind == SIZE_MINIMIZED)
+    else if (kind == SIZE_MINIMIZED) {
+        markMinimised();
         abandonGesture(window);
+    }
 }
 
 // The system asks the size at another scale before it changes it: the face
@@ -287,13 +311,15 @@ LRESULT CALLBACK windowProc(HWND window, UINT msg, WPARAM wp, LPARAM lp)
     case WM_UNINITMENUPOPUP: onUninitMenuPopup(window, wp); return 0;
     case WM_EXITMENULOOP: onExitMenuLoop(window); return 0;
     // The window menu, or the system's move or size loop, takes over the
-    // pointer: the gesture it interrupts ends where it is.
-    case WM_ENTERMENULOOP:
+    // pointer: the gesture it interrupts ends where it is. A tip left
+    // showing would lie over the menu.
+    case WM_ENTERMENULOOP: hideHoverHelp(window); [[fallthrough]];
     case WM_ENTERSIZEMOVE: abandonGesture(window); return 0;
     case WM_HOTKEY: onHotKey(window, wp); return 0;
     case WM_COPYDATA: return onCopyData(window, wp, lp);
-    case keepOnScreenMsg: onDisplayChange(window); return 0;
+    case keepOnScreenMsg: onRestored(window); return 0;
     case WM_GETMINMAXINFO: onGetMinMaxInfo(window, lp); return 0;
+    case WM_WINDOWPOSCHANGING: onWindowPosChanging(window, lp); break;
     case WM_WINDOWPOSCHANGED:
         onWindowPosChanged(window);
         followTopmost(window);

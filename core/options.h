@@ -21,6 +21,10 @@ const uint32_t hotkeyShiftFlag = 0x01, hotkeyWinFlag = 0x10;
 // Win+Shift+C, the combination colour pickers on Windows use.
 const uint32_t defaultPickHotkey = 'C' | (hotkeyShiftFlag | hotkeyWinFlag) << 8;
 
+// Whether a hotkey holds Ctrl, Alt or the Windows key: a key alone, or
+// with Shift alone, would start a pick whenever it is typed.
+bool hotkeySparesTyping(uint32_t hotkey);
 // A stored hotkey as a hotkey: 0 (none) or a key with flags the control
-// and the Windows key can show; anything else is the default.
+// and the Windows key can show that spares typing; anything else is the
+// default.
 uint32_t pickHotkeyFromSetting(uint32_t stored);

@@ -213,4 +213,10 @@ void onMenuWaitTimer(HWND window)
         return;
     KillTimer(window, menuWaitTimerId);
     PostMessageA(window, menuMessage, menuWparam, menuRequest);
+    menuMessage = 0;
+}
+
+bool menuWaitRuns()
+{
+    return menuMessage != 0;
 }

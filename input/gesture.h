@@ -25,3 +25,5 @@ void abandonGesture(HWND window);
 bool menuWaitsForRelease(HWND window, UINT msg, WPARAM wp, LPARAM lp);
 const UINT_PTR menuWaitTimerId = 6;
 void onMenuWaitTimer(HWND window);
+// Whether such a menu waits for the button's release.
+bool menuWaitRuns();

@@ -10,6 +10,10 @@ const UINT_PTR keyPickTimerId = 4;
 const UINT keyPickPollMs = 15;
 
 static bool running;
+// The hook that takes the keys of a pick from the keyboard, from the
+// pick's start until the pick is over and no key it took is held.
+static HHOOK keyHook;
+static HWND pickWindow;
 // The colour pair from before the pick, for a cancel.
 static uint32_t startColor, startOldColor;
 // Set by the press that ended a pick until the next press of its own: that
@@ -23,15 +27,19 @@ bool keyPickRuns()
     return running;
 }
 
+// A key the hook took, for the window: wParam the key, lParam 1 for a
+// repeat and 2 with Shift held.
+const UINT hookedKeyMsg = WM_APP + 2;
+
 void zoomPick(HWND window, int notches)
 {
     if (pickerActive && zoomMagnifier(notches))
         sampleUnderPointer(window);
 }
 
-bool pickKeyActs(HWND window, WPARAM key)
+static bool keyActsOnPick(HWND window, WPARAM key, bool shifted)
 {
-    int by = GetKeyState(VK_SHIFT) < 0 ? 10 : 1;
+    int by = shifted ? 10 : 1;
     switch (key) {
     case VK_LEFT: movePickBy(window, -by, 0); return true;
     case VK_RIGHT: movePickBy(window, by, 0); return true;
@@ -43,6 +51,63 @@ bool pickKeyActs(HWND window, WPARAM key)
     case VK_SUBTRACT: zoomPick(window, -1); return true;
     }
     return false;
+}
+
+bool pickKeyActs(HWND window, WPARAM key)
+{
+    return keyActsOnPick(window, key, GetKeyState(VK_SHIFT) < 0);
+}
+
+// The keys a pick from the keyboard uses, each its bit in heldKeys.
+static unsigned pickKeyBit(DWORD key)
+{
+    static const DWORD keys[] = {VK_RETURN, VK_SPACE,    VK_ESCAPE,   VK_LEFT,
+                                 VK_UP,     VK_RIGHT,    VK_DOWN,     VK_OEM_PLUS,
+                                 VK_ADD,    VK_OEM_MINUS, VK_SUBTRACT};
+    for (unsigned i = 0; i < sizeof keys / sizeof *keys; i++)
+        if (keys[i] == key)
+            return 1u << i;
+    return 0;
+}
+
+// The pick's keys whose press the hook took and whose release has not come.
+// The system records no press that a hook takes: held on past the pick's
+// end, such a key would repeat as a fresh press.
+static unsigned heldKeys;
+
+static void unhookKeys()
+{
+    if (keyHook)
+        UnhookWindowsHookEx(keyHook);
+    keyHook = nullptr;
+}
+
+// Under Wine a window handed to the window manager, as Wine's default has
+// it (with a manager or without one), is activated without the X keyboard
+// focus: the keys pressed where the pick hotkey was (another program's
+// window) would go on reaching that program, and the pick would hear none. The presses of the pick's keys are taken before any window
+// gets them and handed to the face, with Shift as it is now; the releases
+// and the other keys go where they would. A press is a repeat while its
+// key is held: taken before, or down before the hook began (the state of
+// a key is recorded after the hook). Once the pick is over, only the
+// repeats of a key still held are taken, until its release.
+static LRESULT CALLBACK takePickKey(int code, WPARAM wp, LPARAM lp)
+{
+    const KBDLLHOOKSTRUCT &key = *(const KBDLLHOOKSTRUCT *)lp;
+    unsigned bit = code == HC_ACTION ? pickKeyBit(key.vkCode) : 0;
+    if (bit && wp == WM_KEYDOWN && (running || (heldKeys & bit))) {
+        bool repeat = (heldKeys & bit) || GetAsyncKeyState(key.vkCode) < 0;
+        if (running)
+            PostMessageA(pickWindow, hookedKeyMsg, key.vkCode, repeat | (GetAsyncKeyState(VK_SHIFT) < 0) << 1);
+        heldKeys |= bit;
+        return 1;
+    }
+    if (bit && wp == WM_KEYUP) {
+        heldKeys &= ~bit;
+        if (!running && !heldKeys)
+            unhookKeys();
+    }
+    return CallNextHookEx(nullptr, code, wp, lp);
 }
 
 // The preview shows the pixel under the pointer at once, wherever it is.
@@ -57,6 +122,9 @@ void startKeyPick(HWND window)
     beginPick(window);
     grabPickPointer();
     running = true;
+    pickWindow = window;
+    if (!keyHook)
+        keyHook = SetWindowsHookExA(WH_KEYBOARD_LL, takePickKey, GetModuleHandleA(nullptr), 0);
     SetTimer(window, keyPickTimerId, keyPickPollMs, nullptr);
     sampleUnderPointer(window);
 }
@@ -67,6 +135,8 @@ void startKeyPick(HWND window)
 static void endKeyPick(HWND window, bool take)
 {
     running = false;
+    if (!heldKeys)
+        unhookKeys();
     KillTimer(window, keyPickTimerId);
     if (take) {
         endPick(window);
@@ -98,14 +168,14 @@ static void followPointer(HWND window)
 
 // A held Enter or Space repeats: only a fresh press ends the pick, not the
 // repeat of the one that began it.
-static void onPickKey(HWND window, WPARAM key, LPARAM lp)
+static void onPickKey(HWND window, WPARAM key, bool repeat, bool shifted)
 {
-    if ((key == VK_RETURN || key == VK_SPACE) && !(lp & 0x40000000))
+    if ((key == VK_RETURN || key == VK_SPACE) && !repeat)
         endKeyPick(window, true);
     else if (key == VK_ESCAPE)
         endKeyPick(window, false);
     else
-        pickKeyActs(window, key);
+        keyActsOnPick(window, key, shifted);
 }
 
 // A left press takes the colour under the pointer, as Enter does; any other
@@ -141,7 +211,8 @@ bool keyPickTakes(HWND window, UINT msg, WPARAM wp, LPARAM lp)
     if (!running)
         return endingClick && endingClickTakes(msg);
     switch (msg) {
-    case WM_KEYDOWN: onPickKey(window, wp, lp); return true;
+    case WM_KEYDOWN: onPickKey(window, wp, lp & 0x40000000, GetKeyState(VK_SHIFT) < 0); return true;
+    case hookedKeyMsg: onPickKey(window, wp, lp & 1, lp & 2); return true;
     case WM_HOTKEY: endKeyPick(window, true); return true;
     case WM_MOUSEMOVE: followPointer(window); return true;
     case WM_TIMER:

@@ -92,6 +92,27 @@ void onWindowPosChanged(HWND window)
         GetWindowRect(window, &windowRect);
 }
 
+// Set by a minimise until the restore's own move.
+static bool restoring;
+
+void markMinimised()
+{
+    restoring = true;
+}
+
+void onWindowPosChanging(HWND window, LPARAM lp)
+{
+    WINDOWPOS &pos = *(WINDOWPOS *)lp;
+    if (!restoring || IsIconic(window) || (pos.flags & SWP_NOMOVE))
+        return;
+    restoring = false;
+    LONG x = pos.x, y = pos.y;
+    if (bringOntoWorkArea(x, y, windowRect.right - windowRect.left, windowRect.bottom - windowRect.top)) {
+        pos.x = x;
+        pos.y = y;
+    }
+}
+
 struct Placement {
     int32_t x, y, width, height;
     bool shown;

@@ -23,6 +23,16 @@ void onGetMinMaxInfo(HWND window, LPARAM lp);
 // the window is; a window maximised all the same is restored.
 void onWindowPosChanged(HWND window);
 
+// At a minimise: the next move of the window is its restore's.
+void markMinimised();
+// WM_WINDOWPOSCHANGING: a restore from minimised to a place that no
+// monitor shows any more goes, in the restore's own move, to the nearest
+// place on the nearest monitor instead. Under Wine the restore of a window
+// that a window manager may hold must itself land on the screen: one that
+// lands off it stays minimised for the X side, which then takes no later
+// move.
+void onWindowPosChanging(HWND window, LPARAM lp);
+
 // When no monitor's work area shows any pixel of a window of width by
 // height at (x, y), moves (x, y) to the nearest place wholly inside the
 // work area of the monitor nearest to it and returns true.

@@ -4,11 +4,12 @@
 set -euo pipefail
 
 # clang and its runtimes (libFuzzer, the sanitizers) build the sanitize preset;
-# Xorg with the dummy driver and xrandr give the tests a display of two monitors.
+# Xorg with the dummy driver and xrandr give the tests a display of two monitors;
+# Openbox is the window manager they run the program under too.
 packages=(cmake ninja-build g++ googletest python3 clang libclang-rt-dev
           g++-mingw-w64-x86-64-posix wine wine64
           xvfb xdotool xclip x11-apps fonts-dejavu-core
-          xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils)
+          xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils openbox)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

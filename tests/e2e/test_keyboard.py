@@ -47,13 +47,14 @@ def run(s):
     # Red readout: Page Up twice, Right, Up, Down; then Raise red: Space.
     s.key("Prior", "Prior", "Right", "Up", "Down", "Tab", "space", at=FACE)
     check("keys step the focused control", p.hex(), "3D0000")
-    # A pick from the keyboard: the swatch, three back; Shift+Right and
-    # Right onto the target, Enter takes it.
+    # A pick from the keyboard: the swatch, three back, Enter held past its
+    # repeats; Shift+Right and Right onto the target, Enter takes it.
     s.paint("C0FFEE", 560, 200, 80, 80)  # up to the screen's right edge
     s.click(*FACE)
     s.key(*["shift+Tab"] * 3, at=FACE)
     s.move(548, 230)
-    s.xdo("key", "Return", "shift+Right", "Right", "Right", "Right")
+    s.xdo("keydown", "Return", "sleep", 1, "keyup", "Return")
+    s.xdo("key", "shift+Right", "Right", "Right", "Right")
     time.sleep(0.3)
     x, y, _, _ = s.geometry()
     screen = s.screenshot()
@@ -131,6 +132,14 @@ def run(s):
     s.move(x + 40, y + 30)
     s.xdo("mousedown", 1, "sleep", 0.8, "mouseup", 1)
     check("a pick that read no pixel copies nothing", p.clipboard(), "x")
+    # A move's button held through Alt+Space, which ends the move and waits
+    # for the release: the hotkey meanwhile starts no pick.
+    s.move(x + 40, y + 125)
+    s.xdo("mousedown", 1, "mousemove_relative", 5, 0, "key", "alt+space", "sleep", 0.3,
+          "key", "super+shift+c", "sleep", 0.5)
+    magnifier = re.search(" magnifier=\\d", s.helper("state")[1]).group()
+    s.xdo("mouseup", 1, "sleep", 0.5, "key", "Escape")
+    check("no pick from the hotkey while a menu waits for a release", magnifier, " magnifier=0")
     # A copy template from the registry is the copy form; the context menu
     # copies another form once (Shift+F10, 3) and the contrast report (the
     # Menu key, C), and the copy form stays.

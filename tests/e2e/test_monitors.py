@@ -111,6 +111,28 @@ def run(s):
     check("the close stores the place it came back to", (saved["xPos"], saved["yPos"]) == at,
           repr(saved))
 
+    # Stored on the second monitor, minimised by its button, the monitor
+    # switched off with the broadcast and restored from another program, the
+    # window managed as Wine's default has it: 3 s later the X window lies
+    # on the screen, at the nearest place, and the close stores that place.
+    s.wine("reg", "add", r"HKCU\Software\Wine\X11 Driver", "/v", "Managed", "/d", "Y", "/f")
+    for name, value in (("xPos", 1300), ("yPos", 200)):
+        s.wine("reg", "add", harness.KEY, "/v", name, "/t", "REG_DWORD", "/d", str(value), "/f")
+    arrange(s, "right")
+    s.start()
+    s.click(1300 + 54, 200 + 10)
+    arrange(s, "off")
+    s.helper("broadcast", "display")
+    s.helper("restore", "Tinctora")
+    time.sleep(3)
+    at = s.geometry()
+    s.key("alt+F4")
+    saved = [s.wait_exit()] + [s.registry()[name][1] for name in ("xPos", "yPos")]
+    check("a managed window restored after its monitor went is back on the screen, and stored",
+          (at, saved) == ((1024 - WIDTH, 200, WIDTH, HEIGHT), [0, "0x%x" % (1024 - WIDTH), "0xc8"]),
+          "X %r, stored %r" % (at, saved))
+    s.wine("reg", "add", r"HKCU\Software\Wine\X11 Driver", "/v", "Managed", "/d", "N", "/f")
+
     # The 5 by 5 mean at the monitor's right, lowered to 800 by 600 during
     # the pick, then at its new edge; the window where the change leaves it.
     for name, value in (("sampleSize", "5"), ("xPos", "0")):

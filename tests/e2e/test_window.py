@@ -1,6 +1,7 @@
 """The real program's window on a first run, over a window of one known
 colour: where it is and how big, which of its pixels are cut out of its
-shape, what its face shows at rest, and that Alt+F4 ends it cleanly.
+shape, what its face shows at rest, and that Alt+F4 ends it cleanly; then,
+its window managed as Wine's default has it, with Notepad over it.
 
 Wine under Xvfb paints the cut-out pixels of a shaped window black instead
 of showing the window beneath; a plain Wine window given the same region
@@ -8,6 +9,7 @@ does the same, while a shaped window of X's own shows what lies beneath.
 So the cut-out is checked where the X server decides it, by asking which
 window the pointer is over at every pixel of the face, and the pixels
 there are checked to be the background or that black, never the face."""
+import subprocess
 import sys
 import time
 
@@ -221,6 +223,44 @@ def run(s):
              ("pickHotkey", "0x1143")]}
     want.update(history=("REG_BINARY", ""), pinned=("REG_BINARY", ""))
     check("closing saves the first-run settings", saved == want, "key holds %r" % (saved,))
+
+    # As Wine runs by default, its windows managed, without a window manager
+    # and under Openbox: with Notepad over the face and holding the keys, a
+    # second start and the pick hotkey each bring the face forward, and the
+    # hotkey's pick hears the arrows and Escape. A logoff, and under Openbox
+    # a close (Alt+F4), during such a pick store the colour from before it.
+    s.wine("reg", "add", r"HKCU\Software\Wine\X11 Driver", "/v", "Managed", "/d", "Y", "/f")
+    for wm in ("", "openbox"):
+        if wm:  # stopped by PID with the session's other processes
+            s.procs.append(subprocess.Popen([wm], env=s.env, stdout=subprocess.DEVNULL,
+                                            stderr=subprocess.DEVNULL))
+        while wm and not s.xdo("get_num_desktops", check=False).strip():
+            time.sleep(0.1)
+        s.start()
+        s.wine("notepad", wait=False)
+        pad = s.xdo("search", "--sync", "--onlyvisible", "--name", "Notepad").split()[0]
+        x, y, _, _ = s.geometry()
+        shown = []
+        for door in ((harness.WINE, harness.EXE), ("xdotool", "key", "super+shift+c")):
+            s.xdo("windowmove", "--sync", pad, x, y, "windowraise", pad)
+            s.click(300, 200)
+            subprocess.run(door, env=s.env, timeout=60)
+            bad = face_mismatches(s.settle(x, y, WIDTH, HEIGHT), art)
+            shown.append([b[:2] for b in bad if not inside(SWATCH, *b[:2])] == [])
+        s.xdo("key", "Right", "Right", "Escape", "sleep", 0.3)
+        after = (s.xdo_shell("getmouselocation")["X"], "magnifier=0" in s.helper("state")[1])
+        check("%s: a second start and the hotkey raise the face over Notepad" % (wm or "no WM"),
+              shown == [True, True], repr(shown))
+        check("the hotkey's pick hears the arrows and Escape", after == (302, True), repr(after))
+        if wm:
+            s.click(x + 40, y + 125)  # the face's: Openbox's Alt+F4 closes the window with the keys
+        s.move(300, 200)
+        s.xdo("key", "super+shift+c", "sleep", 0.5)
+        subprocess.run(("xdotool", "key", "alt+F4") if wm else (harness.WINE, "wineboot", "--end-session"),
+                       env=s.env, timeout=60)
+        stored = [s.wait_exit()] + [(s.registry() or {}).get(n) for n in ("curColor", "oldColor")]
+        check("a close or a logoff during a pick stores the colours from before it",
+              stored == [0] + [("REG_DWORD", "0x0")] * 2, repr(stored))
 
 
 if __name__ == "__main__":

@@ -301,17 +301,24 @@ TEST(FatalStart, MissingSkinOrTakenClassEndsWithStatusOne)
 
 // What the hotkey dialog is given, and what it said, from a timer that
 // runs inside its own loop as a user would work it.
-struct { uint32_t keys; bool once; char said[80]; } dialogRun;
+struct { uint32_t keys; bool once, greyed, icon; char said[80]; } dialogRun;
 
 void CALLBACK workHotkeyDialog(HWND, UINT, UINT_PTR timer, DWORD)
 {
     HWND dialog = FindWindowA("#32770", "Pick hotkey");
-    if (!dialog)
+    if (!IsWindowVisible(dialog))
         return;
     KillTimer(nullptr, timer);
     SendMessageA(mainWindow, WM_SYSCOMMAND, cmdPickHotkey, 0);  // asked for again
     dialogRun.once = !FindWindowExA(nullptr, FindWindowA("#32770", "Pick hotkey"), "#32770",
                                     "Pick hotkey");
+    // None greys the key box, which repaints only when told.
+    RedrawWindow(dialog, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    CheckDlgButton(dialog, idHotkeyNone, BST_CHECKED);
+    SendMessageA(dialog, WM_COMMAND, idHotkeyNone, 0);
+    HWND keyBox = GetDlgItem(dialog, idHotkeyKeys);
+    dialogRun.greyed = !IsWindowEnabled(keyBox) && GetUpdateRect(keyBox, nullptr, FALSE);
+    dialogRun.icon = SendMessageA(dialog, WM_GETICON, ICON_SMALL, 0) != 0;
     SendDlgItemMessageA(dialog, idHotkeyKeys, HKM_SETHOTKEY, dialogRun.keys, 0);
     CheckDlgButton(dialog, idHotkeyWin, BST_UNCHECKED);
     CheckDlgButton(dialog, idHotkeyNone, dialogRun.keys ? BST_UNCHECKED : BST_CHECKED);
@@ -321,9 +328,10 @@ void CALLBACK workHotkeyDialog(HWND, UINT, UINT_PTR timer, DWORD)
 }
 
 // A hotkey another program holds: refused at the start, which the window
-// menu's item says. In the dialog (one, however often asked for) another
-// replaces it, a refused choice is said and the old one kept, and None
-// lets it go.
+// menu's item says. In the dialog (one, however often asked for, with the
+// program's icon, None greying the keys) another replaces it, a refused
+// choice (held elsewhere, or without Ctrl, Alt or Win) is said and the old
+// one kept, and None lets it go.
 TEST(HeldHotkey, RefusedAtTheStartThenChangedAndLetGo)
 {
     clearSettings();
@@ -339,13 +347,15 @@ TEST(HeldHotkey, RefusedAtTheStartThenChangedAndLetGo)
     };
     EXPECT_EQ("Pic&k hotkey... (in use)", item());
     const uint32_t ctrlAltH = 'H' | 0x0600, ctrlAltJ = 'J' | 0x0600;  // HOTKEYF_CONTROL, _ALT
-    for (uint32_t keys : {ctrlAltH, ctrlAltJ, 0u}) {
-        dialogRun = {keys, false, ""};
+    const uint32_t shiftD = 'D' | 0x0100;  // one that typing a capital D would start
+    for (uint32_t keys : {ctrlAltH, ctrlAltJ, shiftD, 0u}) {
+        dialogRun = {keys, false, false, false, ""};
         SetTimer(nullptr, 0, 20, workHotkeyDialog);
         SendMessageA(w, WM_SYSCOMMAND, cmdPickHotkey, 0);
-        EXPECT_TRUE(dialogRun.once);
-        EXPECT_EQ(keys == ctrlAltJ, dialogRun.said[0] != 0) << dialogRun.said;
-        EXPECT_EQ(keys == ctrlAltJ ? ctrlAltH : keys, pickHotkey);
+        EXPECT_TRUE(dialogRun.once && dialogRun.greyed && dialogRun.icon);
+        bool refused = keys == ctrlAltJ || keys == shiftD;
+        EXPECT_EQ(refused, dialogRun.said[0] != 0) << dialogRun.said;
+        EXPECT_EQ(refused ? ctrlAltH : keys, pickHotkey);
         EXPECT_EQ("Pic&k hotkey...", item());
         // Ctrl+Alt+H is the program's until None lets it go.
         bool free = RegisterHotKey(nullptr, 3, MOD_CONTROL | MOD_ALT, 'H');

@@ -120,14 +120,14 @@ TEST_F(Store, EverythingSavedLoadsExactly)
 
 // The pick's settings: a REG_DWORD in range, anything else the default, a
 // hotkey the control cannot show (more flags, no key, more than 16 bits)
-// too; each saved as it reads.
+// or one without Ctrl, Alt or the Windows key too; each saved as it reads.
 TEST_F(Store, PickSettingsInRangeOrTheDefault)
 {
     const uint32_t ctrlH = 0x0248, none = 0;
     const struct { DWORD copy, size, hotkey, wantCopy, wantSize, wantHotkey; } cases[] = {
         {1, 5, ctrlH, 1, 5, ctrlH}, {0, 3, none, 0, 3, none},
         {2, 4, 0x2048, 0, 1, defaultPickHotkey}, {0xFFFFFFFF, 0, 0x0300, 0, 1, defaultPickHotkey},
-        {1, 3, 0x10048, 1, 3, defaultPickHotkey}};
+        {1, 3, 0x10048, 1, 3, defaultPickHotkey}, {1, 3, 0x0144, 1, 3, defaultPickHotkey}};
     for (const auto &c : cases) {
         putDword("copyOnPick", c.copy);
         putDword("sampleSize", c.size);

@@ -226,14 +226,17 @@ TEST(WindowSurfaces, ChangeOfScaleRebuildsTheWholeFace)
     DeleteObject(shape);
     EXPECT_TRUE(regionHolds(redUpBtn.region, 127, 159));
     EXPECT_FALSE(regionHolds(redUpBtn.region, 128, 159));
-    // Red up at twice the scale, trembling sideways beyond the unscaled drag distance: still a click.
-    int x = 114 + GetSystemMetrics(SM_CXDRAG);
-    SetCursorPos(windowRect.left + 114, windowRect.top + 148);
-    sendPointer(w, WM_LBUTTONDOWN, 114, 148);
-    SetCursorPos(windowRect.left + x, windowRect.top + 148);
-    sendPointer(w, WM_MOUSEMOVE, x, 148);
-    sendPointer(w, WM_LBUTTONUP, x, 148);
-    EXPECT_EQ(20u, curColor);
+    // Red up at twice the scale, trembling sideways as far as the drag
+    // distance at that scale: still a click; a pixel further, a drag by all of it.
+    for (int past : {0, 1}) {
+        int x = 114 + GetSystemMetrics(SM_CXDRAG) + past;
+        SetCursorPos(windowRect.left + 114, windowRect.top + 148);
+        sendPointer(w, WM_LBUTTONDOWN, 114, 148);
+        SetCursorPos(windowRect.left + x, windowRect.top + 148);
+        sendPointer(w, WM_MOUSEMOVE, x, 148);
+        sendPointer(w, WM_LBUTTONUP, x, 148);
+        EXPECT_EQ(past ? 20u + x - 114 : 20u, curColor);
+    }
 
     suggested = {0, 0, 83, 132};
     SendMessageA(w, WM_DPICHANGED, MAKEWPARAM(96, 96), (LPARAM)&suggested);
