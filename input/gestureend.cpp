@@ -65,10 +65,15 @@ void finishGesture(HWND window, HDC dc)
 
 // GetAsyncKeyState reads the physical buttons, and with the buttons
 // swapped Windows reports the primary one as the right while Wine goes on
-// reporting it as the left: the release is read only once neither is down.
+// reporting it as the left: then the release is read only once neither is
+// down. Unswapped, only the left counts: Wine leaves the right reported
+// down after a right click whose release reached no window of Wine's (one
+// that cancels a pick from the keyboard over the bare desktop), and a wait
+// on it would never end.
 bool buttonsUp()
 {
-    return !(GetAsyncKeyState(VK_LBUTTON) & 0x8000) && !(GetAsyncKeyState(VK_RBUTTON) & 0x8000);
+    bool leftUp = !(GetAsyncKeyState(VK_LBUTTON) & 0x8000);
+    return leftUp && (!GetSystemMetrics(SM_SWAPBUTTON) || !(GetAsyncKeyState(VK_RBUTTON) & 0x8000));
 }
 
 // The release can go astray: another program or a remote-desktop client may
