@@ -67,8 +67,9 @@ LRESULT onCopyData(HWND window, WPARAM wp, LPARAM lp)
         answer(window, asker, head, true);
         return replyDone;
     case commandSet:
-        // The undo point of a gesture or a pick stays the colour from before it.
-        if (gestureRuns())
+        // The undo point of a gesture or a pick stays the colour from before
+        // it, and an open menu or dialog acts on the colour it shows.
+        if (gestureRuns() || faceBusy(window))
             return replyRefused;
         return setColorFromText(window, (const char *)data->lpData + sizeof head,
                                 data->cbData - sizeof head);

@@ -63,13 +63,19 @@ static bool systemLoopRuns()
     return gui.flags & (GUI_INMENUMODE | GUI_POPUPMENUMODE | GUI_INMOVESIZE);
 }
 
-// A dialog of the program's own (the hotkey's, the copy template's) disables
-// the face while it is open: the keys belong to the dialog then. A menu
-// asked for during a gesture waits for the gesture's button to be released
-// and would then cancel the pick.
+// A dialog of the program's own (the hotkey's, the copy template's, the
+// palette's) disables the face while it is open: the keys belong to the
+// dialog then. A menu asked for during a gesture waits for the gesture's
+// button to be released and would then cancel the pick.
+bool faceBusy(HWND window)
+{
+    return buttonDown || menuWaitRuns() || dialogOpen || !IsWindowEnabled(window) ||
+           systemLoopRuns();
+}
+
 bool pickWithFaceForward(HWND window)
 {
-    if (buttonDown || menuWaitRuns() || dialogOpen || !IsWindowEnabled(window) || systemLoopRuns())
+    if (faceBusy(window))
         return false;
     // Restored here, not asynchronously: the pick starts on the face shown.
     if (IsIconic(window))

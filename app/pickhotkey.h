@@ -13,13 +13,16 @@ void unregisterPickHotkey(HWND window);
 // holds it).
 bool pickHotkeyRefused();
 
+// Whether a request from outside the face must wait: a mouse gesture runs,
+// a menu asked for during one waits for its button's release, a menu or a
+// dialog of the program's is open (each shows the colour as it was when it
+// opened), or the system moves or sizes the window.
+bool faceBusy(HWND window);
 // What the pick hotkey does: the face brought forward as a second start
 // brings it (restored if minimised, raised, activated) and a pick from the
-// keyboard begun where the pointer is. Nothing while a mouse gesture runs,
-// while a menu asked for during one waits for its button's release, while
-// a menu or a dialog of the program's is open and while the system moves
-// or sizes the window. True when the pick runs. For every door that starts
-// a pick from outside the face: the hotkey, the command line.
+// keyboard begun where the pointer is; nothing while the face is busy.
+// True when the pick runs. For every door that starts a pick from outside
+// the face: the hotkey, the command line.
 bool pickWithFaceForward(HWND window);
 // WM_HOTKEY: pickWithFaceForward. (During a pick from the keyboard the
 // pick takes the message first: it takes the colour.)

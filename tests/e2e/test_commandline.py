@@ -68,7 +68,12 @@ def run(s):
     time.sleep(1.5)
     s.xdo("key", "Escape")
     check("Escape: nothing printed, status 1", finish(p), ("", 1))
-    check("--set on the running window", cli(s, "--set", "rgb(1 2 3)")[0], 0)
+    s.key("shift+F10")
+    time.sleep(0.5)
+    refused = cli(s, "--set", "#ff0000")[0]
+    s.xdo("key", "Escape")
+    check("--set is refused while a menu is open, then done",
+          (refused, cli(s, "--set", "rgb(1 2 3)")[0]), (1, 0))
     s.key("ctrl+z")
     check("--set's undo point is the colour before it, where it was picked",
           cli(s, "--get", "--template", "{RR}{GG}{BB} {x}{y}")[:2], (0, "0CC84D 320321\r\n"))
