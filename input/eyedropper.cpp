@@ -17,6 +17,8 @@ void (*pickBegun)(HWND window);
 static bool resamplePending;
 // Set while the pick holds a cursor clip of its own (keepPointerGrab).
 static bool clipped;
+// Set while that clip is to outlast the pick's end (holdPickClip).
+static bool clipHeld;
 // Set once the pick has read a pixel: only then does it end with a colour.
 static bool pixelTaken;
 
@@ -123,11 +125,19 @@ void dropPick(HWND window)
     KillTimer(window, resampleTimerId);
     resamplePending = false;
     closeMagnifier();
-    // The grab a pointer move kept for the release ends with the pick.
-    releasePickClip();
+    // The grab a pointer move kept for the release ends with the pick,
+    // unless it is held for the release of the press that ends it.
+    if (!clipHeld)
+        releasePickClip();
+    clipHeld = false;
     SetCursor(LoadCursorA(nullptr, IDC_ARROW));
     paintSwatch(window, swatchRgn);
     pickerActive = 0;
+}
+
+void holdPickClip()
+{
+    clipHeld = clipped;
 }
 
 void releasePickClip()

@@ -45,3 +45,6 @@ void refreshPickClip();
 // The clip gone: at every end of a pick, at the window's destruction and
 // at the end of the session.
 void releasePickClip();
+// The clip kept past the end of the pick that comes next, until
+// releasePickClip: for the release of the press that ends a pick.
+void holdPickClip();

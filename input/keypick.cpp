@@ -131,8 +131,9 @@ void startKeyPick(HWND window)
 
 // Taken, with the undo point the start set, or cancelled with the colour
 // pair as it was. Cleared first: the capture's loss that the release
-// reports then finds no pick to end.
-static void endKeyPick(HWND window, bool take)
+// reports then finds no pick to end. Ended by a press, the capture and the
+// grab are kept for that press's release.
+static void endKeyPick(HWND window, bool take, bool byPress = false)
 {
     running = false;
     if (!heldKeys)
@@ -145,7 +146,8 @@ static void endKeyPick(HWND window, bool take)
         oldColor = startOldColor;
         dropPick(window);
     }
-    releaseOwnCapture(window);
+    if (!byPress)
+        releaseOwnCapture(window);
     if (keyPickEnded)
         keyPickEnded(window, take);
 }
@@ -179,26 +181,40 @@ static void onPickKey(HWND window, WPARAM key, bool repeat, bool shifted)
 }
 
 // A left press takes the colour under the pointer, as Enter does; any other
-// press cancels, as Escape does.
+// press cancels, as Escape does. Its release comes to the face, which
+// keeps the capture and the pick's grab until then: under Wine a release
+// over a window of another program would act there (a right click's opens
+// its context menu), and one over the bare desktop or a native window would
+// reach no Wine program, which would go on reporting the button down.
 static void onPickPress(HWND window, bool take)
 {
     if (take)
         followPointer(window);
-    endKeyPick(window, take);
+    holdPickClip();
+    endKeyPick(window, take, true);
     endingClick = true;
+}
+
+static void releaseEndingClick(HWND window)
+{
+    releasePickClip();
+    releaseOwnCapture(window);
 }
 
 // After the press that ended a pick: its release and a double-click's
 // second press do nothing; a press of its own is the face's again.
-static bool endingClickTakes(UINT msg)
+static bool endingClickTakes(HWND window, UINT msg)
 {
     switch (msg) {
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN: endingClick = false; return false;
+    case WM_MBUTTONDOWN:
+        endingClick = false;
+        releaseEndingClick(window);
+        return false;
     case WM_LBUTTONUP:
     case WM_RBUTTONUP:
-    case WM_MBUTTONUP:
+    case WM_MBUTTONUP: releaseEndingClick(window); return true;
     case WM_LBUTTONDBLCLK:
     case WM_RBUTTONDBLCLK:
     case WM_MBUTTONDBLCLK: return true;
@@ -209,7 +225,7 @@ static bool endingClickTakes(UINT msg)
 bool keyPickTakes(HWND window, UINT msg, WPARAM wp, LPARAM lp)
 {
     if (!running)
-        return endingClick && endingClickTakes(msg);
+        return endingClick && endingClickTakes(window, msg);
     switch (msg) {
     case WM_KEYDOWN: onPickKey(window, wp, lp & 0x40000000, GetKeyState(VK_SHIFT) < 0); return true;
     case hookedKeyMsg: onPickKey(window, wp, lp & 1, lp & 2); return true;

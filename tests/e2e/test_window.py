@@ -252,6 +252,13 @@ def run(s):
         check("%s: a second start and the hotkey raise the face over Notepad" % (wm or "no WM"),
               shown == [True, True], repr(shown))
         check("the hotkey's pick hears the arrows and Escape", after == (302, True), repr(after))
+        # A right click cancels such a pick; its release opens no menu in Notepad.
+        s.xdo("key", "super+shift+c", "sleep", 0.5, "mousedown", 3, "sleep", 0.2, "mouseup", 3,
+              "sleep", 1)
+        below = s.screenshot().crop(302, 200, 80, 80).colors()
+        s.xdo("key", "Escape")
+        check("a right click's release goes to the pick it ended", below == {(255, 255, 255)},
+              repr(below))
         if wm:
             s.click(x + 40, y + 125)  # the face's: Openbox's Alt+F4 closes the window with the keys
         s.move(300, 200)
