@@ -85,12 +85,13 @@ static void unhookKeys()
 // Under Wine a window handed to the window manager, as Wine's default has
 // it (with a manager or without one), is activated without the X keyboard
 // focus: the keys pressed where the pick hotkey was (another program's
-// window) would go on reaching that program, and the pick would hear none. The presses of the pick's keys are taken before any window
-// gets them and handed to the face, with Shift as it is now; the releases
-// and the other keys go where they would. A press is a repeat while its
-// key is held: taken before, or down before the hook began (the state of
-// a key is recorded after the hook). Once the pick is over, only the
-// repeats of a key still held are taken, until its release.
+// window) would go on reaching that program, and the pick would hear none.
+// The presses of the pick's keys are taken before any window gets them and
+// handed to the face, with Shift as it is now; the releases and the other
+// keys go where they would. A press is a repeat while its key is held:
+// taken before, or down before the hook began (the state of a key is
+// recorded after the hook). Once the pick is over, only the repeats of a
+// key still held are taken, until its release.
 static LRESULT CALLBACK takePickKey(int code, WPARAM wp, LPARAM lp)
 {
     const KBDLLHOOKSTRUCT &key = *(const KBDLLHOOKSTRUCT *)lp;
