@@ -5,7 +5,7 @@
 #include "core/color.h"
 #include "core/colorparse.h"
 #include "core/commandline.h"
-#include "core/history.h"
+#include "input/taking.h"
 
 #include <cstdint>
 #include <cstring>
@@ -142,9 +142,7 @@ static int useStoredSettings(const CommandRequest &request)
         status = printColor(formatCommandText(curColor, request.form, request.templateText, text,
                                               sizeof text));
     } else if (readColorText(request.colorText, SIZE_MAX, color)) {
-        oldColor = curColor;
-        curColor = color;
-        rememberColor(color);
+        takeColor(nullptr, takenBySet, color);
         status = saveColors() ? 0 : 1;
     } else {
         status = 1;

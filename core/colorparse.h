@@ -16,8 +16,8 @@
 // hsl()/hsla(), hwb(), lab(), lch(), oklab(), oklch() and color() with the
 // predefined spaces, and hsv()/hsb() and cmyk() of design tools; the #RGB
 // and #RGBA shorthand, and otherwise a base-16 number 0xRRGGBB after a
-// sign and a "0x" or "#" prefix, six characters at most. When accepted, color takes the colour read; it is left as it was
-// otherwise. Reads no further than limit bytes or the first zero byte.
+// sign and a "0x" or "#" prefix, six characters at most. When accepted,
+// color takes the colour read; it is left as it was otherwise. Reads no further than limit bytes or the first zero byte.
 bool readColorText(const char *text, size_t limit, uint32_t &color);
 
 // A colour that stands whole in a declaration, between quotes or in a

@@ -1,7 +1,8 @@
 // The colour spaces of stylesheets, in double precision: each one to the
 // program's 8-bit sRGB colour, and sRGB to CIE Lab and Oklab for the copy
-// forms and the nearest name. Matrices and transfer curves are those browsers use, with
-// the Bradford adaptation between the D50 and D65 whites.
+// forms and the nearest name. Matrices and transfer curves are those
+// browsers use, with the Bradford adaptation between the D50 and D65
+// whites.
 #pragma once
 #include <cstdint>
 

@@ -1,5 +1,6 @@
 #include "history.h"
 
+#include <cstdlib>
 #include <cstring>
 
 ColorList recentColors = {recentLimit, 0, {}};
@@ -45,6 +46,37 @@ void togglePin(uint32_t color)
 void clearRecentColors()
 {
     recentColors.count = 0;
+}
+
+int historyPalette(uint32_t colors[])
+{
+    int n = 0;
+    for (int i = 0; i < pinnedColors.count; i++)
+        colors[n++] = pinnedColors.colors[i];
+    for (int i = 0; i < recentColors.count; i++)
+        if (!isPinned(recentColors.colors[i]))
+            colors[n++] = recentColors.colors[i];
+    return n;
+}
+
+static int compareColors(const void *a, const void *b)
+{
+    uint32_t x = *(const uint32_t *)a, y = *(const uint32_t *)b;
+    return x < y ? -1 : x > y;
+}
+
+void pinColors(uint32_t *colors, size_t count, size_t &distinct, size_t &pinned)
+{
+    for (size_t i = 0; i < count; i++)
+        if (!isPinned(colors[i]) && pinnedColors.count < pinnedLimit)
+            togglePin(colors[i]);
+    qsort(colors, count, sizeof *colors, compareColors);
+    distinct = pinned = 0;
+    for (size_t i = 0; i < count; i++)
+        if (!i || colors[i] != colors[i - 1]) {
+            distinct++;
+            pinned += isPinned(colors[i]);
+        }
 }
 
 void readColorList(ColorList &list, const uint8_t *bytes, size_t size)

@@ -28,6 +28,15 @@ bool isPinned(uint32_t color);
 void togglePin(uint32_t color);
 // The recent ones forgotten; the pinned stay.
 void clearRecentColors();
+// The History as one list, as a palette holds it: the pinned colours in
+// their order, then the recent ones that are not pinned; returns how many
+// (pinnedLimit + recentLimit at most).
+int historyPalette(uint32_t colors[]);
+// The colours pinned in their order, each once, those pinned already kept
+// where they are, until the pinned colours are full. Tells how many
+// distinct colours there were and how many of them are pinned now.
+// Reorders colors.
+void pinColors(uint32_t *colors, size_t count, size_t &distinct, size_t &pinned);
 
 // The stored form: 4 bytes a colour, 0x00BBGGRR little-endian, in the
 // list's order. Reading takes the valid entries in order up to the limit

@@ -1,8 +1,8 @@
-// Palette files: the History's colours as the files that design tools read
-// and write (GIMP's .gpl, Paint.NET's .txt, a stylesheet, JSON, plain
-// hexadecimal lines, Adobe Swatch Exchange), and such a file's colours
-// pinned. Platform-free: a writer takes colours and their names and gives
-// bytes, a reader takes bytes and a length and gives colours.
+// Palette files: colours as the files that design tools read and write
+// (GIMP's .gpl, Paint.NET's .txt, a stylesheet, JSON, plain hexadecimal
+// lines, Adobe Swatch Exchange). Platform-free: a writer takes colours and
+// their names and gives bytes, a reader takes bytes and a length and gives
+// colours.
 #pragma once
 #include <cstddef>
 #include <cstdint>
@@ -16,11 +16,6 @@ enum PaletteFormat {
 extern const char *const paletteExtensions[paletteFormatCount];
 // The format an extension names, in any ASCII case, or paletteFormatCount.
 PaletteFormat paletteFormatOf(const char *extension);
-
-// The History as a palette: the pinned colours in their order, then the
-// recent ones that are not pinned; returns how many (pinnedLimit +
-// recentLimit at most).
-int historyPalette(uint32_t colors[]);
 
 // The colours (0x00BBGGRR) with their names (UTF-8, one a colour) in the
 // format, into out; returns the bytes written, or 0 when they do not fit
@@ -39,9 +34,3 @@ const size_t paletteFileMax = 1 << 20;
 // byte past length.
 size_t readPalette(PaletteFormat format, const uint8_t *bytes, size_t length, uint32_t *out,
                    size_t room, size_t &skipped);
-
-// The colours pinned in their order, each once, those pinned already kept
-// where they are, until the pinned colours are full. Tells how many
-// distinct colours there were and how many of them are pinned now.
-// Reorders colors.
-void pinColors(uint32_t *colors, size_t count, size_t &distinct, size_t &pinned);

@@ -1,10 +1,8 @@
 #include "palette.h"
 #include "colorparse.h"
 #include "colorspace.h"
-#include "history.h"
 #include "textscan.h"
 
-#include <cstdlib>
 #include <cstring>
 
 // The colours read so far; beyond room they are dropped.
@@ -216,24 +214,4 @@ size_t readPalette(PaletteFormat format, const uint8_t *bytes, size_t length, ui
     else
         readLines(s.text, s.limit, format, c);
     return c.n;
-}
-
-static int compareColors(const void *a, const void *b)
-{
-    uint32_t x = *(const uint32_t *)a, y = *(const uint32_t *)b;
-    return x < y ? -1 : x > y;
-}
-
-void pinColors(uint32_t *colors, size_t count, size_t &distinct, size_t &pinned)
-{
-    for (size_t i = 0; i < count; i++)
-        if (!isPinned(colors[i]) && pinnedColors.count < pinnedLimit)
-            togglePin(colors[i]);
-    qsort(colors, count, sizeof *colors, compareColors);
-    distinct = pinned = 0;
-    for (size_t i = 0; i < count; i++)
-        if (!i || colors[i] != colors[i - 1]) {
-            distinct++;
-            pinned += isPinned(colors[i]);
-        }
 }

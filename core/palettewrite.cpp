@@ -1,5 +1,4 @@
 #include "palette.h"
-#include "history.h"
 
 #include <cstring>
 
@@ -16,17 +15,6 @@ PaletteFormat paletteFormatOf(const char *extension)
             break;
     }
     return (PaletteFormat)f;
-}
-
-int historyPalette(uint32_t colors[])
-{
-    int n = 0;
-    for (int i = 0; i < pinnedColors.count; i++)
-        colors[n++] = pinnedColors.colors[i];
-    for (int i = 0; i < recentColors.count; i++)
-        if (!isPinned(recentColors.colors[i]))
-            colors[n++] = recentColors.colors[i];
-    return n;
 }
 
 // The bytes written so far; past room they are only counted.

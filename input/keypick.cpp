@@ -98,8 +98,9 @@ static LRESULT CALLBACK takePickKey(int code, WPARAM wp, LPARAM lp)
     unsigned bit = code == HC_ACTION ? pickKeyBit(key.vkCode) : 0;
     if (bit && wp == WM_KEYDOWN && (running || (heldKeys & bit))) {
         bool repeat = (heldKeys & bit) || GetAsyncKeyState(key.vkCode) < 0;
+        bool shifted = GetAsyncKeyState(VK_SHIFT) < 0;
         if (running)
-            PostMessageA(pickWindow, hookedKeyMsg, key.vkCode, repeat | (GetAsyncKeyState(VK_SHIFT) < 0) << 1);
+            PostMessageA(pickWindow, hookedKeyMsg, key.vkCode, repeat | shifted << 1);
         heldKeys |= bit;
         return 1;
     }

@@ -1,11 +1,11 @@
 // The pick from the keyboard: Enter or Space on the focused swatch starts
 // the eyedropper where the pointer is, with no button held. The arrow keys
 // move the pointer by a screen pixel (Shift: 10), the mouse moves it too,
-// and the sample follows; the wheel and + and - zoom the magnifier; Enter, Space, a left click or the pick hotkey
-// takes the colour under the pointer, Escape, any other press, a lost
-// focus or a lost capture cancel the pick. The keys that change the colour
-// do nothing meanwhile, as during a mouse pick; Ctrl+C copies the colour
-// shown.
+// and the sample follows; the wheel and + and - zoom the magnifier.
+// Enter, Space, a left click or the pick hotkey takes the colour under the
+// pointer, Escape, any other press, a lost focus or a lost capture cancel
+// the pick. The keys that change the colour do nothing meanwhile, as
+// during a mouse pick; Ctrl+C copies the colour shown.
 #pragma once
 #include <windows.h>
 

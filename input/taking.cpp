@@ -16,7 +16,8 @@ void takeColor(HWND window, TakenBy how, uint32_t color)
         if (how == takenBySet || !pickerActive)
             oldColor = curColor;
         curColor = color;
-        paintSwatch(window, swatchRgn);
+        if (window)
+            paintSwatch(window, swatchRgn);
     }
     rememberColor(color);
     if (how == takenByPick)

@@ -24,5 +24,6 @@ enum TakenBy {
 // The colour (its low 24 bits) taken: the swatch shows it and it heads the
 // history. A door calls this only once the taking has happened: a copy
 // that reached the clipboard, a pick that read a pixel, a text that was a
-// colour.
+// colour. Without a window (the command line, with no Tinctora running)
+// only the colours and the history change.
 void takeColor(HWND window, TakenBy how, uint32_t color);

@@ -107,7 +107,8 @@ void onWindowPosChanging(HWND window, LPARAM lp)
         return;
     restoring = false;
     LONG x = pos.x, y = pos.y;
-    if (bringOntoWorkArea(x, y, windowRect.right - windowRect.left, windowRect.bottom - windowRect.top)) {
+    int width = windowRect.right - windowRect.left, height = windowRect.bottom - windowRect.top;
+    if (bringOntoWorkArea(x, y, width, height)) {
         pos.x = x;
         pos.y = y;
     }
