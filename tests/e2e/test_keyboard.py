@@ -202,6 +202,7 @@ def run(s):
     s.xdo("type", "Z:" + s.tmp.replace("/", "\\") + "\\pal-")
     s.xdo("type", "--delay", 300, "\u4e2d")  # time for Wine to map the key xdotool binds
     s.xdo("key", "Tab", "Down", "Down", "Return")
+    until(lambda: not s.visible_windows("^Save As$"))  # the face is disabled until then
     check("Copy all", copied, "Color(0xFF0A1E28) {midnight blue}\nColor(0xFFFF8000) {dark orange}")
     # A pick from the hotkey ends as the menu opens; the hotkey does nothing
     # while the Open dialog shows. A .gpl with CR LF and names outside ASCII
