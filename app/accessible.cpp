@@ -7,6 +7,7 @@
 #include "core/history.h"
 #include "input/actions.h"
 #include "input/focus.h"
+#include "input/watch.h"
 #include "res/resource.h"
 #include "skin/announce.h"
 #include "skin/regions.h"
@@ -79,7 +80,8 @@ static const ControlInfo controls[controlCount] = {
     {ROLE_SYSTEM_PUSHBUTTON, "Close", "Alt+F4"},
     {ROLE_SYSTEM_GRAPHIC, "Colour",
      "press and hold, then drag anywhere to pick a colour from the screen, or Enter, the arrow "
-     "keys and Enter; double-click or Ctrl+V to paste one"},
+     "keys and Enter; Alt+Space, F freezes the screen for picks; double-click or Ctrl+V to "
+     "paste one"},
     {ROLE_SYSTEM_PUSHBUTTON, "Lower red", "-20r"},
     {ROLE_SYSTEM_STATICTEXT, "Red", "right-click to copy" ARROW_KEYS},
     {ROLE_SYSTEM_PUSHBUTTON, "Raise red", "+20R"},
@@ -121,14 +123,19 @@ const char *controlHint(AreaId control)
     if (control != swatchId)
         return hint;
     // The swatch's hint leads with the colour's name, for those who cannot
-    // tell the colour by sight, whether the colour is pinned, which square
-    // a pick averages, and its contrast with the previous colour.
-    static const char *const sizes[3] = {"", "; picks the 3 by 3 average", "; picks the 5 by 5 average"};
-    char name[32], contrast[24];
+    // tell the colour by sight, whether the colour is pinned, the screen
+    // point it follows while watched, which square a pick averages, and
+    // its contrast with the previous colour.
+    char name[32], contrast[24], watched[48] = "", square[32] = "";
     formatColorName(curColor, name, sizeof name);
     formatContrast(curColor, oldColor, contrast, sizeof contrast);
-    wsprintfA(text, "%s%s%s; contrast with the previous colour %s; %s", name,
-              isPinned(curColor) ? ", pinned" : "", sizes[sampleSize / 2], contrast, hint);
+    POINT at;
+    if (watching(&at))
+        wsprintfA(watched, "; watching the screen point %ld, %ld", at.x, at.y);
+    if (sampleSize > 1)
+        wsprintfA(square, "; picks the %d by %d average", sampleSize, sampleSize);
+    wsprintfA(text, "%s%s%s%s; contrast with the previous colour %s; %s", name,
+              isPinned(curColor) ? ", pinned" : "", watched, square, contrast, hint);
     return text;
 }
 

@@ -110,7 +110,7 @@ void onNotify(HWND, LPARAM lp)
     if (info.hdr.hwndFrom != tooltip || info.hdr.code != TTN_GETDISPINFOA ||
         info.hdr.idFrom >= (UINT_PTR)controlCount)
         return;
-    static char text[512];
+    static char text[1024];
     text[0] = '\0';
     auto add = [](const char *piece) {
         int n = lstrlenA(text);
@@ -125,9 +125,12 @@ void onNotify(HWND, LPARAM lp)
             add(": ");
             add(controlHint(control));
         }
-        // Not in the swatch's description: the magnifier is no control.
+        // Not in the swatch's description: the keys of a pick act on no
+        // control.
         if (control == swatchId)
-            add("; while picking, the wheel or + and - zoom the magnifier");
+            add("; while picking, the wheel or + and - zoom the magnifier, Ctrl+wheel or [ and ] "
+                "size the square, F freezes or frees the screen, Shift+Enter or Shift+click takes "
+                "and goes on, L takes and watches the point");
     }
     info.lpszText = text;
 }

@@ -4,6 +4,7 @@
 #include "core/options.h"
 #include "input/gesture.h"
 #include "input/keypick.h"
+#include "input/stillscreen.h"
 #include "res/resource.h"
 
 #include <commctrl.h>
@@ -77,12 +78,19 @@ bool pickWithFaceForward(HWND window)
 {
     if (faceBusy(window))
         return false;
+    // The still copy first, before the face moves: the menu, tooltip or
+    // hover state of the program that had the foreground goes away as the
+    // face comes forward.
+    if (freezeScreen && !pickerActive)
+        takeStillScreen(window);
     // Restored here, not asynchronously: the pick starts on the face shown.
     if (IsIconic(window))
         ShowWindow(window, SW_RESTORE);
     bringForward(window);
     SetFocus(window);
     startKeyPick(window);
+    if (!pickerActive)
+        dropStillScreen();
     return keyPickRuns();
 }
 

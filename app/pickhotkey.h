@@ -20,8 +20,9 @@ bool pickHotkeyRefused();
 bool faceBusy(HWND window);
 // What the pick hotkey does: the face brought forward as a second start
 // brings it (restored if minimised, raised, activated) and a pick from the
-// keyboard begun where the pointer is; nothing while the face is busy.
-// True when the pick runs. For every door that starts a pick from outside
+// keyboard begun where the pointer is, on a still copy of the screen taken
+// first when freezeScreen is on; nothing while the face is busy. True
+// when the pick runs. For every door that starts a pick from outside
 // the face: the hotkey, the command line.
 bool pickWithFaceForward(HWND window);
 // WM_HOTKEY: pickWithFaceForward. (During a pick from the keyboard the

@@ -78,6 +78,9 @@ void loadSettings()
     copyOnPick = copy == 1;
     queryDword(key, "sampleSize", &size, true);
     sampleSize = sampleSizeFromSetting(size);
+    DWORD freeze = 0;
+    queryDword(key, "freezeScreen", &freeze, true);
+    freezeScreen = freeze == 1;
     DWORD zoom = defaultZoom;
     queryDword(key, "magnifierZoom", &zoom, true);
     magnifierZoom = magnifierZoomFromSetting(zoom);
@@ -115,6 +118,7 @@ static bool saveValues(bool all)
         setDword(key, "copyForm", copyForm);
         setDword(key, "copyOnPick", copyOnPick);
         setDword(key, "sampleSize", (DWORD)sampleSize);
+        setDword(key, "freezeScreen", freezeScreen);
         setDword(key, "magnifierZoom", (DWORD)magnifierZoom);
         setDword(key, "pickHotkey", pickHotkey);
         if (copyTemplate[0])

@@ -22,6 +22,8 @@
 #include "input/keypick.h"
 #include "input/keys.h"
 #include "input/magnifier.h"
+#include "input/stillscreen.h"
+#include "input/watch.h"
 #include "input/wheel.h"
 #include "input/windowmove.h"
 #include "skin/draw.h"
@@ -31,8 +33,11 @@
 HWND mainWindow;
 HACCEL accelTable;
 
+// Every step of the colour is the user's: a watched point is watched no
+// more.
 static void repaintSwatch()
 {
+    stopWatching(mainWindow);
     paintSwatch(mainWindow, swatchRgn);
 }
 
@@ -47,6 +52,7 @@ bool initialise(HINSTANCE instance)
     copyForm = copyHex;
     copyTemplate[0] = '\0';
     copyOnPick = 0;
+    freezeScreen = 0;
     sampleSize = 1;
     magnifierZoom = defaultZoom;
     pickHotkey = defaultPickHotkey;
@@ -85,6 +91,7 @@ bool registerWindowClass(HINSTANCE instance)
     if (!RegisterClassA(&wc))
         return false;
     registerMagnifierClass(instance);
+    registerStillScreenClass(instance);
     return true;
 }
 
@@ -113,6 +120,7 @@ static void cancelPick(HWND window)
 static void onDestroy(HWND window)
 {
     cancelPick(window);
+    stopWatching(window);
     releasePickClip();
     abandonCommandPick();
     disconnectAccessibleFace();
@@ -146,6 +154,7 @@ static void onDisplayChange(HWND window)
     refreshWindowRects(window);
     keepOnAWorkArea(window);
     refreshPickClip();
+    watchDisplaysChanged();
 }
 
 // Posted by a restore: the window onto a monitor once the restore is over.
@@ -296,6 +305,12 @@ LRESULT CALLBACK windowProc(HWND window, UINT msg, WPARAM wp, LPARAM lp)
             onButtonWatchTimer(window);
         else if (wp == menuWaitTimerId)
             onMenuWaitTimer(window);
+        else if (wp == restTimerId)
+            onRestTimer(window);
+        else if (wp == freezeTimerId)
+            onFreezeTimer(window);
+        else if (wp == watchTimerId)
+            onWatchTimer(window);
         return 0;
     case WM_MOUSEMOVE: onMouseMove(window, wp, lp); return 0;
     case WM_LBUTTONDOWN: onLeftButtonDown(window, wp, lp); return 0;
@@ -308,6 +323,7 @@ LRESULT CALLBACK windowProc(HWND window, UINT msg, WPARAM wp, LPARAM lp)
     case WM_NOTIFY: onNotify(window, lp); return 0;
     case WM_INITMENU: onInitMenu(window, wp); return 0;
     case WM_INITMENUPOPUP: onInitMenuPopup(window, wp); return 0;
+    case WM_MENUCHAR: return onMenuChar(window, wp, lp);
     case WM_UNINITMENUPOPUP: onUninitMenuPopup(window, wp); return 0;
     case WM_EXITMENULOOP: onExitMenuLoop(window); return 0;
     // The window menu, or the system's move or size loop, takes over the

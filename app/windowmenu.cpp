@@ -7,6 +7,7 @@
 #include "core/options.h"
 #include "core/sample.h"
 #include "input/actions.h"
+#include "input/watch.h"
 #include "res/resource.h"
 #include "skin/layout.h"
 #include "skin/regions.h"
@@ -16,8 +17,14 @@ static const char *const formItems[copyFormCount] = {
     "&6 Custom...", "&7 hsv(h, s%, v%)", "&8 hwb(h w% b%)", "&9 lab(L a b)", "&0 lch(L C H)",
     "&K cmyk(c%, m%, y%, k%)",
 };
-// The sample sizes, 1, 3 and 5 pixels.
-static const char *const sizeItems[3] = {"&1 pixel", "&3 by 3 average", "&5 by 5 average"};
+// The sample sizes, as sampleSizes; the sides of two digits have letters.
+static const char *const sizeItems[sampleSizeCount] = {
+    "&1 pixel",           "&3 by 3 average",    "&5 by 5 average",
+    "&7 by 7 average",    "&9 by 9 average",    "&A 11 by 11 average",
+    "&B 15 by 15 average", "&C 21 by 21 average", "&D 31 by 31 average"};
+// The item that ends a watch on a point; its key, which the text lacks, is
+// L (onMenuChar).
+static const char stopWatchingItem[] = "Stop watching";
 // The pick hotkey's item: K, or in the context menu, where K copies cmyk(), T.
 static const char *const hotkeyItems[2][2] = {
     {"Pic&k hotkey...", "Pic&k hotkey... (in use)"}, {"Pick ho&tkey...", "Pick ho&tkey... (in use)"}};
@@ -46,7 +53,7 @@ UINT insertProgramItems(HMENU menu, UINT position)
     AppendMenuA(forms, MF_SEPARATOR, 0, nullptr);
     AppendMenuA(forms, MF_STRING, cmdCopyOnPick, "Copy after each &pick");
     HMENU sizes = CreatePopupMenu();
-    for (int i = 0; i < 3; i++)
+    for (int i = 0; i < sampleSizeCount; i++)
         AppendMenuA(sizes, MF_STRING, cmdSampleFirst + 0x10 * i, sizeItems[i]);
     // P, O, Y and H are none of the system items' letters in English,
     // German, French, Spanish, Italian, Portuguese or Japanese, nor Wine's
@@ -57,6 +64,9 @@ UINT insertProgramItems(HMENU menu, UINT position)
     InsertMenuA(menu, position++, MF_BYPOSITION | MF_POPUP, (UINT_PTR)createHistoryMenu(),
                 "&History");
     InsertMenuA(menu, position++, MF_BYPOSITION | MF_POPUP, (UINT_PTR)sizes, "Sampl&e size");
+    InsertMenuA(menu, position++, MF_BYPOSITION | MF_STRING, cmdFreezeScreen,
+                "&Freeze the screen for picks");
+    InsertMenuA(menu, position++, MF_BYPOSITION | MF_STRING, cmdStopWatching, stopWatchingItem);
     InsertMenuA(menu, position++, MF_BYPOSITION | MF_STRING, cmdPickHotkey, hotkeyItems[0][0]);
     return position;
 }
@@ -79,8 +89,12 @@ void markProgramItems(HMENU menu, bool contextMenu)
     CheckMenuRadioItem(menu, cmdCopyFormFirst, last, cmdCopyFormFirst + 0x10 * copyForm,
                        MF_BYCOMMAND);
     CheckMenuItem(menu, cmdCopyOnPick, MF_BYCOMMAND | (copyOnPick ? MF_CHECKED : MF_UNCHECKED));
-    CheckMenuRadioItem(menu, cmdSampleFirst, cmdSampleFirst + 0x20,
-                       cmdSampleFirst + 0x10 * (sampleSize / 2), MF_BYCOMMAND);
+    CheckMenuRadioItem(menu, cmdSampleFirst, cmdSampleFirst + 0x10 * (sampleSizeCount - 1),
+                       cmdSampleFirst + 0x10 * sampleSizeIndex(sampleSize), MF_BYCOMMAND);
+    CheckMenuItem(menu, cmdFreezeScreen, MF_BYCOMMAND | (freezeScreen ? MF_CHECKED : MF_UNCHECKED));
+    bool watched = watching(nullptr);
+    CheckMenuItem(menu, cmdStopWatching, MF_BYCOMMAND | (watched ? MF_CHECKED : MF_UNCHECKED));
+    EnableMenuItem(menu, cmdStopWatching, MF_BYCOMMAND | (watched ? MF_ENABLED : MF_GRAYED));
     ModifyMenuA(menu, cmdPickHotkey, MF_BYCOMMAND | MF_STRING, cmdPickHotkey,
                 hotkeyItems[contextMenu][pickHotkeyRefused()]);
 }
@@ -121,11 +135,13 @@ void onInitMenuPopup(HWND window, WPARAM wp)
 bool runProgramCommand(HWND window, UINT command)
 {
     int form = commandItem(command, cmdCopyFormFirst, copyFormCount);
-    int size = commandItem(command, cmdSampleFirst, 3);
+    int size = commandItem(command, cmdSampleFirst, sampleSizeCount);
     switch (command) {
     case cmdSnapping: clickControl(window, snapId); return true;
     case cmdOnTop: clickControl(window, topId); return true;
     case cmdCopyOnPick: copyOnPick = !copyOnPick; return true;
+    case cmdFreezeScreen: freezeScreen = !freezeScreen; return true;
+    case cmdStopWatching: stopWatching(window); return true;
     case cmdPickHotkey: choosePickHotkey(window); return true;
     }
     // The template's form comes with its dialog.
@@ -134,10 +150,21 @@ bool runProgramCommand(HWND window, UINT command)
     if (form >= 0)
         setCopyForm(window, CopyForm(form));
     else if (size >= 0)
-        setSampleSize(window, 1 + 2 * size);
+        setSampleSize(window, sampleSizes[size]);
     else
         return runHistoryCommand(window, command) || runPaletteCommand(window, command);
     return true;
+}
+
+LRESULT onMenuChar(HWND window, WPARAM wp, LPARAM lp)
+{
+    HMENU menu = (HMENU)lp;
+    UINT state = GetMenuState(menu, cmdStopWatching, MF_BYCOMMAND);
+    if ((LOWORD(wp) | 0x20) == 'l' && state != (UINT)-1 && !(state & MF_GRAYED))
+        for (int i = GetMenuItemCount(menu) - 1; i >= 0; i--)
+            if (GetMenuItemID(menu, i) == cmdStopWatching)
+                return MAKELRESULT(i, MNC_EXECUTE);
+    return DefWindowProcA(window, WM_MENUCHAR, wp, lp);
 }
 
 bool onSysCommand(HWND window, WPARAM wp)

@@ -2,7 +2,8 @@
 // toggles, each checked while on, the copy form as radio items in a
 // submenu, the sixth of which opens the copy template's dialog, with the
 // copy after each pick, the history of the colours taken in another
-// submenu, the sample size likewise and the pick hotkey's dialog, above
+// submenu, the sample size likewise, the still screen's toggle, the end of
+// a watch on a point and the pick hotkey's dialog, above
 // the system's own items, so that the keyboard reaches every command of the
 // face. Maximize and Size are not offered.
 #pragma once
@@ -45,6 +46,9 @@ void onUninitMenuPopup(HWND window, WPARAM wp);
 // WM_EXITMENULOOP: the face whole again where the menu drew on it, and no
 // swatch of a History submenu left.
 void onExitMenuLoop(HWND window);
+// WM_MENUCHAR: L chooses Stop watching in a menu that holds it (its text
+// has no L); any other key as the system has it.
+LRESULT onMenuChar(HWND window, WPARAM wp, LPARAM lp);
 // WM_SYSCOMMAND: true when it was one of ours and has been done; the
 // system's own commands go on to the default handling.
 bool onSysCommand(HWND window, WPARAM wp);

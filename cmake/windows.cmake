@@ -43,7 +43,10 @@ add_library(tinctora_app STATIC
     input/keypick.cpp
     input/keys.cpp
     input/magnifier.cpp
+    input/screenread.cpp
+    input/stillscreen.cpp
     input/taking.cpp
+    input/watch.cpp
     input/wheel.cpp
     input/windowmove.cpp
     skin/announce.cpp

@@ -4,6 +4,7 @@ uint8_t alwyOnTop = 0;
 int32_t snapTol = snapOnTol;
 uint8_t copyOnPick = 0;
 uint32_t pickHotkey = defaultPickHotkey;
+uint8_t freezeScreen = 0;
 
 bool hotkeySparesTyping(uint32_t hotkey)
 {

@@ -1,7 +1,7 @@
 // The face's options, kept between runs: always on top, the snap distance,
-// the copy after each pick and the pick hotkey. Plain values below the
-// drawing, the input and the settings, which all read them; the window code
-// carries out a change.
+// the copy after each pick, the pick hotkey and the still screen. Plain
+// values below the drawing, the input and the settings, which all read
+// them; the window code carries out a change.
 #pragma once
 #include <cstdint>
 
@@ -9,6 +9,7 @@ extern uint8_t alwyOnTop;    // the always-on-top toggle, 0 or 1
 extern int32_t snapTol;      // snap distance in pixels; 0 is off, any other value on
 extern uint8_t copyOnPick;   // 1: every pick that ends with a colour copies it
 extern uint32_t pickHotkey;  // the global key that starts a pick; 0 for none
+extern uint8_t freezeScreen; // 1: every pick begins on a still copy of the screen
 
 // The distance that turning snapping on sets.
 const int32_t snapOnTol = 8;

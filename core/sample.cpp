@@ -3,9 +3,25 @@
 int sampleSize = 1;
 int magnifierZoom = defaultZoom;
 
+const int sampleSizes[sampleSizeCount] = {1, 3, 5, 7, 9, 11, 15, 21, 31};
+
+int sampleSizeIndex(int size)
+{
+    for (int i = 0; i < sampleSizeCount; i++)
+        if (sampleSizes[i] == size)
+            return i;
+    return -1;
+}
+
 int sampleSizeFromSetting(uint32_t stored)
 {
-    return stored == 3 || stored == 5 ? (int)stored : 1;
+    return stored <= 31 && sampleSizeIndex((int)stored) >= 0 ? (int)stored : 1;
+}
+
+int steppedSampleSize(int size, int steps)
+{
+    int i = sampleSizeIndex(size) + steps;
+    return sampleSizes[i < 0 ? 0 : i >= sampleSizeCount ? sampleSizeCount - 1 : i];
 }
 
 int magnifierZoomFromSetting(uint32_t stored)
@@ -18,6 +34,13 @@ int zoomedBy(int zoom, int notches)
     for (; notches > 0 && zoom < 32; notches--)
         zoom *= 2;
     for (; notches < 0 && zoom > 2; notches++)
+        zoom /= 2;
+    return zoom;
+}
+
+int shownZoom(int zoom, int size)
+{
+    while (zoom > 2 && (size + 2) * zoom > 3 * 32)
         zoom /= 2;
     return zoom;
 }

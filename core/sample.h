@@ -1,15 +1,23 @@
-// The eyedropper's sample: the pixel under the pointer, or the mean of the
-// square of 3 by 3 or 5 by 5 screen pixels centred on it, for photographs,
-// gradients and anti-aliased text. Platform-free: a pixel is a 32-bit value
+// The eyedropper's sample: the pixel under the pointer, or the mean of a
+// square of screen pixels centred on it, from 3 by 3 to 31 by 31, for
+// photographs, gradients, dithered and anti-aliased areas. Platform-free: a pixel is a 32-bit value
 // with three 8-bit channels in its low 24 bits, each averaged on its own,
 // as stored (gamma-encoded), whatever their order.
 #pragma once
 #include <cstdint>
 
-extern int sampleSize;  // the square's side in pixels: 1, 3 or 5
+extern int sampleSize;  // the square's side in pixels, one of sampleSizes
 
-// A stored side as a side: anything but 3 or 5 is one pixel.
+// The sides a square may have, smallest first.
+const int sampleSizeCount = 9;
+extern const int sampleSizes[sampleSizeCount];
+// A size's place in sampleSizes, or -1.
+int sampleSizeIndex(int size);
+// A stored side as a side: anything but one of sampleSizes is one pixel.
 int sampleSizeFromSetting(uint32_t stored);
+// The size steps sizes on in sampleSizes (back for steps below 0), held
+// at the first and the last.
+int steppedSampleSize(int size, int steps);
 
 // The magnifier's zoom: the block one screen pixel shows as, in pixels at
 // the face's scale; 2, 4, 8, 16 or 32.
@@ -20,6 +28,11 @@ int magnifierZoomFromSetting(uint32_t stored);
 // The zoom doubled for each notch up (notches above 0), halved for each
 // down, and held at 2 and 32.
 int zoomedBy(int zoom, int notches);
+// The zoom the magnifier shows a square of size at: the chosen zoom, or
+// the largest below it at which the square and a pixel around it span no
+// more than 3 blocks at 32 (96 pixels at the face's scale), so that a
+// large square is seen whole and the magnifier stays about its usual size.
+int shownZoom(int zoom, int size);
 // The screen pixels the magnifier shows across and down at a zoom: the odd
 // number that keeps it about as wide as 11 at 8 (43, 21, 11, 5, 3 from 2
 // to 32), and never fewer than the sample's square and a pixel around it.

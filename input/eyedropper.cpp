@@ -1,9 +1,12 @@
 #include "eyedropper.h"
 #include "gesturestate.h"
 #include "magnifier.h"
+#include "stillscreen.h"
 #include "taking.h"
+#include "watch.h"
 #include "windowmove.h"
 #include "core/color.h"
+#include "core/options.h"
 #include "skin/draw.h"
 #include "skin/regions.h"
 #include "skin/wine.h"
@@ -21,6 +24,15 @@ static bool clipped;
 static bool clipHeld;
 // Set once the pick has read a pixel: only then does it end with a colour.
 static bool pixelTaken;
+// When the pick last read the screen.
+static DWORD sampledAt;
+// Set from F until the still copy is taken.
+static bool freezeDue;
+// Set once the pick has taken a colour and gone on, which a cancel keeps.
+static bool wentOn;
+static uint32_t wentOnWith;
+// Set by L: the pick's point is watched once it ends.
+static bool watchAfter;
 
 // The pixel at the pointer as the screen shows it, and the magnifier
 // beside it drawn from the same read. A window's own surface would not do:
@@ -55,6 +67,8 @@ void onHoldTimer(HWND window)
     GetCursorPos(&cursorPos);
     int x = cursorPos.x - windowRect.left, y = cursorPos.y - windowRect.top;
     if (plainHold() && regionHolds(swatchRgn, x, y)) {
+        if (freezeScreen)
+            takeStillScreen(window);
         beginPick(window);
         readScreenAtPointer(window);
     }
@@ -63,12 +77,16 @@ void onHoldTimer(HWND window)
 
 void beginPick(HWND window)
 {
+    stopWatching(window);
     SetCursor(LoadCursorA(nullptr, IDC_CROSS));
     takeCapture(window);
     pickerActive = 1;
-    pixelTaken = false;
+    pixelTaken = wentOn = watchAfter = freezeDue = false;
     oldColor = curColor;
+    // The copy first: under Wine a window made later lies above it.
+    showStillScreen();
     openMagnifier(window);
+    SetTimer(window, restTimerId, restMs, nullptr);
     if (pickBegun)
         pickBegun(window);
 }
@@ -90,10 +108,75 @@ static void takePixel(COLORREF pixel)
     }
 }
 
+// Nothing while the still copy is due: the magnifier stays hidden for it.
 void sampleUnderPointer(HWND window)
 {
+    if (freezeDue)
+        return;
     takePixel(readScreenAtPointer(window));
+    sampledAt = GetTickCount();
     paintSwatch(window, pickPreviewRgn);
+}
+
+void onRestTimer(HWND window)
+{
+    if (pickerActive && !stillScreenDC() && GetTickCount() - sampledAt >= restMs)
+        sampleUnderPointer(window);
+}
+
+void takeAndGoOn(HWND window)
+{
+    if (!pickerActive)
+        return;
+    sampleUnderPointer(window);
+    if (!pixelTaken)
+        return;
+    takeColor(window, takenByPick, curColor);
+    wentOn = true;
+    wentOnWith = curColor;
+}
+
+void putBackPickStart(uint32_t color, uint32_t previous)
+{
+    curColor = wentOn ? wentOnWith : color;
+    oldColor = wentOn ? color : previous;
+}
+
+void watchWhenPickEnds()
+{
+    watchAfter = true;
+}
+
+void switchStillScreen(HWND window)
+{
+    if (!pickerActive)
+        return;
+    if (stillScreenDC()) {
+        dropStillScreen();
+        sampleUnderPointer(window);
+        return;
+    }
+    freezeDue = !freezeDue;
+    if (freezeDue) {
+        closeMagnifier();
+        SetTimer(window, freezeTimerId, screenSettleMs, nullptr);
+    } else {
+        onFreezeTimer(window);
+    }
+}
+
+// The magnifier made again once the copy shows, since under Wine the copy
+// would lie above the one made before it.
+void onFreezeTimer(HWND window)
+{
+    KillTimer(window, freezeTimerId);
+    if (!pickerActive)
+        return;
+    if (freezeDue && takeStillScreen(window))
+        showStillScreen();
+    freezeDue = false;
+    openMagnifier(window);
+    sampleUnderPointer(window);
 }
 
 void onResampleTimer(HWND window)
@@ -109,7 +192,8 @@ void endPick(HWND window)
     hideMagnifier();
     // The last sample may have read where the magnifier had just been: that
     // pixel is read once more with the magnifier gone, once the screen can
-    // show what lies below, which takes at most screenSettleMs.
+    // show what lies below, which takes at most screenSettleMs. Ended
+    // while a still copy was due, the pick keeps the colour last read.
     if (resamplePending) {
         Sleep(settleLeft(cursorPos));
         takePixel(readAround(cursorPos));
@@ -117,13 +201,18 @@ void endPick(HWND window)
     // Taken while the pick still runs, whose start set the undo point.
     if (pixelTaken)
         takeColor(window, takenByPick, curColor);
+    if (pixelTaken && watchAfter && !stillScreenDC())
+        startWatching(window, cursorPos);
     dropPick(window);
 }
 
 void dropPick(HWND window)
 {
     KillTimer(window, resampleTimerId);
-    resamplePending = false;
+    KillTimer(window, restTimerId);
+    KillTimer(window, freezeTimerId);
+    resamplePending = freezeDue = wentOn = watchAfter = false;
+    dropStillScreen();
     closeMagnifier();
     // The grab a pointer move kept for the release ends with the pick,
     // unless it is held for the release of the press that ends it.

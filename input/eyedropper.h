@@ -3,16 +3,27 @@
 // beside the pointer until the pick ends.
 #pragma once
 #include <windows.h>
+#include <cstdint>
 
 const UINT_PTR holdTimerId = 1;
 const UINT holdTimerMs = 400;
 // A sample taken again once the screen no longer shows the magnifier
 // where it was.
 const UINT_PTR resampleTimerId = 2;
+// A live pick reads the screen again this often while the pointer rests:
+// a video, an animation or a page that updates changes under it.
+const UINT_PTR restTimerId = 5;
+const UINT restMs = 50;
+// The still copy is taken once the screen no longer shows the magnifier.
+const UINT_PTR freezeTimerId = 7;
 
+// The hold's end on the swatch begins a pick, on a still copy of the screen
+// taken first when freezeScreen is on.
 void onHoldTimer(HWND window);
 // The start of every pick, from the hold or from the keyboard: the cross
-// cursor, the capture, the undo point and the magnifier; then pickBegun.
+// cursor, the capture, the undo point, the magnifier and the still copy,
+// if one was taken for it; then pickBegun. A watched point is watched no
+// more.
 void beginPick(HWND window);
 // Told of every pick's start, set once at start-up (the hover help hides).
 extern void (*pickBegun)(HWND window);
@@ -20,14 +31,33 @@ extern void (*pickBegun)(HWND window);
 // is, and true; false otherwise.
 bool keepPickCursor();
 void onResampleTimer(HWND window);
+void onRestTimer(HWND window);
 void sampleUnderPointer(HWND window);
 // At the release: the last colour read, as the screen shows it once the
-// magnifier is gone, taken (takeColor) if the pick read any pixel, then as
-// dropPick. Every pick that takes a colour ends here.
+// magnifier is gone, taken (takeColor) if the pick read any pixel, its
+// point then watched if watchWhenPickEnds asked for it, then as dropPick.
+// Every pick that takes a colour ends here.
 void endPick(HWND window);
-// The pick over with nothing more read: the magnifier closed, the arrow
-// cursor back and the whole swatch painted in the current colour.
+// The pick over with nothing more read: the magnifier and the still copy
+// gone, the arrow cursor back and the whole swatch painted in the current
+// colour.
 void dropPick(HWND window);
+// A cancel's colours: the pair from the pick's start, but after a colour
+// the pick took and went on from (takeAndGoOn) the last such colour stays,
+// the colour from before the pick the previous one.
+void putBackPickStart(uint32_t color, uint32_t previous);
+// Shift+Enter, Shift+Space or a Shift+left click during a pick: the colour
+// under the pointer taken (takeColor: the History, the copy after each
+// pick, the swatch's upper half) and the pick going on.
+void takeAndGoOn(HWND window);
+// L: the pick, once it ends with a colour, leaves its point watched; on
+// the still screen it only ends.
+void watchWhenPickEnds();
+// F during a pick: a live pick closes the magnifier and takes a still copy
+// once the screen no longer shows it (onFreezeTimer); a still one, or one
+// waiting for its copy, goes live again.
+void switchStillScreen(HWND window);
+void onFreezeTimer(HWND window);
 // While a pick runs: the pointer moved by dx, dy screen pixels, stopping at
 // the edge of the screen and of the cursor's clip, and a new sample taken
 // there. Nothing otherwise. Every move of the pointer the program makes

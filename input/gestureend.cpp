@@ -114,14 +114,14 @@ void cancelGesture(HWND window)
     bool arrowHeld = false;
     for (const ButtonRecord &b : arrowButtons)
         arrowHeld = arrowHeld || b.pressed;
-    if (pickerActive || arrowHeld) {
+    if (pickerActive) {
+        putBackPickStart(pressColor, pressOldColor);
+        dropPick(window);
+    } else if (arrowHeld) {
         curColor = pressColor;
         oldColor = pressOldColor;
-    }
-    if (pickerActive)
-        dropPick(window);
-    else if (arrowHeld)
         paintSwatch(window, swatchRgn);
+    }
     // A minimised window keeps the place it is restored at.
     if (dragMoving && !IsIconic(window)) {
         MoveWindow(window, pressPlace.left, pressPlace.top, windowRect.right - windowRect.left,

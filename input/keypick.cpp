@@ -1,8 +1,10 @@
 #include "keypick.h"
 #include "eyedropper.h"
 #include "gesturestate.h"
+#include "actions.h"
 #include "magnifier.h"
 #include "core/color.h"
+#include "core/sample.h"
 
 // The pointer is read this often while no message tells of its moves:
 // with no button held the system reports none over other programs' windows.
@@ -37,10 +39,31 @@ void zoomPick(HWND window, int notches)
         sampleUnderPointer(window);
 }
 
-static bool keyActsOnPick(HWND window, WPARAM key, bool shifted)
+void sizePick(HWND window, int steps)
+{
+    int size = steppedSampleSize(sampleSize, steps);
+    if (!pickerActive || size == sampleSize)
+        return;
+    setSampleSize(window, size);
+    sampleUnderPointer(window);
+}
+
+// [ and ] are the keys right of P on a US keyboard, whatever they type.
+static bool keyActsOnPick(HWND window, WPARAM key, bool shifted, bool repeat)
 {
     int by = shifted ? 10 : 1;
     switch (key) {
+    case VK_RETURN:
+    case VK_SPACE:
+        if (shifted && !repeat)
+            takeAndGoOn(window);
+        return shifted;
+    case 'F':
+        if (!repeat)
+            switchStillScreen(window);
+        return true;
+    case VK_OEM_4: sizePick(window, -1); return true;
+    case VK_OEM_6: sizePick(window, 1); return true;
     case VK_LEFT: movePickBy(window, -by, 0); return true;
     case VK_RIGHT: movePickBy(window, by, 0); return true;
     case VK_UP: movePickBy(window, 0, -by); return true;
@@ -53,17 +76,17 @@ static bool keyActsOnPick(HWND window, WPARAM key, bool shifted)
     return false;
 }
 
-bool pickKeyActs(HWND window, WPARAM key)
+bool pickKeyActs(HWND window, WPARAM key, bool repeat)
 {
-    return keyActsOnPick(window, key, GetKeyState(VK_SHIFT) < 0);
+    return keyActsOnPick(window, key, GetKeyState(VK_SHIFT) < 0, repeat);
 }
 
 // The keys a pick from the keyboard uses, each its bit in heldKeys.
 static unsigned pickKeyBit(DWORD key)
 {
-    static const DWORD keys[] = {VK_RETURN, VK_SPACE,    VK_ESCAPE,   VK_LEFT,
-                                 VK_UP,     VK_RIGHT,    VK_DOWN,     VK_OEM_PLUS,
-                                 VK_ADD,    VK_OEM_MINUS, VK_SUBTRACT};
+    static const DWORD keys[] = {VK_RETURN, VK_SPACE,     VK_ESCAPE,   VK_LEFT, VK_UP,
+                                 VK_RIGHT,  VK_DOWN,      VK_OEM_PLUS, VK_ADD,  VK_OEM_MINUS,
+                                 VK_SUBTRACT, VK_OEM_4,   VK_OEM_6,    'F',     'L'};
     for (unsigned i = 0; i < sizeof keys / sizeof *keys; i++)
         if (keys[i] == key)
             return 1u << i;
@@ -144,8 +167,7 @@ static void endKeyPick(HWND window, bool take, bool byPress = false)
     if (take) {
         endPick(window);
     } else {
-        curColor = startColor;
-        oldColor = startOldColor;
+        putBackPickStart(startColor, startOldColor);
         dropPick(window);
     }
     if (!byPress)
@@ -174,12 +196,18 @@ static void followPointer(HWND window)
 // repeat of the one that began it.
 static void onPickKey(HWND window, WPARAM key, bool repeat, bool shifted)
 {
-    if ((key == VK_RETURN || key == VK_SPACE) && !repeat)
+    if ((key == VK_RETURN || key == VK_SPACE) && !repeat && !shifted) {
         endKeyPick(window, true);
-    else if (key == VK_ESCAPE)
+    } else if (key == VK_ESCAPE) {
         endKeyPick(window, false);
-    else
-        keyActsOnPick(window, key, shifted);
+    } else if (key == 'L') {
+        if (repeat)
+            return;
+        watchWhenPickEnds();
+        endKeyPick(window, true);
+    } else {
+        keyActsOnPick(window, key, shifted, repeat);
+    }
 }
 
 // A left press takes the colour under the pointer, as Enter does; any other
@@ -244,7 +272,14 @@ bool keyPickTakes(HWND window, UINT msg, WPARAM wp, LPARAM lp)
             endKeyPick(window, false);
         return true;
     case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK: onPickPress(window, true); return true;
+    case WM_LBUTTONDBLCLK:
+        if (wp & MK_SHIFT) {
+            followPointer(window);
+            takeAndGoOn(window);
+        } else {
+            onPickPress(window, true);
+        }
+        return true;
     case WM_RBUTTONDOWN:
     case WM_RBUTTONDBLCLK:
     case WM_MBUTTONDOWN:

@@ -33,18 +33,23 @@ void onChar(HWND, WPARAM wp, LPARAM)
 }
 
 // During a mouse gesture Escape cancels it, as it cancels a drag
-// elsewhere, and while it picks the arrow keys move the pointer, for
-// targets too small to hit by hand, and + and - zoom the magnifier; the
-// other keys do nothing then.
-// Otherwise the keys work the focused control.
+// elsewhere, and while it picks the pick's keys act (pickKeyActs: the
+// arrow keys move the pointer, for targets too small to hit by hand, and
+// so on) and L ends it where it is and watches the point; the other keys
+// do nothing then. Otherwise the keys work the focused control.
 void onKeyDown(HWND window, WPARAM wp, LPARAM lp)
 {
-    if (!buttonDown)
+    bool repeat = lp & 0x40000000;
+    if (!buttonDown) {
         onFocusKey(window, wp, lp);
-    else if (wp == VK_ESCAPE)
+    } else if (wp == VK_ESCAPE) {
         cancelGesture(window);
-    else
-        pickKeyActs(window, wp);
+    } else if (wp == 'L' && pickerActive && !repeat) {
+        watchWhenPickEnds();
+        abandonGesture(window);
+    } else {
+        pickKeyActs(window, wp, repeat);
+    }
 }
 
 // A copy takes the colour shown, also during a gesture; what would change

@@ -1,4 +1,6 @@
 #include "magnifier.h"
+#include "screenread.h"
+#include "stillscreen.h"
 #include "core/sample.h"
 #include "skin/regions.h"
 
@@ -38,10 +40,16 @@ static DWORD vacatedAt;
 // the displays: a read reaches no further.
 static RECT desktop;
 
+// The zoom shown: the chosen one, or less for a large square.
+static int zoom()
+{
+    return shownZoom(magnifierZoom, sampleSize);
+}
+
 // The whole pop-up's side: the blocks and a one-pixel black border, at k.
 static int side()
 {
-    return (cells * magnifierZoom + 2) * faceScale;
+    return (cells * zoom() + 2) * faceScale;
 }
 
 // The blocks from the pixels read around the pointer, and a ring around
@@ -49,7 +57,7 @@ static int side()
 // sample.
 static void drawMagnified(HDC dc, COLORREF sample)
 {
-    int k = faceScale, n = side(), block = magnifierZoom * k;
+    int k = faceScale, n = side(), block = zoom() * k;
     PatBlt(dc, 0, 0, n, n, BLACKNESS);
     SetStretchBltMode(dc, COLORONCOLOR);
     StretchBlt(dc, k, k, cells * block, cells * block, around, 0, 0, cells, cells, SRCCOPY);
@@ -159,20 +167,14 @@ void measureScreen()
 }
 
 // The memory read into made as many pixels across as the zoom and the
-// sample's square ask, if it is not that already; true when it changed. A
-// DIB of its own: the pixels read keep the screen's colours exactly,
-// whatever the display's format.
+// sample's square ask, if it is not that already; true when it changed.
 static bool fitCells()
 {
-    int n = magnifierCells(magnifierZoom, sampleSize);
+    int n = magnifierCells(zoom(), sampleSize);
     if (!around || (n == cells && aroundPixels))
         return false;
     cells = n;
-    BITMAPINFO bi = {};
-    bi.bmiHeader = {sizeof bi.bmiHeader, n, -n, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void *bits = nullptr;
-    HBITMAP made = CreateDIBSection(around, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-    aroundPixels = (const uint32_t *)bits;
+    HBITMAP made = makeBlockBitmap(around, n, &aroundPixels);
     if (made) {
         SelectObject(around, made);
         DeleteObject(aroundBitmap);
@@ -222,6 +224,9 @@ void placeMagnifier(POINT at)
 
 UINT settleLeft(POINT at)
 {
+    // The still copy never held the magnifier.
+    if (stillScreenDC())
+        return 0;
     RECT both, pixels = aroundRect(at);
     DWORD since = GetTickCount() - vacatedAt;
     if (!IntersectRect(&both, &vacated, &pixels) || since >= screenSettleMs)
@@ -229,40 +234,23 @@ UINT settleLeft(POINT at)
     return screenSettleMs - since;
 }
 
-// The sample from the pixels read around the point: the mean of the pixels
-// of its square that a monitor shows. The square lies on the pointer's
-// monitor except at that monitor's edges, where each pixel is asked about.
-static COLORREF sampleRead(POINT at)
+// Where a pick reads: the still copy while the pick holds one, else the
+// screen.
+static HDC pickSource()
 {
-    uint8_t onScreen[mostCells * mostCells];
-    int half = sampleSize / 2;
-    RECT square = {at.x - half, at.y - half, at.x + half + 1, at.y + half + 1}, both;
-    findMonitor(at);
-    bool inside = IntersectRect(&both, &square, &monitor.rcMonitor) && EqualRect(&both, &square);
-    for (int y = -half; y <= half; y++)
-        for (int x = -half; x <= half; x++) {
-            POINT p = {at.x + x, at.y + y};
-            onScreen[(cells / 2 + y) * cells + cells / 2 + x] =
-                inside || MonitorFromPoint(p, MONITOR_DEFAULTTONULL);
-        }
-    GdiFlush();
-    uint32_t mean = averageSquare(aroundPixels, onScreen, cells, sampleSize);
-    return mean == noSample ? CLR_INVALID : RGB(mean >> 16, mean >> 8 & 0xFF, mean & 0xFF);
+    HDC still = stillScreenDC();
+    return still ? still : screen;
 }
 
 COLORREF readAround(POINT at)
 {
-    // Black where the block reaches past the screen's edge; only the part
-    // on the screen is read, since under Wine a read that reaches past it
-    // reads nothing at all.
     fitCells();
-    PatBlt(around, 0, 0, cells, cells, BLACKNESS);
-    RECT wanted = aroundRect(at), part;
-    if (!screen || !aroundPixels || !IntersectRect(&part, &wanted, &desktop) ||
-        !BitBlt(around, part.left - wanted.left, part.top - wanted.top, part.right - part.left,
-                part.bottom - part.top, screen, part.left, part.top, SRCCOPY))
+    findMonitor(at);
+    COLORREF sample = readBlock(pickSource(), desktop, monitor.rcMonitor, around, aroundPixels,
+                                cells, at);
+    if (sample == CLR_INVALID)
         return CLR_INVALID;
-    lastSample = sampleRead(at);
+    lastSample = sample;
     if (magnifierDC && IsWindowVisible(magnifier))
         drawMagnified(magnifierDC, lastSample);
     return lastSample;
@@ -270,10 +258,10 @@ COLORREF readAround(POINT at)
 
 bool zoomMagnifier(int notches)
 {
-    int zoom = zoomedBy(magnifierZoom, notches);
-    if (zoom == magnifierZoom)
+    int shown = zoom(), zoomed = shownZoom(zoomedBy(shown, notches), sampleSize);
+    if (zoomed == shown)
         return false;
-    magnifierZoom = zoom;
+    magnifierZoom = zoomed;
     fitCells();
     rescaleMagnifier();
     return true;

@@ -1,10 +1,11 @@
 // The magnifier shown while picking: the screen pixels around the pointer,
 // each a block of magnifierZoom pixels square at the face's scale (11 by 11
-// of them at 8, more at less zoom, fewer at more), the sample's square
-// (the centre block, or 3 by 3 or 5 by 5 of them) framed in black or white,
-// whichever stands out against the sample. A top-most pop-up
-// beside the pointer that never takes activation or focus and never covers
-// the pointer or the pixels it shows, so it is never what is sampled.
+// of them at 8, more at less zoom, fewer at more; less zoom for a large
+// square: shownZoom), the sample's square (the centre block, or up to 31
+// by 31 of them) framed in black or white, whichever stands out against
+// the sample. A top-most pop-up beside the pointer that never takes
+// activation or focus and never covers the pointer or the pixels it shows,
+// so it is never what is sampled.
 #pragma once
 #include <windows.h>
 
@@ -29,8 +30,9 @@ void placeMagnifier(POINT at);
 // How much longer the screen around the point may show the magnifier that
 // left it: 0 when it was never there or left screenSettleMs ago or more.
 UINT settleLeft(POINT at);
-// The screen pixels around the point, read once into memory, and
-// the magnifier, while shown, drawn from them. Returns the sample, the mean
+// The screen pixels around the point (the still copy's while the pick
+// holds one), read once into memory, and the magnifier, while shown, drawn
+// from them. Returns the sample, the mean
 // of the square the magnifier frames (sampleSize), or CLR_INVALID when the
 // screen could not be read (the magnifier then shows black).
 COLORREF readAround(POINT at);

@@ -1,6 +1,7 @@
 #include "taking.h"
 #include "clipboard.h"
 #include "gesturestate.h"
+#include "watch.h"
 #include "core/color.h"
 #include "core/colortemplate.h"
 #include "core/colortext.h"
@@ -13,6 +14,7 @@ void takeColor(HWND window, TakenBy how, uint32_t color)
 {
     color &= 0xFFFFFF;
     if (how != takenByCopy) {
+        stopWatching(window);
         if (how == takenBySet || !pickerActive)
             oldColor = curColor;
         curColor = color;

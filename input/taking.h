@@ -22,8 +22,8 @@ enum TakenBy {
 };
 
 // The colour (its low 24 bits) taken: the swatch shows it and it heads the
-// history. A door calls this only once the taking has happened: a copy
-// that reached the clipboard, a pick that read a pixel, a text that was a
-// colour. Without a window (the command line, with no Tinctora running)
+// history; a colour set or picked ends the watch on a point. A door calls
+// this only once the taking has happened: a copy that reached the
+// clipboard, a pick that read a pixel, a text that was a colour. Without a window (the command line, with no Tinctora running)
 // only the colours and the history change.
 void takeColor(HWND window, TakenBy how, uint32_t color);

@@ -26,7 +26,9 @@ void onMouseWheel(HWND window, WPARAM wp, LPARAM lp)
     wheelRest += delta;
     int notches = wheelRest / WHEEL_DELTA;
     wheelRest %= WHEEL_DELTA;
-    if (pickerActive)
+    if (pickerActive && (GET_KEYSTATE_WPARAM(wp) & MK_CONTROL))
+        sizePick(window, notches);
+    else if (pickerActive)
         zoomPick(window, notches);
     else if (notches)
         stepRow(control, notches > 0, notches > 0 ? notches : -notches);

@@ -2,7 +2,8 @@
 // its arrows) each notch steps it by 1, up raises and down lowers; over the
 // bottom row it lightens and darkens by 1; elsewhere, and while a gesture
 // other than a pick runs, nothing. During a pick, wherever the pointer is,
-// each notch zooms the magnifier, up in and down out.
+// each notch zooms the magnifier, up in and down out; with Ctrl it makes
+// the sample's square larger or smaller.
 #pragma once
 #include <windows.h>
 

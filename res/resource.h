@@ -32,8 +32,10 @@
 
 #define cmdPickHotkey 0x0400
 #define cmdCopyOnPick 0x0410
-/* The sample sizes, 1, 3 and 5 pixels, 0x10 apart. */
+/* The sample sizes, 1 to 31 pixels (sampleSizes), 0x10 apart. */
 #define cmdSampleFirst 0x0420
+#define cmdFreezeScreen 0x04C0
+#define cmdStopWatching 0x04D0
 
 /* The pick hotkey's dialog and its controls. */
 #define idHotkeyDialog 200

@@ -41,8 +41,12 @@ static void rowChanged(HWND window, AreaId readout)
         valueChanged(window, toldFocus);
 }
 
+bool colorAnnouncementsHeld;
+
 void announceShownColor(HWND window)
 {
+    if (colorAnnouncementsHeld)
+        return;
     uint32_t shown = curColor & 0xFFFFFF, previous = oldColor & 0xFFFFFF;
     bool pinned = isPinned(shown);
     // The swatch's value is the copy, which the template's text changes too.

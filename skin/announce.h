@@ -16,6 +16,9 @@ LONG childIdOf(AreaId control);
 // the colour's name or its contrast with the previous colour changed or the
 // colour was pinned or unpinned; the first call announces all.
 void announceShownColor(HWND window);
+// While set, announceShownColor tells nothing: a watched point's steps are
+// told at most once a second, by a call of its own.
+extern bool colorAnnouncementsHeld;
 // A description-change event for a control.
 void announceDescription(HWND window, AreaId control);
 // A state-change event for a toggle.
