@@ -233,6 +233,7 @@ static void onDpiChanged(HWND window, WPARAM wp, LPARAM lp)
         deferredPlace = suggested;
         return;
     }
+    dropStillScreen();
     int k = scaleForDpi(LOWORD(wp));
     if (k != faceScale) {
         rescaleFace(window, k);
@@ -277,7 +278,11 @@ LRESULT CALLBACK windowProc(HWND window, UINT msg, WPARAM wp, LPARAM lp)
     case WM_ENDSESSION: onEndSession(window, wp); return 0;
     case WM_PAINT: onPaint(window); return 0;
     case WM_WININICHANGE: refreshWindowRects(window); return 0;
-    case WM_DISPLAYCHANGE: onDisplayChange(window); return 0;
+    // A still copy no longer matches the screen: the pick reads it live.
+    case WM_DISPLAYCHANGE:
+        dropStillScreen();
+        onDisplayChange(window);
+        return 0;
     case WM_CHAR: onChar(window, wp, lp); return 0;
     case WM_KEYDOWN: onKeyDown(window, wp, lp); return 0;
     case WM_KEYUP:

@@ -3,9 +3,12 @@
 // least drawing that the swatch repaint asks for, done directly in a loop,
 // and for the eyedropper with its magnifier also against the bare screen
 // read, with a sample of one pixel at zoom 8 (11 by 11 pixels read and
-// drawn) and at zoom 2 (43 by 43), and with the 5 by 5 average. Then the
-// time from the pick hotkey's message to the magnifier on the screen,
-// against a plain pop-up of the magnifier's size shown there.
+// drawn) and at zoom 2 (43 by 43), with the 5 by 5 and the 31 by 31
+// average, and from the still copy of the screen. Then the time from the
+// pick hotkey's message to the magnifier on the screen, live and with the
+// still copy shown first, against a plain pop-up of the magnifier's size
+// shown there; the working set after a still pick against before it; and
+// the processor time of a minute of watching a point.
 //
 // Every timed step follows a real one-pixel pointer move (right, then back)
 // that is not timed: moving the pointer is the input system's work, and
@@ -15,14 +18,18 @@
 #include "tests/win/win_fixture.h"
 #include "app/window.h"
 #include "core/color.h"
+#include "core/options.h"
 #include "core/sample.h"
+#include "input/eyedropper.h"
 #include "input/gesture.h"
+#include "input/magnifier.h"
 #include "input/windowmove.h"
 #include "skin/draw.h"
 #include "skin/layout.h"
 #include "skin/regions.h"
 
 #include <cstdio>
+#include <psapi.h>
 
 const int rounds = 10;
 
@@ -163,6 +170,14 @@ static void averageStep(int i)
     sampleSize = 1;
 }
 
+// The same with the mean of the 31 by 31 pixels, the magnifier at zoom 2.
+static void largeAverageStep(int i)
+{
+    sampleSize = 31;
+    moveStep(i);
+    sampleSize = 1;
+}
+
 // A sample's floor: the screen read and the floor repaint of the swatch's
 // lower half.
 static void sampleFloorStep(int)
@@ -203,6 +218,86 @@ static double hotkeyToMagnifier()
     double t = nowMicroseconds() - t0;
     SendMessageA(window, WM_KEYDOWN, VK_ESCAPE, 0);
     return shown ? t : 1e9;
+}
+
+static double stillHotkeyToMagnifier()
+{
+    freezeScreen = 1;
+    double t = hotkeyToMagnifier();
+    freezeScreen = 0;
+    return t;
+}
+
+static size_t workingSet()
+{
+    PROCESS_MEMORY_COUNTERS counters = {};
+    counters.cb = sizeof counters;
+    GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
+    return counters.WorkingSetSize;
+}
+
+static double processorSeconds()
+{
+    FILETIME created, ended, kernel, user;
+    GetProcessTimes(GetCurrentProcess(), &created, &ended, &kernel, &user);
+    auto seconds = [](FILETIME f) { return (f.dwLowDateTime + 4294967296.0 * f.dwHighDateTime) / 1e7; };
+    return seconds(kernel) + seconds(user);
+}
+
+const COLORREF painterColors[2] = {RGB(20, 90, 160), RGB(200, 30, 60)};
+
+// A plain pop-up at the point, of the other colour every second, in a
+// thread of its own: the watch holds its colour while a window of its own
+// thread lies over the point.
+static DWORD WINAPI painter(void *at)
+{
+    POINT p = *(POINT *)at;
+    HWND w = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, "STATIC", "",
+                             WS_POPUP | WS_VISIBLE, p.x - 20, p.y - 20, 40, 40, nullptr, nullptr,
+                             GetModuleHandleA(nullptr), nullptr);
+    SetTimer(w, 1, 1000, nullptr);
+    int second = 0;
+    MSG msg;
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        if (msg.message == WM_TIMER && msg.hwnd == w) {
+            HDC dc = GetDC(w);
+            RECT r = {0, 0, 40, 40};
+            HBRUSH brush = CreateSolidBrush(painterColors[++second & 1]);
+            FillRect(dc, &r, brush);
+            DeleteObject(brush);
+            ReleaseDC(w, dc);
+        }
+        DispatchMessageA(&msg);
+    }
+    DestroyWindow(w);
+    return 0;
+}
+
+// A minute of watching the point under the pointer, the painter there
+// changing its colour once a second as a stylesheet being edited would:
+// the processor time taken against the minute, all of it this process's.
+static bool watchMinute(double &busy, double &wall)
+{
+    POINT at;
+    GetCursorPos(&at);
+    DWORD painterThread;
+    HANDLE thread = CreateThread(nullptr, 0, painter, &at, 0, &painterThread);
+    Sleep(1500);
+    SendMessageA(window, WM_HOTKEY, 1, 0);
+    SendMessageA(window, WM_KEYDOWN, 'L', 0);
+    double t0 = nowMicroseconds(), cpu0 = processorSeconds();
+    int followed = 0;
+    while (nowMicroseconds() - t0 < 60e6) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+        pumpMessages();
+        followed |= curColor == painterColors[0] ? 1 : curColor == painterColors[1] ? 2 : 0;
+    }
+    busy = processorSeconds() - cpu0;
+    wall = (nowMicroseconds() - t0) / 1e6;
+    PostThreadMessageA(painterThread, WM_QUIT, 0, 0);
+    WaitForSingleObject(thread, 5000);
+    CloseHandle(thread);
+    return followed == 3;
 }
 
 // The floor: a white top-most pop-up of the magnifier's size made and
@@ -312,9 +407,19 @@ int runDragBench()
     // The magnifier follows the pointer on a timer of its own, at most once
     // a frame: its move is timed apart, after moves of 20 pixels.
     magnifier = FindWindowA("tinctoraMagnifier", nullptr);
-    Measure pick[] = {{moveStep, 500, {}}, {sampleFloorStep, 500, {}}, {screenReadStep, 500, {}},
-                      {magnifierMoveStep, 200, {}, 20}, {averageStep, 500, {}}};
-    timeInTurn(pick, 5);
+    Measure pick[] = {{moveStep, 500, {}},          {sampleFloorStep, 500, {}},
+                      {screenReadStep, 500, {}},    {magnifierMoveStep, 200, {}, 20},
+                      {averageStep, 500, {}},       {largeAverageStep, 500, {}}};
+    timeInTurn(pick, 6);
+    // F: the same moves on the still copy, taken once the screen settles
+    // (its timer's message sent here: a pumped message loop would let the
+    // watch on the button find no button held and end the pick).
+    SendMessageA(window, WM_KEYDOWN, 'F', 0);
+    Sleep(2 * screenSettleMs);
+    SendMessageA(window, WM_TIMER, freezeTimerId, 0);
+    Measure still[] = {{moveStep, 500, {}}, {screenReadStep, 500, {}}};
+    timeInTurn(still, 2);
+    SendMessageA(window, WM_KEYDOWN, 'F', 0);
     // Two notches down: zoom 2, against the bare read again, then back.
     SendMessageA(window, WM_MOUSEWHEEL, MAKEWPARAM(0, (WORD)(-2 * WHEEL_DELTA)), 0);
     if (magnifierZoom != 2) {
@@ -329,13 +434,22 @@ int runDragBench()
     // The hotkey with the pointer on the bare screen right of the window,
     // the screen left to settle between rounds.
     SetCursorPos(windowRect.right + 100, windowRect.top + 100);
-    std::vector<double> hotkey, popup;
-    for (int r = 0; r < 2 * rounds; r++) {
-        (r & 1 ? popup : hotkey).push_back(r & 1 ? popupToScreen() : hotkeyToMagnifier());
+    std::vector<double> hotkey, popup, stillHotkey;
+    double (*const kinds[3])() = {hotkeyToMagnifier, popupToScreen, stillHotkeyToMagnifier};
+    std::vector<double> *times[3] = {&hotkey, &popup, &stillHotkey};
+    size_t before = workingSet();
+    for (int r = 0; r < 3 * rounds; r++) {
+        times[r % 3]->push_back(kinds[r % 3]());
         for (int i = 0; i < 5; i++) {
             Sleep(20);
             pumpMessages();
         }
+    }
+    double grown = ((double)workingSet() - (double)before) / (1 << 20);
+    double busy, wall;
+    if (!watchMinute(busy, wall)) {
+        fprintf(stderr, "drag: the watched point's colour never reached the face\n");
+        return 1;
     }
 
     double perMove = median(m[drag].times), floorPerMove = median(m[floor].times);
@@ -361,7 +475,22 @@ int runDragBench()
     printRatioRow("sample with the 5 by 5 average, against the bare screen read",
                   median(pick[4].times), read, "us", 1.0);
     printRatioRow("the same against the one-pixel sample", median(pick[4].times), perSample, "us", 0);
+    printRatioRow("sample with the 31 by 31 average (zoom 2), against the bare screen read",
+                  median(pick[5].times), read, "us", 1.2);
+    printRatioRow("sample from the still copy, with the magnifier, against the bare screen read",
+                  median(still[0].times), median(still[1].times), "us", 0.5);
     printRatioRow("pick hotkey's message to the magnifier on the screen (against a pop-up shown)",
                   median(hotkey) / 1000, median(popup) / 1000, "ms", 0);
+    printRatioRow("the same with the still copy taken and shown first (against a pop-up shown)",
+                  median(stillHotkey) / 1000, median(popup) / 1000, "ms", 2.0);
+    char ours[32], base[32];
+    snprintf(ours, sizeof ours, "%.1f MB", (double)before / (1 << 20) + grown);
+    snprintf(base, sizeof base, "%.1f MB", (double)before / (1 << 20));
+    printRow("working set after 10 still picks ended, against before them", ours, base,
+             (before + grown * (1 << 20)) / before, "<= +1 MB", grown <= 1.0);
+    snprintf(ours, sizeof ours, "%.2f s", busy);
+    snprintf(base, sizeof base, "%.1f s", wall);
+    printRow("processor time of a minute of watching a point, against the minute", ours, base,
+             busy / wall, "< 1% of a core", busy / wall < 0.01);
     return 0;
 }

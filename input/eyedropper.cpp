@@ -109,19 +109,30 @@ static void takePixel(COLORREF pixel)
 }
 
 // Nothing while the still copy is due: the magnifier stays hidden for it.
+// The preview already shows a colour that did not change.
 void sampleUnderPointer(HWND window)
 {
     if (freezeDue)
         return;
+    uint32_t shown = curColor;
     takePixel(readScreenAtPointer(window));
     sampledAt = GetTickCount();
-    paintSwatch(window, pickPreviewRgn);
+    if (curColor != shown)
+        paintSwatch(window, pickPreviewRgn);
 }
 
+// A hold on the swatch not yet moved has read no pixel: only its magnifier
+// is read again, and it ends with no colour.
 void onRestTimer(HWND window)
 {
-    if (pickerActive && !stillScreenDC() && GetTickCount() - sampledAt >= restMs)
+    if (!pickerActive || stillScreenDC() || freezeDue || GetTickCount() - sampledAt < restMs)
+        return;
+    if (pixelTaken) {
         sampleUnderPointer(window);
+    } else {
+        readScreenAtPointer(window);
+        sampledAt = GetTickCount();
+    }
 }
 
 void takeAndGoOn(HWND window)

@@ -23,9 +23,10 @@ static LRESULT CALLBACK stillProc(HWND window, UINT msg, WPARAM wp, LPARAM lp)
     case WM_PAINT: {
         PAINTSTRUCT ps;
         HDC dc = BeginPaint(window, &ps);
-        RECT r;
-        if (still && GetWindowRect(window, &r))
-            BitBlt(dc, 0, 0, r.right - r.left, r.bottom - r.top, still, r.left, r.top, SRCCOPY);
+        const RECT &p = ps.rcPaint;
+        if (still)
+            BitBlt(dc, p.left, p.top, p.right - p.left, p.bottom - p.top, still,
+                   copied.left + p.left, copied.top + p.top, SRCCOPY);
         EndPaint(window, &ps);
         return 0;
     }

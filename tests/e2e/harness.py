@@ -170,9 +170,10 @@ class Session:
     def helper(self, *args):
         return self.wine(HELPER, *args)
 
-    def paint(self, rgb, x, y, w, h, timeout=60):
-        """A plain window of colour RRGGBB at x, y, w by h; its process."""
-        p = self.wine(HELPER, "paint", rgb, str(x), str(y), str(w), str(h), wait=False)
+    def paint(self, rgb, x, y, w, h, *hover, timeout=60):
+        """A plain window of colour RRGGBB at x, y, w by h (of colour hover
+        while the pointer is on it and it is active); its process."""
+        p = self.wine(HELPER, "paint", rgb, str(x), str(y), str(w), str(h), *hover, wait=False)
         deadline = time.monotonic() + timeout
         while "ready" not in open(p.out).read():
             if p.poll() is not None or time.monotonic() > deadline:

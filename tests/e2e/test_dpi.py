@@ -135,6 +135,14 @@ def run(s):
               *magnified(s, screen, side))
     after = shown_outside(after, s.geometry(), TARGET)
     check("after the release no magnifier is left", after == {(301, 201)}, repr(sorted(after)[:4]))
+    # F: right of the face (whose notches X shows black, Wine's screen read
+    # what lies below) the still copy shows the screen of a live pick pixel
+    # for pixel, and the pick reads the target from it.
+    (live,), _, _, _ = pick(s, 301, 201, 2)
+    (still,), _, _, got = pick(s, 301, 201, 2, keys=("f",))
+    right = (200, 0, live.width - 200, live.height)
+    check("a still pick shows the screen pixel for pixel and reads it",
+          (still.crop(*right) == live.crop(*right), got) == (True, hex_text(TARGET)), repr(got))
     # Under Wine the keys' pointer moves end the button's grab, and the
     # release goes to another window: the pick must end all the same.
     _, after, pointer, got = pick(s, 301, 201, 2, keys=("Right", "Right", "Left", "Down", "Down", "Up"))

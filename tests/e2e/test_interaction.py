@@ -185,9 +185,14 @@ def run(s):
     p.set_clipboard("000000")
     s.xdo("key", "r", "ctrl+v", "ctrl+z", "ctrl+c")
     check("keys during a pick change nothing, Ctrl+C copies it", p.clipboard(), "C0FFEE")
+    # F: the screen still from then on, a window over the target changes
+    # nothing the pick reads.
+    s.xdo("key", "f", "sleep", "0.3")
+    cover = s.native_paint("5A1E3C", 300, 200, 80, 80)
     s.xdo("mouseup", "1")
     time.sleep(0.3)
-    check("picked", p.hex(), "C0FFEE")
+    check("picked from the still screen", p.hex(), "C0FFEE")
+    cover.kill()
     s.key("ctrl+z")
     check("undo pick", p.hex(), "336699")
     # Escape cancels a pick, and a drag released over another arrow, which

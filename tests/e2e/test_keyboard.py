@@ -126,6 +126,55 @@ def run(s):
         black = [i for i in range(20, 70) if row[i] == (0, 0, 0)]
         check("hotkey, %s by %s average, magnifier frame, copy" % (menu, menu),
               (black, p.clipboard()), (list(frame), want))
+    # Three colours in one hotkey pick (Shift+Enter, a Shift+click, Enter),
+    # each copied, head the History in order; then L on the first: the face
+    # follows a painter there until R.
+    for i, rgb in enumerate(("123456", "654321", "ABCDEF")):
+        s.paint(rgb, 300 + 40 * i, 350, 40, 40)
+
+    def hotkey(at, *keys):
+        s.click(*FACE)
+        s.move(*at)
+        s.xdo("windowfocus", "--sync", s.visible_windows("^paint$")[-1])
+        s.xdo("key", "super+shift+c", "sleep", 0.6, *keys, "sleep", 0.4)
+
+    hotkey((320, 370), "key", "shift+Return", "mousemove", 360, 370, "sleep", 0.3, "keydown",
+           "shift", "click", 1, "keyup", "shift", "mousemove", 400, 370, "sleep", 0.3, "key", "Return")
+    copied = p.clipboard()
+    s.click(*FACE)
+    s.key("shift+F10", at=FACE)
+    s.xdo("sleep", 0.5, "key", "h", "a")
+    check("three colours of one pick copied and in the History in order",
+          (copied, p.clipboard().split("\n")[:3]), ("ABCDEF", ["ABCDEF", "654321", "123456"]))
+    hotkey((320, 370), "key", "l")
+    shown = []
+    for rgb in ("0F1E2D", "E1D2C3"):
+        s.paint(rgb, 300, 350, 40, 40)
+        time.sleep(0.4)
+        shown.append(s.screenshot().pixel(40, 40))
+        s.click(*FACE)
+        s.key("R", at=FACE)
+    check("a watched point followed until R", shown, [(0x0F, 0x1E, 0x2D), (0x19, 0x1E, 0x2D)])
+    # The 31 by 31 mean at the screen's corner (] up to 31): of the 16 by
+    # 16 pixels on the screen, 6 columns of one colour, 10 of another;
+    # green 26.5 rounded up.
+    s.paint("204000", 600, 440, 40, 40)
+    s.paint("FF0401", 630, 440, 10, 40)
+    hotkey((639, 479), *["key", "bracketright"] * 7, "key", "Return")
+    check("the 31 by 31 mean at the corner", p.clipboard(), "AB1B01")
+    # The still screen (Alt+Space, F): the hotkey's pick takes a hover
+    # colour that goes as the face comes forward.
+    s.paint("336699", 500, 100, 60, 60, "CC3300")
+    for freeze in (True, False):
+        s.click(*FACE)
+        s.key("alt+space", at=FACE)
+        s.xdo("sleep", 0.5, "key", "f")
+        if freeze:
+            s.click(530, 130)
+            s.xdo("mousemove", 531, 131, "sleep", 0.4)
+            hover = s.screenshot().pixel(510, 110)
+            s.xdo("key", "super+shift+c", "sleep", 0.6, "key", "Return", "sleep", 0.4)
+    check("the still screen picks a hover colour", (hover, p.clipboard()), ((0xCC, 0x33, 0), "CC3300"))
     # A pick that read no pixel (a hold released unmoved) takes and copies
     # nothing.
     p.set_clipboard("x")

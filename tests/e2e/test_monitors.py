@@ -4,7 +4,8 @@ switched off before the start, and a window on a monitor switched off while
 it runs, come onto the one that is left; and on a monitor left of the
 primary, at negative coordinates, a pick reads the exact pixel while the
 magnifier stays on that monitor; a pick's mean at the edge of a monitor
-lowered during the pick counts only the pixels left on it.
+lowered during the pick counts only the pixels left on it, also after it
+began on a still copy of the screen.
 
 Wine 8 sends no WM_DISPLAYCHANGE when a monitor goes, so the test sends it
 from another program once Wine reports the new layout, as Windows would."""
@@ -135,7 +136,9 @@ def run(s):
 
     # The 5 by 5 mean at the monitor's right, lowered to 800 by 600 during
     # the pick, then at its new edge; the window where the change leaves it.
-    for name, value in (("sampleSize", "5"), ("xPos", "0")):
+    # The pick began on the still screen, whose copy the change lets go: a
+    # window shown there since is what the pick reads.
+    for name, value in (("sampleSize", "5"), ("xPos", "0"), ("freezeScreen", "1")):
         s.wine("reg", "add", harness.KEY, "/v", name, "/t", "REG_DWORD", "/d", value, "/f")
     s.paint("3366CC", 0, 0, 1024, 768)
     s.start()
@@ -145,10 +148,11 @@ def run(s):
     s.xrandr("--output", "DUMMY0", "--mode", "800x600_60")
     s.wait_monitors([(0, 0, 800, 600) * 2 + (1,)])
     s.helper("broadcast", "display")
+    s.paint("33CC66", 700, 400, 100, 100)
     s.xdo("mousemove", 798, 450, "sleep", 0.3, "mouseup", 1)
     shown = s.settle(x, y, WIDTH, HEIGHT).pixel(40, 50)
     check("a pick's mean counts no pixel past the edge of a monitor made smaller",
-          shown == (0x33, 0x66, 0xCC), repr(shown))
+          shown == (0x33, 0xCC, 0x66), repr(shown))
 
 
 if __name__ == "__main__":

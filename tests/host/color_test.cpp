@@ -203,6 +203,23 @@ TEST(Sample, SquareMeanRoundsHalvesUpAndCountsOnlyPixelsOnTheScreen)
     EXPECT_EQ(noSample, averageSquare(block, onScreen, 11, 5));
 }
 
+// The square's sizes, stored or stepped, and the zoom that shows a square
+// whole with a pixel around it within 96 pixels.
+TEST(Sample, SizesStepsAndTheZoomThatShowsTheSquare)
+{
+    for (uint32_t stored : {1u, 7u, 11u, 21u, 31u})
+        EXPECT_EQ((int)stored, sampleSizeFromSetting(stored));
+    for (uint32_t stored : {0u, 2u, 13u, 33u, 0x10000007u, 0xFFFFFFFFu})
+        EXPECT_EQ(1, sampleSizeFromSetting(stored)) << stored;
+    EXPECT_EQ(1, steppedSampleSize(3, -2));
+    EXPECT_EQ(15, steppedSampleSize(9, 2));
+    EXPECT_EQ(31, steppedSampleSize(21, 3));
+    const int zooms[][3] = {{32, 1, 32}, {32, 3, 16}, {16, 5, 8}, {2, 9, 2}, {8, 11, 4},
+                            {16, 21, 4}, {32, 31, 2}, {4, 15, 4}};
+    for (const auto &z : zooms)
+        EXPECT_EQ(z[2], shownZoom(z[0], z[1])) << z[0] << " " << z[1];
+}
+
 // Takings go to the top once and the oldest falls off; pins keep their
 // order up to their limit. Only 24 bits count.
 TEST(History, TakingsPinsAndClear)

@@ -1,7 +1,10 @@
 // A small Windows program the tests run beside Tinctora:
 //   idle            keeps the Wine desktop alive for the test session
 //   warmup          shows and destroys one window
-//   paint RRGGBB X Y W H   shows a plain window of one colour until killed
+//   paint RRGGBB X Y W H [HOVER]  shows a plain window of one colour until
+//                   killed; with HOVER, that colour while the pointer is on it
+//                   and it is active, as a hover state or a menu that goes
+//                   when its program leaves the foreground
 //   holdclip MS TEXT  opens the clipboard, puts TEXT on it and holds it open
 //                     for MS milliseconds
 //   settext TEXT    puts TEXT on the clipboard as CF_TEXT
@@ -36,11 +39,27 @@
 #include <cstdlib>
 #include <cstring>
 
+static HBRUSH paintBrush, hoverBrush;
+static bool hovered;
+
 static LRESULT CALLBACK paintProc(HWND w, UINT m, WPARAM wp, LPARAM lp)
 {
-    if (m == WM_TIMER) {  // keep repainting: whatever later shows through gets drawn
+    bool was = hovered;
+    if (m == WM_MOUSEMOVE && hoverBrush && GetActiveWindow() == w) {
+        TRACKMOUSEEVENT leave = {sizeof leave, TME_LEAVE, w, 0};
+        hovered = TrackMouseEvent(&leave);
+    }
+    if (m == WM_MOUSELEAVE || (m == WM_ACTIVATE && LOWORD(wp) == WA_INACTIVE))
+        hovered = false;
+    if (m == WM_TIMER || hovered != was) {  // keep repainting: whatever later shows through gets drawn
         InvalidateRect(w, nullptr, TRUE);
         return 0;
+    }
+    if (m == WM_ERASEBKGND) {
+        RECT r;
+        GetClientRect(w, &r);
+        FillRect((HDC)wp, &r, hovered ? hoverBrush : paintBrush);
+        return 1;
     }
     if (m == WM_DESTROY) {
         PostQuitMessage(0);
@@ -53,12 +72,16 @@ static int paintWindow(int argc, char **argv)
 {
     if (argc < 7)
         return 2;
-    unsigned long rgb = strtoul(argv[2], nullptr, 16);
-    COLORREF color = RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
+    auto brush = [](const char *text) {
+        unsigned long rgb = strtoul(text, nullptr, 16);
+        return CreateSolidBrush(RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF));
+    };
+    paintBrush = brush(argv[2]);
+    hoverBrush = argc > 7 ? brush(argv[7]) : nullptr;
     WNDCLASSA wc = {};
     wc.lpfnWndProc = paintProc;
     wc.hInstance = GetModuleHandleA(nullptr);
-    wc.hbrBackground = CreateSolidBrush(color);
+    wc.hbrBackground = paintBrush;
     wc.lpszClassName = "tinctoraTestPaint";
     RegisterClassA(&wc);
     HWND w = CreateWindowExA(0, wc.lpszClassName, "paint", WS_POPUP | WS_VISIBLE, atoi(argv[3]),
