@@ -1,8 +1,10 @@
 #include "accessible.h"
 #include "core/color.h"
+#include "core/colorfamily.h"
 #include "core/colornames.h"
 #include "core/colortext.h"
 #include "core/contrast.h"
+#include "core/contrastfix.h"
 #include "core/sample.h"
 #include "core/history.h"
 #include "input/actions.h"
@@ -120,15 +122,18 @@ const char *controlHint(AreaId control)
     }
     if (control != swatchId)
         return hint;
-    // The swatch's hint leads with the colour's name, for those who cannot
-    // tell the colour by sight, whether the colour is pinned, which square
-    // a pick averages, and its contrast with the previous colour.
+    // The swatch's hint leads with the colour's name and family, for those
+    // who cannot tell the colour by sight, whether the colour is pinned,
+    // which square a pick averages, its contrast with the previous colour
+    // and, where that fails AA, the nearest colours that pass.
     static const char *const sizes[3] = {"", "; picks the 3 by 3 average", "; picks the 5 by 5 average"};
-    char name[32], contrast[24];
+    char name[32], family[40], contrast[24], fix[64];
     formatColorName(curColor, name, sizeof name);
+    formatColorFamily(curColor, family, sizeof family);
     formatContrast(curColor, oldColor, contrast, sizeof contrast);
-    wsprintfA(text, "%s%s%s; contrast with the previous colour %s; %s", name,
-              isPinned(curColor) ? ", pinned" : "", sizes[sampleSize / 2], contrast, hint);
+    formatContrastFix(fixContrast(curColor, oldColor), fix, sizeof fix);
+    wsprintfA(text, "%s (%s)%s%s; contrast with the previous colour %s%s; %s", name, family,
+              isPinned(curColor) ? ", pinned" : "", sizes[sampleSize / 2], contrast, fix, hint);
     return text;
 }
 

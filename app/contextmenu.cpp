@@ -4,8 +4,10 @@
 #include "core/colortemplate.h"
 #include "core/colortext.h"
 #include "core/contrast.h"
+#include "core/contrastfix.h"
 #include "input/clipboard.h"
 #include "input/gesture.h"
+#include "input/taking.h"
 #include "res/resource.h"
 #include "skin/layout.h"
 #include "skin/regions.h"
@@ -45,6 +47,16 @@ void onContextMenu(HWND window)
     wsprintfA(item, "&Contrast with %s: %s", previous, contrast);
     AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
     AppendMenuA(menu, MF_STRING, cmdContextContrast, item);
+    // The fix the colour shown has, as the report names it; taken as shown.
+    ContrastFix fix = fixContrast(curColor, oldColor);
+    uint32_t fixed = fix.colors[0];
+    char fixedText[8];
+    formatColorText(fixed, copyHashHex, fixedText, sizeof fixedText);
+    wsprintfA(item, fix.passes ? "Fi&x contrast: passes AA already"
+                    : fix.found[0] ? "Fi&x contrast: take %s (AA)"
+                                   : "Fi&x contrast: no lightness of it reaches AA",
+              fixedText);
+    AppendMenuA(menu, MF_STRING | (fix.found[0] ? 0 : MF_GRAYED), cmdFixContrast, item);
     AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
     insertProgramItems(menu, GetMenuItemCount(menu));
     markProgramItems(menu, true);
@@ -56,11 +68,13 @@ void onContextMenu(HWND window)
                                     window, &keepInSight);
     DestroyMenu(menu);
     int form = commandItem(command, cmdContextCopyFirst, copyFormCount);
-    char report[48];
+    char report[120];
     if (form >= 0)
         copyColorAs(window, copies[form]);
     else if (command == cmdContextContrast)
         copyTextToClipboard(window, formatContrastReport(curColor, oldColor, report, sizeof report));
+    else if (command == cmdFixContrast)
+        takeColor(window, takenInPlace, fixed);
     else if (command)
         runProgramCommand(window, command);
 }

@@ -127,7 +127,8 @@ void onNotify(HWND, LPARAM lp)
         }
         // Not in the swatch's description: the magnifier is no control.
         if (control == swatchId)
-            add("; while picking, the wheel or + and - zoom the magnifier");
+            add("; while picking, the wheel or + and - zoom the magnifier, V shows it as "
+                "colour-blind eyes see it");
     }
     info.lpszText = text;
 }

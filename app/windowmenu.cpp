@@ -1,4 +1,5 @@
 #include "windowmenu.h"
+#include "colormenus.h"
 #include "historymenu.h"
 #include "palettefile.h"
 #include "templatedialog.h"
@@ -27,17 +28,6 @@ char copyFormKey(CopyForm form)
     return formItems[form][1];
 }
 
-void menuItemText(const char *prefix, const char *text, char out[menuItemSize])
-{
-    int n = lstrlenA(lstrcpynA(out, prefix, menuItemSize)), i = 0;
-    for (; text[i] && n < menuItemSize - 6; i++) {
-        if (text[i] == '&')
-            out[n++] = '&';
-        out[n++] = text[i];
-    }
-    lstrcpynA(out + n, text[i] ? "..." : "", 4);
-}
-
 UINT insertProgramItems(HMENU menu, UINT position)
 {
     HMENU forms = CreatePopupMenu();
@@ -57,6 +47,10 @@ UINT insertProgramItems(HMENU menu, UINT position)
     InsertMenuA(menu, position++, MF_BYPOSITION | MF_POPUP, (UINT_PTR)createHistoryMenu(),
                 "&History");
     InsertMenuA(menu, position++, MF_BYPOSITION | MF_POPUP, (UINT_PTR)sizes, "Sampl&e size");
+    InsertMenuA(menu, position++, MF_BYPOSITION | MF_POPUP, (UINT_PTR)createVisionMenu(),
+                "Colour &vision");
+    InsertMenuA(menu, position++, MF_BYPOSITION | MF_POPUP, (UINT_PTR)createVariationsMenu(),
+                "Var&iations");
     InsertMenuA(menu, position++, MF_BYPOSITION | MF_STRING, cmdPickHotkey, hotkeyItems[0][0]);
     return position;
 }
@@ -116,6 +110,8 @@ void onInitMenuPopup(HWND window, WPARAM wp)
 {
     if (isHistoryMenu((HMENU)wp))
         fillHistoryMenu(window, (HMENU)wp);
+    else
+        fillColorMenu(window, (HMENU)wp);
 }
 
 bool runProgramCommand(HWND window, UINT command)
@@ -136,7 +132,8 @@ bool runProgramCommand(HWND window, UINT command)
     else if (size >= 0)
         setSampleSize(window, 1 + 2 * size);
     else
-        return runHistoryCommand(window, command) || runPaletteCommand(window, command);
+        return runHistoryCommand(window, command) || runPaletteCommand(window, command) ||
+               runColorMenuCommand(window, command);
     return true;
 }
 

@@ -1,0 +1,109 @@
+#include "colormenus.h"
+#include "menutext.h"
+#include "swatchmenu.h"
+#include "core/color.h"
+#include "core/colorfamily.h"
+#include "core/colortext.h"
+#include "core/variations.h"
+#include "core/vision.h"
+#include "input/clipboard.h"
+#include "input/taking.h"
+#include "res/resource.h"
+
+// The menu data that marks each submenu, in any menu of the program's items.
+const ULONG_PTR visionMenuMark = 0x56697369, variationsMenuMark = 0x56617269;
+// The simulations listed, all but normal vision, and their keys.
+const int visionEntries = visionFilterCount - 1;
+static const char visionKeys[visionEntries + 1] = "PDTA";
+
+// The colours as last shown, by position: a command takes or copies the
+// colour the user saw.
+static uint32_t visionShown[visionEntries];
+static uint32_t variationsShown[variationCount];
+
+static HMENU createMarked(ULONG_PTR mark)
+{
+    HMENU menu = CreatePopupMenu();
+    MENUINFO info = {};
+    info.cbSize = sizeof info;
+    info.fMask = MIM_MENUDATA;
+    info.dwMenuData = mark;
+    SetMenuInfo(menu, &info);
+    // Never empty, so that it opens and is filled then.
+    AppendMenuA(menu, MF_STRING | MF_GRAYED, 0, "...");
+    return menu;
+}
+
+HMENU createVisionMenu()
+{
+    return createMarked(visionMenuMark);
+}
+
+HMENU createVariationsMenu()
+{
+    return createMarked(variationsMenuMark);
+}
+
+// "&1 tint +10%  FFA64D  light orange": the key, the name, the colour in
+// the copy form and its family, as a screen reader reads it too.
+static void appendEntry(HWND window, HMENU menu, UINT command, char key, const char *name,
+                        uint32_t color)
+{
+    char shown[copyTextSize + 80], prefix[4] = {'&', key, ' ', '\0'}, text[menuItemSize];
+    int n = wsprintfA(shown, "%s  ", name);
+    n += lstrlenA(formatColorText(color, copyForm, shown + n, copyTextSize));
+    formatColorFamily(color, lstrcpyA(shown + n, "  ") + 2, 40);
+    menuItemText(prefix, shown, text);
+    appendSwatchItem(window, menu, command, color, text);
+}
+
+bool fillColorMenu(HWND window, HMENU menu)
+{
+    MENUINFO info = {};
+    info.cbSize = sizeof info;
+    info.fMask = MIM_MENUDATA;
+    if (!GetMenuInfo(menu, &info) ||
+        (info.dwMenuData != visionMenuMark && info.dwMenuData != variationsMenuMark))
+        return false;
+    while (DeleteMenu(menu, 0, MF_BYPOSITION))
+        continue;
+    if (info.dwMenuData == visionMenuMark) {
+        for (int i = 0; i < visionEntries; i++) {
+            visionShown[i] = simulateVision(curColor, i + 1);
+            appendEntry(window, menu, cmdVisionFirst + 0x10 * i, visionKeys[i],
+                        visionFilterName(i + 1), visionShown[i]);
+        }
+        return true;
+    }
+    colorVariations(curColor, variationsShown);
+    for (int i = 0; i < variationCount; i++) {
+        // Tints, shades, then the turned hues.
+        if (i == 4 || i == 8)
+            AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+        appendEntry(window, menu, cmdVariationFirst + 0x10 * i, variationKey(i), variationName(i),
+                    variationsShown[i]);
+    }
+    AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(menu, MF_STRING, cmdCopyVariations, "Cop&y all");
+    return true;
+}
+
+bool runColorMenuCommand(HWND window, UINT command)
+{
+    int vision = commandItem(command, cmdVisionFirst, visionEntries);
+    int variation = commandItem(command, cmdVariationFirst, variationCount);
+    char text[copyTextSize];
+    if (vision >= 0) {
+        copyTextToClipboard(window, formatColorText(visionShown[vision], copyForm, text, sizeof text));
+    } else if (variation >= 0 && GetKeyState(VK_SHIFT) < 0) {
+        copyTextToClipboard(window, formatColorText(variationsShown[variation], copyForm, text,
+                                                    sizeof text));
+    } else if (variation >= 0) {
+        takeColor(window, takenBySet, variationsShown[variation]);
+    } else if (command == cmdCopyVariations) {
+        copyColorLines(window, variationsShown, variationCount);
+    } else {
+        return false;
+    }
+    return true;
+}
