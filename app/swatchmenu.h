@@ -1,8 +1,8 @@
 // Menu entries that show a colour's swatch before their text, drawn by the
-// program itself. Under Wine a popup menu measures and draws each entry of
-// text or bitmap its own slow way: 16 such entries took longer than a frame
-// to open, where 16 drawn here open in about half of one. Each entry keeps
-// its text in the menu too, for screen readers and the menu's keys.
+// program itself: under Wine a popup menu of entries of text, or of text
+// and a bitmap, measures and draws each its own slow way and opens a third
+// to a half slower. Each entry keeps its text in the menu too, for screen
+// readers and the menu's keys.
 #pragma once
 #include <windows.h>
 #include <cstdint>
