@@ -94,10 +94,11 @@ bool runColorMenuCommand(HWND window, UINT command)
     int variation = commandItem(command, cmdVariationFirst, variationCount);
     char text[copyTextSize];
     if (vision >= 0) {
-        copyTextToClipboard(window, formatColorText(visionShown[vision], copyForm, text, sizeof text));
+        formatColorText(visionShown[vision], copyForm, text, sizeof text);
+        copyTextToClipboard(window, text);
     } else if (variation >= 0 && GetKeyState(VK_SHIFT) < 0) {
-        copyTextToClipboard(window, formatColorText(variationsShown[variation], copyForm, text,
-                                                    sizeof text));
+        formatColorText(variationsShown[variation], copyForm, text, sizeof text);
+        copyTextToClipboard(window, text);
     } else if (variation >= 0) {
         takeColor(window, takenBySet, variationsShown[variation]);
     } else if (command == cmdCopyVariations) {

@@ -366,8 +366,9 @@ int runDragBench()
                   "us", 1.2);
     printRatioRow("sample at zoom 2 (43 by 43 read and drawn) against the bare screen read",
                   median(zoomed[0].times), median(zoomed[1].times), "us", 1.2);
-    printRatioRow("the same with protanopia simulated (43 by 43 filtered) against the bare screen read",
-                  median(zoomed[2].times), median(zoomed[1].times), "us", 1.2);
+    printRatioRow(
+        "the same with protanopia simulated (43 by 43 filtered) against the bare screen read",
+        median(zoomed[2].times), median(zoomed[1].times), "us", 1.2);
     printRatioRow("the same against the sample at zoom 2 unfiltered", median(zoomed[2].times),
                   median(zoomed[0].times), "us", 0);
     printRatioRow("a move of the magnifier, at most one a frame (against the bare screen read)",

@@ -96,8 +96,9 @@ int runMenuBench()
         printRow(names[m], o, b, ms[m][1] / ms[m][0], "<= 16 ms", ms[m][1] <= 16);
     }
     // Their swatches drawn by the program, against the empty History.
-    const char *colorNames[2] = {"Colour vision submenu, 4 entries, opening to shown (against the History with none)",
-                                 "Variations submenu, 15 entries, opening to shown (against the History with none)"};
+    const char *colorNames[2] = {
+        "Colour vision submenu, 4 entries, opening to shown (against the History with none)",
+        "Variations submenu, 15 entries, opening to shown (against the History with none)"};
     for (int m = 0; m < 2; m++) {
         char o[32], b[32];
         snprintf(o, sizeof o, "%.2f ms", colorMs[m]);

@@ -227,7 +227,8 @@ uint32_t channelFromLinear(double v)
 
 uint32_t colorFromLinearSrgb(const double rgb[3])
 {
-    return channelFromLinear(rgb[0]) | channelFromLinear(rgb[1]) << 8 | channelFromLinear(rgb[2]) << 16;
+    return channelFromLinear(rgb[0]) | channelFromLinear(rgb[1]) << 8 |
+           channelFromLinear(rgb[2]) << 16;
 }
 
 double linearChannel(uint32_t value)

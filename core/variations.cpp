@@ -24,7 +24,8 @@ void colorVariations(uint32_t color, uint32_t out[variationCount])
     double lch[3];
     oklchOf(color, lch);
     for (int i = 0; i < variationCount; i++)
-        out[i] = colorFromOklch(lch[0] + variations[i].lightness, lch[1], lch[2] + variations[i].hue);
+        out[i] = colorFromOklch(lch[0] + variations[i].lightness, lch[1],
+                                lch[2] + variations[i].hue);
 }
 
 char variationKey(int i)

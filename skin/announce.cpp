@@ -66,8 +66,8 @@ void announceShownColor(HWND window)
     char contrast[24], family[40];
     formatContrast(shown, previous, contrast, sizeof contrast);
     formatColorFamily(shown, family, sizeof family);
-    if (name != toldName || pinned != toldPinned || strncmp(contrast, toldContrast, sizeof toldContrast) ||
-        strcmp(family, toldFamily))
+    if (name != toldName || pinned != toldPinned ||
+        strncmp(contrast, toldContrast, sizeof toldContrast) || strcmp(family, toldFamily))
         announceDescription(window, swatchId);
     toldName = name;
     lstrcpynA(toldFamily, family, sizeof toldFamily);

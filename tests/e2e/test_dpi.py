@@ -78,7 +78,8 @@ def linear(rgb):
 
 def protanopia(rgb):
     """The colour as the published protanopia matrix (Machado et al. 2009) shows it."""
-    m = ((0.152286, 1.052583, -0.204868), (0.114503, 0.786281, 0.099216), (-0.003882, -0.048116, 1.051998))
+    m = ((0.152286, 1.052583, -0.204868), (0.114503, 0.786281, 0.099216),
+         (-0.003882, -0.048116, 1.051998))
     v = [min(1, max(0, sum(a * b for a, b in zip(row, linear(rgb))))) for row in m]
     return tuple(int((12.92 * c if c <= 0.0031308 else 1.055 * c ** (1 / 2.4) - 0.055) * 255 + 0.5) for c in v)
 
@@ -190,7 +191,8 @@ def run(s):
     # target. Against the white before it the target fails AA: Fix contrast
     # (X) takes the nearest lightness of it that passes.
     s.xdo("key", "v", "sleep", 0.3)
-    check("V shows the target as protanopia sees it", *magnified(s, s.screenshot(), 8, protanopia(TARGET)))
+    check("V shows the target as protanopia sees it",
+          *magnified(s, s.screenshot(), 8, protanopia(TARGET)))
     s.xdo("key", "Return", "sleep", 0.3)
     s.key("ctrl+c")
     check("the pick takes the target itself", s.clipboard() == hex_text(TARGET), repr(s.clipboard()))
@@ -199,8 +201,8 @@ def run(s):
     s.key("ctrl+c")
     fixed = s.clipboard() or "000000"
     ratio = contrast(bytes.fromhex(fixed), (255, 255, 255))
-    check("Fix contrast takes a colour that passes AA against white", 4.5 <= ratio < 4.6 and fixed != hex_text(TARGET),
-          "%s at %.2f:1" % (fixed, ratio))
+    check("Fix contrast takes the nearest colour that passes AA against white",
+          4.5 <= ratio < 4.6 and fixed != hex_text(TARGET), "%s at %.2f:1" % (fixed, ratio))
 
 
 if __name__ == "__main__":

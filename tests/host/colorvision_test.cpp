@@ -24,7 +24,8 @@ uint32_t fromLinear(double v)
 double ratio(uint32_t a, uint32_t b)
 {
     auto y = [](uint32_t c) {
-        return 0.2126 * toLinear(c & 0xFF) + 0.7152 * toLinear(c >> 8 & 0xFF) + 0.0722 * toLinear(c >> 16 & 0xFF);
+        return 0.2126 * toLinear(c & 0xFF) + 0.7152 * toLinear(c >> 8 & 0xFF) +
+               0.0722 * toLinear(c >> 16 & 0xFF);
     };
     double ya = y(a) + 0.05, yb = y(b) + 0.05;
     return ya > yb ? ya / yb : yb / ya;
@@ -33,9 +34,12 @@ double ratio(uint32_t a, uint32_t b)
 // The published matrices (Machado, Oliveira and Fernandes 2009, severity
 // 1.0), and the luminance rows of sRGB's primaries.
 const double published[4][3][3] = {
-    {{0.152286, 1.052583, -0.204868}, {0.114503, 0.786281, 0.099216}, {-0.003882, -0.048116, 1.051998}},
-    {{0.367322, 0.860646, -0.227968}, {0.280085, 0.672501, 0.047413}, {-0.011820, 0.042940, 0.968881}},
-    {{1.255528, -0.076749, -0.178779}, {-0.078411, 0.930809, 0.147602}, {0.004733, 0.691367, 0.303900}},
+    {{0.152286, 1.052583, -0.204868}, {0.114503, 0.786281, 0.099216},
+     {-0.003882, -0.048116, 1.051998}},
+    {{0.367322, 0.860646, -0.227968}, {0.280085, 0.672501, 0.047413},
+     {-0.011820, 0.042940, 0.968881}},
+    {{1.255528, -0.076749, -0.178779}, {-0.078411, 0.930809, 0.147602},
+     {0.004733, 0.691367, 0.303900}},
     {{0.2126, 0.7152, 0.0722}, {0.2126, 0.7152, 0.0722}, {0.2126, 0.7152, 0.0722}}};
 
 // Each simulation against its matrix, over the primaries (each a column),
@@ -51,10 +55,11 @@ TEST(ColorVision, SimulationsFollowThePublishedMatrices)
             uint32_t want = 0;
             for (int row = 0; row < 3; row++) {
                 const double *m = published[f][row];
-                double v = m[0] * toLinear(c & 0xFF) + m[1] * toLinear(c >> 8 & 0xFF) + m[2] * toLinear(c >> 16);
+                double v = m[0] * toLinear(c & 0xFF) + m[1] * toLinear(c >> 8 & 0xFF) +
+                           m[2] * toLinear(c >> 16);
                 want |= fromLinear(v) << 8 * row;
             }
-            EXPECT_EQ(want, simulateVision(c, f + 1)) << "filter " << f + 1 << " colour " << std::hex << c;
+            EXPECT_EQ(want, simulateVision(c, f + 1)) << "filter " << f + 1 << std::hex << " " << c;
         }
     EXPECT_EQ(0x0080FFu, simulateVision(0x0080FF, visionNormal));
     std::vector<uint32_t> pixels;

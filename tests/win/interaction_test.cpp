@@ -633,12 +633,13 @@ TEST_F(Gesture, HistoryKeepsWhatIsTakenAndItsMenuActsOnIt)
 // digit (on the keyboard, "%" for 5) still chooses that digit's entry.
 TEST_F(Gesture, ColourMenusCopyTakeAndDrawTheirSwatches)
 {
-    HMENU vision = GetSubMenu(GetSystemMenu(w, FALSE), 5), variations = GetSubMenu(GetSystemMenu(w, FALSE), 6);
+    HMENU menu = GetSystemMenu(w, FALSE), vision = GetSubMenu(menu, 5), variations = GetSubMenu(menu, 6);
     curColor = 0x0080FF, oldColor = 0x102030;
     SendMessageA(w, WM_INITMENUPOPUP, (WPARAM)vision, 5);
     SendMessageA(w, WM_SYSCOMMAND, cmdVisionFirst + 0x30, 0);
     char text[40];
-    EXPECT_EQ(formatColorText(simulateVision(0x0080FF, visionAchromatopsia), copyHex, text, 8), clipboardText());
+    formatColorText(simulateVision(0x0080FF, visionAchromatopsia), copyHex, text, 8);
+    EXPECT_EQ(text, clipboardText());
     EXPECT_EQ(0, recentColors.count);
     uint32_t shown[variationCount];
     colorVariations(0x0080FF, shown);
@@ -646,11 +647,13 @@ TEST_F(Gesture, ColourMenusCopyTakeAndDrawTheirSwatches)
     ASSERT_EQ(variationCount + 4, GetMenuItemCount(variations));
     GetMenuStringA(variations, 0, text, sizeof text, MF_BYPOSITION);
     EXPECT_STREQ("&1 tint +10%  FFB586  orange", text);
-    EXPECT_EQ(MAKELRESULT(5, MNC_EXECUTE), SendMessageA(w, WM_MENUCHAR, MAKEWPARAM('%', MF_POPUP), (LPARAM)variations));
+    EXPECT_EQ(MAKELRESULT(5, MNC_EXECUTE),
+              SendMessageA(w, WM_MENUCHAR, MAKEWPARAM('%', MF_POPUP), (LPARAM)variations));
     HDC screen = GetDC(nullptr), dc = CreateCompatibleDC(screen);
     HGDIOBJ old = SelectObject(dc, CreateCompatibleBitmap(screen, 200, 40));
     ReleaseDC(nullptr, screen);
-    DRAWITEMSTRUCT item = {ODT_MENU, 0, cmdVariationFirst + 0x80, 0, 0, (HWND)variations, dc, {0, 0, 200, 40}, 0};
+    DRAWITEMSTRUCT item = {ODT_MENU, 0, cmdVariationFirst + 0x80, 0, 0, (HWND)variations, dc,
+                           {0, 0, 200, 40}, 0};
     EXPECT_TRUE(SendMessageA(w, WM_DRAWITEM, 0, (LPARAM)&item));
     EXPECT_EQ(shown[8], GetPixel(dc, 10, 20)) << "the complement's swatch";
     DeleteObject(SelectObject(dc, old));

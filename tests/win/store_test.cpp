@@ -125,10 +125,11 @@ TEST_F(Store, EverythingSavedLoadsExactly)
 TEST_F(Store, PickSettingsInRangeOrTheDefault)
 {
     const uint32_t ctrlH = 0x0248, none = 0;
+    const uint32_t anyKey = defaultPickHotkey;
     const struct { DWORD copy, size, hotkey, vision, wantCopy, wantSize, wantHotkey, wantVision; } cases[] = {
         {1, 5, ctrlH, 4, 1, 5, ctrlH, 4}, {0, 3, none, 0, 0, 3, none, 0},
-        {2, 4, 0x2048, 5, 0, 1, defaultPickHotkey, 0}, {0xFFFFFFFF, 0, 0x0300, 0xFFFFFFFF, 0, 1, defaultPickHotkey, 0},
-        {1, 3, 0x10048, 1, 1, 3, defaultPickHotkey, 1}, {1, 3, 0x0144, 3, 1, 3, defaultPickHotkey, 3}};
+        {2, 4, 0x2048, 5, 0, 1, anyKey, 0}, {0xFFFFFFFF, 0, 0x0300, 0xFFFFFFFF, 0, 1, anyKey, 0},
+        {1, 3, 0x10048, 1, 1, 3, anyKey, 1}, {1, 3, 0x0144, 3, 1, 3, anyKey, 3}};
     for (const auto &c : cases) {
         putDword("copyOnPick", c.copy);
         putDword("sampleSize", c.size);
