@@ -93,12 +93,9 @@ bool runColorMenuCommand(HWND window, UINT command)
     int vision = commandItem(command, cmdVisionFirst, visionEntries);
     int variation = commandItem(command, cmdVariationFirst, variationCount);
     char text[copyTextSize];
-    if (vision >= 0) {
-        formatColorText(visionShown[vision], copyForm, text, sizeof text);
-        copyTextToClipboard(window, text);
-    } else if (variation >= 0 && GetKeyState(VK_SHIFT) < 0) {
-        formatColorText(variationsShown[variation], copyForm, text, sizeof text);
-        copyTextToClipboard(window, text);
+    if (vision >= 0 || (variation >= 0 && GetKeyState(VK_SHIFT) < 0)) {
+        uint32_t color = vision >= 0 ? visionShown[vision] : variationsShown[variation];
+        copyTextToClipboard(window, formatColorText(color, copyForm, text, sizeof text));
     } else if (variation >= 0) {
         takeColor(window, takenBySet, variationsShown[variation]);
     } else if (command == cmdCopyVariations) {
