@@ -24,9 +24,15 @@ fi
 # Japanese, Korean, Arabic, Persian or Hebrew. Its Tahoma, which menus,
 # dialogs and tooltips use, links to Windows' fonts for them (a list Wine
 # writes anew at each start); those names are made to stand for Debian's
-# fonts that have the letters.
+# fonts that have the letters. Started in Arabic, Wine takes Liberation
+# Sans instead, which is given the same links.
 fonts="$WINEPREFIX/drive_c/windows/Fonts"
-cp /usr/share/fonts/truetype/wqy/wqy-microhei.ttc /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf "$fonts/"
+cp /usr/share/fonts/truetype/wqy/wqy-microhei.ttc /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf \
+   /usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf "$fonts/"
+links='DejaVuSans.ttf,DejaVu Sans\0DejaVuSans-Bold.ttf,DejaVu Sans Bold\0wqy-microhei.ttc,WenQuanYi Micro Hei'
+"$WINE" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
+    /v "Liberation Sans" /t REG_MULTI_SZ /d "$links" /f >/dev/null 2>&1 </dev/null
+
 replace='HKCU\Software\Wine\Fonts\Replacements'
 for face in "MS UI Gothic" "PMingLiU" "SimSun" "Gulim"; do
     "$WINE" reg add "$replace" /v "$face" /t REG_SZ /d 'WenQuanYi Micro Hei' /f >/dev/null 2>&1 </dev/null
