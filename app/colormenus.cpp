@@ -1,8 +1,9 @@
 #include "colormenus.h"
+#include "colorwords.h"
 #include "menutext.h"
 #include "swatchmenu.h"
+#include "texts.h"
 #include "core/color.h"
-#include "core/colorfamily.h"
 #include "core/colortext.h"
 #include "core/variations.h"
 #include "core/vision.h"
@@ -30,7 +31,7 @@ static HMENU createMarked(ULONG_PTR mark)
     info.dwMenuData = mark;
     SetMenuInfo(menu, &info);
     // Never empty, so that it opens and is filled then.
-    AppendMenuA(menu, MF_STRING | MF_GRAYED, 0, "...");
+    AppendMenuW(menu, MF_STRING | MF_GRAYED, 0, L"...");
     return menu;
 }
 
@@ -44,15 +45,20 @@ HMENU createVariationsMenu()
     return createMarked(variationsMenuMark);
 }
 
-// "&1 tint +10%  FFA64D  light orange": the key, the name, the colour in
-// the copy form and its family, as a screen reader reads it too.
-static void appendEntry(HWND window, HMENU menu, UINT command, char key, const char *name,
+// "&1 tint +10%  FFB586  orange": the key, the name, the colour in the
+// copy form and its family, as a screen reader reads it too.
+static void appendEntry(HWND window, HMENU menu, UINT command, char key, const wchar_t *name,
                         uint32_t color)
 {
-    char shown[copyTextSize + 80], prefix[4] = {'&', key, ' ', '\0'}, text[menuItemSize];
-    int n = wsprintfA(shown, "%s  ", name);
-    n += lstrlenA(formatColorText(color, copyForm, shown + n, copyTextSize));
-    formatColorFamily(color, lstrcpyA(shown + n, "  ") + 2, 40);
+    char copy[copyTextSize];
+    wchar_t shown[copyTextSize + 2 * colorWordsSize], prefix[4] = {'&', (wchar_t)key, ' ', 0};
+    wchar_t text[menuItemSize], family[colorWordsSize];
+    int n = lstrlenW(lstrcpynW(shown, name, colorWordsSize));
+    lstrcpyW(shown + n, L"  ");
+    widen(formatColorText(color, copyForm, copy, sizeof copy), shown + n + 2, copyTextSize);
+    n = lstrlenW(shown);
+    lstrcpyW(shown + n, L"  ");
+    lstrcpynW(shown + n + 2, colorFamilyText(color, family), colorWordsSize);
     menuItemText(prefix, shown, text);
     appendSwatchItem(window, menu, command, color, text);
 }
@@ -71,7 +77,7 @@ bool fillColorMenu(HWND window, HMENU menu)
         for (int i = 0; i < visionEntries; i++) {
             visionShown[i] = simulateVision(curColor, i + 1);
             appendEntry(window, menu, cmdVisionFirst + 0x10 * i, visionKeys[i],
-                        visionFilterName(i + 1), visionShown[i]);
+                        visionText(i + 1), visionShown[i]);
         }
         return true;
     }
@@ -79,12 +85,13 @@ bool fillColorMenu(HWND window, HMENU menu)
     for (int i = 0; i < variationCount; i++) {
         // Tints, shades, then the turned hues.
         if (i == 4 || i == 8)
-            AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
-        appendEntry(window, menu, cmdVariationFirst + 0x10 * i, variationKey(i), variationName(i),
-                    variationsShown[i]);
+            AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+        wchar_t name[colorWordsSize];
+        appendEntry(window, menu, cmdVariationFirst + 0x10 * i, variations[i].key,
+                    variationText(i, name), variationsShown[i]);
     }
-    AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
-    AppendMenuA(menu, MF_STRING, cmdCopyVariations, "Cop&y all");
+    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    addMenuText(menu, MF_STRING, cmdCopyVariations, uiText(textCopyVariationsItem));
     return true;
 }
 

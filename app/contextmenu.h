@@ -2,9 +2,9 @@
 // item showing its text and copying it once (the copy form stays), the
 // contrast with the previous colour and the fix of a contrast that fails
 // AA (the nearest lightness of the colour that passes, taken in its place),
-// then the window menu's own items,
-// built by the same code. Under a window manager Alt+Space opens the
-// manager's menu, not the program's: this menu reaches the commands there.
+// then the window menu's own items, built by the same code. Under a window
+// manager Alt+Space opens the manager's menu, not the program's: this menu
+// reaches the commands there.
 #pragma once
 #include <windows.h>
 

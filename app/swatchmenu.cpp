@@ -1,5 +1,7 @@
 #include "swatchmenu.h"
 #include "menutext.h"
+#include "texts.h"
+#include "core/textfill.h"
 #include "skin/draw.h"
 
 const int swatchItemRoom = 24;
@@ -7,7 +9,7 @@ struct SwatchItem {
     UINT command;
     uint32_t color;
     SIZE text;  // the text's extent in the menu's font
-    char label[menuItemSize];
+    wchar_t label[menuItemSize];
 };
 static SwatchItem items[swatchItemRoom];
 static int itemCount;
@@ -45,20 +47,20 @@ static SwatchItem *itemOf(UINT command)
     return nullptr;
 }
 
-void appendSwatchItem(HWND window, HMENU menu, UINT command, uint32_t color, const char *text)
+void appendSwatchItem(HWND window, HMENU menu, UINT command, uint32_t color, const wchar_t *text)
 {
     SwatchItem *item = itemOf(command);
     if (!item && itemCount < swatchItemRoom)
         item = &items[itemCount++];
-    MENUITEMINFOA info = {};
+    MENUITEMINFOW info = {};
     info.cbSize = sizeof info;
     info.fMask = MIIM_ID | MIIM_STRING;
     info.wID = command;
-    info.dwTypeData = (char *)text;
+    info.dwTypeData = (wchar_t *)text;
     if (item) {
         item->command = command;
         item->color = color;
-        lstrcpynA(item->label, text, menuItemSize);
+        lstrcpynW(item->label, text, menuItemSize);
         // Measured in a memory context of its own: under Wine each GetDC
         // of a window is a round trip.
         static HDC measuring;
@@ -66,13 +68,13 @@ void appendSwatchItem(HWND window, HMENU menu, UINT command, uint32_t color, con
             measuring = CreateCompatibleDC(nullptr);
         HGDIOBJ old = SelectObject(measuring, fontFor(window));
         RECT r = {};
-        DrawTextA(measuring, text, -1, &r, DT_SINGLELINE | DT_CALCRECT);
+        DrawTextW(measuring, text, -1, &r, DT_SINGLELINE | DT_CALCRECT);
         item->text = {r.right, r.bottom};
         SelectObject(measuring, old);
         info.fMask |= MIIM_FTYPE;
         info.fType = MFT_OWNERDRAW;
     }
-    InsertMenuItemA(menu, GetMenuItemCount(menu), TRUE, &info);
+    InsertMenuItemW(menu, GetMenuItemCount(menu), TRUE, &info);
 }
 
 // The swatch is as high as the text, with room around both.
@@ -99,47 +101,43 @@ bool onDrawItem(HWND, LPARAM lp)
     const SwatchItem *item = d.CtlType == ODT_MENU ? itemOf(d.itemID) : nullptr;
     if (!item)
         return false;
-    bool lit = d.itemState & ODS_SELECTED;
+    bool lit = d.itemState & ODS_SELECTED, rtl = textsRightToLeft();
     RECT r = d.rcItem;
     FillRect(d.hDC, &r, GetSysColorBrush(lit ? COLOR_HIGHLIGHT : COLOR_MENU));
-    // Framed in grey, so that white and black show on any menu.
+    // Framed in grey, so that white and black show on any menu; before the
+    // text as the language reads.
     int pad = padOf(*item), side = item->text.cy, top = (r.top + r.bottom - side) / 2;
-    RECT swatch = {r.left + pad, top, r.left + pad + side, top + side};
+    int left = rtl ? r.right - pad - side : r.left + pad;
+    RECT swatch = {left, top, left + side, top + side};
     FillRect(d.hDC, &swatch, GetSysColorBrush(COLOR_GRAYTEXT));
     InflateRect(&swatch, -1, -1);
     HBRUSH fill = CreateSolidBrush(item->color & 0xFFFFFF);
     FillRect(d.hDC, &swatch, fill);
     DeleteObject(fill);
-    r.left += side + 3 * pad;
+    (rtl ? r.right : r.left) += rtl ? -(side + 3 * pad) : side + 3 * pad;
     HGDIOBJ old = SelectObject(d.hDC, menuFont);
     SetBkMode(d.hDC, TRANSPARENT);
     SetTextColor(d.hDC, GetSysColor(d.itemState & ODS_GRAYED ? COLOR_GRAYTEXT
                                     : lit                    ? COLOR_HIGHLIGHTTEXT
                                                              : COLOR_MENUTEXT));
-    DrawTextA(d.hDC, item->label, -1, &r,
-              DT_SINGLELINE | DT_VCENTER | (d.itemState & ODS_NOACCEL ? DT_HIDEPREFIX : 0));
+    DrawTextW(d.hDC, item->label, -1, &r,
+              DT_SINGLELINE | DT_VCENTER | (d.itemState & ODS_NOACCEL ? DT_HIDEPREFIX : 0) |
+                  (rtl ? DT_RIGHT | DT_RTLREADING : 0));
     SelectObject(d.hDC, old);
     return true;
 }
 
-// The key an entry's text marks with "&", in capitals.
-static char keyOf(const char *label)
-{
-    for (const char *p = label; *p; p++)
-        if (*p == '&' && *++p != '&')
-            return *p >= 'a' && *p <= 'z' ? *p - 'a' + 'A' : *p;
-    return 0;
-}
 
 LRESULT onMenuChar(HWND, WPARAM wp, LPARAM lp)
 {
     HMENU menu = (HMENU)lp;
-    // The key's own character: Shift+1 types "!" on most layouts.
-    SHORT scan = VkKeyScanA((char)LOWORD(wp));
-    char key = scan == -1 ? 0 : (char)(scan & 0xFF);
+    // The key's own: Shift+1 types "!" on most layouts. The entries' keys
+    // are digits and capitals, as their virtual keys are.
+    SHORT scan = VkKeyScanW((wchar_t)LOWORD(wp));
+    wchar_t key = scan == -1 ? 0 : (wchar_t)(scan & 0xFF);
     for (int i = 0, n = GetMenuItemCount(menu); key && i < n; i++) {
         const SwatchItem *item = itemOf(GetMenuItemID(menu, i));
-        if (item && keyOf(item->label) == key)
+        if (item && markedLetter(item->label) == key)
             return MAKELRESULT(i, MNC_EXECUTE);
     }
     return 0;

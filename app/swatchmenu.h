@@ -10,7 +10,7 @@
 // An entry at the end of menu: its command, its colour and its text, with
 // "&" before its key. An entry made again with the same command replaces
 // the one before.
-void appendSwatchItem(HWND window, HMENU menu, UINT command, uint32_t color, const char *text);
+void appendSwatchItem(HWND window, HMENU menu, UINT command, uint32_t color, const wchar_t *text);
 // WM_MEASUREITEM and WM_DRAWITEM: true when the item was such an entry.
 bool onMeasureItem(HWND window, LPARAM lp);
 bool onDrawItem(HWND window, LPARAM lp);

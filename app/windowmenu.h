@@ -2,7 +2,8 @@
 // toggles, each checked while on, the copy form as radio items in a
 // submenu, the sixth of which opens the copy template's dialog, with the
 // copy after each pick, the history of the colours taken in another
-// submenu, the sample size likewise and the pick hotkey's dialog, above
+// submenu, the sample size likewise, the Colour vision and Variations
+// submenus, the pick hotkey's dialog and the language, above
 // the system's own items, so that the keyboard reaches every command of the
 // face. Maximize and Size are not offered.
 #pragma once
@@ -15,7 +16,9 @@
 // the position after them. The window menu and any other menu of the
 // program's commands are built by this one function, with the same
 // letters.
-UINT insertProgramItems(HMENU menu, UINT position);
+UINT insertProgramItems(HMENU menu, UINT position, bool contextMenu);
+// The pick hotkey's item as it reads now.
+const wchar_t *hotkeyItem(bool contextMenu);
 // The check marks of the program's items in menu, as the options stand,
 // and the pick hotkey's item as the hotkey stands (its letter another in
 // the context menu).
@@ -26,7 +29,8 @@ char copyFormKey(CopyForm form);
 // any other command: false.
 bool runProgramCommand(HWND window, UINT command);
 
-// At WM_CREATE: the items and a separator at the top of the menu.
+// At WM_CREATE, and again in another language: the items and a separator
+// at the top of the menu.
 void addWindowMenuItems(HWND window);
 // WM_INITMENU: the check marks as the options stand.
 void onInitMenu(HWND window, WPARAM wp);

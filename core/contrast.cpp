@@ -1,6 +1,7 @@
 #include "contrast.h"
 #include "color.h"
 #include "colorspace.h"
+#include "colortext.h"
 
 #include <cmath>
 #include <cstdio>
@@ -43,5 +44,15 @@ const char *formatContrast(uint32_t a, uint32_t b, char *out, size_t size)
     // white) or 1 (a colour and itself).
     unsigned hundredths = (unsigned)std::floor(lighter / darker * (100 * (1 + 1e-14)));
     snprintf(out, size, "%u.%.2u:1, %s", hundredths / 100, hundredths % 100, level);
+    return out;
+}
+
+const char *formatContrastReport(uint32_t a, uint32_t b, char *out, size_t size)
+{
+    char first[8], second[8], contrast[24];
+    formatColorText(a, copyHashHex, first, sizeof first);
+    formatColorText(b, copyHashHex, second, sizeof second);
+    snprintf(out, size, "%s and %s: contrast %s", first, second,
+             formatContrast(a, b, contrast, sizeof contrast));
     return out;
 }

@@ -13,3 +13,5 @@ bool contrastReaches(uint32_t a, uint32_t b, double ratio);
 // 4.50 always passes, and the level the exact ratio reaches: AAA from 7,
 // AA from 4.5, AA large from 3, else fails.
 const char *formatContrast(uint32_t a, uint32_t b, char *out, size_t size);
+// "#767676 and #FFFFFF: contrast 4.54:1, AA".
+const char *formatContrastReport(uint32_t a, uint32_t b, char *out, size_t size);

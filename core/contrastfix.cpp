@@ -1,10 +1,8 @@
 #include "contrastfix.h"
 #include "colorspace.h"
-#include "colortext.h"
 #include "contrast.h"
 
 #include <climits>
-#include <cstdio>
 
 ContrastFix fixContrast(uint32_t color, uint32_t against)
 {
@@ -31,31 +29,4 @@ ContrastFix fixContrast(uint32_t color, uint32_t against)
                 break;
         }
     return fix;
-}
-
-const char *formatContrastFix(const ContrastFix &fix, char *out, size_t size)
-{
-    char aa[8], aaa[8];
-    formatColorText(fix.colors[0], copyHashHex, aa, sizeof aa);
-    formatColorText(fix.colors[1], copyHashHex, aaa, sizeof aaa);
-    if (fix.passes)
-        snprintf(out, size, "%s", "");
-    else if (!fix.found[0])
-        snprintf(out, size, "; no lightness of it reaches AA");
-    else if (!fix.found[1])
-        snprintf(out, size, "; nearest with AA %s, none with AAA", aa);
-    else
-        snprintf(out, size, "; nearest with AA %s, with AAA %s", aa, aaa);
-    return out;
-}
-
-const char *formatContrastReport(uint32_t a, uint32_t b, char *out, size_t size)
-{
-    char first[8], second[8], contrast[24], offer[64];
-    formatColorText(a, copyHashHex, first, sizeof first);
-    formatColorText(b, copyHashHex, second, sizeof second);
-    snprintf(out, size, "%s and %s: contrast %s%s", first, second,
-             formatContrast(a, b, contrast, sizeof contrast),
-             formatContrastFix(fixContrast(a, b), offer, sizeof offer));
-    return out;
 }

@@ -3,7 +3,6 @@
 // holds them, until its contrast with the previous colour reaches AA, and
 // further until it reaches AAA.
 #pragma once
-#include <cstddef>
 #include <cstdint>
 
 // The lightness moves in steps of this size, up and down from the colour's.
@@ -18,10 +17,3 @@ struct ContrastFix {
 // For a colour that fails AA against another: the colours of its lightness
 // path nearest to it, up or down (up on a tie), that reach AA and AAA.
 ContrastFix fixContrast(uint32_t color, uint32_t against);
-// What the fix offers, to follow a contrast: "" when the pair passes, else
-// "; nearest with AA #767676, with AAA #595959", "...; none with AAA" or
-// "; no lightness of it reaches AA".
-const char *formatContrastFix(const ContrastFix &fix, char *out, size_t size);
-// "#767676 and #FFFFFF: contrast 4.54:1, AA", and where the pair fails AA
-// what the fix offers.
-const char *formatContrastReport(uint32_t a, uint32_t b, char *out, size_t size);

@@ -6,10 +6,20 @@
 #pragma once
 #include <cstdint>
 
-const int variationCount = 15;
+enum VariationKind {
+    variationTint, variationShade, variationComplement, variationAnalogous, variationTriad,
+    variationSplit
+};
+// A variation: its key in the menu, its kind, and how far it moves the
+// lightness (0..1) and turns the hue (degrees).
+struct Variation {
+    char key;
+    VariationKind kind;
+    double lightness, hue;
+};
 
-// The colour's variations in the order listed, each 0x00BBGGRR.
+const int variationCount = 15;
+extern const Variation variations[variationCount];
+
+// The colour's variations in the order of variations, each 0x00BBGGRR.
 void colorVariations(uint32_t color, uint32_t out[variationCount]);
-// Variation i's key in the menu and its name: '1', "tint +10%".
-char variationKey(int i);
-const char *variationName(int i);

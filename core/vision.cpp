@@ -9,13 +9,6 @@ int visionFilterFromSetting(uint32_t stored)
     return stored < visionFilterCount ? (int)stored : visionNormal;
 }
 
-const char *visionFilterName(int filter)
-{
-    static const char *const names[visionFilterCount] = {
-        "normal", "protanopia", "deuteranopia", "tritanopia", "achromatopsia"};
-    return names[visionFilterFromSetting(filter)];
-}
-
 // Linear red, green and blue in, the same out, row by row. The dichromacies
 // are the published matrices for severity 1.0 (Machado, Oliveira and
 // Fernandes, "A Physiologically-based Model for Simulation of Color Vision

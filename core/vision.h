@@ -13,8 +13,6 @@ enum VisionFilter {
 extern int visionFilter;
 // A stored filter as a filter: anything but 0 to 4 is normal vision.
 int visionFilterFromSetting(uint32_t stored);
-// The filter's word: "normal", "protanopia", ..., "achromatopsia".
-const char *visionFilterName(int filter);
 
 // A 0x00BBGGRR colour as the filter shows it: linearised, multiplied by the
 // model's matrix, clipped to sRGB and rounded to 8 bits a channel.

@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 static const char magnifierClass[] = "tinctoraMagnifier";
+const wchar_t *(*visionFilterWord)(int filter);
 const int gap = 20;      // from the pointer to the near corner: clear of the cross cursor
 const int drift = 8;     // how far the pointer may go before the magnifier is to follow
 // Moving a window costs about a millisecond under Wine, more than a sample
@@ -63,14 +64,14 @@ static void drawMagnified(HDC dc, COLORREF sample)
     PatBlt(dc, outer, inner, k, square, PATCOPY);
     PatBlt(dc, inner + square, inner, k, square, PATCOPY);
     SelectObject(dc, old);
-    if (visionFilter != visionNormal) {
+    if (visionFilter != visionNormal && visionFilterWord) {
         // Which colour vision the blocks show, in the top-left corner.
-        const char *word = visionFilterName(visionFilter);
+        const wchar_t *word = visionFilterWord(visionFilter);
         SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
         SetTextColor(dc, RGB(255, 255, 255));
         SetBkColor(dc, RGB(0, 0, 0));
         SetBkMode(dc, OPAQUE);
-        TextOutA(dc, k, k, word, lstrlenA(word));
+        TextOutW(dc, k, k, word, lstrlenW(word));
     }
 }
 

@@ -13,10 +13,10 @@
 // first paint tells the values loaded from the settings.
 static uint32_t toldColor = 0xFFFFFFFF, toldPrevious = 0xFFFFFFFF;
 static int toldForm = -1;
-static char toldTemplate[copyTemplateMax + 1];
+static char toldTemplate[copyTemplateSize];
 static int toldName = -1;  // the named colour, negative while not exact
 static char toldContrast[24];
-static char toldFamily[40];
+static int toldFamily = -1;  // the family's word, greyish and tone in one
 static bool toldPinned;
 static AreaId toldFocus = areaCount;  // the control a reader was last told has the focus
 
@@ -63,14 +63,15 @@ void announceShownColor(HWND window)
     bool exact;
     int name = nearestNamedColor(shown, exact);
     name = exact ? name : -2 - name;
-    char contrast[24], family[40];
+    char contrast[24];
     formatContrast(shown, previous, contrast, sizeof contrast);
-    formatColorFamily(shown, family, sizeof family);
+    ColorFamily kind = colorFamily(shown);
+    int family = kind.word * 8 + kind.greyish * 4 + kind.tone;
     if (name != toldName || pinned != toldPinned ||
-        strncmp(contrast, toldContrast, sizeof toldContrast) || strcmp(family, toldFamily))
+        strncmp(contrast, toldContrast, sizeof toldContrast) || family != toldFamily)
         announceDescription(window, swatchId);
     toldName = name;
-    lstrcpynA(toldFamily, family, sizeof toldFamily);
+    toldFamily = family;
     toldPinned = pinned;
     lstrcpynA(toldContrast, contrast, sizeof toldContrast);
     if (copyChanged)

@@ -181,21 +181,21 @@ def run(s):
     # The next start keeps zoom 2; in the hotkey's pick = and the keypad's
     # + zoom in, - and the keypad's - out, as the wheel: 4, 8, 4, 8, 16, 8, 4.
     s.start()
-    s.helper("settext", "FFFFFF")
-    s.key("ctrl+v")
     s.move(301, 201)
     s.xdo("key", "super+shift+c", "sleep", 0.5, "key", "equal", "equal", "minus", "KP_Add",
           "KP_Add", "KP_Subtract", "click", 5, "sleep", 0.3)
     check("the zoom kept and zoomed in the hotkey's pick", *magnified(s, s.screenshot(), 8))
     # V shows the magnifier as protanopia sees it; the pick still takes the
-    # target. Against the white before it the target fails AA: Fix contrast
-    # (X) takes the nearest lightness of it that passes.
+    # target. Against white (a paste, then Ctrl+Z back) the target fails AA:
+    # Fix contrast (X) takes the nearest lightness of it that passes.
     s.xdo("key", "v", "sleep", 0.3)
     check("V shows the target as protanopia sees it",
           *magnified(s, s.screenshot(), 8, protanopia(TARGET)))
     s.xdo("key", "Return", "sleep", 0.3)
     s.key("ctrl+c")
     check("the pick takes the target itself", s.clipboard() == hex_text(TARGET), repr(s.clipboard()))
+    s.helper("settext", "FFFFFF")
+    s.key("ctrl+v", "ctrl+z")
     s.key("shift+F10")
     s.xdo("sleep", 0.5, "key", "x", "sleep", 0.3)
     s.key("ctrl+c")
