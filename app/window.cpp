@@ -1,5 +1,7 @@
 #include "window.h"
 #include "accessible.h"
+#include "colorwords.h"
+#include "swatchmenu.h"
 #include "commandrequest.h"
 #include "contextmenu.h"
 #include "hoverhelp.h"
@@ -8,6 +10,7 @@
 #include "windowmenu.h"
 #include "skin/fatal.h"
 #include "settings.h"
+#include "texts.h"
 #include "core/color.h"
 #include "core/colortemplate.h"
 #include "core/colortext.h"
@@ -61,6 +64,7 @@ bool initialise(HINSTANCE instance)
     faceScale = scaleForDpi(windowDpi(nullptr));
     buildSwatchRegions();
     loadSettings();
+    loadTexts();
     buildRegions();
     skinBitmap = LoadBitmapA(instance, "TINCTORA_SKIN");
     if (!skinBitmap)
@@ -75,20 +79,23 @@ bool initialise(HINSTANCE instance)
     colorChanged = repaintSwatch;
     pickBegun = hideHoverHelp;
     keyPickEnded = answerCommandPick;
+    visionFilterWord = visionText;
     return true;
 }
 
 bool registerWindowClass(HINSTANCE instance)
 {
-    WNDCLASSA wc = {};
+    // A window of the wide API: its menus, tooltip and dialogs show every
+    // language whatever the system's ANSI code page.
+    WNDCLASSW wc = {};
     wc.style = CS_DBLCLKS;
     wc.lpfnWndProc = windowProc;
     wc.hInstance = instance;
-    wc.hIcon = LoadIconA(instance, "TINCTORA_ICON");
-    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    wc.hIcon = LoadIconW(instance, L"TINCTORA_ICON");
+    wc.hCursor = LoadCursorW(nullptr, (LPCWSTR)IDC_ARROW);
     wc.hbrBackground = (HBRUSH)GetStockObject(NULL_BRUSH);
-    wc.lpszClassName = "tinctoraWin";
-    if (!RegisterClassA(&wc))
+    wc.lpszClassName = L"tinctoraWin";
+    if (!RegisterClassW(&wc))
         return false;
     registerMagnifierClass(instance);
     registerStillScreenClass(instance);
@@ -97,7 +104,7 @@ bool registerWindowClass(HINSTANCE instance)
 
 HWND createMainWindow(HINSTANCE instance)
 {
-    mainWindow = CreateWindowExA(0, "tinctoraWin", "Tinctora",
+    mainWindow = CreateWindowExW(0, L"tinctoraWin", L"Tinctora",
                                  WS_POPUP | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX,
                                  windowRect.left, windowRect.top,
                                  windowRect.right - windowRect.left,
@@ -157,6 +164,40 @@ static void onDisplayChange(HWND window)
     watchDisplaysChanged();
 }
 
+static BOOL CALLBACK tellDialog(HWND window, LPARAM)
+{
+    if (window != mainWindow)
+        SendMessageW(window, languageChangedMsg, 0, 0);
+    return TRUE;
+}
+
+// Another language in use: the window menu, the tooltip, the names screen
+// readers read and every dialog open show it at once. A menu open then
+// closes first, and the change waits for its loop to end.
+static void onLanguageChanged(HWND window)
+{
+    GUITHREADINFO gui = {};
+    gui.cbSize = sizeof gui;
+    if (GetGUIThreadInfo(GetCurrentThreadId(), &gui) && gui.flags & GUI_INMENUMODE) {
+        EndMenu();
+        PostMessageW(window, languageChangedMsg, 0, 0);
+        return;
+    }
+    addWindowMenuItems(window);
+    resetHoverHelp();
+    announceNamesChanged(window);
+    EnumThreadWindows(GetCurrentThreadId(), tellDialog, 0);
+}
+
+// A setting of the system's changed: the work area, or Windows' display
+// languages, which the language follows unless one was chosen.
+static void onSettingChange(HWND window)
+{
+    refreshWindowRects(window);
+    if (chosenLanguage < 0 && loadTexts())
+        onLanguageChanged(window);
+}
+
 // Posted by a restore: the window onto a monitor once the restore is over.
 const UINT keepOnScreenMsg = WM_APP + 1;
 
@@ -181,7 +222,7 @@ static void onRestored(HWND window)
 static void onSize(HWND window, WPARAM kind)
 {
     if (kind == SIZE_RESTORED)
-        PostMessageA(window, keepOnScreenMsg, 0, 0);
+        PostMessageW(window, keepOnScreenMsg, 0, 0);
     else if (kind == SIZE_MINIMIZED) {
         markMinimised();
         abandonGesture(window);
@@ -277,7 +318,8 @@ LRESULT CALLBACK windowProc(HWND window, UINT msg, WPARAM wp, LPARAM lp)
     case WM_DESTROY: onDestroy(window); return 0;
     case WM_ENDSESSION: onEndSession(window, wp); return 0;
     case WM_PAINT: onPaint(window); return 0;
-    case WM_WININICHANGE: refreshWindowRects(window); return 0;
+    case WM_SETTINGCHANGE: onSettingChange(window); return 0;
+    case languageChangedMsg: onLanguageChanged(window); return 0;
     // A still copy no longer matches the screen: the pick reads it live.
     case WM_DISPLAYCHANGE:
         dropStillScreen();
@@ -328,9 +370,20 @@ LRESULT CALLBACK windowProc(HWND window, UINT msg, WPARAM wp, LPARAM lp)
     case WM_NOTIFY: onNotify(window, lp); return 0;
     case WM_INITMENU: onInitMenu(window, wp); return 0;
     case WM_INITMENUPOPUP: onInitMenuPopup(window, wp); return 0;
-    case WM_MENUCHAR: return onMenuChar(window, wp, lp);
     case WM_UNINITMENUPOPUP: onUninitMenuPopup(window, wp); return 0;
     case WM_EXITMENULOOP: onExitMenuLoop(window); return 0;
+    case WM_MEASUREITEM:
+        if (onMeasureItem(window, lp))
+            return TRUE;
+        break;
+    case WM_DRAWITEM:
+        if (onDrawItem(window, lp))
+            return TRUE;
+        break;
+    case WM_MENUCHAR:
+        if (LRESULT chosen = onMenuChar(window, wp, lp))
+            return chosen;
+        break;
     // The window menu, or the system's move or size loop, takes over the
     // pointer: the gesture it interrupts ends where it is. A tip left
     // showing would lie over the menu.
@@ -357,7 +410,7 @@ LRESULT CALLBACK windowProc(HWND window, UINT msg, WPARAM wp, LPARAM lp)
     case WM_GETDPISCALEDSIZE: return onGetDpiScaledSize(window, wp, lp);
     case WM_SIZE: onSize(window, wp); return 0;
     }
-    return DefWindowProcA(window, msg, wp, lp);
+    return DefWindowProcW(window, msg, wp, lp);
 }
 
 // GetMessageA returns -1 on an error; looping on nonzero would spin.
@@ -365,11 +418,11 @@ int runMessageLoop()
 {
     MSG msg;
     int status;
-    while ((status = GetMessageA(&msg, nullptr, 0, 0)) > 0) {
-        if (accelTable && TranslateAcceleratorA(mainWindow, accelTable, &msg))
+    while ((status = GetMessageW(&msg, nullptr, 0, 0)) > 0) {
+        if (accelTable && TranslateAcceleratorW(mainWindow, accelTable, &msg))
             continue;
         TranslateMessage(&msg);
-        DispatchMessageA(&msg);
+        DispatchMessageW(&msg);
     }
     return status == 0 ? (int)msg.wParam : 1;
 }

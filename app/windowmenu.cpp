@@ -1,4 +1,5 @@
 #include "windowmenu.h"
+#include "colormenus.h"
 #include "historymenu.h"
 #include "palettefile.h"
 #include "templatedialog.h"
@@ -9,73 +10,88 @@
 #include "input/actions.h"
 #include "input/watch.h"
 #include "res/resource.h"
+#include "texts.h"
 #include "skin/layout.h"
 #include "skin/regions.h"
 
-static const char *const formItems[copyFormCount] = {
-    "&1 RRGGBB", "&2 #RRGGBB", "&3 rgb(r, g, b)", "&4 hsl(h, s%, l%)", "&5 oklch(L C H)",
-    "&6 Custom...", "&7 hsv(h, s%, v%)", "&8 hwb(h w% b%)", "&9 lab(L a b)", "&0 lch(L C H)",
-    "&K cmyk(c%, m%, y%, k%)",
+// The copy forms' items: their texts are what other programs read, but for
+// the template's, whose text is the language's.
+static const wchar_t *const formItems[copyFormCount] = {
+    L"&1 RRGGBB", L"&2 #RRGGBB", L"&3 rgb(r, g, b)", L"&4 hsl(h, s%, l%)", L"&5 oklch(L C H)",
+    nullptr, L"&7 hsv(h, s%, v%)", L"&8 hwb(h w% b%)", L"&9 lab(L a b)", L"&0 lch(L C H)",
+    L"&K cmyk(c%, m%, y%, k%)",
 };
-// The sample sizes, as sampleSizes; the sides of two digits have letters.
-static const char *const sizeItems[sampleSizeCount] = {
-    "&1 pixel",           "&3 by 3 average",    "&5 by 5 average",
-    "&7 by 7 average",    "&9 by 9 average",    "&A 11 by 11 average",
-    "&B 15 by 15 average", "&C 21 by 21 average", "&D 31 by 31 average"};
-// The item that ends a watch on a point; its key, which the text lacks, is
-// L (onMenuChar).
-static const char stopWatchingItem[] = "Stop watching";
-// The pick hotkey's item: K, or in the context menu, where K copies cmyk(), T.
-static const char *const hotkeyItems[2][2] = {
-    {"Pic&k hotkey...", "Pic&k hotkey... (in use)"}, {"Pick ho&tkey...", "Pick ho&tkey... (in use)"}};
+// As sampleSizes.
+static const TextId sizeItems[sampleSizeCount] = {
+    textSample1Item,  textSample3Item,  textSample5Item,  textSample7Item,  textSample9Item,
+    textSample11Item, textSample15Item, textSample21Item, textSample31Item};
 
 char copyFormKey(CopyForm form)
 {
-    return formItems[form][1];
+    return "1234567890K"[form];
 }
 
-void menuItemText(const char *prefix, const char *text, char out[menuItemSize])
+// The Language submenu: Windows' choice, then every language by its own name.
+static HMENU createLanguageMenu()
 {
-    int n = lstrlenA(lstrcpynA(out, prefix, menuItemSize)), i = 0;
-    for (; text[i] && n < menuItemSize - 6; i++) {
-        if (text[i] == '&')
-            out[n++] = '&';
-        out[n++] = text[i];
-    }
-    lstrcpynA(out + n, text[i] ? "..." : "", 4);
+    HMENU menu = CreatePopupMenu();
+    addMenuText(menu, MF_STRING, cmdLanguageFirst, uiText(textWindowsChoiceItem));
+    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    for (int i = 0; i < builtLanguageCount; i++)
+        addMenuText(menu, MF_STRING, cmdLanguageFirst + 0x10 * (i + 1), builtLanguages[i].name);
+    return menu;
 }
 
-UINT insertProgramItems(HMENU menu, UINT position)
+UINT insertProgramItems(HMENU menu, UINT position, bool contextMenu)
 {
     HMENU forms = CreatePopupMenu();
     for (int i = 0; i < copyFormCount; i++)
-        AppendMenuA(forms, MF_STRING, cmdCopyFormFirst + 0x10 * i, formItems[i]);
-    AppendMenuA(forms, MF_SEPARATOR, 0, nullptr);
-    AppendMenuA(forms, MF_STRING, cmdCopyOnPick, "Copy after each &pick");
+        addMenuText(forms, MF_STRING, cmdCopyFormFirst + 0x10 * i,
+                    formItems[i] ? formItems[i] : uiText(textCustomFormItem));
+    AppendMenuW(forms, MF_SEPARATOR, 0, nullptr);
+    addMenuText(forms, MF_STRING, cmdCopyOnPick, uiText(textCopyOnPickItem));
     HMENU sizes = CreatePopupMenu();
     for (int i = 0; i < sampleSizeCount; i++)
-        AppendMenuA(sizes, MF_STRING, cmdSampleFirst + 0x10 * i, sizeItems[i]);
-    // P, O, Y and H are none of the system items' letters in English,
-    // German, French, Spanish, Italian, Portuguese or Japanese, nor Wine's
-    // "About Wine": the first letter of an item wins over a second one.
-    InsertMenuA(menu, position++, MF_BYPOSITION | MF_STRING, cmdSnapping, "Sna&p to screen edges");
-    InsertMenuA(menu, position++, MF_BYPOSITION | MF_STRING, cmdOnTop, "Always &on top");
-    InsertMenuA(menu, position++, MF_BYPOSITION | MF_POPUP, (UINT_PTR)forms, "Cop&y format");
-    InsertMenuA(menu, position++, MF_BYPOSITION | MF_POPUP, (UINT_PTR)createHistoryMenu(),
-                "&History");
-    InsertMenuA(menu, position++, MF_BYPOSITION | MF_POPUP, (UINT_PTR)sizes, "Sampl&e size");
-    InsertMenuA(menu, position++, MF_BYPOSITION | MF_STRING, cmdFreezeScreen,
-                "&Freeze the screen for picks");
-    InsertMenuA(menu, position++, MF_BYPOSITION | MF_STRING, cmdStopWatching, stopWatchingItem);
-    InsertMenuA(menu, position++, MF_BYPOSITION | MF_STRING, cmdPickHotkey, hotkeyItems[0][0]);
+        addMenuText(sizes, MF_STRING, cmdSampleFirst + 0x10 * i, uiText(sizeItems[i]));
+    // In English P, O, Y, H, E, F, W, K and L are none of the system items'
+    // letters, nor Wine's "About Wine": the first letter of an item wins
+    // over a second one. Each language's texts keep their letters apart.
+    insertMenuText(menu, position++, MF_STRING, cmdSnapping, uiText(textSnapItem));
+    insertMenuText(menu, position++, MF_STRING, cmdOnTop, uiText(textOnTopItem));
+    insertMenuText(menu, position++, MF_POPUP, (UINT_PTR)forms, uiText(textCopyFormatMenu));
+    insertMenuText(menu, position++, MF_POPUP, (UINT_PTR)createHistoryMenu(),
+                   uiText(textHistoryMenu));
+    insertMenuText(menu, position++, MF_POPUP, (UINT_PTR)sizes, uiText(textSampleSizeMenu));
+    insertMenuText(menu, position++, MF_POPUP, (UINT_PTR)createVisionMenu(), uiText(textVisionMenu));
+    insertMenuText(menu, position++, MF_POPUP, (UINT_PTR)createVariationsMenu(),
+                   uiText(textVariationsMenu));
+    insertMenuText(menu, position++, MF_STRING, cmdFreezeScreen, uiText(textFreezeItem));
+    insertMenuText(menu, position++, MF_STRING, cmdStopWatching, uiText(textStopWatchingItem));
+    insertMenuText(menu, position++, MF_STRING, cmdPickHotkey, hotkeyItem(contextMenu));
+    insertMenuText(menu, position++, MF_POPUP, (UINT_PTR)createLanguageMenu(),
+                   uiText(textLanguageMenu));
     return position;
+}
+
+// The pick hotkey's item: its letter another in the context menu, where K
+// copies cmyk(); said to be in use while another program holds the keys.
+const wchar_t *hotkeyItem(bool contextMenu)
+{
+    static wchar_t text[menuItemSize];
+    const wchar_t *item = uiText(contextMenu ? textHotkeyContextItem : textHotkeyItem);
+    return pickHotkeyRefused() ? formatText(text, menuItemSize, textInUseItem, item) : item;
 }
 
 void addWindowMenuItems(HWND window)
 {
+    // The system's menu afresh, in case it holds the items already (in
+    // another language).
+    GetSystemMenu(window, TRUE);
     HMENU menu = GetSystemMenu(window, FALSE);
-    UINT end = insertProgramItems(menu, 0);
-    InsertMenuA(menu, end, MF_BYPOSITION | MF_SEPARATOR, 0, nullptr);
+    UINT end = insertProgramItems(menu, 0, false);
+    InsertMenuW(menu, end, MF_BYPOSITION | MF_SEPARATOR, 0, nullptr);
+    // The system's own items read in the same direction as the program's.
+    orderMenuItems(menu);
     // The face has one size.
     DeleteMenu(menu, SC_MAXIMIZE, MF_BYCOMMAND);
     DeleteMenu(menu, SC_SIZE, MF_BYCOMMAND);
@@ -95,8 +111,10 @@ void markProgramItems(HMENU menu, bool contextMenu)
     bool watched = watching(nullptr);
     CheckMenuItem(menu, cmdStopWatching, MF_BYCOMMAND | (watched ? MF_CHECKED : MF_UNCHECKED));
     EnableMenuItem(menu, cmdStopWatching, MF_BYCOMMAND | (watched ? MF_ENABLED : MF_GRAYED));
-    ModifyMenuA(menu, cmdPickHotkey, MF_BYCOMMAND | MF_STRING, cmdPickHotkey,
-                hotkeyItems[contextMenu][pickHotkeyRefused()]);
+    setMenuText(menu, cmdPickHotkey, hotkeyItem(contextMenu));
+    UINT chosen = cmdLanguageFirst + 0x10 * (chosenLanguage + 1);
+    CheckMenuRadioItem(menu, cmdLanguageFirst, cmdLanguageFirst + 0x10 * builtLanguageCount,
+                       chosen, MF_BYCOMMAND);
 }
 
 void onInitMenu(HWND window, WPARAM)
@@ -130,12 +148,15 @@ void onInitMenuPopup(HWND window, WPARAM wp)
 {
     if (isHistoryMenu((HMENU)wp))
         fillHistoryMenu(window, (HMENU)wp);
+    else
+        fillColorMenu(window, (HMENU)wp);
 }
 
 bool runProgramCommand(HWND window, UINT command)
 {
     int form = commandItem(command, cmdCopyFormFirst, copyFormCount);
     int size = commandItem(command, cmdSampleFirst, sampleSizeCount);
+    int language = commandItem(command, cmdLanguageFirst, builtLanguageCount + 1);
     switch (command) {
     case cmdSnapping: clickControl(window, snapId); return true;
     case cmdOnTop: clickControl(window, topId); return true;
@@ -151,20 +172,12 @@ bool runProgramCommand(HWND window, UINT command)
         setCopyForm(window, CopyForm(form));
     else if (size >= 0)
         setSampleSize(window, sampleSizes[size]);
+    else if (language >= 0)
+        chooseLanguage(window, language - 1);
     else
-        return runHistoryCommand(window, command) || runPaletteCommand(window, command);
+        return runHistoryCommand(window, command) || runPaletteCommand(window, command) ||
+               runColorMenuCommand(window, command);
     return true;
-}
-
-LRESULT onMenuChar(HWND window, WPARAM wp, LPARAM lp)
-{
-    HMENU menu = (HMENU)lp;
-    UINT state = GetMenuState(menu, cmdStopWatching, MF_BYCOMMAND);
-    if ((LOWORD(wp) | 0x20) == 'l' && state != (UINT)-1 && !(state & MF_GRAYED))
-        for (int i = GetMenuItemCount(menu) - 1; i >= 0; i--)
-            if (GetMenuItemID(menu, i) == cmdStopWatching)
-                return MAKELRESULT(i, MNC_EXECUTE);
-    return DefWindowProcA(window, WM_MENUCHAR, wp, lp);
 }
 
 bool onSysCommand(HWND window, WPARAM wp)

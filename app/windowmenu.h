@@ -2,28 +2,24 @@
 // toggles, each checked while on, the copy form as radio items in a
 // submenu, the sixth of which opens the copy template's dialog, with the
 // copy after each pick, the history of the colours taken in another
-// submenu, the sample size likewise, the still screen's toggle, the end of
-// a watch on a point and the pick hotkey's dialog, above
-// the system's own items, so that the keyboard reaches every command of the
-// face. Maximize and Size are not offered.
+// submenu, the sample size likewise, the Colour vision and Variations
+// submenus, the still screen's toggle, the end of a watch on a point, the
+// pick hotkey's dialog and the language, above the system's own items, so
+// that the keyboard reaches every command of the face. Maximize and Size
+// are not offered.
 #pragma once
 #include <windows.h>
 
+#include "menutext.h"
 #include "core/colortext.h"
-
-// The longest text of a menu item the program makes, its zero byte
-// included: a longer one would make the menu wide.
-const int menuItemSize = 80;
-// A text as a menu item shows it after a prefix (the item's own mnemonic):
-// each "&" doubled, so that none underlines a letter or makes a mnemonic,
-// and cut with "..." where it would not fit in menuItemSize bytes.
-void menuItemText(const char *prefix, const char *text, char out[menuItemSize]);
 
 // The program's own items, in the order shown, from position on; returns
 // the position after them. The window menu and any other menu of the
 // program's commands are built by this one function, with the same
 // letters.
-UINT insertProgramItems(HMENU menu, UINT position);
+UINT insertProgramItems(HMENU menu, UINT position, bool contextMenu);
+// The pick hotkey's item as it reads now.
+const wchar_t *hotkeyItem(bool contextMenu);
 // The check marks of the program's items in menu, as the options stand,
 // and the pick hotkey's item as the hotkey stands (its letter another in
 // the context menu).
@@ -34,7 +30,8 @@ char copyFormKey(CopyForm form);
 // any other command: false.
 bool runProgramCommand(HWND window, UINT command);
 
-// At WM_CREATE: the items and a separator at the top of the menu.
+// At WM_CREATE, and again in another language: the items and a separator
+// at the top of the menu.
 void addWindowMenuItems(HWND window);
 // WM_INITMENU: the check marks as the options stand.
 void onInitMenu(HWND window, WPARAM wp);
@@ -46,9 +43,6 @@ void onUninitMenuPopup(HWND window, WPARAM wp);
 // WM_EXITMENULOOP: the face whole again where the menu drew on it, and no
 // swatch of a History submenu left.
 void onExitMenuLoop(HWND window);
-// WM_MENUCHAR: L chooses Stop watching in a menu that holds it (its text
-// has no L); any other key as the system has it.
-LRESULT onMenuChar(HWND window, WPARAM wp, LPARAM lp);
 // WM_SYSCOMMAND: true when it was one of ours and has been done; the
 // system's own commands go on to the default handling.
 bool onSysCommand(HWND window, WPARAM wp);

@@ -3,24 +3,6 @@
 
 #include <cstring>
 
-const char commandUsage[] =
-    "Usage: tinctora [--pick | --get | --set TEXT] [--format FORM | --template TEXT]\r\n"
-    "\r\n"
-    "  (none)           start Tinctora, or bring the running one forward\r\n"
-    "  --pick           pick a colour where the pointer is, as the pick hotkey\r\n"
-    "                   does; print it and exit 0, or exit 1 if cancelled\r\n"
-    "  --get            print the current colour\r\n"
-    "  --set TEXT       set the current colour as a paste of TEXT would;\r\n"
-    "                   exit 1 if TEXT is no colour\r\n"
-    "  --format FORM    print in FORM: hex, #hex, rgb, hsl, oklch, hsv, hwb,\r\n"
-    "                   lab, lch, cmyk or template\r\n"
-    "  --template TEXT  print through TEXT, as a copy template would\r\n"
-    "  --help, /?       print this\r\n"
-    "\r\n"
-    "Without --format or --template the copy form chosen in Tinctora is used.\r\n"
-    "Exit status 2: a word not understood; nothing is done.\r\n";
-
-
 static char lowerAscii(char c)
 {
     return c >= 'A' && c <= 'Z' ? (char)(c - 'A' + 'a') : c;
@@ -134,7 +116,7 @@ bool readCommandLine(int count, const char *const *words, CommandRequest &reques
         // A template names its form; another form beside it is a contradiction.
         if (formName && request.form != copyCustom)
             return false;
-        if (strlen(request.templateText) > copyTemplateMax)
+        if (wideLength(request.templateText) > copyTemplateMax)
             return false;
         request.form = copyCustom;
     }

@@ -1,12 +1,14 @@
 // The pick from the keyboard: Enter or Space on the focused swatch starts
 // the eyedropper where the pointer is, with no button held. The arrow keys
 // move the pointer by a screen pixel (Shift: 10), the mouse moves it too,
-// and the sample follows; the wheel and + and - zoom the magnifier.
+// and the sample follows; the wheel and + and - zoom the magnifier, V
+// changes the colour vision it shows.
 // Enter, Space, a left click or the pick hotkey takes the colour under the
 // pointer, with Shift it is taken and the pick goes on, L takes it and
 // watches the point; Escape, any other press, a lost focus or a lost
-// capture cancel the pick, keeping what it took and went on from. The keys that change the colour do nothing meanwhile, as
-// during a mouse pick; Ctrl+C copies the colour shown.
+// capture cancel the pick, keeping what it took and went on from. The keys
+// that change the colour do nothing meanwhile, as during a mouse pick;
+// Ctrl+C copies the colour shown.
 #pragma once
 #include <windows.h>
 
@@ -27,10 +29,10 @@ bool keyPickTakes(HWND window, UINT msg, WPARAM wp, LPARAM lp);
 // While any pick runs: an arrow key moves the pointer by one screen pixel
 // its way, by 10 with Shift, and the pick samples there; + (the main row's,
 // which is = unshifted, or the keypad's) zooms the magnifier in, - out;
-// [ and ] make the sample's square smaller and larger; F switches between
-// the still screen and the live one; Shift+Enter and Shift+Space take the
-// colour and go on. A repeat of F or of a taking key does nothing. False
-// for any other key.
+// V shows it in the next colour vision (visionFilter); [ and ] make the
+// sample's square smaller and larger; F switches between the still screen
+// and the live one; Shift+Enter and Shift+Space take the colour and go on.
+// A repeat of F or of a taking key does nothing. False for any other key.
 bool pickKeyActs(HWND window, WPARAM key, bool repeat);
 // While any pick runs: the magnifier zoomed by notches (zoomMagnifier) and
 // the pointer's pixels read again at the new size; nothing otherwise.

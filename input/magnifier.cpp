@@ -2,11 +2,13 @@
 #include "screenread.h"
 #include "stillscreen.h"
 #include "core/sample.h"
+#include "core/vision.h"
 #include "skin/regions.h"
 
 #include <cstdlib>
 
 static const char magnifierClass[] = "tinctoraMagnifier";
+const wchar_t *(*visionFilterWord)(int filter);
 const int gap = 20;      // from the pointer to the near corner: clear of the cross cursor
 const int drift = 8;     // how far the pointer may go before the magnifier is to follow
 // Moving a window costs about a millisecond under Wine, more than a sample
@@ -28,7 +30,7 @@ static HDC magnifierDC;
 static HDC screen;
 static HDC around;
 static HBITMAP aroundBitmap;
-static const uint32_t *aroundPixels;  // the DIB's, each 0x00RRGGBB
+static uint32_t *aroundPixels;  // the DIB's, each 0x00RRGGBB
 static int cells;  // the pixels read and shown across and down, the pointer's in the middle
 static COLORREF lastSample;  // what the ring stands out against
 static POINT anchor;
@@ -70,6 +72,15 @@ static void drawMagnified(HDC dc, COLORREF sample)
     PatBlt(dc, outer, inner, k, square, PATCOPY);
     PatBlt(dc, inner + square, inner, k, square, PATCOPY);
     SelectObject(dc, old);
+    if (visionFilter != visionNormal && visionFilterWord) {
+        // Which colour vision the blocks show, in the top-left corner.
+        const wchar_t *word = visionFilterWord(visionFilter);
+        SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
+        SetTextColor(dc, RGB(255, 255, 255));
+        SetBkColor(dc, RGB(0, 0, 0));
+        SetBkMode(dc, OPAQUE);
+        TextOutW(dc, k, k, word, lstrlenW(word));
+    }
 }
 
 // monitor made the one the point is on, if it is not that already.
@@ -251,6 +262,10 @@ COLORREF readAround(POINT at)
     if (sample == CLR_INVALID)
         return CLR_INVALID;
     lastSample = sample;
+    // What a person with the chosen colour vision would see, drawn from
+    // here on; the sample above is the colour as it is.
+    if (visionFilter != visionNormal)
+        filterPixels(aroundPixels, cells * cells, visionFilter);
     if (magnifierDC && IsWindowVisible(magnifier))
         drawMagnified(magnifierDC, lastSample);
     return lastSample;

@@ -1,13 +1,13 @@
 #include "screenread.h"
 #include "core/sample.h"
 
-HBITMAP makeBlockBitmap(HDC into, int side, const uint32_t **pixels)
+HBITMAP makeBlockBitmap(HDC into, int side, uint32_t **pixels)
 {
     BITMAPINFO bi = {};
     bi.bmiHeader = {sizeof bi.bmiHeader, side, -side, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     void *bits = nullptr;
     HBITMAP made = CreateDIBSection(into, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-    *pixels = made ? (const uint32_t *)bits : nullptr;
+    *pixels = made ? (uint32_t *)bits : nullptr;
     return made;
 }
 

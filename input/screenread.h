@@ -9,7 +9,7 @@
 // pixels for the context `into`, each 0x00RRGGBB whatever the display's
 // format, so the screen's colours are kept exactly; null (and pixels null)
 // when it could not be made. The caller selects it and deletes it.
-HBITMAP makeBlockBitmap(HDC into, int side, const uint32_t **pixels);
+HBITMAP makeBlockBitmap(HDC into, int side, uint32_t **pixels);
 
 // The side by side pixels centred on at (side odd) copied from source, a
 // context whose coordinates are the screen's (the screen's own, or the

@@ -14,7 +14,7 @@ static HDC screen;
 static HDC block;
 static HBITMAP blockBitmap;
 static HGDIOBJ firstBitmap;
-static const uint32_t *blockPixels;
+static uint32_t *blockPixels;
 static int blockSide;  // the sample's side the block was made for
 static RECT pointMonitor;
 static bool monitorKnown;

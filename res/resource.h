@@ -25,10 +25,22 @@
    forms' order, then the contrast report. */
 #define cmdContextCopyFirst 0x0500
 #define cmdContextContrast 0x05B0
+/* The current colour in place of itself, fixed for contrast. */
+#define cmdFixContrast 0x05C0
 
-/* The copy template's dialog: its edit box and the preview line. */
+/* The Colour vision submenu: the colour as each simulation but normal
+   vision shows it, 0x10 apart. The Variations submenu: the variations,
+   0x10 apart, then all of them copied. */
+#define cmdVisionFirst 0x0800
+#define cmdVariationFirst 0x0900
+#define cmdCopyVariations 0x0A00
+
+/* The copy template's dialog: its edit box, the preview line, the label and
+   the lines of placeholders. */
 #define idTemplateEdit 0x0590
 #define idTemplatePreview 0x0591
+#define idTemplateLabel 0x0592
+#define idTemplateLines 0x0593
 
 #define cmdPickHotkey 0x0400
 #define cmdCopyOnPick 0x0410
@@ -37,12 +49,16 @@
 #define cmdFreezeScreen 0x04C0
 #define cmdStopWatching 0x04D0
 
+/* The Language submenu: Windows' choice, then each language, 0x10 apart. */
+#define cmdLanguageFirst 0x2000
+
 /* The pick hotkey's dialog and its controls. */
 #define idHotkeyDialog 200
 #define idHotkeyKeys 201
 #define idHotkeyWin 202
 #define idHotkeyNone 203
 #define idHotkeyRefused 204
+#define idHotkeyPrompt 205
 
 /* The History submenu: pin or unpin the current colour, clear the recent
    colours, and the entries, 0x10 apart in the order shown. */
