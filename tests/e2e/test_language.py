@@ -1,8 +1,8 @@
-"""The real program started in German, Japanese and Arabic, the language
-Wine is given (LANG): the names and descriptions screen readers read
+"""The real program started in German, Japanese, Arabic and Hebrew, the
+language Wine is given (LANG): the names and descriptions screen readers read
 through the accessible object, a tooltip, and the window menu worked by its
-letters, each in that language, the Arabic tooltip right to left. Then the
-Language submenu: a language chosen there is in use at once and after a
+letters, each in that language, the Arabic and Hebrew tooltips right to
+left. Then the Language submenu: a language chosen there is in use at once and after a
 restart, and Windows' choice again follows Wine's language."""
 import os
 import time
@@ -15,6 +15,11 @@ TEXTS = os.path.join(harness.ROOT, "res", "texts")
 NAMES = ["snapName", "onTopName", "minimiseName", "closeName", "colourName", "lowerRedName",
          "redName", "raiseRedName", "lowerGreenName", "greenName", "raiseGreenName",
          "lowerBlueName", "blueName", "raiseBlueName", "darkenName", "hexName", "lightenName"]
+
+
+# The Language submenu's last language.
+LAST = [line.split()[0] for line in open(os.path.join(TEXTS, "languages.txt"))
+        if line.strip() and not line.startswith("#")][-1]
 
 
 def texts(tag):
@@ -39,7 +44,7 @@ def words(s):
 
 
 def start(s, locale):
-    s.env.update(LANG=locale, LC_ALL=locale)
+    s.use_locale(locale)
     s.start()
 
 
@@ -61,7 +66,7 @@ def topmost(s):
 
 def run(s):
     for tag, locale, letter in (("de", "de_DE.UTF-8", "i"), ("ja", "ja_JP.UTF-8", "o"),
-                                ("ar", "ar_EG.UTF-8", None)):
+                                ("ar", "ar_EG.UTF-8", None), ("he", "he_IL.UTF-8", None)):
         own = texts(tag)
         start(s, locale)
         shows(s, tag, "started in " + locale)
@@ -75,8 +80,8 @@ def run(s):
             tip = words(s)["tips"]
         check("%s: the tooltip names the control" % tag,
               len(tip) == 1 and own["snapName"] in tip[0], "%s" % tip)
-        check("%s: the tooltip reads right to left in Arabic only" % tag,
-              len(tip) == 1 and tip[0].startswith("rtl ") == (tag == "ar"), "%s" % tip)
+        check("%s: the tooltip reads right to left in Arabic and Hebrew only" % tag,
+              len(tip) == 1 and tip[0].startswith("rtl ") == (tag in ("ar", "he")), "%s" % tip)
         # The window menu's letter for Always on top, in this language.
         if letter:
             was = topmost(s)
@@ -88,22 +93,23 @@ def run(s):
         if tag != "de":
             close(s)
             continue
-        # The Language submenu's last language, Japanese: at once, and after
-        # a restart, which stores it.
+        # The Language submenu's last language: at once, and after a
+        # restart, which stores it.
         s.key("alt+space")
         time.sleep(0.5)
         s.xdo("key", "p", "Up", "Return")
         time.sleep(0.5)
-        shows(s, "ja", "chosen in German")
+        shows(s, LAST, "chosen in German")
         close(s)
-        check("the choice is stored", (s.registry() or {}).get("language") == ("REG_SZ", "ja"),
+        check("the choice is stored", (s.registry() or {}).get("language") == ("REG_SZ", LAST),
               "%s" % s.registry())
         start(s, locale)
-        shows(s, "ja", "after a restart in German")
+        shows(s, LAST, "after a restart in German")
         # Windows' choice, the submenu's first item: German again.
+        menu = texts(LAST)["languageMenu"]
         s.key("alt+space")
         time.sleep(0.5)
-        s.xdo("key", "l", "Return")
+        s.xdo("key", menu[menu.index("&") + 1].lower(), "Return")
         time.sleep(0.5)
         shows(s, "de", "Windows' choice")
         close(s)
