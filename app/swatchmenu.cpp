@@ -128,13 +128,19 @@ bool onDrawItem(HWND, LPARAM lp)
 }
 
 
+wchar_t menuCharKey(WPARAM wp)
+{
+    // The key's own: Shift+1 types "!" on most layouts, L types "д" on a
+    // Russian one.
+    SHORT scan = VkKeyScanW((wchar_t)LOWORD(wp));
+    return scan == -1 ? 0 : (wchar_t)(scan & 0xFF);
+}
+
 LRESULT onMenuChar(HWND, WPARAM wp, LPARAM lp)
 {
     HMENU menu = (HMENU)lp;
-    // The key's own: Shift+1 types "!" on most layouts. The entries' keys
-    // are digits and capitals, as their virtual keys are.
-    SHORT scan = VkKeyScanW((wchar_t)LOWORD(wp));
-    wchar_t key = scan == -1 ? 0 : (wchar_t)(scan & 0xFF);
+    // The entries' keys are digits and capitals, as their virtual keys are.
+    wchar_t key = menuCharKey(wp);
     for (int i = 0, n = GetMenuItemCount(menu); key && i < n; i++) {
         const SwatchItem *item = itemOf(GetMenuItemID(menu, i));
         if (item && markedLetter(item->label) == key)

@@ -18,3 +18,6 @@ bool onDrawItem(HWND window, LPARAM lp);
 // is on the keyboard, so that Shift with a digit chooses that digit's
 // entry; 0 where none has it, for the default handling.
 LRESULT onMenuChar(HWND window, WPARAM wp, LPARAM lp);
+// The virtual key (a digit or a capital) of WM_MENUCHAR's character as the
+// keyboard's layout types it; 0 for none.
+wchar_t menuCharKey(WPARAM wp);

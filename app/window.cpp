@@ -383,6 +383,8 @@ LRESULT CALLBACK windowProc(HWND window, UINT msg, WPARAM wp, LPARAM lp)
     case WM_MENUCHAR:
         if (LRESULT chosen = onMenuChar(window, wp, lp))
             return chosen;
+        if (LRESULT chosen = onWatchMenuChar(wp, lp))
+            return chosen;
         break;
     // The window menu, or the system's move or size loop, takes over the
     // pointer: the gesture it interrupts ends where it is. A tip left

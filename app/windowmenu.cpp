@@ -1,6 +1,7 @@
 #include "windowmenu.h"
 #include "colormenus.h"
 #include "historymenu.h"
+#include "swatchmenu.h"
 #include "palettefile.h"
 #include "templatedialog.h"
 #include "pickhotkey.h"
@@ -53,9 +54,10 @@ UINT insertProgramItems(HMENU menu, UINT position, bool contextMenu)
     HMENU sizes = CreatePopupMenu();
     for (int i = 0; i < sampleSizeCount; i++)
         addMenuText(sizes, MF_STRING, cmdSampleFirst + 0x10 * i, uiText(sizeItems[i]));
-    // In English P, O, Y, H, E, F, W, K and L are none of the system items'
-    // letters, nor Wine's "About Wine": the first letter of an item wins
-    // over a second one. Each language's texts keep their letters apart.
+    // In English P, O, Y, H, E, V, I, F, K and G are none of the system
+    // items' letters, nor Wine's "About Wine", nor L, Stop watching's key:
+    // the first letter of an item wins over a second one. Each language's
+    // texts keep their letters apart.
     insertMenuText(menu, position++, MF_STRING, cmdSnapping, uiText(textSnapItem));
     insertMenuText(menu, position++, MF_STRING, cmdOnTop, uiText(textOnTopItem));
     insertMenuText(menu, position++, MF_POPUP, (UINT_PTR)forms, uiText(textCopyFormatMenu));
@@ -178,6 +180,18 @@ bool runProgramCommand(HWND window, UINT command)
         return runHistoryCommand(window, command) || runPaletteCommand(window, command) ||
                runColorMenuCommand(window, command);
     return true;
+}
+
+// Stop watching's text marks no letter, since the item goes by the same
+// key as the watch's start whatever the language; the other items keep
+// that key free.
+LRESULT onWatchMenuChar(WPARAM wp, LPARAM lp)
+{
+    HMENU menu = (HMENU)lp;
+    for (int i = 0, n = GetMenuItemCount(menu); menuCharKey(wp) == 'L' && i < n; i++)
+        if (GetMenuItemID(menu, i) == cmdStopWatching && watching(nullptr))
+            return MAKELRESULT(i, MNC_EXECUTE);
+    return 0;
 }
 
 bool onSysCommand(HWND window, WPARAM wp)

@@ -43,6 +43,10 @@ void onUninitMenuPopup(HWND window, WPARAM wp);
 // WM_EXITMENULOOP: the face whole again where the menu drew on it, and no
 // swatch of a History submenu left.
 void onExitMenuLoop(HWND window);
+// WM_MENUCHAR, after the swatch entries' keys: L, the key that starts a
+// watch during a pick, chooses Stop watching in the window menu and the
+// context menu, in every language; 0 for any other key.
+LRESULT onWatchMenuChar(WPARAM wp, LPARAM lp);
 // WM_SYSCOMMAND: true when it was one of ours and has been done; the
 // system's own commands go on to the default handling.
 bool onSysCommand(HWND window, WPARAM wp);

@@ -154,7 +154,15 @@ def run(s):
         shown.append(s.screenshot().pixel(40, 40))
         s.click(*FACE)
         s.key("R", at=FACE)
-    check("a watched point followed until R", shown, [(0x0F, 0x1E, 0x2D), (0x19, 0x1E, 0x2D)])
+    # Watched again, until Alt+Space, L (Stop watching).
+    hotkey((320, 370), "key", "l")
+    s.key("alt+space", at=FACE)
+    s.xdo("sleep", 0.5, "key", "l")
+    s.paint("2D1E0F", 300, 350, 40, 40)
+    time.sleep(0.4)
+    shown.append(s.screenshot().pixel(40, 40))
+    check("a watched point followed until R, and until Alt+Space, L", shown,
+          [(0x0F, 0x1E, 0x2D), (0x19, 0x1E, 0x2D), (0xE1, 0xD2, 0xC3)])
     # The 31 by 31 mean at the screen's corner (] up to 31): of the 16 by
     # 16 pixels on the screen, 6 columns of one colour, 10 of another;
     # green 26.5 rounded up.

@@ -106,7 +106,7 @@ def run(s):
         # Windows' choice, the submenu's first item: German again.
         s.key("alt+space")
         time.sleep(0.5)
-        s.xdo("key", "l", "Return")
+        s.xdo("key", "g", "Return")
         time.sleep(0.5)
         shows(s, "de", "Windows' choice")
         close(s)

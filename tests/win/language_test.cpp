@@ -93,19 +93,20 @@ TEST(Languages, EveryTextThereWithEnglishsMarksAndLettersApart)
                 EXPECT_EQ(englishLetter, letter) << tag << " text " << id;
             }
         }
-        // The real window menu in the language, with the system's items,
-        // and each of its submenus (the History filled as it opens).
+        // The real window menu in the language, with the system's items and
+        // L, Stop watching's key, and each of its submenus (the History
+        // filled as it opens).
         chooseLanguage(w, language);
         HMENU menu = GetSystemMenu(w, FALSE);
-        EXPECT_TRUE(allDifferent(menuLetters(menu))) << tag;
+        EXPECT_TRUE(allDifferent(menuLetters(menu) + L"L")) << tag;
         for (int i = 0; i < GetMenuItemCount(menu); i++)
             if (HMENU sub = GetSubMenu(menu, i)) {
                 SendMessageW(w, WM_INITMENUPOPUP, (WPARAM)sub, i);
                 EXPECT_TRUE(allDifferent(menuLetters(sub))) << tag << " submenu " << i;
             }
-        // The context menu: the forms' digits and K, the contrast and its
+        // The context menu: the forms' digits, K and L, the contrast and its
         // fix, then the program's items with the hotkey's other letter.
-        std::wstring context = L"1234567890K";
+        std::wstring context = L"1234567890KL";
         for (TextId id : {textContrastItem, textFixContrastItem, textSnapItem, textOnTopItem,
                           textCopyFormatMenu, textHistoryMenu, textSampleSizeMenu, textFreezeItem,
                           textStopWatchingItem, textVisionMenu,
