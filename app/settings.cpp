@@ -88,21 +88,32 @@ void loadSettings()
     RegCloseKey(key);
 }
 
+// Each write checked: the first that fails is the save's error.
+static LSTATUS saveError;
+
+static void setValue(HKEY key, const char *name, DWORD type, const void *bytes, DWORD size)
+{
+    LSTATUS status = RegSetValueExA(key, name, 0, type, (const BYTE *)bytes, size);
+    if (status != ERROR_SUCCESS && saveError == ERROR_SUCCESS)
+        saveError = status;
+}
+
 static void setDword(HKEY key, const char *name, DWORD value)
 {
-    RegSetValueExA(key, name, 0, REG_DWORD, (const BYTE *)&value, sizeof value);
+    setValue(key, name, REG_DWORD, &value, sizeof value);
 }
 
 static void setColorList(HKEY key, const char *name, const ColorList &list)
 {
     BYTE bytes[4 * recentLimit];
-    RegSetValueExA(key, name, 0, REG_BINARY, bytes, (DWORD)writeColorList(list, bytes));
+    setValue(key, name, REG_BINARY, bytes, (DWORD)writeColorList(list, bytes));
 }
 
 static bool saveValues(bool all)
 {
     HKEY key;
-    if (RegCreateKeyA(HKEY_CURRENT_USER, settingsKey, &key) != ERROR_SUCCESS)
+    saveError = RegCreateKeyA(HKEY_CURRENT_USER, settingsKey, &key);
+    if (saveError != ERROR_SUCCESS)
         return false;
     setDword(key, "curColor", curColor);
     setDword(key, "oldColor", oldColor);
@@ -118,12 +129,25 @@ static bool saveValues(bool all)
         setDword(key, "magnifierZoom", (DWORD)magnifierZoom);
         setDword(key, "pickHotkey", pickHotkey);
         if (copyTemplate[0])
-            RegSetValueExA(key, "copyTemplate", 0, REG_SZ, (const BYTE *)copyTemplate,
-                           (DWORD)strlen(copyTemplate) + 1);
+            setValue(key, "copyTemplate", REG_SZ, copyTemplate, (DWORD)strlen(copyTemplate) + 1);
         setColorList(key, "pinned", pinnedColors);
     }
     RegCloseKey(key);
-    return true;
+    return saveError == ERROR_SUCCESS;
+}
+
+const char *saveFailure(char *out, int size)
+{
+    wsprintfA(out, "The settings could not be stored in the registry (HKEY_CURRENT_USER\\%s): ",
+              settingsKey);
+    int n = lstrlenA(out);
+    if (!FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                        (DWORD)saveError, 0, out + n, size - n, nullptr))
+        lstrcpynA(out + n, "it cannot be written.", size - n);
+    // The system's text ends in a line end of its own.
+    for (n = lstrlenA(out); n && (out[n - 1] == '\r' || out[n - 1] == '\n'); n--)
+        out[n - 1] = '\0';
+    return out;
 }
 
 bool saveSettings()

@@ -1,5 +1,6 @@
 #include "templatedialog.h"
 #include "commonctl.h"
+#include "owndialog.h"
 #include "core/color.h"
 #include "core/colortemplate.h"
 #include "core/colortext.h"
@@ -69,14 +70,10 @@ bool editCopyTemplate(HWND window)
 {
     // Asked for again while it is open (the face is sent commands from
     // outside its own input meanwhile): the open one comes forward.
-    static bool open;
-    if (open) {
-        SetForegroundWindow(GetLastActivePopup(window));
+    if (!beginOwnDialog(window))
         return false;
-    }
-    open = true;
     HINSTANCE instance = (HINSTANCE)GetWindowLongPtrA(window, GWLP_HINSTANCE);
     bool ok = DialogBoxParamA(instance, "TINCTORA_TEMPLATE", window, templateDialogProc, 0) == IDOK;
-    open = false;
+    endOwnDialog(window);
     return ok;
 }

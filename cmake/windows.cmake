@@ -19,18 +19,24 @@ set_target_properties(win_helper PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BIN
 # Everything but the entry point, so the Windows tests drive the same code.
 add_library(tinctora_app STATIC
     app/accessible.cpp
+    app/commandclient.cpp
     app/commandline.cpp
     app/commandrequest.cpp
+    app/commandstore.cpp
     app/commonctl.cpp
+    app/console.cpp
     app/contextmenu.cpp
     app/historymenu.cpp
     app/hoverhelp.cpp
     app/instance.cpp
+    app/owndialog.cpp
     app/palettefile.cpp
     app/pickhotkey.cpp
+    app/programstart.cpp
     skin/fatal.cpp
     app/settings.cpp
     app/templatedialog.cpp
+    app/utf8.cpp
     app/window.cpp
     app/windowmenu.cpp
     input/actions.cpp
@@ -62,6 +68,8 @@ if(MSVC)
     target_link_options(tinctora PRIVATE /OPT:REF /OPT:ICF)
 else()
     target_compile_options(tinctora PRIVATE -Os)
+    # The entry is wWinMain, for the command line's words in UTF-16.
+    target_link_options(tinctora PRIVATE -municode)
     # Optimised as a whole at its link (-flto), which drops and merges what
     # file by file it cannot: 4.5 KB of the exe. The objects keep their
     # ordinary code too (fat), which the tests link as it is.

@@ -1,24 +1,27 @@
 #include "commandline.h"
+#include "colorparse.h"
 #include "colortemplate.h"
 
 #include <cstring>
 
 const char commandUsage[] =
-    "Usage: tinctora [--pick | --get | --set TEXT] [--format FORM | --template TEXT]\r\n"
-    "\r\n"
-    "  (none)           start Tinctora, or bring the running one forward\r\n"
-    "  --pick           pick a colour where the pointer is, as the pick hotkey\r\n"
-    "                   does; print it and exit 0, or exit 1 if cancelled\r\n"
-    "  --get            print the current colour\r\n"
-    "  --set TEXT       set the current colour as a paste of TEXT would;\r\n"
-    "                   exit 1 if TEXT is no colour\r\n"
-    "  --format FORM    print in FORM: hex, #hex, rgb, hsl, oklch, hsv, hwb,\r\n"
-    "                   lab, lch, cmyk or template\r\n"
-    "  --template TEXT  print through TEXT, as a copy template would\r\n"
-    "  --help, /?       print this\r\n"
-    "\r\n"
-    "Without --format or --template the copy form chosen in Tinctora is used.\r\n"
-    "Exit status 2: a word not understood; nothing is done.\r\n";
+    "Usage: tinctora [--pick | --get | --set TEXT] [--format FORM | --template TEXT]\n"
+    "       tinctora PALETTE-FILE\n"
+    "\n"
+    "  (none)           start Tinctora, or bring the running one forward\n"
+    "  --pick           pick a colour where the pointer is, as the pick hotkey\n"
+    "                   does; print it and exit 0, or exit 1 if cancelled\n"
+    "  --get            print the current colour\n"
+    "  --set TEXT       set the current colour as a paste of TEXT would;\n"
+    "                   exit 1 if TEXT is no colour\n"
+    "  --format FORM    print in FORM: hex, #hex, rgb, hsl, oklch, hsv, hwb,\n"
+    "                   lab, lch, cmyk or template\n"
+    "  --template TEXT  print through TEXT, as a copy template would\n"
+    "  PALETTE-FILE     open the file as Open palette... does\n"
+    "  --help, /?       print this\n"
+    "\n"
+    "Without --format or --template the copy form chosen in Tinctora is used.\n"
+    "Exit status 2: a word not understood; nothing is done.\n";
 
 
 static char lowerAscii(char c)
@@ -79,7 +82,12 @@ static bool takesValue(Option option)
 
 bool readCommandLine(int count, const char *const *words, CommandRequest &request)
 {
-    request = {commandStart, formOfProgram, nullptr, nullptr};
+    request = {commandStart, formOfProgram, nullptr, nullptr, nullptr};
+    if (count == 1 && words[0][0] && words[0][0] != '-' && strcmp(words[0], "/?")) {
+        request.action = commandOpen;
+        request.fileName = words[0];
+        return true;
+    }
     bool given[optionCount] = {};
     const char *formName = nullptr;
     for (int i = 0; i < count; i++) {
@@ -139,4 +147,42 @@ bool readCommandLine(int count, const char *const *words, CommandRequest &reques
         request.form = copyCustom;
     }
     return true;
+}
+
+bool readSetColor(const char *text, size_t limit, uint32_t &color)
+{
+    TextScan s = {text, limit, 0};
+    skipBlanks(s);
+    return peek(s) && readColorText(text, limit, color);
+}
+
+bool quoteCommandWord(const char *word, char *out, size_t size)
+{
+    size_t n = 0;
+    auto put = [&](char c) {
+        if (n + 1 < size)
+            out[n] = c;
+        n++;
+    };
+    bool bare = *word && !strpbrk(word, " \t\"");
+    if (!bare)
+        put('"');
+    for (const char *c = word;; c++) {
+        size_t backslashes = 0;
+        for (; *c == '\\'; c++)
+            backslashes++;
+        bool quoteFollows = !bare && (*c == '"' || !*c);
+        for (size_t i = 0; i < backslashes * (quoteFollows ? 2 : 1); i++)
+            put('\\');
+        if (!*c)
+            break;
+        if (*c == '"')
+            put('\\');
+        put(*c);
+    }
+    if (!bare)
+        put('"');
+    if (size)
+        out[n < size ? n : size - 1] = '\0';
+    return n < size;
 }

@@ -1,4 +1,5 @@
 #include "keypick.h"
+#include "appmessages.h"
 #include "eyedropper.h"
 #include "gesturestate.h"
 #include "magnifier.h"
@@ -26,10 +27,6 @@ bool keyPickRuns()
 {
     return running;
 }
-
-// A key the hook took, for the window: wParam the key, lParam 1 for a
-// repeat and 2 with Shift held.
-const UINT hookedKeyMsg = WM_APP + 2;
 
 void zoomPick(HWND window, int notches)
 {
@@ -87,16 +84,18 @@ static void unhookKeys()
 // focus: the keys pressed where the pick hotkey was (another program's
 // window) would go on reaching that program, and the pick would hear none.
 // The presses of the pick's keys are taken before any window gets them and
-// handed to the face, with Shift as it is now; the releases and the other
-// keys go where they would. A press is a repeat while its key is held:
-// taken before, or down before the hook began (the state of a key is
-// recorded after the hook). Once the pick is over, only the repeats of a
-// key still held are taken, until its release.
+// handed to the face, with Shift as it is now, and with Alt held as
+// without it; the releases and the other keys go where they would. A press
+// is a repeat while its key is held: taken before, or down before the hook
+// began (the state of a key is recorded after the hook). Once the pick is
+// over, only the repeats of a key still held are taken, until its release,
+// which comes as a key's or, with Alt held, as a system key's.
 static LRESULT CALLBACK takePickKey(int code, WPARAM wp, LPARAM lp)
 {
     const KBDLLHOOKSTRUCT &key = *(const KBDLLHOOKSTRUCT *)lp;
     unsigned bit = code == HC_ACTION ? pickKeyBit(key.vkCode) : 0;
-    if (bit && wp == WM_KEYDOWN && (running || (heldKeys & bit))) {
+    bool released = key.flags & LLKHF_UP;
+    if (bit && !released && (running || (heldKeys & bit))) {
         bool repeat = (heldKeys & bit) || GetAsyncKeyState(key.vkCode) < 0;
         bool shifted = GetAsyncKeyState(VK_SHIFT) < 0;
         if (running)
@@ -104,7 +103,7 @@ static LRESULT CALLBACK takePickKey(int code, WPARAM wp, LPARAM lp)
         heldKeys |= bit;
         return 1;
     }
-    if (bit && wp == WM_KEYUP) {
+    if (bit && released) {
         heldKeys &= ~bit;
         if (!running && !heldKeys)
             unhookKeys();
@@ -158,6 +157,12 @@ void cancelKeyPick(HWND window)
 {
     if (running)
         endKeyPick(window, false);
+}
+
+void dropKeyHook()
+{
+    heldKeys = 0;
+    unhookKeys();
 }
 
 static void followPointer(HWND window)
@@ -229,6 +234,10 @@ bool keyPickTakes(HWND window, UINT msg, WPARAM wp, LPARAM lp)
     if (!running)
         return endingClick && endingClickTakes(window, msg);
     switch (msg) {
+    case WM_SYSKEYDOWN:
+        if (!pickKeyBit((DWORD)wp))
+            return false;
+        [[fallthrough]];
     case WM_KEYDOWN: onPickKey(window, wp, lp & 0x40000000, GetKeyState(VK_SHIFT) < 0); return true;
     case hookedKeyMsg: onPickKey(window, wp, lp & 1, lp & 2); return true;
     case WM_HOTKEY: endKeyPick(window, true); return true;

@@ -16,6 +16,9 @@ bool keyPickRuns();
 extern void (*keyPickEnded)(HWND window, bool taken);
 // A pick from the keyboard, if one runs, cancelled.
 void cancelKeyPick(HWND window);
+// At a close or the session's end, once any pick is over: the keyboard
+// hook goes at once, also while a key the pick took is still held.
+void dropKeyHook();
 // Every message of the window, before anything else sees it: while a pick
 // from the keyboard runs, true for the messages the pick takes and for the
 // face's other pointer input, which does nothing then; after a press that

@@ -429,7 +429,7 @@ static int command(int argc, char **argv)
     if (!strcmp(argv[1], "tooltips"))
         return EnumWindows(printTooltip, 0) ? 0 : 1;
     if (!strcmp(argv[1], "dialog") && argc > 2) {
-        HWND dialog = FindWindowA("#32770", argv[2]);
+        HWND dialog = FindWindowA(argc > 3 ? argv[3] : "#32770", argv[2]);
         return dialog ? (EnumChildWindows(dialog, printText, 0), 0) : 1;
     }
     if (!strcmp(argv[1], "monitors"))
