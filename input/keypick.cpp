@@ -20,8 +20,21 @@ static uint32_t startColor, startOldColor;
 // Set by the press that ended a pick until the next press of its own: that
 // press's release, and the double-click it begins, belong to the pick.
 static bool endingClick;
+// The end of the last pick, until it is told: at once, or where a press
+// ended the pick, at that press's release, since what the end sets off
+// (the keyboard handed back to another program) would take the release
+// and the capture away from the face.
+static bool endUntold, endedTaken;
 
 void (*keyPickEnded)(HWND window, bool taken);
+
+static void tellEnd(HWND window)
+{
+    if (endUntold && keyPickEnded) {
+        endUntold = false;
+        keyPickEnded(window, endedTaken);
+    }
+}
 
 bool keyPickRuns()
 {
@@ -116,6 +129,7 @@ void startKeyPick(HWND window)
 {
     if (running || buttonDown || pickerActive)
         return;
+    tellEnd(window);
     startColor = curColor;
     startOldColor = oldColor;
     GetCursorPos(&cursorPos);
@@ -147,10 +161,12 @@ static void endKeyPick(HWND window, bool take, bool byPress = false)
         oldColor = startOldColor;
         dropPick(window);
     }
-    if (!byPress)
+    endUntold = true;
+    endedTaken = take;
+    if (!byPress) {
         releaseOwnCapture(window);
-    if (keyPickEnded)
-        keyPickEnded(window, take);
+        tellEnd(window);
+    }
 }
 
 void cancelKeyPick(HWND window)
@@ -206,6 +222,7 @@ static void releaseEndingClick(HWND window)
 {
     releasePickClip();
     releaseOwnCapture(window);
+    tellEnd(window);
 }
 
 // After the press that ended a pick: its release and a double-click's
@@ -225,6 +242,8 @@ static bool endingClickTakes(HWND window, UINT msg)
     case WM_LBUTTONDBLCLK:
     case WM_RBUTTONDBLCLK:
     case WM_MBUTTONDBLCLK: return true;
+    // Taken away before the release came: no release will.
+    case WM_CAPTURECHANGED: tellEnd(window); return false;
     }
     return false;
 }

@@ -11,8 +11,9 @@
 
 void startKeyPick(HWND window);
 bool keyPickRuns();
-// Told at the end of every pick from the keyboard, taken or cancelled;
-// set once at start-up (a command line may wait for the pick).
+// Told at the end of every pick from the keyboard, taken or cancelled,
+// and where a press ended it, at that press's release; set once at
+// start-up (a command line may wait for the pick).
 extern void (*keyPickEnded)(HWND window, bool taken);
 // A pick from the keyboard, if one runs, cancelled.
 void cancelKeyPick(HWND window);
