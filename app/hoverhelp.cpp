@@ -95,9 +95,11 @@ void hideHoverHelp(HWND)
     SendMessageA(tooltip, TTM_POP, 0, 0);
 }
 
-// A tip asked for while a button is held or a pick runs gets no text, and
-// a tooltip with no text does not show: a tip that was due when the press
-// came stays away.
+// A tip asked for while a button is held or a pick runs, or after a press
+// or a menu hid the tips, gets no text, and a tooltip with no text does not
+// show: a tip that was due when the press came or the menu opened stays
+// away (the tooltip's timer runs on under a menu that the keyboard opened
+// while the pointer rests on the face).
 static bool anyButtonHeld()
 {
     return gestureRuns() || GetKeyState(VK_LBUTTON) < 0 || GetKeyState(VK_RBUTTON) < 0 ||
@@ -116,7 +118,7 @@ void onNotify(HWND, LPARAM lp)
         int n = lstrlenA(text);
         lstrcpynA(text + n, piece, (int)sizeof text - n);
     };
-    if (!anyButtonHeld()) {
+    if (!off && !anyButtonHeld()) {
         AreaId control = readingOrder[info.hdr.idFrom];
         add(controlName(control));
         if (control == snapId || control == topId)

@@ -26,7 +26,8 @@
 //   broadcast settings|display  sends WM_SETTINGCHANGE (as an installer
 //                   does) or WM_DISPLAYCHANGE to every top-level window
 //   tooltips        prints the text of each visible tooltip window
-//   dialog TITLE    prints the text of each control of the dialog TITLE
+//   dialog TITLE [CLASS]  prints the text of each control of the dialog
+//                   TITLE (or of the window of that class, as Notepad's)
 //   monitors        prints one line per monitor: "left top right bottom" of its
 //                   area, the same of its work area, and 1 if it is the primary
 #include <windows.h>
