@@ -92,6 +92,20 @@ static void unhookKeys()
     keyHook = nullptr;
 }
 
+void dropKeyHook()
+{
+    heldKeys = 0;
+    unhookKeys();
+}
+
+// A crash leaves the process alive while the system reports it, its thread
+// stopped: the hook would hold up every key of the desktop until then.
+static LONG WINAPI dropKeyHookOnCrash(EXCEPTION_POINTERS *)
+{
+    dropKeyHook();
+    return EXCEPTION_CONTINUE_SEARCH;
+}
+
 // Under Wine a window handed to the window manager, as Wine's default has
 // it (with a manager or without one), is activated without the X keyboard
 // focus: the keys pressed where the pick hotkey was (another program's
@@ -140,6 +154,10 @@ void startKeyPick(HWND window)
     pickWindow = window;
     if (!keyHook)
         keyHook = SetWindowsHookExA(WH_KEYBOARD_LL, takePickKey, GetModuleHandleA(nullptr), 0);
+    static bool crashWatched;
+    if (!crashWatched)
+        SetUnhandledExceptionFilter(dropKeyHookOnCrash);
+    crashWatched = true;
     SetTimer(window, keyPickTimerId, keyPickPollMs, nullptr);
     sampleUnderPointer(window);
 }
@@ -173,12 +191,6 @@ void cancelKeyPick(HWND window)
 {
     if (running)
         endKeyPick(window, false);
-}
-
-void dropKeyHook()
-{
-    heldKeys = 0;
-    unhookKeys();
 }
 
 static void followPointer(HWND window)
