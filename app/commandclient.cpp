@@ -66,18 +66,6 @@ static HWND createAnswerWindow(HINSTANCE instance)
                            instance, nullptr);
 }
 
-static const char *refusal(CommandAction action)
-{
-    switch (action) {
-    case commandSet:
-        return "tinctora: the colour was not set: Tinctora is busy (a menu, a dialog, a drag or "
-               "a pick is open)\n";
-    case commandPick: return "tinctora: no pick: Tinctora is busy, or picks already\n";
-    case commandOpen: return "tinctora: the palette was not opened: Tinctora is busy\n";
-    default: return "tinctora: Tinctora did not answer\n";
-    }
-}
-
 int askRunningWindow(HINSTANCE instance, HWND running, const CommandRequest &request)
 {
     HWND own = createAnswerWindow(instance);
@@ -95,17 +83,17 @@ int askRunningWindow(HINSTANCE instance, HWND running, const CommandRequest &req
     DWORD_PTR reply = replyRefused;
     if (!SendMessageTimeoutA(running, WM_COPYDATA, (WPARAM)own, (LPARAM)&data, SMTO_ABORTIFHUNG,
                              requestWaitMs, &reply)) {
-        writeText(STD_ERROR_HANDLE, refusal(commandGet));
+        complain(textNoAnswer);
         return 1;
     }
     bool done = reply == (request.action == commandPick ? replyPickStarted : replyDone);
     if (!done)
-        writeText(STD_ERROR_HANDLE, refusal(request.action));
+        complain(textCommandBusy);
     if (!done || request.action == commandSet || request.action == commandOpen)
         return done ? 0 : 1;
     if (!waitForAnswer(running, request.action == commandPick ? INFINITE : answerWaitMs)) {
         if (request.action == commandGet)
-            writeText(STD_ERROR_HANDLE, refusal(commandGet));
+            complain(textNoAnswer);
         return 1;
     }
     return answerGot.status == 0 && printLine(answerGot.text) ? 0 : 1;

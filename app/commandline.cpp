@@ -5,21 +5,21 @@
 #include "console.h"
 #include "instance.h"
 #include "programstart.h"
-#include "utf8.h"
+#include "texts.h"
 #include "core/commandline.h"
 
 #include <cstdint>
 
-// The words in UTF-8, as the options and the texts are read; false for
-// more than fit.
+// The words in UTF-8, as the options and the texts are read: room for a
+// command line's longest, whose UTF-16 unit takes three bytes at most.
 static bool utf8Words(int count, const wchar_t *const *words, const char **out)
 {
-    static char room[32768];
+    static char room[3 * 32768 + 64];
     int used = 0;
     for (int i = 0; i < count; i++) {
-        if (i >= 64 || !wideToUtf8(words[i], room + used, (int)sizeof room - used))
+        if (i >= 64)
             return false;
-        out[i] = room + used;
+        out[i] = narrow(words[i], room + used, (int)sizeof room - used);
         used += lstrlenA(room + used) + 1;
     }
     return true;
@@ -33,7 +33,7 @@ static bool paletteFileNamed(const wchar_t *word, wchar_t *full, char *out, int 
     DWORD attributes = GetFileAttributesW(word);
     DWORD n = GetFullPathNameW(word, MAX_PATH, full, nullptr);
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY) &&
-           n && n < MAX_PATH && wideToUtf8(full, out, size);
+           n && n < MAX_PATH && narrow(full, out, size);
 }
 
 int runCommandLine(HINSTANCE instance, int count, const wchar_t *const *words)
@@ -54,7 +54,7 @@ int runCommandLine(HINSTANCE instance, int count, const wchar_t *const *words)
         return showUsage(true) ? 0 : 1;
     uint32_t color;
     if (request.action == commandSet && !readSetColor(request.colorText, SIZE_MAX, color)) {
-        writeText(STD_ERROR_HANDLE, "tinctora: the text given to --set is no colour\n");
+        complain(textSetNoColour);
         return 1;
     }
     request.fileName = paletteUtf8;

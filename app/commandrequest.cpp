@@ -2,7 +2,7 @@
 #include "instance.h"
 #include "palettefile.h"
 #include "pickhotkey.h"
-#include "utf8.h"
+#include "texts.h"
 #include "core/color.h"
 #include "core/commandrequest.h"
 #include "input/appmessages.h"
@@ -31,19 +31,6 @@ static DWORD unansweredSince;
 // The palette file a start or a request named, until it is opened.
 static wchar_t paletteToOpen[MAX_PATH];
 
-const char *formatAnswer(uint32_t color, int form, const char *templateText, char *out,
-                         size_t size)
-{
-    formatCommandText(color, form, templateText, out, size);
-    char ansi[copyTextSize];
-    if (!templateText && (form == formOfProgram ? copyForm : form) == copyCustom) {
-        lstrcpynA(ansi, out, sizeof ansi);
-        if (!ansiToUtf8(ansi, out, (int)size))
-            lstrcpynA(out, ansi, (int)size);
-    }
-    return out;
-}
-
 static bool deliver(HWND window, HWND to, const CommandAnswer &answer)
 {
     COPYDATASTRUCT data = {commandAnswerTag, sizeof answer, (void *)&answer};
@@ -56,8 +43,8 @@ static void answer(HWND window, HWND to, const CommandRequestHead &asked, bool d
 {
     CommandAnswer reply = {done ? 0u : 1u, {}};
     if (done)
-        formatAnswer(curColor, asked.form, asked.ownTemplate ? asked.templateText : nullptr,
-                     reply.text, sizeof reply.text);
+        formatCommandText(curColor, asked.form, asked.ownTemplate ? asked.templateText : nullptr,
+                          reply.text, sizeof reply.text);
     if (deliver(window, to, reply) || !window || !IsWindow(to))
         return;
     unansweredTo = to;
@@ -130,6 +117,7 @@ LRESULT onCopyData(HWND window, WPARAM wp, LPARAM lp)
         !isAnswerWindow(asker))
         return replyRefused;
     uint32_t color;
+    char name[3 * MAX_PATH];
     switch (head.action) {
     case commandGet:
         answer(window, asker, head, true);
@@ -152,9 +140,11 @@ LRESULT onCopyData(HWND window, WPARAM wp, LPARAM lp)
         // Opened once this request is answered: the file's messages would
         // hold the command line up.
         if (gestureRuns() || keyPickRuns() || faceBusy(window) || paletteToOpen[0] ||
-            textSize >= MAX_PATH * 3 ||
-            !utf8ToWide(text, (int)textSize, paletteToOpen, MAX_PATH))
+            textSize >= sizeof name)
             return replyRefused;
+        memcpy(name, text, textSize);
+        name[textSize] = '\0';
+        widen(name, paletteToOpen, MAX_PATH);
         PostMessageA(window, openPaletteMsg, 0, 0);
         return replyDone;
     }

@@ -21,12 +21,6 @@ void abandonCommandPick();
 // The answer's timer: the answer sent again, for a few seconds at most.
 void onAnswerRetryTimer(HWND window);
 
-// The colour as the command line prints it (formatCommandText), in UTF-8
-// also where it comes through the program's own copy template, which is
-// kept in the ANSI code page.
-const char *formatAnswer(uint32_t color, int form, const char *templateText, char *out,
-                         size_t size);
-
 // A palette file to open once the window shows, named on the command line
 // of this start.
 void openPaletteAtStart(const wchar_t *name);

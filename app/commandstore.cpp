@@ -1,9 +1,9 @@
 #include "commandstore.h"
 #include "commandclient.h"
-#include "commandrequest.h"
 #include "console.h"
 #include "instance.h"
 #include "settings.h"
+#include "texts.h"
 #include "core/color.h"
 #include "input/taking.h"
 
@@ -16,15 +16,14 @@ int useStoredSettings(const CommandRequest &request)
     uint32_t color;
     if (request.action == commandGet) {
         char text[copyTextSize];
-        status = printLine(formatAnswer(curColor, request.form, request.templateText, text,
-                                        sizeof text)) ? 0 : 1;
+        status = printLine(formatCommandText(curColor, request.form, request.templateText, text,
+                                             sizeof text)) ? 0 : 1;
     } else if (readSetColor(request.colorText, SIZE_MAX, color)) {
         takeColor(nullptr, takenBySet, color);
-        char why[400] = "tinctora: the colour was not set. ";
         if (!saveColors()) {
-            saveFailure(why + lstrlenA(why), sizeof why - lstrlenA(why) - 1);
-            lstrcatA(why, "\n");
-            writeText(STD_ERROR_HANDLE, why);
+            wchar_t why[600];
+            loadTexts();
+            complainText(saveFailure(why, 600));
             status = 1;
         }
     } else {

@@ -1,6 +1,5 @@
 #include "console.h"
-#include "utf8.h"
-#include "core/commandline.h"
+#include "settings.h"
 
 #include <cstring>
 
@@ -28,17 +27,44 @@ bool writeText(DWORD which, const char *text)
         return false;
     if (!GetConsoleMode(handle, &mode))
         return WriteFile(handle, text, length, &written, nullptr) && written == length;
-    static wchar_t wide[4096];
-    return utf8ToWide(text, (int)length, wide, 4096) &&
-           WriteConsoleW(handle, wide, length = lstrlenW(wide), &written, nullptr) &&
-           written == length;
+    static wchar_t wide[8192];
+    widen(text, wide, 8192);
+    length = lstrlenW(wide);
+    return WriteConsoleW(handle, wide, length, &written, nullptr) && written == length;
+}
+
+// The command line needs the texts only for what it says.
+static void useLanguage()
+{
+    static bool loaded;
+    if (!loaded) {
+        loadLanguageSetting();
+        loadTexts();
+    }
+    loaded = true;
+}
+
+void complain(TextId why)
+{
+    useLanguage();
+    complainText(uiText(why));
+}
+
+void complainText(const wchar_t *why)
+{
+    static char line[2048] = "tinctora: ";
+    narrow(why, line + 10, sizeof line - 12);
+    lstrcatA(line, "\n");
+    writeText(STD_ERROR_HANDLE, line);
 }
 
 bool showUsage(bool asked)
 {
+    useLanguage();
     DWORD which = asked ? STD_OUTPUT_HANDLE : STD_ERROR_HANDLE;
+    static char usage[8192];
     if (standardHandle(which))
-        return writeText(which, commandUsage);
-    return MessageBoxA(nullptr, commandUsage, "Tinctora",
-                       MB_OK | (asked ? MB_ICONINFORMATION : MB_ICONEXCLAMATION)) != 0;
+        return writeText(which, narrow(uiText(textUsage), usage, sizeof usage));
+    tellUser(nullptr, uiText(textUsage));
+    return true;
 }

@@ -2,11 +2,13 @@
 #include "palettefile.h"
 #include "windowmenu.h"
 #include "core/color.h"
-#include "core/colornames.h"
 #include "core/colortext.h"
 #include "core/history.h"
 #include "input/taking.h"
 #include "res/resource.h"
+#include "colorwords.h"
+#include "texts.h"
+#include "core/textfill.h"
 #include "skin/announce.h"
 #include "skin/draw.h"
 #include "skin/regions.h"
@@ -39,7 +41,7 @@ HMENU createHistoryMenu()
     info.dwMenuData = historyMenuMark;
     SetMenuInfo(menu, &info);
     // Never empty, so that it opens and is filled then.
-    AppendMenuA(menu, MF_STRING | MF_GRAYED, 0, "(no colours yet)");
+    AppendMenuW(menu, MF_STRING | MF_GRAYED, 0, L"");
     return menu;
 }
 
@@ -88,7 +90,7 @@ static HBITMAP makeSwatch(uint32_t color, SIZE size)
 // monochrome images they are meant to be. Wine draws a highlighted item's
 // bitmap inverted, which would show the entry about to be chosen in
 // another colour, and its check-mark bitmaps as they are.
-static void placeSwatch(MENUITEMINFOA &info, HBITMAP swatch)
+static void placeSwatch(MENUITEMINFOW &info, HBITMAP swatch)
 {
     if (underWine()) {
         info.fMask |= MIIM_CHECKMARKS;
@@ -101,11 +103,11 @@ static void placeSwatch(MENUITEMINFOA &info, HBITMAP swatch)
 
 void releaseHistorySwatches()
 {
-    MENUITEMINFOA info = {};
+    MENUITEMINFOW info = {};
     info.cbSize = sizeof info;
     placeSwatch(info, nullptr);
     for (int i = 0; i < swatchCount; i++) {
-        SetMenuItemInfoA(swatchMenu, cmdHistoryFirst + 0x10 * i, FALSE, &info);
+        SetMenuItemInfoW(swatchMenu, cmdHistoryFirst + 0x10 * i, FALSE, &info);
         DeleteObject(swatches[i]);
     }
     swatchCount = 0;
@@ -119,18 +121,21 @@ void releaseHistorySwatches()
 static void appendEntry(HMENU menu, int i, SIZE size)
 {
     uint32_t color = shownColors[i];
-    char shown[copyTextSize + 40], number[8], text[menuItemSize];
-    int n = lstrlenA(formatColorText(color, copyForm, shown, copyTextSize));
-    formatColorName(color, lstrcpyA(shown + n, "  ") + 2, 38);
-    wsprintfA(number, i < 9 ? "0&%d " : "%d ", i + 1);
+    char copy[copyTextSize];
+    wchar_t number[8] = L"0&? ", form[copyTextSize], name[colorWordsSize], shown[menuItemSize];
+    wchar_t text[menuItemSize];
+    number[2] = (wchar_t)('1' + i);
+    if (i >= 9)
+        wsprintfW(number, L"%d ", i + 1);
+    widen(formatColorText(color, copyForm, copy, sizeof copy), form, copyTextSize);
+    const wchar_t *parts[2] = {form, colorNameText(color, name)};
+    fillText(shown, menuItemSize, L"%1  %2", parts, 2, textsRightToLeft());
     menuItemText(number, shown, text);
-    MENUITEMINFOA info = {};
+    addMenuText(menu, MF_STRING, cmdHistoryFirst + 0x10 * i, text);
+    MENUITEMINFOW info = {};
     info.cbSize = sizeof info;
-    info.fMask = MIIM_ID | MIIM_STRING;
-    info.wID = cmdHistoryFirst + 0x10 * i;
-    info.dwTypeData = text;
     placeSwatch(info, swatches[swatchCount++] = makeSwatch(color, size));
-    InsertMenuItemA(menu, GetMenuItemCount(menu), TRUE, &info);
+    SetMenuItemInfoW(menu, GetMenuItemCount(menu) - 1, TRUE, &info);
 }
 
 static void showColors(const ColorList &list)
@@ -151,17 +156,17 @@ void fillHistoryMenu(HWND window, HMENU menu)
     SIZE size = checkMarkSize(window);
     for (int i = 0; i < shownCount; i++) {
         if (i == pinnedColors.count && i)
-            AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+            AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
         appendEntry(menu, i, size);
     }
     if (!shownCount)
-        AppendMenuA(menu, MF_STRING | MF_GRAYED, 0, "(no colours yet)");
-    AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+        addMenuText(menu, MF_STRING | MF_GRAYED, 0, uiText(textNoColoursItem));
+    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
     bool pinned = isPinned(curColor);
     UINT pin = pinned ? MF_CHECKED : pinnedColors.count == pinnedLimit ? MF_GRAYED : 0;
-    AppendMenuA(menu, MF_STRING | pin, cmdPin, "&Pin the current colour");
-    AppendMenuA(menu, MF_STRING | (recentColors.count ? 0 : MF_GRAYED), cmdClearHistory,
-                "&Clear history");
+    addMenuText(menu, MF_STRING | pin, cmdPin, uiText(textPinItem));
+    addMenuText(menu, MF_STRING | (recentColors.count ? 0 : MF_GRAYED), cmdClearHistory,
+                uiText(textClearHistoryItem));
     appendPaletteItems(menu);
 }
 

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-const char faceClassName[] = "tinctoraWin";
+const wchar_t faceClassName[] = L"tinctoraWin";
 
 // Owned while this Tinctora runs, until its settings are saved.
 static HANDLE instanceMutex;
@@ -19,7 +19,7 @@ HWND waitForFace(HANDLE stop, DWORD ms, bool &ended)
 {
     ended = false;
     for (DWORD waited = 0; waited < ms; waited += 50) {
-        HWND face = FindWindowA(faceClassName, nullptr);
+        HWND face = FindWindowW(faceClassName, nullptr);
         if (face && IsWindowVisible(face))
             return face;
         if ((ended = signalled(stop, 50)))

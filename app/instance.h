@@ -9,7 +9,7 @@
 // most, and then this one starts.
 bool handedToRunningInstance();
 // The class of the face's window, by which a start finds the running one.
-extern const char faceClassName[];
+extern const wchar_t faceClassName[];
 // The face of a running Tinctora once it shows, waited for up to ms;
 // null, with ended set, as soon as the object stop is signalled (a
 // starting program's process ended, the instance's mutex taken), or

@@ -6,6 +6,8 @@
 #include "core/palette.h"
 #include "input/clipboard.h"
 #include "res/resource.h"
+#include "texts.h"
+#include "core/textfill.h"
 #include "skin/announce.h"
 
 #include <commdlg.h>
@@ -14,12 +16,32 @@
 
 const int paletteRoom = pinnedLimit + recentLimit;
 
-// Open lists every palette first, then each type; Save lists the types.
-#define everyPalette L"Palettes\0*.gpl;*.txt;*.css;*.json;*.hex;*.ase\0"
-static const wchar_t fileTypes[] = everyPalette
-    L"GIMP palette (*.gpl)\0*.gpl\0Paint.NET palette (*.txt)\0*.txt\0"
-    L"CSS custom properties (*.css)\0*.css\0JSON array (*.json)\0*.json\0"
-    L"Hexadecimal lines (*.hex)\0*.hex\0Adobe Swatch Exchange (*.ase)\0*.ase\0";
+// The file types: Open lists every palette first, then each type; Save
+// lists the types.
+static const TextId typeNames[] = {textPaletteFiles, textGplFiles, textPaintNetFiles,
+                                   textCssFiles, textJsonFiles, textHexFiles, textAseFiles};
+static const wchar_t *const typePatterns[] = {L"*.gpl;*.txt;*.css;*.json;*.hex;*.ase", L"*.gpl",
+                                              L"*.txt", L"*.css", L"*.json", L"*.hex", L"*.ase"};
+
+// The dialog's list of types, "name (pattern)", pattern, ..., ended by an
+// empty text; from the first type on, or the second.
+static const wchar_t *fileTypes(int first)
+{
+    static wchar_t list[1024];
+    int n = 0;
+    for (int i = first; i < 7; i++) {
+        wchar_t item[160];
+        const wchar_t *parts[2] = {uiText(typeNames[i]), typePatterns[i]};
+        fillText(item, 160, L"%1 (%2)", parts, 2, textsRightToLeft());
+        const wchar_t *pieces[2] = {item, typePatterns[i]};
+        for (const wchar_t *piece : pieces) {
+            lstrcpynW(list + n, piece, ARRAYSIZE(list) - n - 2);
+            n += lstrlenW(list + n) + 1;
+        }
+    }
+    list[n] = 0;
+    return list;
+}
 // The file last chosen, which either dialog opens with.
 static wchar_t fileName[MAX_PATH];
 
@@ -27,10 +49,10 @@ void appendPaletteItems(HMENU menu)
 {
     uint32_t colors[paletteRoom];
     UINT greyed = historyPalette(colors) ? 0 : MF_GRAYED;
-    AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
-    AppendMenuA(menu, MF_STRING | greyed, cmdCopyAll, "Copy &all");
-    AppendMenuA(menu, MF_STRING | greyed, cmdSavePalette, "&Save palette...");
-    AppendMenuA(menu, MF_STRING, cmdOpenPalette, "&Open palette...");
+    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    addMenuText(menu, MF_STRING | greyed, cmdCopyAll, uiText(textCopyAllItem));
+    addMenuText(menu, MF_STRING | greyed, cmdSavePalette, uiText(textSavePaletteItem));
+    addMenuText(menu, MF_STRING, cmdOpenPalette, uiText(textOpenPaletteItem));
 }
 
 // Every colour in the copy form, one a line; not a taking.
@@ -89,11 +111,12 @@ static PaletteFormat chosenFormat(const OPENFILENAMEW &ofn, DWORD typeIndex)
                                                                        : (PaletteFormat)listed;
 }
 
-static void tell(HWND window, const char *text)
+// A message of the palette's, one dialog of the program's like the others.
+static void tell(HWND window, const wchar_t *text)
 {
     if (!beginOwnDialog(window))
         return;
-    MessageBoxA(window, text, "Tinctora", MB_OK | MB_ICONEXCLAMATION);
+    tellUser(window, text);
     endOwnDialog(window);
 }
 
@@ -130,7 +153,7 @@ static void savePalette(HWND window)
 {
     OPENFILENAMEW ofn = {};
     ofn.hwndOwner = window;
-    ofn.lpstrFilter = fileTypes + sizeof everyPalette / sizeof(wchar_t) - 1;
+    ofn.lpstrFilter = fileTypes(1);
     ofn.lpstrDefExt = L"gpl";
     ofn.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST;
     if (!askFileName(ofn, "GetSaveFileNameW"))
@@ -146,7 +169,7 @@ static void savePalette(HWND window)
     size_t size = writePalette(format < paletteFormatCount ? format : paletteGpl, colors, named,
                                count, bytes, sizeof bytes);
     if (!size || !replaceFile(fileName, bytes, (DWORD)size))
-        tell(window, "The palette could not be saved: the folder may be read-only, or the disk full.");
+        tell(window, uiText(textSaveFailed));
 }
 
 // The file's colours pinned; what did not fit, or could not be read, said.
@@ -159,8 +182,7 @@ static void openPaletteAs(HWND window, const wchar_t *name, PaletteFormat format
         (uint64_t)size.QuadPart > paletteFileMax) {
         if (file != INVALID_HANDLE_VALUE)
             CloseHandle(file);
-        tell(window, size.QuadPart ? "The file is larger than 1 MB: no palette is that long."
-                                   : "The file could not be read.");
+        tell(window, uiText(size.QuadPart ? textFileTooLarge : textFileUnreadable));
         return;
     }
     // Room for as many colours as the bytes can hold, then the bytes.
@@ -177,17 +199,21 @@ static void openPaletteAs(HWND window, const wchar_t *name, PaletteFormat format
     pinColors(colors, found, distinct, pinned);
     free(colors);
     announceShownColor(window);
-    char text[200];
-    int n = 0;
+    wchar_t text[600], numbers[3][12];
+    text[0] = 0;
     if (!found)
-        n = wsprintfA(text, "No colour found: the file is not a palette, or holds none.");
+        lstrcpynW(text, uiText(textNoColourFound), 300);
     else if (pinned < distinct)
-        n = wsprintfA(text, "%u of %u colours pinned: the pinned colours hold %d", (unsigned)pinned,
-                      (unsigned)distinct, pinnedLimit);
-    if (skipped)
-        n += wsprintfA(text + n, "%s%u colour entries in CMYK or unreadable were left out.",
-                       n ? "\n" : "", (unsigned)skipped);
-    if (n)
+        formatText(text, 300, textSomeColoursPinned, _ultow((unsigned long)pinned, numbers[0], 10),
+                   _ultow((unsigned long)distinct, numbers[1], 10),
+                   _ultow(pinnedLimit, numbers[2], 10));
+    if (skipped) {
+        if (text[0])
+            lstrcatW(text, L"\n");
+        formatText(text + lstrlenW(text), 300, textEntriesLeftOut,
+                   _ultow((unsigned long)skipped, numbers[0], 10));
+    }
+    if (text[0])
         tell(window, text);
 }
 
@@ -195,7 +221,7 @@ static void openPalette(HWND window)
 {
     OPENFILENAMEW ofn = {};
     ofn.hwndOwner = window;
-    ofn.lpstrFilter = fileTypes;
+    ofn.lpstrFilter = fileTypes(0);
     ofn.Flags = OFN_FILEMUSTEXIST;
     if (askFileName(ofn, "GetOpenFileNameW"))
         openPaletteAs(window, fileName, chosenFormat(ofn, 2));

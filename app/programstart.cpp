@@ -1,6 +1,6 @@
 #include "programstart.h"
 #include "instance.h"
-#include "utf8.h"
+#include "texts.h"
 #include "core/commandline.h"
 
 const DWORD startWaitMs = 10000;
@@ -10,8 +10,9 @@ bool ownCommandLine(wchar_t *out, int size)
     wchar_t path[MAX_PATH];
     char utf8[3 * MAX_PATH], quoted[6 * MAX_PATH + 3];
     DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    return n && n < MAX_PATH && wideToUtf8(path, utf8, sizeof utf8) &&
-           quoteCommandWord(utf8, quoted, sizeof quoted) && utf8ToWide(quoted, -1, out, size);
+    return n && n < MAX_PATH && narrow(path, utf8, sizeof utf8) &&
+           quoteCommandWord(utf8, quoted, sizeof quoted) && widen(quoted, out, size) &&
+           lstrlenW(out) < size - 1;
 }
 
 HWND startProgramForPick()

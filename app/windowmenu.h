@@ -10,19 +10,21 @@
 
 #include "core/colortext.h"
 
-// The longest text of a menu item the program makes, its zero byte
-// included: a longer one would make the menu wide.
+// The longest text of a menu item that shows a colour, its zero included:
+// a longer one would make the menu wide.
 const int menuItemSize = 80;
 // A text as a menu item shows it after a prefix (the item's own mnemonic):
 // each "&" doubled, so that none underlines a letter or makes a mnemonic,
 // and cut with "..." where it would not fit in menuItemSize bytes.
-void menuItemText(const char *prefix, const char *text, char out[menuItemSize]);
+void menuItemText(const wchar_t *prefix, const wchar_t *text, wchar_t out[menuItemSize]);
 
 // The program's own items, in the order shown, from position on; returns
 // the position after them. The window menu and any other menu of the
 // program's commands are built by this one function, with the same
 // letters.
-UINT insertProgramItems(HMENU menu, UINT position);
+UINT insertProgramItems(HMENU menu, UINT position, bool contextMenu);
+// The pick hotkey's item as it reads now.
+const wchar_t *hotkeyItem(bool contextMenu);
 // The check marks of the program's items in menu, as the options stand,
 // and the pick hotkey's item as the hotkey stands (its letter another in
 // the context menu).
@@ -33,7 +35,8 @@ char copyFormKey(CopyForm form);
 // any other command: false.
 bool runProgramCommand(HWND window, UINT command);
 
-// At WM_CREATE: the items and a separator at the top of the menu.
+// At WM_CREATE, and again in another language: the items and a separator
+// at the top of the menu.
 void addWindowMenuItems(HWND window);
 // WM_INITMENU: the check marks as the options stand.
 void onInitMenu(HWND window, WPARAM wp);

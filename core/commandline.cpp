@@ -4,26 +4,6 @@
 
 #include <cstring>
 
-const char commandUsage[] =
-    "Usage: tinctora [--pick | --get | --set TEXT] [--format FORM | --template TEXT]\n"
-    "       tinctora PALETTE-FILE\n"
-    "\n"
-    "  (none)           start Tinctora, or bring the running one forward\n"
-    "  --pick           pick a colour where the pointer is, as the pick hotkey\n"
-    "                   does; print it and exit 0, or exit 1 if cancelled\n"
-    "  --get            print the current colour\n"
-    "  --set TEXT       set the current colour as a paste of TEXT would;\n"
-    "                   exit 1 if TEXT is no colour\n"
-    "  --format FORM    print in FORM: hex, #hex, rgb, hsl, oklch, hsv, hwb,\n"
-    "                   lab, lch, cmyk or template\n"
-    "  --template TEXT  print through TEXT, as a copy template would\n"
-    "  PALETTE-FILE     open the file as Open palette... does\n"
-    "  --help, /?       print this\n"
-    "\n"
-    "Without --format or --template the copy form chosen in Tinctora is used.\n"
-    "Exit status 2: a word not understood; nothing is done.\n";
-
-
 static char lowerAscii(char c)
 {
     return c >= 'A' && c <= 'Z' ? (char)(c - 'A' + 'a') : c;
@@ -142,7 +122,7 @@ bool readCommandLine(int count, const char *const *words, CommandRequest &reques
         // A template names its form; another form beside it is a contradiction.
         if (formName && request.form != copyCustom)
             return false;
-        if (strlen(request.templateText) > copyTemplateMax)
+        if (wideLength(request.templateText) > copyTemplateMax)
             return false;
         request.form = copyCustom;
     }

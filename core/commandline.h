@@ -45,5 +45,3 @@ bool readSetColor(const char *text, size_t limit, uint32_t &color);
 // before each quote inside, and doubled the backslashes that come before
 // such a quote or the closing one. False where it does not fit in size.
 bool quoteCommandWord(const char *word, char *out, size_t size);
-
-extern const char commandUsage[];

@@ -8,7 +8,7 @@ size_t writeCommandRequest(const CommandRequest &request, void *out, size_t room
     size_t textSize = text ? strlen(text) : 0;
     CommandRequestHead head = {(uint32_t)request.action, request.form,
                                request.templateText != nullptr, {}};
-    if (request.templateText && strlen(request.templateText) > copyTemplateMax)
+    if (request.templateText && strlen(request.templateText) >= copyTemplateSize)
         return 0;
     if (request.templateText)
         strcpy(head.templateText, request.templateText);

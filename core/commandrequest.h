@@ -26,7 +26,7 @@ struct CommandRequestHead {
     uint32_t action;       // a CommandAction: commandPick, commandGet, commandSet, commandOpen
     int32_t form;          // a CopyForm, or formOfProgram
     uint32_t ownTemplate;  // 1: the colour goes through templateText
-    char templateText[copyTemplateMax + 1];
+    char templateText[copyTemplateSize];  // UTF-8
 };
 
 // The answer: 0 with the colour's text (UTF-8), or 1 (a pick cancelled).

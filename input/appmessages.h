@@ -1,5 +1,5 @@
 // The window's own messages, all numbered here so that no two share a
-// number. Each is posted by the program to its own window.
+// number. Each is sent or posted by the program to its own windows.
 #pragma once
 #include <windows.h>
 
@@ -14,3 +14,6 @@ const UINT openPaletteMsg = WM_APP + 3;
 // A dialog of the program's has closed: the keyboard back to the face
 // (app/owndialog.cpp).
 const UINT dialogClosedMsg = WM_APP + 4;
+// Sent to the face and to each dialog of the program's that is open once
+// another language is in use: each shows its texts anew (app/texts.cpp).
+const UINT languageChangedMsg = WM_APP + 5;

@@ -8,10 +8,15 @@
 
 #include <cstring>
 
+// The text, UTF-8, goes as Unicode: a template's characters of any script
+// arrive whole, and the system makes the ANSI text for the programs that
+// ask for that.
 bool copyTextToClipboard(HWND window, const char *text)
 {
-    size_t size = strlen(text) + 1;
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT | GMEM_DDESHARE, size);
+    int length = MultiByteToWideChar(CP_UTF8, 0, text, -1, nullptr, 0);
+    HGLOBAL block = length ? GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT | GMEM_DDESHARE,
+                                         length * sizeof(wchar_t))
+                           : nullptr;
     if (!block)
         return false;
     void *p = GlobalLock(block);
@@ -19,7 +24,7 @@ bool copyTextToClipboard(HWND window, const char *text)
         GlobalFree(block);
         return false;
     }
-    memcpy(p, text, size);
+    MultiByteToWideChar(CP_UTF8, 0, text, -1, (wchar_t *)p, length);
     GlobalUnlock(block);
     if (!OpenClipboard(window)) {
         GlobalFree(block);
@@ -27,7 +32,7 @@ bool copyTextToClipboard(HWND window, const char *text)
     }
     EmptyClipboard();
     // Once handed over the block is the system's: never touched again.
-    bool handedOver = SetClipboardData(CF_TEXT, block) != nullptr;
+    bool handedOver = SetClipboardData(CF_UNICODETEXT, block) != nullptr;
     CloseClipboard();
     if (!handedOver)
         GlobalFree(block);
@@ -50,12 +55,19 @@ void pasteFromClipboard(HWND window)
     uint32_t color;
     bool read = false;
     if (OpenClipboard(window)) {
-        HANDLE data = GetClipboardData(CF_TEXT);
-        const char *text = data ? (const char *)GlobalLock(data) : nullptr;
+        HANDLE data = GetClipboardData(CF_UNICODETEXT);
+        const wchar_t *text = data ? (const wchar_t *)GlobalLock(data) : nullptr;
         if (text) {
-            // Another program's block need not end in a zero byte: the
-            // parse reads no further than the block.
-            read = readColorText(text, GlobalSize(data), color);
+            // Another program's block need not end in a zero: the parse
+            // reads no further than the block. A colour is ASCII; the
+            // no-break space that web pages put around it is 0xA0 to the
+            // parse, whatever the system's code page, and any other
+            // character a byte that is no part of a colour.
+            static char narrowed[4096];
+            size_t n = 0, units = GlobalSize(data) / sizeof(wchar_t);
+            for (; n < units && n < sizeof narrowed && text[n]; n++)
+                narrowed[n] = text[n] < 0x100 ? (char)text[n] : '\x7F';
+            read = readColorText(narrowed, n, color);
             GlobalUnlock(data);
         }
         CloseClipboard();

@@ -45,7 +45,7 @@ def run(s):
     check("--set with no window, any case", cli(s, "--SET=color: #ff8000;")[0], 0)
     check("--set of no colour, or an empty or blank one, changes nothing",
           [cli(s, "--set", t)[0::2] for t in ("transparent", "", " \t")],
-          [(1, "tinctora: the text given to --set is no colour\n")] * 3)
+          [(1, "tinctora: the text given to --set is no colour; nothing was changed.\n")] * 3)
     check("--get reads the stored colour in the form asked, to the letter in UTF-8",
           [cli(s, "--format", "rgb", "--get")[:2], cli(s, "--get", "--template", "€ü日本 {G}")[:2]],
           [(0, "rgb(255, 128, 0)\n"), (0, "€ü日本 128\n")])

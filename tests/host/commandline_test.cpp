@@ -112,7 +112,8 @@ TEST(CommandLineTest, RequestsOfEveryShape)
     EXPECT_FALSE(changed(offsetof(CommandRequestHead, action), &action, 4));
     EXPECT_FALSE(changed(offsetof(CommandRequestHead, form), &formFar, 4));
     EXPECT_FALSE(changed(offsetof(CommandRequestHead, form), &formBefore, 4));
-    EXPECT_FALSE(changed(offsetof(CommandRequestHead, templateText), std::string(101, 'x').data(), 101));
+    EXPECT_FALSE(changed(offsetof(CommandRequestHead, templateText),
+                        std::string(copyTemplateSize, 'x').data(), copyTemplateSize));
     // A set carries its text, an open its file's name; a get carries none.
     CommandRequest set = {commandSet, formOfProgram, nullptr, "teal", nullptr};
     size = writeCommandRequest(set, bytes.data(), bytes.size());

@@ -198,13 +198,13 @@ TEST_F(Store, ReadOnlyKeyStoresNothingAndSaysSo)
     setKeyAccess("D:(A;;KR;;;WD)");
     curColor = 0x654321;
     EXPECT_FALSE(saveColors());
-    char why[400];
-    EXPECT_NE(nullptr, strstr(saveFailure(why, sizeof why), "Software\\Arvex\\Tinctora")) << why;
+    wchar_t why[400];
+    EXPECT_NE(nullptr, wcsstr(saveFailure(why, 400), L"Software\\Arvex\\Tinctora"));
     Child child;
     ASSERT_TRUE(startChild(child, "tinctora.exe", "--set 0080ff"));
     std::string said = readLine(child);
     EXPECT_EQ(1u, finishChild(child, 20000));
-    EXPECT_EQ(0u, said.find("tinctora: the colour was not set.")) << said;
+    EXPECT_EQ(0u, said.find("tinctora: The settings could not be stored")) << said;
     setKeyAccess("D:(A;;KA;;;WD)");
     DWORD type;
     EXPECT_EQ(0x123456u, stored("curColor", &type));
