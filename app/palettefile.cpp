@@ -58,16 +58,8 @@ void appendPaletteItems(HMENU menu)
 // Every colour in the copy form, one a line; not a taking.
 static void copyAll(HWND window)
 {
-    static char text[paletteRoom * (copyTextSize + 2)];
     uint32_t colors[paletteRoom];
-    size_t n = 0;
-    for (int i = 0, count = historyPalette(colors); i < count; i++) {
-        if (i)
-            text[n++] = '\r', text[n++] = '\n';
-        n += strlen(formatColorText(colors[i], copyForm, text + n, copyTextSize));
-    }
-    text[n] = '\0';
-    copyTextToClipboard(window, text);
+    copyColorLines(window, colors, historyPalette(colors));
 }
 
 // The system's Open or Save As dialog, with Unicode names. comdlg32 is

@@ -1,4 +1,5 @@
 #include "windowmenu.h"
+#include "colormenus.h"
 #include "historymenu.h"
 #include "palettefile.h"
 #include "templatedialog.h"
@@ -24,17 +25,6 @@ static const TextId sizeItems[3] = {textSample1Item, textSample3Item, textSample
 char copyFormKey(CopyForm form)
 {
     return "1234567890K"[form];
-}
-
-void menuItemText(const wchar_t *prefix, const wchar_t *text, wchar_t out[menuItemSize])
-{
-    int n = lstrlenW(lstrcpynW(out, prefix, menuItemSize)), i = 0;
-    for (; text[i] && n < menuItemSize - 6; i++) {
-        if (text[i] == '&')
-            out[n++] = '&';
-        out[n++] = text[i];
-    }
-    lstrcpynW(out + n, text[i] ? L"..." : L"", 4);
 }
 
 // The Language submenu: Windows' choice, then every language by its own name.
@@ -68,6 +58,9 @@ UINT insertProgramItems(HMENU menu, UINT position, bool contextMenu)
     insertMenuText(menu, position++, MF_POPUP, (UINT_PTR)createHistoryMenu(),
                    uiText(textHistoryMenu));
     insertMenuText(menu, position++, MF_POPUP, (UINT_PTR)sizes, uiText(textSampleSizeMenu));
+    insertMenuText(menu, position++, MF_POPUP, (UINT_PTR)createVisionMenu(), uiText(textVisionMenu));
+    insertMenuText(menu, position++, MF_POPUP, (UINT_PTR)createVariationsMenu(),
+                   uiText(textVariationsMenu));
     insertMenuText(menu, position++, MF_STRING, cmdPickHotkey, hotkeyItem(contextMenu));
     insertMenuText(menu, position++, MF_POPUP, (UINT_PTR)createLanguageMenu(),
                    uiText(textLanguageMenu));
@@ -145,6 +138,8 @@ void onInitMenuPopup(HWND window, WPARAM wp)
 {
     if (isHistoryMenu((HMENU)wp))
         fillHistoryMenu(window, (HMENU)wp);
+    else
+        fillColorMenu(window, (HMENU)wp);
 }
 
 bool runProgramCommand(HWND window, UINT command)
@@ -168,7 +163,8 @@ bool runProgramCommand(HWND window, UINT command)
     else if (language >= 0)
         chooseLanguage(window, language - 1);
     else
-        return runHistoryCommand(window, command) || runPaletteCommand(window, command);
+        return runHistoryCommand(window, command) || runPaletteCommand(window, command) ||
+               runColorMenuCommand(window, command);
     return true;
 }
 

@@ -2,21 +2,15 @@
 // toggles, each checked while on, the copy form as radio items in a
 // submenu, the sixth of which opens the copy template's dialog, with the
 // copy after each pick, the history of the colours taken in another
-// submenu, the sample size likewise and the pick hotkey's dialog, above
+// submenu, the sample size likewise, the Colour vision and Variations
+// submenus, the pick hotkey's dialog and the language, above
 // the system's own items, so that the keyboard reaches every command of the
 // face. Maximize and Size are not offered.
 #pragma once
 #include <windows.h>
 
+#include "menutext.h"
 #include "core/colortext.h"
-
-// The longest text of a menu item that shows a colour, its zero included:
-// a longer one would make the menu wide.
-const int menuItemSize = 80;
-// A text as a menu item shows it after a prefix (the item's own mnemonic):
-// each "&" doubled, so that none underlines a letter or makes a mnemonic,
-// and cut with "..." where it would not fit in menuItemSize bytes.
-void menuItemText(const wchar_t *prefix, const wchar_t *text, wchar_t out[menuItemSize]);
 
 // The program's own items, in the order shown, from position on; returns
 // the position after them. The window menu and any other menu of the

@@ -5,7 +5,8 @@
 //   memory    both launched again and driven with 10,000 moves
 //   paste     the paste parse of the longest colour text, declaration and lab()
 //             against FF8000; the copy of each form against RRGGBB
-//   menu      the History submenu opened with 36 entries against none
+//   menu      the History submenu opened with 36 entries against none, and
+//             the Colour vision and Variations submenus
 // Each prints its rows (see printRow); a failure prints why and exits 1.
 #include "bench.h"
 
@@ -42,7 +43,7 @@ void printRatioRow(const char *name, double ours, double base, const char *unit,
     char o[32], b[32], t[32];
     snprintf(o, sizeof o, "%.1f %s", ours, unit);
     snprintf(b, sizeof b, "%.1f %s", base, unit);
-    snprintf(t, sizeof t, "<= %.1fx", limit);
+    snprintf(t, sizeof t, "<= %gx", limit);
     double ratio = ours / base;
     if (limit > 0) {
         printRow(name, o, b, ratio, t, ratio <= limit);

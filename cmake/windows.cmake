@@ -46,6 +46,7 @@ add_library(tinctora_app STATIC
     app/commandrequest.cpp
     app/commandstore.cpp
     app/commonctl.cpp
+    app/colormenus.cpp
     app/colorwords.cpp
     app/console.cpp
     app/contextmenu.cpp
@@ -53,12 +54,14 @@ add_library(tinctora_app STATIC
     app/historymenu.cpp
     app/hoverhelp.cpp
     app/instance.cpp
+    app/menutext.cpp
     app/owndialog.cpp
     app/palettefile.cpp
     app/pickhotkey.cpp
     app/programstart.cpp
     skin/fatal.cpp
     app/settings.cpp
+    app/swatchmenu.cpp
     app/templatedialog.cpp
     app/texts.cpp
     app/window.cpp
@@ -116,7 +119,8 @@ endif()
 # conversions included) is a fifth of the exe. stdio.h must come first:
 # any C++ header sets the C99 printf for everything included after it.
 if(MINGW)
-    set_source_files_properties(core/colortext.cpp core/colortemplate.cpp core/contrast.cpp PROPERTIES
+    set_source_files_properties(core/colortext.cpp core/colortemplate.cpp core/contrast.cpp
+        core/contrastfix.cpp core/colorfamily.cpp PROPERTIES
         COMPILE_OPTIONS "-D__USE_MINGW_ANSI_STDIO=0;-include;stdio.h")
 endif()
 # The accessible object is the one polymorphic class; nothing asks for its

@@ -2,9 +2,14 @@
 // held by another program is never waited for.
 #pragma once
 #include <windows.h>
+#include <cstdint>
 
 // False when the text could not be put there.
 bool copyTextToClipboard(HWND window, const char *text);
+// Colours, up to colorLinesMost of them, in the copy form, one a line; not
+// a taking.
+const int colorLinesMost = 64;
+bool copyColorLines(HWND window, const uint32_t *colors, int count);
 // The whole colour in the copy form, or as a given text of it (a copy form
 // chosen once): every door that copies the colour comes here, and a copy
 // that reached the clipboard is a taking (takeColor).
