@@ -57,7 +57,8 @@ int runCommandLine(HINSTANCE instance, int count, const wchar_t *const *words)
         complain(textSetNoColour);
         return 1;
     }
-    request.fileName = paletteUtf8;
+    if (request.action == commandOpen)
+        request.fileName = paletteUtf8;
     bool ours;
     HWND running = findRunningInstance(ours);
     if (!running && !ours)

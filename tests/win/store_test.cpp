@@ -1,5 +1,6 @@
 #include "win_fixture.h"
 #include "app/settings.h"
+#include "app/texts.h"
 #include "core/color.h"
 #include "core/history.h"
 #include "core/options.h"
@@ -206,6 +207,7 @@ TEST_F(Store, ReadOnlyKeyStoresNothingAndSaysSo)
     curColor = 0x654321;
     EXPECT_FALSE(saveColors());
     wchar_t why[400];
+    loadTexts();
     EXPECT_NE(nullptr, wcsstr(saveFailure(why, 400), L"Software\\Arvex\\Tinctora"));
     Child child;
     ASSERT_TRUE(startChild(child, "tinctora.exe", "--set 0080ff"));
