@@ -1,9 +1,9 @@
-"""The real program started in German, Japanese and Arabic, the language
-Wine is given (LANG): the names and descriptions screen readers read
+"""The real program started in German, Japanese, Arabic and Hebrew, the
+language Wine is given (LANG): the names and descriptions screen readers read
 through the accessible object, a tooltip, and the window menu worked by its
-letters, each in that language, the Arabic tooltip right to left. Then the
-Language submenu: a language chosen there is in use at once and after a
-restart, and Windows' choice again follows Wine's language."""
+letters, each in that language, the Arabic and Hebrew tooltips right to
+left. Then the Language submenu: a language chosen there is in use at once
+and after a restart, and Windows' choice again follows Wine's language."""
 import os
 import time
 
@@ -11,6 +11,9 @@ import harness
 
 check = harness.check
 TEXTS = os.path.join(harness.ROOT, "res", "texts")
+# The languages' tags in the Language submenu's order.
+LISTED = [line.split()[0] for line in open(os.path.join(TEXTS, "languages.txt"))
+          if line.strip() and not line.startswith("#")]
 # The controls' names in the order of the accessible object's children.
 NAMES = ["snapName", "onTopName", "minimiseName", "closeName", "colourName", "lowerRedName",
          "redName", "raiseRedName", "lowerGreenName", "greenName", "raiseGreenName",
@@ -39,7 +42,7 @@ def words(s):
 
 
 def start(s, locale):
-    s.env.update(LANG=locale, LC_ALL=locale)
+    s.use_locale(locale)
     s.start()
 
 
@@ -61,7 +64,7 @@ def topmost(s):
 
 def run(s):
     for tag, locale, letter in (("de", "de_DE.UTF-8", "i"), ("ja", "ja_JP.UTF-8", "o"),
-                                ("ar", "ar_EG.UTF-8", None)):
+                                ("ar", "ar_EG.UTF-8", None), ("he", "he_IL.UTF-8", None)):
         own = texts(tag)
         start(s, locale)
         shows(s, tag, "started in " + locale)
@@ -75,8 +78,8 @@ def run(s):
             tip = words(s)["tips"]
         check("%s: the tooltip names the control" % tag,
               len(tip) == 1 and own["snapName"] in tip[0], "%s" % tip)
-        check("%s: the tooltip reads right to left in Arabic only" % tag,
-              len(tip) == 1 and tip[0].startswith("rtl ") == (tag == "ar"), "%s" % tip)
+        check("%s: the tooltip reads right to left in Arabic and Hebrew only" % tag,
+              len(tip) == 1 and tip[0].startswith("rtl ") == (tag in ("ar", "he")), "%s" % tip)
         # The window menu's letter for Always on top, in this language.
         if letter:
             was = topmost(s)
@@ -88,11 +91,11 @@ def run(s):
         if tag != "de":
             close(s)
             continue
-        # The Language submenu's last language, Japanese: at once, and after
-        # a restart, which stores it.
+        # Japanese, reached upwards from the Language submenu's end: at
+        # once, and after a restart, which stores it.
         s.key("alt+space")
         time.sleep(0.5)
-        s.xdo("key", "p", "Up", "Return")
+        s.xdo("key", "p", *["Up"] * (len(LISTED) - LISTED.index("ja")), "Return")
         time.sleep(0.5)
         shows(s, "ja", "chosen in German")
         close(s)
