@@ -1,4 +1,5 @@
 #include "palettefile.h"
+#include "owndialog.h"
 #include "core/colornames.h"
 #include "core/colortext.h"
 #include "core/history.h"
@@ -68,11 +69,8 @@ static void copyAll(HWND window)
 // open one comes forward.
 static bool askFileName(OPENFILENAMEW &ofn, const char *dialog)
 {
-    static bool open;
-    if (open) {
-        SetForegroundWindow(GetLastActivePopup(ofn.hwndOwner));
+    if (!beginOwnDialog(ofn.hwndOwner))
         return false;
-    }
     typedef BOOL(WINAPI * FileDialog)(OPENFILENAMEW *);
     HMODULE dialogs = LoadLibraryA("comdlg32.dll");
     FileDialog run = dialogs ? (FileDialog)(void *)GetProcAddress(dialogs, dialog) : nullptr;
@@ -80,24 +78,38 @@ static bool askFileName(OPENFILENAMEW &ofn, const char *dialog)
     ofn.lpstrFile = fileName;
     ofn.nMaxFile = MAX_PATH;
     ofn.Flags |= OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
-    open = true;
     bool chosen = run && run(&ofn);
-    open = false;
+    endOwnDialog(ofn.hwndOwner);
     return chosen;
+}
+
+// The format an extension names; paletteFormatCount for none.
+static PaletteFormat formatOfExtension(const wchar_t *typed)
+{
+    char extension[8] = "";
+    for (int i = 0; i < 7 && typed[i]; i++)
+        extension[i] = typed[i] < 0x80 ? (char)typed[i] : '?';
+    return paletteFormatOf(extension);
 }
 
 // The format the typed extension names, else the type chosen in the list,
 // whose first is typeIndex; paletteFormatCount for none.
 static PaletteFormat chosenFormat(const OPENFILENAMEW &ofn, DWORD typeIndex)
 {
-    char extension[8] = "";
-    const wchar_t *typed = ofn.nFileExtension ? fileName + ofn.nFileExtension : L"";
-    for (int i = 0; i < 7 && typed[i]; i++)
-        extension[i] = typed[i] < 0x80 ? (char)typed[i] : '?';
-    PaletteFormat format = paletteFormatOf(extension);
+    PaletteFormat format =
+        formatOfExtension(ofn.nFileExtension ? fileName + ofn.nFileExtension : L"");
     DWORD listed = ofn.nFilterIndex - typeIndex;
     return format < paletteFormatCount || listed >= paletteFormatCount ? format
                                                                        : (PaletteFormat)listed;
+}
+
+// A message of the palette's, one dialog of the program's like the others.
+static void tell(HWND window, const wchar_t *text)
+{
+    if (!beginOwnDialog(window))
+        return;
+    tellUser(window, text);
+    endOwnDialog(window);
 }
 
 // A read-only file is refused as Windows refuses it; Wine would replace it.
@@ -149,32 +161,25 @@ static void savePalette(HWND window)
     size_t size = writePalette(format < paletteFormatCount ? format : paletteGpl, colors, named,
                                count, bytes, sizeof bytes);
     if (!size || !replaceFile(fileName, bytes, (DWORD)size))
-        tellUser(window, uiText(textSaveFailed));
+        tell(window, uiText(textSaveFailed));
 }
 
 // The file's colours pinned; what did not fit, or could not be read, said.
-static void openPalette(HWND window)
+static void openPaletteAs(HWND window, const wchar_t *name, PaletteFormat format)
 {
-    OPENFILENAMEW ofn = {};
-    ofn.hwndOwner = window;
-    ofn.lpstrFilter = fileTypes(0);
-    ofn.Flags = OFN_FILEMUSTEXIST;
-    if (!askFileName(ofn, "GetOpenFileNameW"))
-        return;
-    HANDLE file = CreateFileW(fileName, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+    HANDLE file = CreateFileW(name, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                               OPEN_EXISTING, 0, nullptr);
     LARGE_INTEGER size = {};
     if (file == INVALID_HANDLE_VALUE || !GetFileSizeEx(file, &size) ||
         (uint64_t)size.QuadPart > paletteFileMax) {
         if (file != INVALID_HANDLE_VALUE)
             CloseHandle(file);
-        tellUser(window, uiText(size.QuadPart ? textFileTooLarge : textFileUnreadable));
+        tell(window, uiText(size.QuadPart ? textFileTooLarge : textFileUnreadable));
         return;
     }
     // Room for as many colours as the bytes can hold, then the bytes.
     size_t room = (size_t)size.QuadPart / 2 + 1;
     uint32_t *colors = (uint32_t *)malloc(room * 6);
-    PaletteFormat format = chosenFormat(ofn, 2);
     DWORD got = 0;
     bool read = colors && format < paletteFormatCount &&
                 ReadFile(file, colors + room, (DWORD)size.QuadPart, &got, nullptr);
@@ -201,7 +206,28 @@ static void openPalette(HWND window)
                    _ultow((unsigned long)skipped, numbers[0], 10));
     }
     if (text[0])
-        tellUser(window, text);
+        tell(window, text);
+}
+
+static void openPalette(HWND window)
+{
+    OPENFILENAMEW ofn = {};
+    ofn.hwndOwner = window;
+    ofn.lpstrFilter = fileTypes(0);
+    ofn.Flags = OFN_FILEMUSTEXIST;
+    if (askFileName(ofn, "GetOpenFileNameW"))
+        openPaletteAs(window, fileName, chosenFormat(ofn, 2));
+}
+
+void openPaletteFile(HWND window, const wchar_t *name)
+{
+    const wchar_t *extension = L"";
+    for (const wchar_t *c = name; *c; c++)
+        if (*c == '.')
+            extension = c + 1;
+        else if (*c == '\\' || *c == '/')
+            extension = L"";
+    openPaletteAs(window, name, formatOfExtension(extension));
 }
 
 bool runPaletteCommand(HWND window, UINT command)
