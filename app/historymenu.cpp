@@ -10,23 +10,18 @@
 #include "skin/announce.h"
 #include "skin/draw.h"
 #include "skin/regions.h"
-#include "skin/wine.h"
 
 // The menu data that marks a History submenu, in the window menu or in any
 // other menu of the program's items.
 const ULONG_PTR historyMenuMark = 0x48697374;
 const int entryRoom = pinnedLimit + recentLimit;
-// Room for the check mark at 400 % (60 pixels on Windows 10).
-const int maxSwatchSide = 64;
 
 // The entries' colours as last shown, by position: a command takes the
 // colour the user saw, whatever changed since.
 static uint32_t shownColors[entryRoom];
 static int shownCount;
-// The swatches of the submenu last filled, and that submenu.
-static HBITMAP swatches[entryRoom];
-static int swatchCount;
-static HMENU swatchMenu;
+// The check-mark size of the menu last filled, which each swatch takes.
+static SIZE swatchSize;
 
 HMENU createHistoryMenu()
 {
@@ -64,59 +59,46 @@ static SIZE checkMarkSize(HWND window)
     return {metricsForDpi(SM_CXMENUCHECK, dpi), metricsForDpi(SM_CYMENUCHECK, dpi)};
 }
 
+// The entry whose swatch the menu measures or draws, or -1.
+static int swatchEntry(UINT type, UINT item)
+{
+    return type == ODT_MENU ? commandItem(item, cmdHistoryFirst, shownCount) : -1;
+}
+
+bool onMeasureItem(HWND, LPARAM lp)
+{
+    MEASUREITEMSTRUCT &m = *(MEASUREITEMSTRUCT *)lp;
+    if (swatchEntry(m.CtlType, m.itemID) < 0)
+        return false;
+    m.itemWidth = swatchSize.cx;
+    m.itemHeight = swatchSize.cy;
+    return true;
+}
+
 // A swatch of the colour framed in grey, so that white and black show on
-// any menu; every pixel opaque, for menus that blend with the alpha byte.
-// CreateBitmap from memory: under Wine a DIB section maps memory of its
-// own, a fifth of a millisecond for each swatch.
-static HBITMAP makeSwatch(uint32_t color, SIZE size)
+// any menu, drawn as it is also where the entry is highlighted.
+bool onDrawItem(HWND, LPARAM lp)
 {
-    static uint32_t pixels[maxSwatchSide * maxSwatchSide];
-    int width = size.cx < maxSwatchSide ? size.cx : maxSwatchSide;
-    int height = size.cy < maxSwatchSide ? size.cy : maxSwatchSide;
-    // 0xAARRGGBB in memory order blue, green, red, alpha.
-    uint32_t inside = 0xFF000000 | (color & 0xFF) << 16 | (color & 0xFF00) | (color >> 16 & 0xFF);
-    for (int y = 0; y < height; y++)
-        for (int x = 0; x < width; x++) {
-            bool frame = x == 0 || y == 0 || x == width - 1 || y == height - 1;
-            pixels[y * width + x] = frame ? 0xFF808080 : inside;
-        }
-    return CreateBitmap(width, height, 1, 32, pixels);
-}
-
-// Where the swatch goes. Windows draws an item's bitmap as it is, also in
-// the themed menus, and combines check-mark bitmaps with the menu as the
-// monochrome images they are meant to be. Wine draws a highlighted item's
-// bitmap inverted, which would show the entry about to be chosen in
-// another colour, and its check-mark bitmaps as they are.
-static void placeSwatch(MENUITEMINFOA &info, HBITMAP swatch)
-{
-    if (underWine()) {
-        info.fMask |= MIIM_CHECKMARKS;
-        info.hbmpUnchecked = swatch;
-    } else {
-        info.fMask |= MIIM_BITMAP;
-        info.hbmpItem = swatch;
-    }
-}
-
-void releaseHistorySwatches()
-{
-    MENUITEMINFOA info = {};
-    info.cbSize = sizeof info;
-    placeSwatch(info, nullptr);
-    for (int i = 0; i < swatchCount; i++) {
-        SetMenuItemInfoA(swatchMenu, cmdHistoryFirst + 0x10 * i, FALSE, &info);
-        DeleteObject(swatches[i]);
-    }
-    swatchCount = 0;
-    swatchMenu = nullptr;
+    const DRAWITEMSTRUCT &d = *(const DRAWITEMSTRUCT *)lp;
+    int entry = swatchEntry(d.CtlType, d.itemID);
+    if (entry < 0)
+        return false;
+    uint32_t color = shownColors[entry];
+    RECT r = d.rcItem;
+    HBRUSH frame = CreateSolidBrush(RGB(128, 128, 128)), inside = CreateSolidBrush(color);
+    FrameRect(d.hDC, &r, frame);
+    InflateRect(&r, -1, -1);
+    FillRect(d.hDC, &r, inside);
+    DeleteObject(frame);
+    DeleteObject(inside);
+    return true;
 }
 
 // Entry i: "01 FF8000  dark orange", its number, the colour in the copy
 // form and its name, which is also what a screen reader reads. The first
 // nine have their digit as the mnemonic; all numbers have two digits, so
 // that the colours' texts line up.
-static void appendEntry(HMENU menu, int i, SIZE size)
+static void appendEntry(HMENU menu, int i)
 {
     uint32_t color = shownColors[i];
     char shown[copyTextSize + 40], number[8], text[menuItemSize];
@@ -129,7 +111,11 @@ static void appendEntry(HMENU menu, int i, SIZE size)
     info.fMask = MIIM_ID | MIIM_STRING;
     info.wID = cmdHistoryFirst + 0x10 * i;
     info.dwTypeData = text;
-    placeSwatch(info, swatches[swatchCount++] = makeSwatch(color, size));
+    // Drawn by the program when the menu asks (WM_MEASUREITEM, WM_DRAWITEM):
+    // a bitmap an entry costs Wine a memory context and a copy each time
+    // it draws the entry, and Wine inverts a highlighted entry's bitmap.
+    info.fMask |= MIIM_BITMAP;
+    info.hbmpItem = HBMMENU_CALLBACK;
     InsertMenuItemA(menu, GetMenuItemCount(menu), TRUE, &info);
 }
 
@@ -141,18 +127,16 @@ static void showColors(const ColorList &list)
 
 void fillHistoryMenu(HWND window, HMENU menu)
 {
-    releaseHistorySwatches();
     while (DeleteMenu(menu, 0, MF_BYPOSITION))
         continue;
     shownCount = 0;
     showColors(pinnedColors);
     showColors(recentColors);
-    swatchMenu = menu;
-    SIZE size = checkMarkSize(window);
+    swatchSize = checkMarkSize(window);
     for (int i = 0; i < shownCount; i++) {
         if (i == pinnedColors.count && i)
             AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
-        appendEntry(menu, i, size);
+        appendEntry(menu, i);
     }
     if (!shownCount)
         AppendMenuA(menu, MF_STRING | MF_GRAYED, 0, "(no colours yet)");

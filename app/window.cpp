@@ -2,6 +2,7 @@
 #include "accessible.h"
 #include "commandrequest.h"
 #include "contextmenu.h"
+#include "historymenu.h"
 #include "hoverhelp.h"
 #include "instance.h"
 #include "pickhotkey.h"
@@ -310,6 +311,8 @@ LRESULT CALLBACK windowProc(HWND window, UINT msg, WPARAM wp, LPARAM lp)
     case WM_INITMENUPOPUP: onInitMenuPopup(window, wp); return 0;
     case WM_UNINITMENUPOPUP: onUninitMenuPopup(window, wp); return 0;
     case WM_EXITMENULOOP: onExitMenuLoop(window); return 0;
+    case WM_MEASUREITEM: return onMeasureItem(window, lp);
+    case WM_DRAWITEM: return onDrawItem(window, lp);
     // The window menu, or the system's move or size loop, takes over the
     // pointer: the gesture it interrupts ends where it is. A tip left
     // showing would lie over the menu.

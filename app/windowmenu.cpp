@@ -96,7 +96,6 @@ void onInitMenu(HWND window, WPARAM)
 // system has done drawing.
 void onExitMenuLoop(HWND window)
 {
-    releaseHistorySwatches();
     RECT titleRow = {0, 0, faceWidth * faceScale, faceAreas[swatchId].top * faceScale};
     InvalidateRect(window, &titleRow, FALSE);
 }
@@ -108,8 +107,6 @@ void onUninitMenuPopup(HWND window, WPARAM wp)
 {
     if ((HMENU)wp == GetSystemMenu(window, FALSE))
         EndMenu();
-    else if (isHistoryMenu((HMENU)wp))
-        releaseHistorySwatches();
 }
 
 void onInitMenuPopup(HWND window, WPARAM wp)

@@ -559,7 +559,7 @@ TEST_F(Gesture, PickHotkeyRestoresStartsAndTakesAsTheMenusAsk)
 // What the user takes goes into the history once; a step, three digits or
 // a rejected paste do not. The History submenu, filled as it opens, shows
 // the pinned colours first, each entry with its swatch at the check-mark
-// size, freed as it closes; its items work from either door.
+// size; its items work from either door.
 TEST_F(Gesture, HistoryKeepsWhatIsTakenAndItsMenuActsOnIt)
 {
     HMENU history = GetSubMenu(GetSystemMenu(w, FALSE), 3);
@@ -594,20 +594,20 @@ TEST_F(Gesture, HistoryKeepsWhatIsTakenAndItsMenuActsOnIt)
     EXPECT_EQ(std::string("0&1 000000  black, 0&4 FF8000  near dark orange"),
               std::string(first) + ", " + fourth);
     EXPECT_EQ((UINT)MF_CHECKED, GetMenuState(history, cmdPin, 0) & (MF_CHECKED | MF_GRAYED));
-    MENUITEMINFOA info = {};
-    info.cbSize = sizeof info;
-    info.fMask = MIIM_BITMAP | MIIM_CHECKMARKS;
-    GetMenuItemInfoA(history, 4, TRUE, &info);
-    HBITMAP swatch = info.hbmpItem ? info.hbmpItem : info.hbmpUnchecked;
-    BITMAP bm = {};
-    GetObjectA(swatch, sizeof bm, &bm);
-    EXPECT_EQ(GetSystemMetrics(SM_CXMENUCHECK), bm.bmWidth);
-    HDC dc = CreateCompatibleDC(nullptr);
-    SelectObject(dc, swatch);
-    EXPECT_EQ(0x0080FFu, GetPixel(dc, bm.bmWidth / 2, bm.bmHeight / 2));
+    MEASUREITEMSTRUCT measure = {};
+    measure.CtlType = ODT_MENU, measure.itemID = cmdHistoryFirst + 0x30;
+    SendMessageA(w, WM_MEASUREITEM, 0, (LPARAM)&measure);
+    EXPECT_EQ((UINT)GetSystemMetrics(SM_CXMENUCHECK), measure.itemWidth);
+    HDC screen = GetDC(nullptr), dc = CreateCompatibleDC(screen);
+    HGDIOBJ old = SelectObject(dc, CreateCompatibleBitmap(screen, 40, 40));
+    ReleaseDC(nullptr, screen);
+    DRAWITEMSTRUCT draw = {};
+    draw.CtlType = ODT_MENU, draw.itemID = measure.itemID, draw.hDC = dc, draw.rcItem = {10, 10, 26, 26};
+    EXPECT_TRUE(SendMessageA(w, WM_DRAWITEM, 0, (LPARAM)&draw));
+    EXPECT_EQ(0x0080FFu, GetPixel(dc, 18, 18));
+    EXPECT_EQ(0x808080u, GetPixel(dc, 10, 25)) << "framed";
+    DeleteObject(SelectObject(dc, old));
     DeleteDC(dc);
-    SendMessageA(w, WM_UNINITMENUPOPUP, (WPARAM)history, 0);
-    EXPECT_EQ(0u, GetObjectType(swatch)) << "freed as the menu closes";
     SendMessageA(w, WM_SYSCOMMAND, cmdHistoryFirst + 0x30, 0);
     EXPECT_EQ(0x0080FFu, curColor);
     SendMessageA(w, WM_COMMAND, cmdClearHistory, 0);
