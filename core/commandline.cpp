@@ -1,9 +1,11 @@
 #include "commandline.h"
 #include "colortemplate.h"
+#include "textscan.h"
 
+#include <cstdio>
 #include <cstring>
 
-const char commandUsage[] =
+static const char usageHead[] =
     "Usage: tinctora [--pick | --get | --set TEXT] [--format FORM | --template TEXT]\r\n"
     "\r\n"
     "  (none)           start Tinctora, or bring the running one forward\r\n"
@@ -12,34 +14,40 @@ const char commandUsage[] =
     "  --get            print the current colour\r\n"
     "  --set TEXT       set the current colour as a paste of TEXT would;\r\n"
     "                   exit 1 if TEXT is no colour\r\n"
-    "  --format FORM    print in FORM: hex, #hex, rgb, hsl, oklch, hsv, hwb,\r\n"
-    "                   lab, lch, cmyk or template\r\n"
+    "  --format FORM    print in FORM:";
+static const char usageTail[] =
+    "\r\n"
     "  --template TEXT  print through TEXT, as a copy template would\r\n"
     "  --help, /?       print this\r\n"
     "\r\n"
     "Without --format or --template the copy form chosen in Tinctora is used.\r\n"
     "Exit status 2: a word not understood; nothing is done.\r\n";
 
-
-static char lowerAscii(char c)
+// The usage with the forms' names as --format takes them, filled into
+// lines of 76 characters at most.
+static const char *usageText()
 {
-    return c >= 'A' && c <= 'Z' ? (char)(c - 'A' + 'a') : c;
+    static char text[sizeof usageHead + sizeof usageTail + 40 * copyFormCount];
+    int n = snprintf(text, sizeof text, "%s", usageHead), column = 34;
+    for (int form = 0; form < copyFormCount; form++) {
+        const char *before = form == copyFormCount - 1 ? " or " : " ";
+        const char *after = form < copyFormCount - 2 ? "," : "";
+        int length = (int)(strlen(before) + strlen(copyFormNames[form]) + strlen(after));
+        if (column + length > 76)
+            n += snprintf(text + n, sizeof text - n, "\r\n%18s", ""), column = 18;
+        n += snprintf(text + n, sizeof text - n, "%s%s%s", before, copyFormNames[form], after);
+        column += length;
+    }
+    snprintf(text + n, sizeof text - n, "%s", usageTail);
+    return text;
 }
 
-// Whether the word starts with name in any case; the rest is left in rest.
-static bool startsWith(const char *word, const char *name, const char **rest)
-{
-    for (; *name; word++, name++)
-        if (lowerAscii(*word) != *name)
-            return false;
-    *rest = word;
-    return true;
-}
+const char *const commandUsage = usageText();
 
 static bool sameName(const char *word, const char *name)
 {
-    const char *rest;
-    return startsWith(word, name, &rest) && !*rest;
+    const char *rest = startsWith(word, name, true);
+    return rest && !*rest;
 }
 
 int copyFormNamed(const char *name)
@@ -86,8 +94,8 @@ bool readCommandLine(int count, const char *const *words, CommandRequest &reques
         const char *word = words[i], *value = nullptr;
         Option option = optionCount;
         for (const auto &entry : optionNames) {
-            const char *rest;
-            if (!startsWith(word, entry.name, &rest))
+            const char *rest = startsWith(word, entry.name, true);
+            if (!rest)
                 continue;
             if (*rest == '=' && takesValue(entry.option))
                 value = rest + 1;

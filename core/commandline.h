@@ -33,4 +33,5 @@ int copyFormNamed(const char *name);
 const char *formatCommandText(uint32_t color, int form, const char *templateText, char *out,
                               size_t size);
 
-extern const char commandUsage[];
+// What --help prints, the forms named as --format takes them.
+extern const char *const commandUsage;

@@ -22,11 +22,7 @@ static void add(Colors &c, uint32_t color)
 static bool takeByte(TextScan &s, uint32_t &v)
 {
     skipBlanks(s);
-    if (!isDigit(peek(s)))
-        return false;
-    for (v = 0; isDigit(peek(s)); s.at++)
-        v = v > 255 ? 256 : v * 10 + (peek(s) - '0');
-    return v <= 255 && (isBlank(peek(s)) || !peek(s));
+    return takeDecimalByte(s, v) && (isBlank(peek(s)) || !peek(s));
 }
 
 // Red, green and blue in decimal, maybe a name after them. The header, the
@@ -53,11 +49,7 @@ static bool hexColor(TextScan s, uint32_t &color, size_t alpha)
         n++;
     if ((n != 6 && n != 6 + alpha) || (peek(s, n) && !isBlank(peek(s, n))))
         return false;
-    s.at += n - 6;
-    color = 0;
-    for (int i = 0; i < 3; i++)
-        color |= (uint32_t)(hexDigit(peek(s, 2 * i)) * 16 + hexDigit(peek(s, 2 * i + 1))) << 8 * i;
-    return true;
+    return hexColorAt(s, n - 6, color);
 }
 
 // Each line: its end is a CR, an LF or both, or the file's.

@@ -1,4 +1,5 @@
 #include "palette.h"
+#include "textscan.h"
 
 #include <cstring>
 
@@ -7,13 +8,9 @@ const char *const paletteExtensions[paletteFormatCount] = {"gpl", "txt", "css", 
 PaletteFormat paletteFormatOf(const char *extension)
 {
     int f = 0;
-    for (; f < paletteFormatCount; f++) {
-        const char *a = extension, *b = paletteExtensions[f];
-        while (*b && (*a | 0x20) == *b)
-            a++, b++;
-        if (!*a && !*b)
+    for (const char *rest; f < paletteFormatCount; f++)
+        if ((rest = startsWith(extension, paletteExtensions[f], true)) && !*rest)
             break;
-    }
     return (PaletteFormat)f;
 }
 

@@ -1,4 +1,5 @@
 #include "sample.h"
+#include "rounding.h"
 
 int sampleSize = 1;
 int magnifierZoom = defaultZoom;
@@ -45,6 +46,6 @@ uint32_t averageSquare(const uint32_t *block, const uint8_t *onScreen, int side,
         return noSample;
     uint32_t mean = 0;
     for (int c = 0; c < 3; c++)
-        mean |= (2 * sum[c] + count) / (2 * count) << (8 * c);
+        mean |= (uint32_t)ratioRounded(sum[c], count) << (8 * c);
     return mean;
 }
