@@ -1,18 +1,6 @@
 #include "palette.h"
-#include "textscan.h"
 
 #include <cstring>
-
-const char *const paletteExtensions[paletteFormatCount] = {"gpl", "txt", "css", "json", "hex", "ase"};
-
-PaletteFormat paletteFormatOf(const char *extension)
-{
-    int f = 0;
-    for (const char *rest; f < paletteFormatCount; f++)
-        if ((rest = startsWith(extension, paletteExtensions[f], true)) && !*rest)
-            break;
-    return (PaletteFormat)f;
-}
 
 // The bytes written so far; past room they are only counted.
 struct Out {
@@ -160,5 +148,5 @@ size_t writePalette(PaletteFormat format, const uint32_t *colors, const char *co
         putText(o, "}\n");
     if (format == paletteJson)
         putText(o, "]\n");
-    return o.n <= room ? o.n : 0;
+    return o.n;
 }
