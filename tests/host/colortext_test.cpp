@@ -181,6 +181,11 @@ TEST(ColorTextTest, PasteParseRule)
         {"cmyk(0% 50% 100% 50% / 1);", true, rgb(128, 64, 0)}, {"cmyk(75%, 25%, 0%, 84%)", true, rgb(10, 31, 41)},
         {"hsv(30, 100%)", false, 0}, {"hsb(30, 100 100)", false, 0}, {"cmyk(0 0 0)", false, 0},
         {"cmyk(0, 0, 0 0)", false, 0}, {"cmyk(1deg 0 0 0)", false, 0}, {"hsv(none, 1%, 1%)", false, 0},
+        // Plain numbers of cmyk() above 1 are percentages; device-cmyk() as CSS has it.
+        {"cmyk(75, 25, 0.5, 84)", true, rgb(10, 31, 41)}, {"cmyk(0 50 100 0)", true, rgb(255, 128, 0)},
+        {"device-cmyk(0 0.5 1 0)", true, rgb(255, 128, 0)}, {"device-cmyk(75% .25 none 84% / 0.5)", true, rgb(10, 31, 41)},
+        {"device-cmyk(0, 0.5, 1, 0.5)", true, rgb(128, 64, 0)}, {"device-cmyk(0 50 1 0)", true, rgb(255, 0, 0)},
+        {"device-cmyk(0, 50%, 1, 0)", false, 0},
     };
     for (const PasteCase &c : cases) {
         uint32_t color = rgb(1, 2, 3);
