@@ -23,11 +23,15 @@ add_library(tinctora_app STATIC
     app/commandrequest.cpp
     app/commonctl.cpp
     app/contextmenu.cpp
+    app/copyall.cpp
+    app/filedialog.cpp
     app/historymenu.cpp
     app/hoverhelp.cpp
     app/instance.cpp
     app/palettefile.cpp
+    app/palettemessages.cpp
     app/pickhotkey.cpp
+    app/safewrite.cpp
     skin/fatal.cpp
     app/settings.cpp
     app/templatedialog.cpp
