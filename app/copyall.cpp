@@ -1,7 +1,7 @@
 #include "copyall.h"
 #include "core/colortext.h"
 #include "core/history.h"
-#include "input/clipboard.h"
+#include "input/clipboardtext.h"
 
 #include <cstring>
 

@@ -1,6 +1,6 @@
 #include "historymenu.h"
 #include "palettefile.h"
-#include "windowmenu.h"
+#include "menutext.h"
 #include "core/color.h"
 #include "core/colornames.h"
 #include "core/colortext.h"

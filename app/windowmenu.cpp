@@ -27,17 +27,6 @@ char copyFormKey(CopyForm form)
     return formItems[form][1];
 }
 
-void menuItemText(const char *prefix, const char *text, char out[menuItemSize])
-{
-    int n = lstrlenA(lstrcpynA(out, prefix, menuItemSize)), i = 0;
-    for (; text[i] && n < menuItemSize - 6; i++) {
-        if (text[i] == '&')
-            out[n++] = '&';
-        out[n++] = text[i];
-    }
-    lstrcpynA(out + n, text[i] ? "..." : "", 4);
-}
-
 UINT insertProgramItems(HMENU menu, UINT position)
 {
     HMENU forms = CreatePopupMenu();

@@ -10,14 +10,6 @@
 
 #include "core/colortext.h"
 
-// The longest text of a menu item the program makes, its zero byte
-// included: a longer one would make the menu wide.
-const int menuItemSize = 80;
-// A text as a menu item shows it after a prefix (the item's own mnemonic):
-// each "&" doubled, so that none underlines a letter or makes a mnemonic,
-// and cut with "..." where it would not fit in menuItemSize bytes.
-void menuItemText(const char *prefix, const char *text, char out[menuItemSize]);
-
 // The program's own items, in the order shown, from position on; returns
 // the position after them. The window menu and any other menu of the
 // program's commands are built by this one function, with the same

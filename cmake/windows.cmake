@@ -28,6 +28,7 @@ add_library(tinctora_app STATIC
     app/historymenu.cpp
     app/hoverhelp.cpp
     app/instance.cpp
+    app/menutext.cpp
     app/palettefile.cpp
     app/palettemessages.cpp
     app/pickhotkey.cpp
@@ -39,6 +40,7 @@ add_library(tinctora_app STATIC
     app/windowmenu.cpp
     input/actions.cpp
     input/clipboard.cpp
+    input/clipboardtext.cpp
     input/eyedropper.cpp
     input/focus.cpp
     input/gesture.cpp

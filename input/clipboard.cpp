@@ -1,38 +1,11 @@
 #include "clipboard.h"
+#include "clipboardtext.h"
 #include "taking.h"
 #include "core/color.h"
 #include "core/colorparse.h"
 #include "core/colortext.h"
 #include "skin/draw.h"
 #include "skin/regions.h"
-
-#include <cstring>
-
-bool copyTextToClipboard(HWND window, const char *text)
-{
-    size_t size = strlen(text) + 1;
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT | GMEM_DDESHARE, size);
-    if (!block)
-        return false;
-    void *p = GlobalLock(block);
-    if (!p) {
-        GlobalFree(block);
-        return false;
-    }
-    memcpy(p, text, size);
-    GlobalUnlock(block);
-    if (!OpenClipboard(window)) {
-        GlobalFree(block);
-        return false;
-    }
-    EmptyClipboard();
-    // Once handed over the block is the system's: never touched again.
-    bool handedOver = SetClipboardData(CF_TEXT, block) != nullptr;
-    CloseClipboard();
-    if (!handedOver)
-        GlobalFree(block);
-    return handedOver;
-}
 
 void copyColorAs(HWND window, const char *text)
 {
