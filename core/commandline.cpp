@@ -2,7 +2,6 @@
 #include "colortemplate.h"
 #include "textscan.h"
 
-#include <cstdio>
 #include <cstring>
 
 static const char usageHead[] =
@@ -28,17 +27,22 @@ static const char usageTail[] =
 static const char *usageText()
 {
     static char text[sizeof usageHead + sizeof usageTail + 40 * copyFormCount];
-    int n = snprintf(text, sizeof text, "%s", usageHead), column = 34;
+    size_t n = 0, column = 34;
+    auto put = [&](const char *piece) {
+        while (*piece)
+            text[n++] = *piece++;
+    };
+    put(usageHead);
     for (int form = 0; form < copyFormCount; form++) {
         const char *before = form == copyFormCount - 1 ? " or " : " ";
         const char *after = form < copyFormCount - 2 ? "," : "";
-        int length = (int)(strlen(before) + strlen(copyFormNames[form]) + strlen(after));
+        size_t length = strlen(before) + strlen(copyFormNames[form]) + strlen(after);
         if (column + length > 76)
-            n += snprintf(text + n, sizeof text - n, "\r\n%18s", ""), column = 18;
-        n += snprintf(text + n, sizeof text - n, "%s%s%s", before, copyFormNames[form], after);
+            put("\r\n                  "), column = 18;
+        put(before), put(copyFormNames[form]), put(after);
         column += length;
     }
-    snprintf(text + n, sizeof text - n, "%s", usageTail);
+    put(usageTail);
     return text;
 }
 
