@@ -25,7 +25,7 @@ int zoomedBy(int zoom, int notches)
 
 int magnifierCells(int zoom, int size)
 {
-    int cells = (11 * defaultZoom / zoom - 1) | 1;
+    int cells = zoom >= 2 ? (11 * defaultZoom / zoom - 1) | 1 : mostCells;
     return cells < size + 2 ? size + 2 : cells;
 }
 

@@ -226,8 +226,9 @@ TEST_F(Gesture, HoldTimerStartsAPickOnlyOverTheSwatch)
     move(0, 0);
     EXPECT_EQ(0u, curColor);
     // In the work area's bottom-right corner the magnifier goes above left
-    // of the pointer, inside the work area, clear of the pixels it shows;
-    // an arrow key moves the pointer by one pixel.
+    // of the pointer, inside the work area, clear of the pixels it shows,
+    // 21 on each side at zoom 2; an arrow key moves the pointer by one pixel.
+    magnifierZoom = 2;
     RECT work, shown;
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
     SetCursorPos(work.right - 3, work.bottom - 3);
@@ -241,7 +242,8 @@ TEST_F(Gesture, HoldTimerStartsAPickOnlyOverTheSwatch)
     ASSERT_TRUE(magnifier && IsWindowVisible(magnifier));
     GetWindowRect(magnifier, &shown);
     EXPECT_TRUE(shown.left >= work.left && shown.top >= work.top);
-    EXPECT_TRUE(shown.right < work.right - 8 && shown.bottom < work.bottom - 8);
+    EXPECT_TRUE(shown.right <= work.right - 3 - 21 && shown.bottom <= work.bottom - 3 - 21);
+    magnifierZoom = 8;
     EXPECT_TRUE(shown.right > work.right - 100 && shown.bottom > work.bottom - 100) << "beside it";
     SendMessageA(w, WM_KEYDOWN, VK_LEFT, 0);
     POINT at;
