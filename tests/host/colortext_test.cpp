@@ -317,6 +317,7 @@ TEST(ColorTextTest, CopyTemplatePlaceholders)
         // The numbers of the newer forms, as those write them (above).
         {rgb(255, 128, 0), "{H} {Sv} {V} {W} {Bk} {C} {M} {Y} {K} {int} {colorref}",
          "30 100 100 0 0 0 50 100 0 16744448 33023"},
+        {rgb(10, 30, 40), "{Sv} {V} {C} {M} {Y} {K}", "75 16 75 25 0 84"},
         {rgb(10, 30, 40), "{labL} {labA} {labB}|{lchL} {lchC} {lchH}|{W}{Bk}",
          "10.01 -5.44 -9.4|10.01 10.86 239.93|3.984.3"},
         {rgb(255, 0, 0), "{okL} {okC} {okH}", "0.62796 0.25768 29.234"},
@@ -345,7 +346,8 @@ TEST(ColorTextTest, ContrastOfThePair)
                  formatContrastReport(0x767676, 0xFFFFFF, text, sizeof text));
     EXPECT_STREQ("4.47:1, AA large", formatContrast(0xFFFFFF, 0x777777, text, sizeof text));
     EXPECT_STREQ("1.00:1, fails", formatContrast(0x123456, 0xFF123456, text, sizeof text));
-    // Exactly 4.49999999991 and 2.99999999915: a hair below each threshold.
+    // Exactly 6.99999999993, 4.49999999991 and 2.99999999915: a hair below each threshold.
+    EXPECT_STREQ("6.99:1, AA", formatContrast(0x58A6DA, 0x880203, text, sizeof text));
     EXPECT_STREQ("4.49:1, AA large", formatContrast(0x6DF941, 0x7E6631, text, sizeof text));
     EXPECT_STREQ("2.99:1, fails", formatContrast(0x98A407, 0xE00338, text, sizeof text));
 }
