@@ -1,4 +1,5 @@
 #include "historymenu.h"
+#include "historydraw.h"
 #include "palettefile.h"
 #include "menutext.h"
 #include "core/color.h"
@@ -8,20 +9,19 @@
 #include "input/taking.h"
 #include "res/resource.h"
 #include "skin/announce.h"
-#include "skin/draw.h"
 #include "skin/regions.h"
+
 
 // The menu data that marks a History submenu, in the window menu or in any
 // other menu of the program's items.
 const ULONG_PTR historyMenuMark = 0x48697374;
 const int entryRoom = pinnedLimit + recentLimit;
 
-// The entries' colours as last shown, by position: a command takes the
-// colour the user saw, whatever changed since.
+// The entries' colours and texts as last shown, by position: a command
+// takes the colour the user saw, whatever changed since.
 static uint32_t shownColors[entryRoom];
+static char shownTexts[entryRoom][menuItemSize];
 static int shownCount;
-// The check-mark size of the menu last filled, which each swatch takes.
-static SIZE swatchSize;
 
 HMENU createHistoryMenu()
 {
@@ -46,19 +46,6 @@ bool isHistoryMenu(HMENU menu)
     return GetMenuInfo(menu, &info) && info.dwMenuData == historyMenuMark;
 }
 
-// The menu's check-mark size at the window's DPI (GetSystemMetricsForDpi
-// came with Windows 10; before it the system's metrics are the window's).
-static SIZE checkMarkSize(HWND window)
-{
-    typedef int(WINAPI * MetricsForDpi)(int, UINT);
-    MetricsForDpi metricsForDpi = (MetricsForDpi)(void *)GetProcAddress(
-        GetModuleHandleA("user32.dll"), "GetSystemMetricsForDpi");
-    if (!metricsForDpi)
-        return {GetSystemMetrics(SM_CXMENUCHECK), GetSystemMetrics(SM_CYMENUCHECK)};
-    UINT dpi = windowDpi(window);
-    return {metricsForDpi(SM_CXMENUCHECK, dpi), metricsForDpi(SM_CYMENUCHECK, dpi)};
-}
-
 // The entry whose swatch the menu measures or draws, or -1.
 static int swatchEntry(UINT type, UINT item)
 {
@@ -70,27 +57,19 @@ bool onMeasureItem(HWND, LPARAM lp)
     MEASUREITEMSTRUCT &m = *(MEASUREITEMSTRUCT *)lp;
     if (swatchEntry(m.CtlType, m.itemID) < 0)
         return false;
-    m.itemWidth = swatchSize.cx;
-    m.itemHeight = swatchSize.cy;
+    SIZE size = historyEntrySize();
+    m.itemWidth = size.cx;
+    m.itemHeight = size.cy;
     return true;
 }
 
-// A swatch of the colour framed in grey, so that white and black show on
-// any menu, drawn as it is also where the entry is highlighted.
 bool onDrawItem(HWND, LPARAM lp)
 {
     const DRAWITEMSTRUCT &d = *(const DRAWITEMSTRUCT *)lp;
     int entry = swatchEntry(d.CtlType, d.itemID);
     if (entry < 0)
         return false;
-    uint32_t color = shownColors[entry];
-    RECT r = d.rcItem;
-    HBRUSH frame = CreateSolidBrush(RGB(128, 128, 128)), inside = CreateSolidBrush(color);
-    FrameRect(d.hDC, &r, frame);
-    InflateRect(&r, -1, -1);
-    FillRect(d.hDC, &r, inside);
-    DeleteObject(frame);
-    DeleteObject(inside);
+    drawHistoryEntry(d, entry, shownColors[entry], shownTexts[entry]);
     return true;
 }
 
@@ -101,21 +80,17 @@ bool onDrawItem(HWND, LPARAM lp)
 static void appendEntry(HMENU menu, int i)
 {
     uint32_t color = shownColors[i];
-    char shown[copyTextSize + 40], number[8], text[menuItemSize];
+    char shown[copyTextSize + 40], number[8];
     int n = lstrlenA(formatColorText(color, copyForm, shown, copyTextSize));
     formatColorName(color, lstrcpyA(shown + n, "  ") + 2, 38);
     wsprintfA(number, i < 9 ? "0&%d " : "%d ", i + 1);
-    menuItemText(number, shown, text);
+    menuItemText(number, shown, shownTexts[i]);
     MENUITEMINFOA info = {};
     info.cbSize = sizeof info;
     info.fMask = MIIM_ID | MIIM_STRING;
     info.wID = cmdHistoryFirst + 0x10 * i;
-    info.dwTypeData = text;
-    // Drawn by the program when the menu asks (WM_MEASUREITEM, WM_DRAWITEM):
-    // a bitmap an entry costs Wine a memory context and a copy each time
-    // it draws the entry, and Wine inverts a highlighted entry's bitmap.
-    info.fMask |= MIIM_BITMAP;
-    info.hbmpItem = HBMMENU_CALLBACK;
+    info.dwTypeData = shownTexts[i];
+    drawnByProgram(info);
     InsertMenuItemA(menu, GetMenuItemCount(menu), TRUE, &info);
 }
 
@@ -132,12 +107,13 @@ void fillHistoryMenu(HWND window, HMENU menu)
     shownCount = 0;
     showColors(pinnedColors);
     showColors(recentColors);
-    swatchSize = checkMarkSize(window);
+    startHistoryDrawing(window);
     for (int i = 0; i < shownCount; i++) {
         if (i == pinnedColors.count && i)
             AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
         appendEntry(menu, i);
     }
+    measureHistoryEntries(shownTexts, shownCount);
     if (!shownCount)
         AppendMenuA(menu, MF_STRING | MF_GRAYED, 0, "(no colours yet)");
     AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);

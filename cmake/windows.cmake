@@ -25,6 +25,7 @@ add_library(tinctora_app STATIC
     app/contextmenu.cpp
     app/copyall.cpp
     app/filedialog.cpp
+    app/historydraw.cpp
     app/historymenu.cpp
     app/hoverhelp.cpp
     app/instance.cpp
