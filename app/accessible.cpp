@@ -1,13 +1,14 @@
 #include "accessible.h"
 #include "core/color.h"
-#include "core/colornames.h"
 #include "core/colortext.h"
-#include "core/contrast.h"
 #include "core/sample.h"
 #include "core/history.h"
 #include "input/actions.h"
 #include "input/focus.h"
 #include "res/resource.h"
+#include "colorwords.h"
+#include "texts.h"
+#include "core/textfill.h"
 #include "skin/announce.h"
 #include "skin/regions.h"
 
@@ -59,41 +60,31 @@ static bool loadOle()
 
 struct ControlInfo {
     LONG role;
-    const char *name;
-    const char *hint;
+    TextId name;
+    TextId hint;
+    const wchar_t *step;  // an arrow's step and, last, its key
 };
-
-// The hints' common parts: the ways to step a row's value.
-#define ARROW_KEYS ", arrow keys or wheel for 1, Page Up or Down for 20"
-
-// An arrow's hint holds only its step and, last, its key; the words around
-// them, the same on every arrow, are put in once, here.
-static const char arrowHint[] =
-    "click or Space for %s, press and drag for 1 per pixel" ARROW_KEYS "; key %c";
 
 // Indexed like readingOrder.
 static const ControlInfo controls[controlCount] = {
-    {ROLE_SYSTEM_CHECKBUTTON, "Snap to screen edges", "click or Space to switch; Alt+Space, P"},
-    {ROLE_SYSTEM_CHECKBUTTON, "Always on top", "click or Space to switch; Alt+Space, O"},
-    {ROLE_SYSTEM_PUSHBUTTON, "Minimise", ""},
-    {ROLE_SYSTEM_PUSHBUTTON, "Close", "Alt+F4"},
-    {ROLE_SYSTEM_GRAPHIC, "Colour",
-     "press and hold, then drag anywhere to pick a colour from the screen, or Enter, the arrow "
-     "keys and Enter; double-click or Ctrl+V to paste one"},
-    {ROLE_SYSTEM_PUSHBUTTON, "Lower red", "-20r"},
-    {ROLE_SYSTEM_STATICTEXT, "Red", "right-click to copy" ARROW_KEYS},
-    {ROLE_SYSTEM_PUSHBUTTON, "Raise red", "+20R"},
-    {ROLE_SYSTEM_PUSHBUTTON, "Lower green", "-20g"},
-    {ROLE_SYSTEM_STATICTEXT, "Green", "right-click to copy" ARROW_KEYS},
-    {ROLE_SYSTEM_PUSHBUTTON, "Raise green", "+20G"},
-    {ROLE_SYSTEM_PUSHBUTTON, "Lower blue", "-20b"},
-    {ROLE_SYSTEM_STATICTEXT, "Blue", "right-click to copy" ARROW_KEYS},
-    {ROLE_SYSTEM_PUSHBUTTON, "Raise blue", "+20B"},
-    {ROLE_SYSTEM_PUSHBUTTON, "Darken", "-20 on every channelw"},
-    {ROLE_SYSTEM_STATICTEXT, "Hexadecimal", "right-click or Ctrl+C to copy; arrow keys or wheel to lighten or darken by 1, Page Up or Down by 20"},
-    {ROLE_SYSTEM_PUSHBUTTON, "Lighten", "+20 on every channelW"},
+    {ROLE_SYSTEM_CHECKBUTTON, textSnapName, textToggleHint, nullptr},
+    {ROLE_SYSTEM_CHECKBUTTON, textOnTopName, textToggleHint, nullptr},
+    {ROLE_SYSTEM_PUSHBUTTON, textMinimiseName, textCount, nullptr},
+    {ROLE_SYSTEM_PUSHBUTTON, textCloseName, textCount, L"Alt+F4"},
+    {ROLE_SYSTEM_GRAPHIC, textColourName, textSwatchHint, nullptr},
+    {ROLE_SYSTEM_PUSHBUTTON, textLowerRedName, textArrowHint, L"-20r"},
+    {ROLE_SYSTEM_STATICTEXT, textRedName, textReadoutHint, nullptr},
+    {ROLE_SYSTEM_PUSHBUTTON, textRaiseRedName, textArrowHint, L"+20R"},
+    {ROLE_SYSTEM_PUSHBUTTON, textLowerGreenName, textArrowHint, L"-20g"},
+    {ROLE_SYSTEM_STATICTEXT, textGreenName, textReadoutHint, nullptr},
+    {ROLE_SYSTEM_PUSHBUTTON, textRaiseGreenName, textArrowHint, L"+20G"},
+    {ROLE_SYSTEM_PUSHBUTTON, textLowerBlueName, textArrowHint, L"-20b"},
+    {ROLE_SYSTEM_STATICTEXT, textBlueName, textReadoutHint, nullptr},
+    {ROLE_SYSTEM_PUSHBUTTON, textRaiseBlueName, textArrowHint, L"+20B"},
+    {ROLE_SYSTEM_PUSHBUTTON, textDarkenName, textArrowHint, L"-20w"},
+    {ROLE_SYSTEM_STATICTEXT, textHexName, textHexHint, nullptr},
+    {ROLE_SYSTEM_PUSHBUTTON, textLightenName, textArrowHint, L"+20W"},
 };
-#undef ARROW_KEYS
 
 // Every control of the face has a child id, so childIdOf is never 0 here.
 static const ControlInfo &infoOf(AreaId control)
@@ -101,34 +92,56 @@ static const ControlInfo &infoOf(AreaId control)
     return controls[childIdOf(control) - 1];
 }
 
-const char *controlName(AreaId control)
+const wchar_t *controlName(AreaId control)
 {
-    return infoOf(control).name;
+    return uiText(infoOf(control).name);
 }
 
-const char *controlHint(AreaId control)
+// The parts of a hint joined as the language joins them.
+static void joinHint(wchar_t text[hintSize], const wchar_t *part)
 {
-    static char text[400];
-    const char *hint = infoOf(control).hint;
-    if (rowReadout(control) != areaCount && rowReadout(control) != control) {
-        char step[24];
-        int length = lstrlenA(hint);
-        // All but the key, as much of it as the buffer holds.
-        lstrcpynA(step, hint, length < (int)sizeof step ? length : (int)sizeof step);
-        wsprintfA(text, arrowHint, step, hint[length - 1]);
-        return text;
+    wchar_t before[hintSize];
+    lstrcpynW(before, text, hintSize);
+    formatText(text, hintSize, textHintJoin, before, part);
+}
+
+const wchar_t *controlHint(AreaId control)
+{
+    static wchar_t text[hintSize];
+    const ControlInfo &info = infoOf(control);
+    if (info.hint == textCount)
+        return lstrcpynW(text, info.step ? info.step : L"", hintSize);
+    if (info.hint == textToggleHint) {
+        // The letter of the switch's item in the window menu.
+        wchar_t letter[2] = {markedLetter(uiText(control == snapId ? textSnapItem : textOnTopItem))};
+        return formatText(text, hintSize, textToggleHint, letter);
+    }
+    if (info.hint == textArrowHint) {
+        // The step, and the key, the last character.
+        wchar_t step[8], key[2] = {info.step[lstrlenW(info.step) - 1]}, channels[hintSize];
+        lstrcpynW(step, info.step, 4);
+        bool everyChannel = control == darkenId || control == lightenId;
+        return formatText(text, hintSize, textArrowHint,
+                          everyChannel ? formatText(channels, hintSize, textEveryChannelStep, step)
+                                       : step,
+                          key);
     }
     if (control != swatchId)
-        return hint;
+        return uiText(info.hint);
     // The swatch's hint leads with the colour's name, for those who cannot
     // tell the colour by sight, whether the colour is pinned, which square
     // a pick averages, and its contrast with the previous colour.
-    static const char *const sizes[3] = {"", "; picks the 3 by 3 average", "; picks the 5 by 5 average"};
-    char name[32], contrast[24];
-    formatColorName(curColor, name, sizeof name);
-    formatContrast(curColor, oldColor, contrast, sizeof contrast);
-    wsprintfA(text, "%s%s%s; contrast with the previous colour %s; %s", name,
-              isPinned(curColor) ? ", pinned" : "", sizes[sampleSize / 2], contrast, hint);
+    wchar_t name[colorWordsSize], contrast[colorWordsSize], part[hintSize];
+    colorNameText(curColor, name);
+    if (isPinned(curColor))
+        formatText(text, hintSize, textPinnedPart, name);
+    else
+        lstrcpynW(text, name, hintSize);
+    if (sampleSize > 1)
+        joinHint(text, uiText(sampleSize == 3 ? textSample3Part : textSample5Part));
+    joinHint(text, formatText(part, hintSize, textContrastPart,
+                              contrastText(curColor, oldColor, contrast)));
+    joinHint(text, uiText(info.hint));
     return text;
 }
 
@@ -178,12 +191,12 @@ static const char *valueOf(int child)
     return text;
 }
 
-static const char *defaultActionOf(int child)
+static const wchar_t *defaultActionOf(int child)
 {
     if (isToggle(child))
-        return toggleOn(readingOrder[child - 1]) ? "Uncheck" : "Check";
+        return uiText(toggleOn(readingOrder[child - 1]) ? textUncheckAction : textCheckAction);
     if (child && controls[child - 1].role == ROLE_SYSTEM_PUSHBUTTON)
-        return "Press";
+        return uiText(textPressAction);
     return nullptr;
 }
 
@@ -216,22 +229,12 @@ static int childAt(HWND window, POINT p)
     return control == areaCount ? CHILDID_SELF : childIdOf(control);
 }
 
-static BSTR bstrOf(const char *text)
-{
-    UINT n = (UINT)lstrlenA(text);
-    BSTR b = ole.sysAllocStringLen(nullptr, n);
-    if (b)
-        for (UINT i = 0; i < n; i++)
-            b[i] = (unsigned char)text[i];
-    return b;
-}
-
 // A text property: S_OK with the text, DISP_E_MEMBERNOTFOUND without one.
-static HRESULT textAnswer(const char *text, BSTR *out)
+static HRESULT textAnswer(const wchar_t *text, BSTR *out)
 {
     if (!out)
         return E_POINTER;
-    *out = text ? bstrOf(text) : nullptr;
+    *out = text ? ole.sysAllocStringLen(text, (UINT)lstrlenW(text)) : nullptr;
     if (!text)
         return DISP_E_MEMBERNOTFOUND;
     return *out ? S_OK : E_OUTOFMEMORY;
@@ -344,12 +347,14 @@ struct FaceObject : IAccessible {
         if (FAILED(hr))
             return hr;
         int child = childOf(v);
-        return textAnswer(child ? controls[child - 1].name : "Tinctora", name);
+        return textAnswer(child ? uiText(controls[child - 1].name) : L"Tinctora", name);
     }
     HRESULT STDMETHODCALLTYPE get_accValue(VARIANT v, BSTR *value) override
     {
         HRESULT hr = check(v);
-        return FAILED(hr) ? hr : textAnswer(valueOf(childOf(v)), value);
+        wchar_t text[copyTextSize];
+        const char *shown = valueOf(childOf(v));
+        return FAILED(hr) ? hr : textAnswer(shown ? widen(shown, text, copyTextSize) : nullptr, value);
     }
     HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT v, BSTR *description) override
     {
@@ -357,7 +362,7 @@ struct FaceObject : IAccessible {
         if (FAILED(hr))
             return hr;
         int child = childOf(v);
-        const char *hint = child ? controlHint(readingOrder[child - 1]) : nullptr;
+        const wchar_t *hint = child ? controlHint(readingOrder[child - 1]) : nullptr;
         return textAnswer(hint && *hint ? hint : nullptr, description);
     }
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT v, VARIANT *role) override
@@ -465,7 +470,7 @@ struct FaceObject : IAccessible {
         // Posted, like the click it stands for: the caller does not wait
         // for the action, and a close ends this process only after the
         // call has returned.
-        PostMessageA(window, WM_COMMAND, cmdClickFirst + readingOrder[child - 1], 0);
+        PostMessageW(window, WM_COMMAND, cmdClickFirst + readingOrder[child - 1], 0);
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE put_accName(VARIANT, BSTR) override { return E_NOTIMPL; }
@@ -480,14 +485,22 @@ LRESULT onGetObject(HWND window, WPARAM wp, LPARAM lp)
 {
     // The object id arrives as a 32-bit value, whatever the width of lp.
     if ((DWORD)lp != (DWORD)OBJID_CLIENT || !loadOle())
-        return DefWindowProcA(window, WM_GETOBJECT, wp, lp);
+        return DefWindowProcW(window, WM_GETOBJECT, wp, lp);
     if (!faceObject) {
         void *memory = HeapAlloc(GetProcessHeap(), 0, sizeof(FaceObject));
         if (!memory)
-            return DefWindowProcA(window, WM_GETOBJECT, wp, lp);
+            return DefWindowProcW(window, WM_GETOBJECT, wp, lp);
         faceObject = new (memory) FaceObject(window);
     }
     return ole.lresultFromObject(accessibleIid, wp, static_cast<IAccessible *>(faceObject));
+}
+
+void announceNamesChanged(HWND window)
+{
+    for (LONG child = 0; child <= controlCount; child++) {
+        NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, window, OBJID_CLIENT, child);
+        NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, window, OBJID_CLIENT, child);
+    }
 }
 
 void disconnectAccessibleFace()

@@ -2,12 +2,15 @@
 #include "commandrequest.h"
 #include "instance.h"
 #include "settings.h"
+#include "texts.h"
 #include "core/color.h"
 #include "core/colorparse.h"
 #include "core/commandline.h"
+#include "core/textfill.h"
 #include "input/taking.h"
 
 #include <cstdint>
+#include <cwchar>
 #include <cstring>
 
 // A process of the windows subsystem gets a standard handle only where the
@@ -25,11 +28,22 @@ static HANDLE standardHandle(DWORD which)
     return console != INVALID_HANDLE_VALUE ? console : nullptr;
 }
 
-// False where nothing could take the text (closed, a full disk).
+// False where nothing could take the text (closed, a full disk). A console
+// shows every language's characters through the wide API; a pipe or a file
+// gets UTF-8.
 static bool writeText(DWORD which, const char *text)
 {
     HANDLE handle = standardHandle(which);
-    DWORD length = (DWORD)strlen(text), written = 0;
+    DWORD length = (DWORD)strlen(text), written = 0, mode;
+    if (handle && GetConsoleMode(handle, &mode)) {
+        int wide = MultiByteToWideChar(CP_UTF8, 0, text, (int)length, nullptr, 0);
+        wchar_t *converted = (wchar_t *)HeapAlloc(GetProcessHeap(), 0, (wide + 1) * sizeof(wchar_t));
+        bool done = converted && MultiByteToWideChar(CP_UTF8, 0, text, (int)length, converted, wide) &&
+                    WriteConsoleW(handle, converted, wide, &written, nullptr) &&
+                    written == (DWORD)wide;
+        HeapFree(GetProcessHeap(), 0, converted);
+        return done || !length;
+    }
     return handle && WriteFile(handle, text, length, &written, nullptr) && written == length;
 }
 
@@ -39,6 +53,24 @@ static int printColor(const char *text)
     lstrcpynA(line, text, copyTextSize);
     lstrcatA(line, "\r\n");
     return writeText(STD_OUTPUT_HANDLE, line) ? 0 : 1;
+}
+
+// The usage in the language chosen, or Windows': the command line needs
+// no texts otherwise.
+static bool writeUsage(DWORD which)
+{
+    loadLanguageSetting();
+    loadTexts();
+    // The forms' names, left to right in every language, from where
+    // --format reads them; their lines end as the usage's do.
+    static char usage[8192];
+    char forms[400];
+    wchar_t list[400], text[4096];
+    const wchar_t *pattern = uiText(textUsage);
+    const char *lineEnd = wcsstr(pattern, L"\r\n") ? "\r\n" : "\n";
+    const wchar_t *names = widen(copyFormList(forms, sizeof forms, lineEnd), list, ARRAYSIZE(list));
+    fillText(text, ARRAYSIZE(text), pattern, &names, 1, false);
+    return writeText(which, narrow(text, usage, sizeof usage));
 }
 
 static bool answered;
@@ -181,17 +213,36 @@ static HWND startProgram()
     return running;
 }
 
-int runCommandLine(HINSTANCE instance, int count, const char *const *words)
+// The words in UTF-8, as the platform-free reading takes them; they stay
+// for the process's life.
+static const char *const *utf8Words(int count, const wchar_t *const *words)
+{
+    char **converted = (char **)HeapAlloc(GetProcessHeap(), 0, (count + 1) * sizeof(char *));
+    for (int i = 0; converted && i < count; i++) {
+        int size = WideCharToMultiByte(CP_UTF8, 0, words[i], -1, nullptr, 0, nullptr, nullptr);
+        converted[i] = (char *)HeapAlloc(GetProcessHeap(), 0, size ? size : 1);
+        if (!converted[i])
+            return nullptr;
+        converted[i][0] = '\0';
+        WideCharToMultiByte(CP_UTF8, 0, words[i], -1, converted[i], size, nullptr, nullptr);
+    }
+    return converted;
+}
+
+int runCommandLine(HINSTANCE instance, int count, const wchar_t *const *words)
 {
     CommandRequest request;
-    if (!readCommandLine(count, words, request)) {
-        writeText(STD_ERROR_HANDLE, commandUsage);
+    const char *const *utf8 = utf8Words(count, words);
+    if (!utf8)
+        return 1;
+    if (!readCommandLine(count, utf8, request)) {
+        writeUsage(STD_ERROR_HANDLE);
         return 2;
     }
     if (request.action == commandStart)
         return -1;
     if (request.action == commandHelp)
-        return writeText(STD_OUTPUT_HANDLE, commandUsage) ? 0 : 1;
+        return writeUsage(STD_OUTPUT_HANDLE) ? 0 : 1;
     bool ours;
     HWND running = findRunningInstance(ours);
     if (!running && !ours)

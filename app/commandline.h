@@ -6,4 +6,4 @@
 
 // The exit status of a command line that asked for something; -1 for a
 // start without options, which goes on as the program.
-int runCommandLine(HINSTANCE instance, int count, const char *const *words);
+int runCommandLine(HINSTANCE instance, int count, const wchar_t *const *words);

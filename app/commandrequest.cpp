@@ -59,7 +59,7 @@ LRESULT onCopyData(HWND window, WPARAM wp, LPARAM lp)
         data->cbData < sizeof head)
         return replyRefused;
     memcpy(&head, data->lpData, sizeof head);
-    head.templateText[copyTemplateMax] = '\0';
+    head.templateText[copyTemplateSize - 1] = '\0';
     if (head.form < formOfProgram || head.form >= copyFormCount)
         return replyRefused;
     switch (head.action) {

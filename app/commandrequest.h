@@ -21,7 +21,7 @@ struct CommandRequestHead {
     uint32_t action;  // a CommandAction: commandPick, commandGet or commandSet
     int32_t form;     // a CopyForm, or formOfProgram
     uint32_t ownTemplate;  // 1: the colour goes through templateText
-    char templateText[copyTemplateMax + 1];
+    char templateText[copyTemplateSize];
 };
 
 // The answer: 0 with the colour's text, or 1 (a pick cancelled).

@@ -9,6 +9,8 @@
 #include "input/clipboardtext.h"
 #include "input/gesture.h"
 #include "res/resource.h"
+#include "texts.h"
+#include "colorwords.h"
 #include "skin/layout.h"
 #include "skin/regions.h"
 
@@ -32,37 +34,41 @@ void onContextMenu(HWND window)
         return;
     // The texts as the menu shows them are the texts copied.
     static char copies[copyFormCount][copyTextSize];
-    char item[menuItemSize], digit[4];
+    wchar_t item[menuItemSize], shown[copyTextSize], digit[4] = L"&? ";
     for (int form = 0; form < copyFormCount; form++) {
         if (form == copyCustom && !copyTemplate[0])
             continue;
         formatColorText(curColor, CopyForm(form), copies[form], copyTextSize);
-        wsprintfA(digit, "&%c ", copyFormKey(CopyForm(form)));
-        menuItemText(digit, copies[form], item);
-        AppendMenuA(menu, MF_STRING, cmdContextCopyFirst + 0x10 * form, item);
+        digit[1] = copyFormKey(CopyForm(form));
+        menuItemText(digit, widen(copies[form], shown, copyTextSize), item);
+        addMenuText(menu, MF_STRING, cmdContextCopyFirst + 0x10 * form, item);
     }
-    char previous[8], contrast[24];
-    formatColorText(oldColor, copyHashHex, previous, sizeof previous);
-    formatContrast(curColor, oldColor, contrast, sizeof contrast);
-    wsprintfA(item, "&Contrast with %s: %s", previous, contrast);
-    AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
-    AppendMenuA(menu, MF_STRING, cmdContextContrast, item);
-    AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
-    insertProgramItems(menu, GetMenuItemCount(menu));
+    char hash[8];
+    wchar_t previous[8], contrast[colorWordsSize];
+    formatColorText(oldColor, copyHashHex, hash, sizeof hash);
+    formatText(item, menuItemSize, textContrastItem, widen(hash, previous, 8),
+               contrastText(curColor, oldColor, contrast));
+    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    addMenuText(menu, MF_STRING, cmdContextContrast, item);
+    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    insertProgramItems(menu, GetMenuItemCount(menu), true);
     markProgramItems(menu, true);
     TPMPARAMS keepInSight = {sizeof keepInSight, swatchOnScreen(window)};
     // Owned by the window, whose handlers see its WM_INITMENUPOPUP as they
     // see the window menu's; the command comes back here, not as a message.
-    UINT command = TrackPopupMenuEx(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_VERTICAL,
+    UINT rtl = textsRightToLeft() ? TPM_LAYOUTRTL : 0;
+    UINT command = TrackPopupMenuEx(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_VERTICAL | rtl,
                                     keepInSight.rcExclude.left, keepInSight.rcExclude.bottom,
                                     window, &keepInSight);
     DestroyMenu(menu);
     int form = commandItem(command, cmdContextCopyFirst, copyFormCount);
-    char report[48];
+    char report[3 * colorWordsSize];
+    wchar_t words[colorWordsSize];
     if (form >= 0)
         copyColorAs(window, copies[form]);
     else if (command == cmdContextContrast)
-        copyTextToClipboard(window, formatContrastReport(curColor, oldColor, report, sizeof report));
+        copyTextToClipboard(window, narrow(contrastReport(curColor, oldColor, words), report,
+                                           sizeof report));
     else if (command)
         runProgramCommand(window, command);
 }
@@ -71,6 +77,6 @@ bool onKeyUp(HWND window, WPARAM key)
 {
     if (key != VK_APPS)
         return false;
-    SendMessageA(window, WM_CONTEXTMENU, (WPARAM)window, -1);
+    SendMessageW(window, WM_CONTEXTMENU, (WPARAM)window, -1);
     return true;
 }

@@ -1,13 +1,35 @@
 #include "filedialog.h"
+#include "texts.h"
+#include "core/textfill.h"
 
 #include <commdlg.h>
 
-// Open lists every palette first, then each type; Save lists the types.
-#define everyPalette L"Palettes\0*.gpl;*.txt;*.css;*.json;*.hex;*.ase\0"
-static const wchar_t fileTypes[] = everyPalette
-    L"GIMP palette (*.gpl)\0*.gpl\0Paint.NET palette (*.txt)\0*.txt\0"
-    L"CSS custom properties (*.css)\0*.css\0JSON array (*.json)\0*.json\0"
-    L"Hexadecimal lines (*.hex)\0*.hex\0Adobe Swatch Exchange (*.ase)\0*.ase\0";
+// The file types: Open lists every palette first, then each type; Save
+// lists the types.
+static const TextId typeNames[] = {textPaletteFiles, textGplFiles, textPaintNetFiles,
+                                   textCssFiles, textJsonFiles, textHexFiles, textAseFiles};
+static const wchar_t *const typePatterns[] = {L"*.gpl;*.txt;*.css;*.json;*.hex;*.ase", L"*.gpl",
+                                              L"*.txt", L"*.css", L"*.json", L"*.hex", L"*.ase"};
+
+// The dialog's list of types, "name (pattern)", pattern, ..., ended by an
+// empty text; from the first type on, or the second.
+static const wchar_t *fileTypes(int first)
+{
+    static wchar_t list[1024];
+    int n = 0;
+    for (int i = first; i < 7; i++) {
+        wchar_t item[160];
+        const wchar_t *parts[2] = {uiText(typeNames[i]), typePatterns[i]};
+        fillText(item, 160, L"%1 (%2)", parts, 2, textsRightToLeft());
+        const wchar_t *pieces[2] = {item, typePatterns[i]};
+        for (const wchar_t *piece : pieces) {
+            lstrcpynW(list + n, piece, ARRAYSIZE(list) - n - 2);
+            n += lstrlenW(list + n) + 1;
+        }
+    }
+    list[n] = 0;
+    return list;
+}
 // The file last chosen, which either dialog opens with.
 static wchar_t fileName[MAX_PATH];
 
@@ -30,7 +52,7 @@ bool askPaletteFile(HWND owner, bool save, ChosenFile &chosen)
     ofn.hwndOwner = owner;
     ofn.lpstrFile = fileName;
     ofn.nMaxFile = MAX_PATH;
-    ofn.lpstrFilter = save ? fileTypes + sizeof everyPalette / sizeof(wchar_t) - 1 : fileTypes;
+    ofn.lpstrFilter = fileTypes(save ? 1 : 0);
     ofn.lpstrDefExt = save ? L"gpl" : nullptr;
     ofn.Flags = OFN_HIDEREADONLY | OFN_NOCHANGEDIR |
                 (save ? OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST : OFN_FILEMUSTEXIST);

@@ -12,7 +12,7 @@
 static bool drawnWhole;
 static SIZE swatchSize;       // the check mark's
 static SIZE entrySize;        // an entry drawn whole
-static TEXTMETRICA menuText;  // the menu font's
+static TEXTMETRICW menuText;  // the menu font's
 static int textLeft;          // where a menu's item has its text
 static POINT underlines[pinnedLimit + recentLimit];  // each mnemonic's line, from x to y
 
@@ -30,16 +30,17 @@ void startHistoryDrawing(HWND window)
                      : SIZE{GetSystemMetrics(SM_CXMENUCHECK), GetSystemMetrics(SM_CYMENUCHECK)};
 }
 
-void drawnByProgram(MENUITEMINFOA &info)
+void drawnByProgram(MENUITEMINFOW &info)
 {
+    if (drawnWhole)
+        info.fType |= MFT_OWNERDRAW;
     info.fMask |= drawnWhole ? MIIM_FTYPE : MIIM_BITMAP;
-    info.fType = MFT_OWNERDRAW;
     info.hbmpItem = HBMMENU_CALLBACK;
 }
 
 // A menu item's text as shown: each "&" taken out ("&&" shown as one),
 // into out; the position of the character it underlines, or -1.
-static int shownText(const char *item, char (&out)[menuItemSize])
+static int shownText(const wchar_t *item, wchar_t (&out)[menuItemSize])
 {
     int n = 0, underlined = -1;
     for (; *item && n < menuItemSize - 1; item++) {
@@ -50,31 +51,31 @@ static int shownText(const char *item, char (&out)[menuItemSize])
         item += *item == '&';
         out[n++] = *item;
     }
-    out[n] = '\0';
+    out[n] = 0;
     return underlined < n ? underlined : -1;
 }
 
 // An entry drawn whole: its swatch where the check mark is, then the
 // longest text, as high as the menu's own items.
-void measureHistoryEntries(const char (*texts)[menuItemSize], int count)
+void measureHistoryEntries(const wchar_t (*texts)[menuItemSize], int count)
 {
     if (!drawnWhole)
         return;
-    NONCLIENTMETRICSA fonts = {};
+    NONCLIENTMETRICSW fonts = {};
     fonts.cbSize = sizeof fonts;
-    SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof fonts, &fonts, 0);
+    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof fonts, &fonts, 0);
     HDC dc = CreateCompatibleDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, CreateFontIndirectA(&fonts.lfMenuFont));
-    GetTextMetricsA(dc, &menuText);
+    HGDIOBJ old = SelectObject(dc, CreateFontIndirectW(&fonts.lfMenuFont));
+    GetTextMetricsW(dc, &menuText);
     entrySize = {0, std::max(menuText.tmHeight + 4, swatchSize.cy + 2)};
     for (int i = 0; i < count; i++) {
-        char text[menuItemSize];
+        wchar_t text[menuItemSize];
         int underlined = shownText(texts[i], text);
         SIZE all = {}, before = {}, after = {};
-        GetTextExtentPoint32A(dc, text, lstrlenA(text), &all);
+        GetTextExtentPoint32W(dc, text, lstrlenW(text), &all);
         if (underlined >= 0) {
-            GetTextExtentPoint32A(dc, text, underlined, &before);
-            GetTextExtentPoint32A(dc, text, underlined + 1, &after);
+            GetTextExtentPoint32W(dc, text, underlined, &before);
+            GetTextExtentPoint32W(dc, text, underlined + 1, &after);
         }
         underlines[i] = {before.cx, after.cx};
         entrySize.cx = std::max(entrySize.cx, all.cx);
@@ -91,21 +92,21 @@ SIZE historyEntrySize()
 }
 
 // An entry's text where a menu's item has it, its mnemonic underlined.
-static void drawText(const DRAWITEMSTRUCT &d, int entry, const char *item, int textColor)
+static void drawText(const DRAWITEMSTRUCT &d, int entry, const wchar_t *item, int textColor)
 {
-    char text[menuItemSize];
+    wchar_t text[menuItemSize];
     shownText(item, text);
     int x = d.rcItem.left + textLeft;
     int y = (d.rcItem.top + d.rcItem.bottom - menuText.tmHeight) / 2;
     SetBkMode(d.hDC, TRANSPARENT);
     SetTextColor(d.hDC, GetSysColor(textColor));
-    ExtTextOutA(d.hDC, x, y, 0, nullptr, text, lstrlenA(text), nullptr);
+    ExtTextOutW(d.hDC, x, y, 0, nullptr, text, lstrlenW(text), nullptr);
     RECT line = {x + underlines[entry].x, y + menuText.tmAscent + 1, x + underlines[entry].y,
                  y + menuText.tmAscent + 2};
     FillRect(d.hDC, &line, GetSysColorBrush(textColor));
 }
 
-void drawHistoryEntry(const DRAWITEMSTRUCT &d, int entry, uint32_t color, const char *text)
+void drawHistoryEntry(const DRAWITEMSTRUCT &d, int entry, uint32_t color, const wchar_t *text)
 {
     RECT r = d.rcItem;
     if (drawnWhole) {

@@ -15,11 +15,12 @@
 // As a submenu fills: the swatch's size, the menu's check-mark size for
 // the window's DPI, and how entries are drawn.
 void startHistoryDrawing(HWND window);
-// An entry's item made one the program draws.
-void drawnByProgram(MENUITEMINFOA &info);
+// An entry's item made one the program draws: its type (MIIM_FTYPE, as
+// the item has it) made owner-drawn, or its bitmap the program's.
+void drawnByProgram(MENUITEMINFOW &info);
 // Once the entries are in, their texts as the menu holds them: measured
 // once for all, where the program draws them whole.
-void measureHistoryEntries(const char (*texts)[menuItemSize], int count);
+void measureHistoryEntries(const wchar_t (*texts)[menuItemSize], int count);
 // WM_MEASUREITEM's answer for an entry, and WM_DRAWITEM's drawing.
 SIZE historyEntrySize();
-void drawHistoryEntry(const DRAWITEMSTRUCT &d, int entry, uint32_t color, const char *text);
+void drawHistoryEntry(const DRAWITEMSTRUCT &d, int entry, uint32_t color, const wchar_t *text);

@@ -3,11 +3,13 @@
 #include "palettefile.h"
 #include "menutext.h"
 #include "core/color.h"
-#include "core/colornames.h"
 #include "core/colortext.h"
 #include "core/history.h"
+#include "core/textfill.h"
 #include "input/taking.h"
 #include "res/resource.h"
+#include "colorwords.h"
+#include "texts.h"
 #include "skin/announce.h"
 #include "skin/regions.h"
 
@@ -20,7 +22,7 @@ const int entryRoom = pinnedLimit + recentLimit;
 // The entries' colours and texts as last shown, by position: a command
 // takes the colour the user saw, whatever changed since.
 static uint32_t shownColors[entryRoom];
-static char shownTexts[entryRoom][menuItemSize];
+static wchar_t shownTexts[entryRoom][menuItemSize];
 static int shownCount;
 
 HMENU createHistoryMenu()
@@ -34,7 +36,7 @@ HMENU createHistoryMenu()
     info.dwMenuData = historyMenuMark;
     SetMenuInfo(menu, &info);
     // Never empty, so that it opens and is filled then.
-    AppendMenuA(menu, MF_STRING | MF_GRAYED, 0, "(no colours yet)");
+    AppendMenuW(menu, MF_STRING | MF_GRAYED, 0, L"");
     return menu;
 }
 
@@ -80,18 +82,23 @@ bool onDrawItem(HWND, LPARAM lp)
 static void appendEntry(HMENU menu, int i)
 {
     uint32_t color = shownColors[i];
-    char shown[copyTextSize + 40], number[8];
-    int n = lstrlenA(formatColorText(color, copyForm, shown, copyTextSize));
-    formatColorName(color, lstrcpyA(shown + n, "  ") + 2, 38);
-    wsprintfA(number, i < 9 ? "0&%d " : "%d ", i + 1);
+    char copy[copyTextSize];
+    wchar_t number[8] = L"0&? ", form[copyTextSize], name[colorWordsSize], shown[menuItemSize];
+    number[2] = (wchar_t)('1' + i);
+    if (i >= 9)
+        wsprintfW(number, L"%d ", i + 1);
+    widen(formatColorText(color, copyForm, copy, sizeof copy), form, copyTextSize);
+    const wchar_t *parts[2] = {form, colorNameText(color, name)};
+    fillText(shown, menuItemSize, L"%1  %2", parts, 2, textsRightToLeft());
     menuItemText(number, shown, shownTexts[i]);
-    MENUITEMINFOA info = {};
+    addMenuText(menu, MF_STRING, cmdHistoryFirst + 0x10 * i, shownTexts[i]);
+    MENUITEMINFOW info = {};
     info.cbSize = sizeof info;
-    info.fMask = MIIM_ID | MIIM_STRING;
-    info.wID = cmdHistoryFirst + 0x10 * i;
-    info.dwTypeData = shownTexts[i];
+    info.fMask = MIIM_FTYPE;
+    int position = GetMenuItemCount(menu) - 1;
+    GetMenuItemInfoW(menu, position, TRUE, &info);
     drawnByProgram(info);
-    InsertMenuItemA(menu, GetMenuItemCount(menu), TRUE, &info);
+    SetMenuItemInfoW(menu, position, TRUE, &info);
 }
 
 static void showColors(const ColorList &list)
@@ -110,18 +117,18 @@ void fillHistoryMenu(HWND window, HMENU menu)
     startHistoryDrawing(window);
     for (int i = 0; i < shownCount; i++) {
         if (i == pinnedColors.count && i)
-            AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+            AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
         appendEntry(menu, i);
     }
     measureHistoryEntries(shownTexts, shownCount);
     if (!shownCount)
-        AppendMenuA(menu, MF_STRING | MF_GRAYED, 0, "(no colours yet)");
-    AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+        addMenuText(menu, MF_STRING | MF_GRAYED, 0, uiText(textNoColoursItem));
+    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
     bool pinned = isPinned(curColor);
     UINT pin = pinned ? MF_CHECKED : pinnedColors.count == pinnedLimit ? MF_GRAYED : 0;
-    AppendMenuA(menu, MF_STRING | pin, cmdPin, "&Pin the current colour");
-    AppendMenuA(menu, MF_STRING | (recentColors.count ? 0 : MF_GRAYED), cmdClearHistory,
-                "&Clear history");
+    addMenuText(menu, MF_STRING | pin, cmdPin, uiText(textPinItem));
+    addMenuText(menu, MF_STRING | (recentColors.count ? 0 : MF_GRAYED), cmdClearHistory,
+                uiText(textClearHistoryItem));
     appendPaletteItems(menu);
 }
 

@@ -1,6 +1,7 @@
 #include "hoverhelp.h"
 #include "accessible.h"
 #include "commonctl.h"
+#include "texts.h"
 #include "input/actions.h"
 #include "input/gesture.h"
 #include "skin/regions.h"
@@ -18,17 +19,17 @@ static bool off;
 
 // The tool over control i of readingOrder; its text is asked for at each
 // showing, so a toggle's tip tells its state of the moment.
-static TTTOOLINFOA toolOf(HWND window, int i)
+static TTTOOLINFOW toolOf(HWND window, int i)
 {
-    TTTOOLINFOA tool = {};
+    TTTOOLINFOW tool = {};
     // The size every version of the common controls takes.
-    tool.cbSize = TTTOOLINFOA_V2_SIZE;
+    tool.cbSize = TTTOOLINFOW_V2_SIZE;
     tool.hwnd = window;
     tool.uId = i;
     const FaceRect &a = faceAreas[readingOrder[i]];
     int k = faceScale;
     tool.rect = {a.left * k, a.top * k, a.right * k, a.bottom * k};
-    tool.lpszText = LPSTR_TEXTCALLBACKA;
+    tool.lpszText = LPSTR_TEXTCALLBACKW;
     return tool;
 }
 
@@ -39,15 +40,17 @@ static void createHoverHelp(HWND window)
         return;
     // Owned by no window: under Wine an owned top-most pop-up keeps its
     // owner from going top-most itself.
-    tooltip = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, TOOLTIPS_CLASSA, nullptr,
+    // Right to left, where the language is, from the start.
+    DWORD rtl = textsRightToLeft() ? WS_EX_LAYOUTRTL : 0;
+    tooltip = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | rtl, TOOLTIPS_CLASSW, nullptr,
                               WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
-                              (HINSTANCE)GetWindowLongPtrA(window, GWLP_HINSTANCE), nullptr);
+                              (HINSTANCE)GetWindowLongPtrW(window, GWLP_HINSTANCE), nullptr);
     if (!tooltip)
         return;
     for (int i = 0; i < controlCount; i++) {
-        TTTOOLINFOA tool = toolOf(window, i);
-        SendMessageA(tooltip, TTM_ADDTOOLA, 0, (LPARAM)&tool);
+        TTTOOLINFOW tool = toolOf(window, i);
+        SendMessageW(tooltip, TTM_ADDTOOLW, 0, (LPARAM)&tool);
     }
     placeHoverHelp(window);
 }
@@ -57,11 +60,11 @@ void placeHoverHelp(HWND window)
     if (!tooltip)
         return;
     for (int i = 0; i < controlCount; i++) {
-        TTTOOLINFOA tool = toolOf(window, i);
-        SendMessageA(tooltip, TTM_NEWTOOLRECTA, 0, (LPARAM)&tool);
+        TTTOOLINFOW tool = toolOf(window, i);
+        SendMessageW(tooltip, TTM_NEWTOOLRECTW, 0, (LPARAM)&tool);
     }
     // The long hints wrap rather than run across the screen.
-    SendMessageA(tooltip, TTM_SETMAXTIPWIDTH, 0, 240 * faceScale);
+    SendMessageW(tooltip, TTM_SETMAXTIPWIDTH, 0, 240 * faceScale);
 }
 
 void relayToHoverHelp(HWND window, UINT msg, WPARAM wp, LPARAM lp)
@@ -78,12 +81,12 @@ void relayToHoverHelp(HWND window, UINT msg, WPARAM wp, LPARAM lp)
         hideHoverHelp(window);
     } else if (off && msg == WM_MOUSEMOVE && !pickerActive) {
         off = false;
-        SendMessageA(tooltip, TTM_ACTIVATE, TRUE, 0);
+        SendMessageW(tooltip, TTM_ACTIVATE, TRUE, 0);
     }
     MSG m = {window, msg, wp, lp, (DWORD)GetMessageTime(), {}};
-    SendMessageA(tooltip, TTM_RELAYEVENT, 0, (LPARAM)&m);
+    SendMessageW(tooltip, TTM_RELAYEVENT, 0, (LPARAM)&m);
     if (press)
-        SendMessageA(tooltip, TTM_POP, 0, 0);
+        SendMessageW(tooltip, TTM_POP, 0, 0);
 }
 
 void hideHoverHelp(HWND)
@@ -91,8 +94,8 @@ void hideHoverHelp(HWND)
     if (!tooltip)
         return;
     off = true;
-    SendMessageA(tooltip, TTM_ACTIVATE, FALSE, 0);
-    SendMessageA(tooltip, TTM_POP, 0, 0);
+    SendMessageW(tooltip, TTM_ACTIVATE, FALSE, 0);
+    SendMessageW(tooltip, TTM_POP, 0, 0);
 }
 
 // A tip asked for while a button is held or a pick runs gets no text, and
@@ -106,28 +109,37 @@ static bool anyButtonHeld()
 
 void onNotify(HWND, LPARAM lp)
 {
-    NMTTDISPINFOA &info = *(NMTTDISPINFOA *)lp;
-    if (info.hdr.hwndFrom != tooltip || info.hdr.code != TTN_GETDISPINFOA ||
+    NMTTDISPINFOW &info = *(NMTTDISPINFOW *)lp;
+    if (info.hdr.hwndFrom != tooltip || info.hdr.code != TTN_GETDISPINFOW ||
         info.hdr.idFrom >= (UINT_PTR)controlCount)
         return;
-    static char text[512];
+    static wchar_t text[hintSize + 200];
     text[0] = '\0';
-    auto add = [](const char *piece) {
-        int n = lstrlenA(text);
-        lstrcpynA(text + n, piece, (int)sizeof text - n);
-    };
     if (!anyButtonHeld()) {
         AreaId control = readingOrder[info.hdr.idFrom];
-        add(controlName(control));
+        wchar_t name[100], hint[hintSize];
+        lstrcpynW(name, controlName(control), 100);
         if (control == snapId || control == topId)
-            add(toggleOn(control) ? " (on)" : " (off)");
-        if (*controlHint(control)) {
-            add(": ");
-            add(controlHint(control));
-        }
+            formatText(name, 100, toggleOn(control) ? textToggleOnTip : textToggleOffTip,
+                       controlName(control));
+        lstrcpynW(hint, controlHint(control), hintSize);
         // Not in the swatch's description: the magnifier is no control.
         if (control == swatchId)
-            add("; while picking, the wheel or + and - zoom the magnifier");
+            formatText(hint, hintSize, textHintJoin, controlHint(control), uiText(textZoomPart));
+        if (*hint)
+            formatText(text, ARRAYSIZE(text), textNamedTip, name, hint);
+        else
+            lstrcpynW(text, name, ARRAYSIZE(text));
     }
     info.lpszText = text;
+}
+
+// Another language: the tip, right to left or not, made anew at the next
+// hover.
+void resetHoverHelp()
+{
+    if (tooltip)
+        DestroyWindow(tooltip);
+    tooltip = nullptr;
+    tried = false;
 }

@@ -16,3 +16,5 @@ void relayToHoverHelp(HWND window, UINT msg, WPARAM wp, LPARAM lp);
 void hideHoverHelp(HWND window);
 // WM_NOTIFY: the tooltip asks for a tool's text as it is about to show.
 void onNotify(HWND window, LPARAM lp);
+// Another language in use: the tooltip is made anew, in its direction.
+void resetHoverHelp();

@@ -2,13 +2,13 @@
 
 #include <windows.h>
 
-void menuItemText(const char *prefix, const char *text, char out[menuItemSize])
+void menuItemText(const wchar_t *prefix, const wchar_t *text, wchar_t out[menuItemSize])
 {
-    int n = lstrlenA(lstrcpynA(out, prefix, menuItemSize)), i = 0;
+    int n = lstrlenW(lstrcpynW(out, prefix, menuItemSize)), i = 0;
     for (; text[i] && n < menuItemSize - 6; i++) {
         if (text[i] == '&')
             out[n++] = '&';
         out[n++] = text[i];
     }
-    lstrcpynA(out + n, text[i] ? "..." : "", 4);
+    lstrcpynW(out + n, text[i] ? L"..." : L"", 4);
 }

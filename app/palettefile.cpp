@@ -7,6 +7,7 @@
 #include "core/history.h"
 #include "core/palette.h"
 #include "res/resource.h"
+#include "texts.h"
 #include "skin/announce.h"
 
 #include <cstdlib>
@@ -17,10 +18,10 @@ void appendPaletteItems(HMENU menu)
 {
     uint32_t colors[paletteRoom];
     UINT greyed = historyPalette(colors) ? 0 : MF_GRAYED;
-    AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
-    AppendMenuA(menu, MF_STRING | greyed, cmdCopyAll, "Copy &all");
-    AppendMenuA(menu, MF_STRING | greyed, cmdSavePalette, "&Save palette...");
-    AppendMenuA(menu, MF_STRING, cmdOpenPalette, "&Open palette...");
+    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    addMenuText(menu, MF_STRING | greyed, cmdCopyAll, uiText(textCopyAllItem));
+    addMenuText(menu, MF_STRING | greyed, cmdSavePalette, uiText(textSavePaletteItem));
+    addMenuText(menu, MF_STRING, cmdOpenPalette, uiText(textOpenPaletteItem));
 }
 
 // In the format the typed extension names, else the one chosen in the

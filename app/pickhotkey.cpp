@@ -1,5 +1,6 @@
 #include "pickhotkey.h"
 #include "commonctl.h"
+#include "dialogs.h"
 #include "instance.h"
 #include "core/options.h"
 #include "input/gesture.h"
@@ -109,6 +110,19 @@ static bool changePickHotkey(HWND window, uint32_t hotkey)
     return false;
 }
 
+static const DialogText texts[] = {
+    {0, textHotkeyCaption},      {idHotkeyPrompt, textHotkeyPrompt}, {idHotkeyWin, textWithWinKey},
+    {idHotkeyNone, textNoHotkey}, {IDOK, textOkButton},              {IDCANCEL, textCancelButton},
+};
+// The keys, which the control names, read left to right in any language.
+static const int leftToRight[] = {idHotkeyKeys};
+
+static void refuse(HWND dlg, TextId why)
+{
+    SetDlgItemTextW(dlg, idHotkeyRefused, uiText(why));
+    fitDialogToTexts(dlg, leftToRight, ARRAYSIZE(leftToRight));
+}
+
 // The keys can be chosen only while None is not. The hotkey control does
 // not repaint itself when it is enabled or disabled.
 static void enableKeys(HWND dlg)
@@ -134,6 +148,7 @@ static void onInitHotkeyDialog(HWND dlg)
 {
     dialog = dlg;
     showProgramIcon(dlg);
+    showDialogTexts(dlg, texts, ARRAYSIZE(texts), leftToRight, ARRAYSIZE(leftToRight));
     uint32_t shown = pickHotkey ? pickHotkey : defaultPickHotkey;
     SendDlgItemMessageA(dlg, idHotkeyKeys, HKM_SETHOTKEY, shown & controlForm, 0);
     CheckDlgButton(dlg, idHotkeyWin, shown >> 8 & hotkeyWinFlag ? BST_CHECKED : BST_UNCHECKED);
@@ -161,11 +176,11 @@ static void onHotkeyCommand(HWND dlg, WORD control)
     case IDCANCEL: EndDialog(dlg, IDCANCEL); break;
     case IDOK:
         if (chosen && !hotkeySparesTyping(chosen))
-            SetDlgItemTextA(dlg, idHotkeyRefused, "Add Ctrl, Alt or Win: it would catch typing.");
+            refuse(dlg, textHotkeyCatchesTyping);
         else if (changePickHotkey(GetParent(dlg), chosen))
             EndDialog(dlg, IDOK);
         else
-            SetDlgItemTextA(dlg, idHotkeyRefused, "In use by another program: choose another.");
+            refuse(dlg, textHotkeyTaken);
         break;
     }
 }
@@ -175,6 +190,11 @@ static INT_PTR CALLBACK hotkeyDialogProc(HWND dlg, UINT msg, WPARAM wp, LPARAM)
     switch (msg) {
     case WM_INITDIALOG: onInitHotkeyDialog(dlg); return TRUE;
     case WM_COMMAND: onHotkeyCommand(dlg, LOWORD(wp)); return TRUE;
+    // The refusal shown goes; the rest in the language now in use.
+    case languageChangedMsg:
+        SetDlgItemTextW(dlg, idHotkeyRefused, L"");
+        showDialogTexts(dlg, texts, ARRAYSIZE(texts), leftToRight, ARRAYSIZE(leftToRight));
+        return TRUE;
     }
     return FALSE;
 }
@@ -189,8 +209,7 @@ void choosePickHotkey(HWND window)
     if (!loadCommonControls(ICC_HOTKEY_CLASS))
         return;
     dialogOpen = true;
-    DialogBoxParamA((HINSTANCE)GetWindowLongPtrA(window, GWLP_HINSTANCE),
-                    MAKEINTRESOURCEA(idHotkeyDialog), window, hotkeyDialogProc, 0);
+    runDialog(window, MAKEINTRESOURCEW(idHotkeyDialog), hotkeyDialogProc);
     dialogOpen = false;
     dialog = nullptr;
 }

@@ -1,4 +1,5 @@
 #include "settings.h"
+#include "texts.h"
 #include "core/color.h"
 #include "core/colortemplate.h"
 #include "core/colortext.h"
@@ -25,20 +26,46 @@ static void queryDword(HKEY key, const char *name, DWORD *target, bool dwordOnly
         *target = value;
 }
 
-// The copy template: only a REG_SZ of 1 to copyTemplateMax bytes up to its
-// first zero byte is taken; any other type, an empty text or a longer one
-// leaves none set. The query is offered one byte less than the buffer, so
-// that a text stored without its zero byte still ends in one.
+// The copy template: only a REG_SZ of 1 to copyTemplateMax characters up
+// to its first zero is taken; any other type, an empty text or a longer one
+// leaves none set. The query is offered one character less than the
+// buffer, so that a text stored without its zero still ends in one. Wide,
+// so that a template in any script stays as it was typed; an older version
+// reads it in its ANSI code page.
 static void queryTemplate(HKEY key)
 {
-    char text[copyTemplateMax + 2];
-    DWORD type, size = sizeof text - 1;
-    if (RegQueryValueExA(key, "copyTemplate", nullptr, &type, (BYTE *)text, &size) !=
+    wchar_t text[copyTemplateMax + 2];
+    DWORD type, size = sizeof text - sizeof(wchar_t);
+    if (RegQueryValueExW(key, L"copyTemplate", nullptr, &type, (BYTE *)text, &size) !=
             ERROR_SUCCESS || type != REG_SZ)
         return;
-    text[size] = '\0';
-    if (strlen(text) <= copyTemplateMax)
-        lstrcpynA(copyTemplate, text, sizeof copyTemplate);
+    text[size / sizeof(wchar_t)] = 0;
+    if (lstrlenW(text) <= (int)copyTemplateMax)
+        narrow(text, copyTemplate, copyTemplateSize);
+}
+
+// The language chosen: a REG_SZ that names one the program has, in any
+// case. Any other type, size or tag is Windows' choice.
+static void queryLanguage(HKEY key)
+{
+    wchar_t tag[16];
+    DWORD type, size = sizeof tag - sizeof(wchar_t);
+    chosenLanguage = -1;
+    if (RegQueryValueExW(key, L"language", nullptr, &type, (BYTE *)tag, &size) == ERROR_SUCCESS &&
+        type == REG_SZ) {
+        tag[size / sizeof(wchar_t)] = 0;
+        chosenLanguage = languageTagged(tag);
+    }
+}
+
+void loadLanguageSetting()
+{
+    HKEY key;
+    chosenLanguage = -1;
+    if (RegOpenKeyA(HKEY_CURRENT_USER, settingsKey, &key) != ERROR_SUCCESS)
+        return;
+    queryLanguage(key);
+    RegCloseKey(key);
 }
 
 // A list of colours, REG_BINARY only, of 4 KB at most: read whole, since
@@ -70,6 +97,7 @@ void loadSettings()
     // Older versions write no form, and a newer one may know more forms;
     // the template's form needs the template first.
     queryTemplate(key);
+    queryLanguage(key);
     DWORD form = copyHex;
     queryDword(key, "copyForm", &form);
     copyForm = copyFormFromSetting(form);
@@ -117,9 +145,20 @@ static bool saveValues(bool all)
         setDword(key, "sampleSize", (DWORD)sampleSize);
         setDword(key, "magnifierZoom", (DWORD)magnifierZoom);
         setDword(key, "pickHotkey", pickHotkey);
-        if (copyTemplate[0])
-            RegSetValueExA(key, "copyTemplate", 0, REG_SZ, (const BYTE *)copyTemplate,
-                           (DWORD)strlen(copyTemplate) + 1);
+        wchar_t text[copyTemplateMax + 1];
+        if (copyTemplate[0]) {
+            widen(copyTemplate, text, copyTemplateMax + 1);
+            RegSetValueExW(key, L"copyTemplate", 0, REG_SZ, (const BYTE *)text,
+                           (lstrlenW(text) + 1) * sizeof(wchar_t));
+        }
+        // Windows' choice is no value: an older version has none either.
+        if (chosenLanguage >= 0) {
+            widen(builtLanguages[chosenLanguage].tag, text, copyTemplateMax + 1);
+            RegSetValueExW(key, L"language", 0, REG_SZ, (const BYTE *)text,
+                           (lstrlenW(text) + 1) * sizeof(wchar_t));
+        } else {
+            RegDeleteValueW(key, L"language");
+        }
         setColorList(key, "pinned", pinnedColors);
     }
     RegCloseKey(key);

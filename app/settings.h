@@ -1,13 +1,16 @@
 // The settings kept between runs in HKEY_CURRENT_USER
 // "Software\Arvex\Tinctora": REG_DWORD values, the colours taken and
-// pinned, the REG_BINARY lists history and pinned, and the copy template,
-// a REG_SZ written while one is set.
+// pinned, the REG_BINARY lists history and pinned, the copy template, a
+// REG_SZ written while one is set, and the language, a REG_SZ tag ("de")
+// written while one is chosen.
 #pragma once
 
 extern const char settingsKey[];
 
 // Once at start-up: stored values over the start values. Never creates the key.
 void loadSettings();
+// The language chosen alone, for the command line.
+void loadLanguageSetting();
 // At WM_DESTROY and at the end of the session: every value. False when
 // the key cannot be opened.
 bool saveSettings();

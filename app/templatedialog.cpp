@@ -1,44 +1,58 @@
 #include "templatedialog.h"
 #include "commonctl.h"
+#include "dialogs.h"
 #include "core/color.h"
 #include "core/colortemplate.h"
 #include "core/colortext.h"
 #include "res/resource.h"
 
-// A message to one of the dialog's controls. (Through SendMessageA, which
-// the program imports anyway: each function imported costs the exe bytes.)
-static LRESULT toControl(HWND dialog, int id, UINT msg, WPARAM wp, void *lp)
+static const DialogText texts[] = {
+    {0, textTemplateCaption},        {idTemplateLabel, textTemplateLabel},
+    {idTemplateLines, textTemplateLine1}, {idTemplateLines + 1, textTemplateLine2},
+    {idTemplateLines + 2, textTemplateLine3}, {idTemplateLines + 3, textTemplateLine4},
+    {IDOK, textOkButton},            {IDCANCEL, textCancelButton},
+};
+// The template and the colour through it read left to right in any language.
+static const int leftToRight[] = {idTemplateEdit, idTemplatePreview};
+
+// A message to one of the dialog's controls.
+static LRESULT toControl(HWND dialog, int id, UINT msg, WPARAM wp, const void *lp)
 {
-    return SendMessageA(GetDlgItem(dialog, id), msg, wp, (LPARAM)lp);
+    return SendMessageW(GetDlgItem(dialog, id), msg, wp, (LPARAM)lp);
 }
 
-// The edit box's text, copyTemplateMax bytes at most.
-static void typedTemplate(HWND dialog, char text[copyTemplateMax + 1])
+// The edit box's text, copyTemplateMax characters at most, in UTF-8.
+static void typedTemplate(HWND dialog, char text[copyTemplateSize])
 {
-    toControl(dialog, idTemplateEdit, WM_GETTEXT, copyTemplateMax + 1, text);
+    wchar_t typed[copyTemplateMax + 1] = L"";
+    toControl(dialog, idTemplateEdit, WM_GETTEXT, copyTemplateMax + 1, typed);
+    narrow(typed, text, copyTemplateSize);
 }
 
 // The preview follows every change of the text; OK waits for a text.
 static void onTemplateChange(HWND dialog)
 {
-    char text[copyTemplateMax + 1], preview[copyTextSize];
+    char text[copyTemplateSize], preview[copyTextSize];
+    wchar_t shown[copyTextSize];
     typedTemplate(dialog, text);
     formatTemplateText(curColor, text, preview, sizeof preview);
-    toControl(dialog, idTemplatePreview, WM_SETTEXT, 0, preview);
+    toControl(dialog, idTemplatePreview, WM_SETTEXT, 0, widen(preview, shown, copyTextSize));
     EnableWindow(GetDlgItem(dialog, IDOK), text[0] != '\0');
 }
 
 static void onInitTemplateDialog(HWND dialog)
 {
+    wchar_t text[copyTemplateMax + 1];
     showProgramIcon(dialog);
+    showDialogTexts(dialog, texts, ARRAYSIZE(texts), leftToRight, ARRAYSIZE(leftToRight));
     toControl(dialog, idTemplateEdit, EM_LIMITTEXT, copyTemplateMax, nullptr);
-    toControl(dialog, idTemplateEdit, WM_SETTEXT, 0, copyTemplate);
+    toControl(dialog, idTemplateEdit, WM_SETTEXT, 0, widen(copyTemplate, text, copyTemplateMax + 1));
     onTemplateChange(dialog);
 }
 
 static void onTemplateCommand(HWND dialog, WPARAM wp)
 {
-    char text[copyTemplateMax + 1];
+    char text[copyTemplateSize];
     switch (LOWORD(wp)) {
     case idTemplateEdit:
         if (HIWORD(wp) == EN_CHANGE)
@@ -61,6 +75,9 @@ static INT_PTR CALLBACK templateDialogProc(HWND dialog, UINT msg, WPARAM wp, LPA
     switch (msg) {
     case WM_INITDIALOG: onInitTemplateDialog(dialog); return TRUE;
     case WM_COMMAND: onTemplateCommand(dialog, wp); return TRUE;
+    case languageChangedMsg:
+        showDialogTexts(dialog, texts, ARRAYSIZE(texts), leftToRight, ARRAYSIZE(leftToRight));
+        return TRUE;
     }
     return FALSE;
 }
@@ -75,8 +92,7 @@ bool editCopyTemplate(HWND window)
         return false;
     }
     open = true;
-    HINSTANCE instance = (HINSTANCE)GetWindowLongPtrA(window, GWLP_HINSTANCE);
-    bool ok = DialogBoxParamA(instance, "TINCTORA_TEMPLATE", window, templateDialogProc, 0) == IDOK;
+    bool ok = runDialog(window, L"TINCTORA_TEMPLATE", templateDialogProc) == IDOK;
     open = false;
     return ok;
 }

@@ -9,6 +9,7 @@
 #include "windowmenu.h"
 #include "skin/fatal.h"
 #include "settings.h"
+#include "texts.h"
 #include "core/color.h"
 #include "core/colortemplate.h"
 #include "core/colortext.h"
@@ -56,6 +57,7 @@ bool initialise(HINSTANCE instance)
     faceScale = scaleForDpi(windowDpi(nullptr));
     buildSwatchRegions();
     loadSettings();
+    loadTexts();
     buildRegions();
     skinBitmap = LoadBitmapA(instance, "TINCTORA_SKIN");
     if (!skinBitmap)
@@ -75,15 +77,17 @@ bool initialise(HINSTANCE instance)
 
 bool registerWindowClass(HINSTANCE instance)
 {
-    WNDCLASSA wc = {};
+    // A window of the wide API: its menus, tooltip and dialogs show every
+    // language whatever the system's ANSI code page.
+    WNDCLASSW wc = {};
     wc.style = CS_DBLCLKS;
     wc.lpfnWndProc = windowProc;
     wc.hInstance = instance;
-    wc.hIcon = LoadIconA(instance, "TINCTORA_ICON");
-    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    wc.hIcon = LoadIconW(instance, L"TINCTORA_ICON");
+    wc.hCursor = LoadCursorW(nullptr, (LPCWSTR)IDC_ARROW);
     wc.hbrBackground = (HBRUSH)GetStockObject(NULL_BRUSH);
-    wc.lpszClassName = "tinctoraWin";
-    if (!RegisterClassA(&wc))
+    wc.lpszClassName = L"tinctoraWin";
+    if (!RegisterClassW(&wc))
         return false;
     registerMagnifierClass(instance);
     return true;
@@ -91,7 +95,7 @@ bool registerWindowClass(HINSTANCE instance)
 
 HWND createMainWindow(HINSTANCE instance)
 {
-    mainWindow = CreateWindowExA(0, "tinctoraWin", "Tinctora",
+    mainWindow = CreateWindowExW(0, L"tinctoraWin", L"Tinctora",
                                  WS_POPUP | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX,
                                  windowRect.left, windowRect.top,
                                  windowRect.right - windowRect.left,
@@ -149,6 +153,40 @@ static void onDisplayChange(HWND window)
     refreshPickClip();
 }
 
+static BOOL CALLBACK tellDialog(HWND window, LPARAM)
+{
+    if (window != mainWindow)
+        SendMessageW(window, languageChangedMsg, 0, 0);
+    return TRUE;
+}
+
+// Another language in use: the window menu, the tooltip, the names screen
+// readers read and every dialog open show it at once. A menu open then
+// closes first, and the change waits for its loop to end.
+static void onLanguageChanged(HWND window)
+{
+    GUITHREADINFO gui = {};
+    gui.cbSize = sizeof gui;
+    if (GetGUIThreadInfo(GetCurrentThreadId(), &gui) && gui.flags & GUI_INMENUMODE) {
+        EndMenu();
+        PostMessageW(window, languageChangedMsg, 0, 0);
+        return;
+    }
+    addWindowMenuItems(window);
+    resetHoverHelp();
+    announceNamesChanged(window);
+    EnumThreadWindows(GetCurrentThreadId(), tellDialog, 0);
+}
+
+// A setting of the system's changed: the work area, or Windows' display
+// languages, which the language follows unless one was chosen.
+static void onSettingChange(HWND window)
+{
+    refreshWindowRects(window);
+    if (chosenLanguage < 0 && loadTexts())
+        onLanguageChanged(window);
+}
+
 // Posted by a restore: the window onto a monitor once the restore is over.
 const UINT keepOnScreenMsg = WM_APP + 1;
 
@@ -173,7 +211,7 @@ static void onRestored(HWND window)
 static void onSize(HWND window, WPARAM kind)
 {
     if (kind == SIZE_RESTORED)
-        PostMessageA(window, keepOnScreenMsg, 0, 0);
+        PostMessageW(window, keepOnScreenMsg, 0, 0);
     else if (kind == SIZE_MINIMIZED) {
         markMinimised();
         abandonGesture(window);
@@ -268,7 +306,8 @@ LRESULT CALLBACK windowProc(HWND window, UINT msg, WPARAM wp, LPARAM lp)
     case WM_DESTROY: onDestroy(window); return 0;
     case WM_ENDSESSION: onEndSession(window, wp); return 0;
     case WM_PAINT: onPaint(window); return 0;
-    case WM_WININICHANGE: refreshWindowRects(window); return 0;
+    case WM_SETTINGCHANGE: onSettingChange(window); return 0;
+    case languageChangedMsg: onLanguageChanged(window); return 0;
     case WM_DISPLAYCHANGE: onDisplayChange(window); return 0;
     case WM_CHAR: onChar(window, wp, lp); return 0;
     case WM_KEYDOWN: onKeyDown(window, wp, lp); return 0;
@@ -339,7 +378,7 @@ LRESULT CALLBACK windowProc(HWND window, UINT msg, WPARAM wp, LPARAM lp)
     case WM_GETDPISCALEDSIZE: return onGetDpiScaledSize(window, wp, lp);
     case WM_SIZE: onSize(window, wp); return 0;
     }
-    return DefWindowProcA(window, msg, wp, lp);
+    return DefWindowProcW(window, msg, wp, lp);
 }
 
 // GetMessageA returns -1 on an error; looping on nonzero would spin.
@@ -347,11 +386,11 @@ int runMessageLoop()
 {
     MSG msg;
     int status;
-    while ((status = GetMessageA(&msg, nullptr, 0, 0)) > 0) {
-        if (accelTable && TranslateAcceleratorA(mainWindow, accelTable, &msg))
+    while ((status = GetMessageW(&msg, nullptr, 0, 0)) > 0) {
+        if (accelTable && TranslateAcceleratorW(mainWindow, accelTable, &msg))
             continue;
         TranslateMessage(&msg);
-        DispatchMessageA(&msg);
+        DispatchMessageW(&msg);
     }
     return status == 0 ? (int)msg.wParam : 1;
 }

@@ -1,4 +1,5 @@
 #include "windowmenu.h"
+#include "menutext.h"
 #include "historymenu.h"
 #include "palettefile.h"
 #include "templatedialog.h"
@@ -8,53 +9,80 @@
 #include "core/sample.h"
 #include "input/actions.h"
 #include "res/resource.h"
+#include "texts.h"
 #include "skin/layout.h"
 #include "skin/regions.h"
 
-static const char *const formItems[copyFormCount] = {
-    "&1 RRGGBB", "&2 #RRGGBB", "&3 rgb(r, g, b)", "&4 hsl(h, s%, l%)", "&5 oklch(L C H)",
-    "&6 Custom...", "&7 hsv(h, s%, v%)", "&8 hwb(h w% b%)", "&9 lab(L a b)", "&0 lch(L C H)",
-    "&K cmyk(c%, m%, y%, k%)",
+// The copy forms' items: their texts are what other programs read, but for
+// the template's, whose text is the language's.
+static const wchar_t *const formItems[copyFormCount] = {
+    L"&1 RRGGBB", L"&2 #RRGGBB", L"&3 rgb(r, g, b)", L"&4 hsl(h, s%, l%)", L"&5 oklch(L C H)",
+    nullptr, L"&7 hsv(h, s%, v%)", L"&8 hwb(h w% b%)", L"&9 lab(L a b)", L"&0 lch(L C H)",
+    L"&K cmyk(c%, m%, y%, k%)",
 };
-// The sample sizes, 1, 3 and 5 pixels.
-static const char *const sizeItems[3] = {"&1 pixel", "&3 by 3 average", "&5 by 5 average"};
-// The pick hotkey's item: K, or in the context menu, where K copies cmyk(), T.
-static const char *const hotkeyItems[2][2] = {
-    {"Pic&k hotkey...", "Pic&k hotkey... (in use)"}, {"Pick ho&tkey...", "Pick ho&tkey... (in use)"}};
+static const TextId sizeItems[3] = {textSample1Item, textSample3Item, textSample5Item};
 
 char copyFormKey(CopyForm form)
 {
-    return formItems[form][1];
+    return "1234567890K"[form];
 }
 
-UINT insertProgramItems(HMENU menu, UINT position)
+// The Language submenu: Windows' choice, then every language by its own name.
+static HMENU createLanguageMenu()
+{
+    HMENU menu = CreatePopupMenu();
+    addMenuText(menu, MF_STRING, cmdLanguageFirst, uiText(textWindowsChoiceItem));
+    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    for (int i = 0; i < builtLanguageCount; i++)
+        addMenuText(menu, MF_STRING, cmdLanguageFirst + 0x10 * (i + 1), builtLanguages[i].name);
+    return menu;
+}
+
+UINT insertProgramItems(HMENU menu, UINT position, bool contextMenu)
 {
     HMENU forms = CreatePopupMenu();
     for (int i = 0; i < copyFormCount; i++)
-        AppendMenuA(forms, MF_STRING, cmdCopyFormFirst + 0x10 * i, formItems[i]);
-    AppendMenuA(forms, MF_SEPARATOR, 0, nullptr);
-    AppendMenuA(forms, MF_STRING, cmdCopyOnPick, "Copy after each &pick");
+        addMenuText(forms, MF_STRING, cmdCopyFormFirst + 0x10 * i,
+                    formItems[i] ? formItems[i] : uiText(textCustomFormItem));
+    AppendMenuW(forms, MF_SEPARATOR, 0, nullptr);
+    addMenuText(forms, MF_STRING, cmdCopyOnPick, uiText(textCopyOnPickItem));
     HMENU sizes = CreatePopupMenu();
     for (int i = 0; i < 3; i++)
-        AppendMenuA(sizes, MF_STRING, cmdSampleFirst + 0x10 * i, sizeItems[i]);
-    // P, O, Y and H are none of the system items' letters in English,
-    // German, French, Spanish, Italian, Portuguese or Japanese, nor Wine's
-    // "About Wine": the first letter of an item wins over a second one.
-    InsertMenuA(menu, position++, MF_BYPOSITION | MF_STRING, cmdSnapping, "Sna&p to screen edges");
-    InsertMenuA(menu, position++, MF_BYPOSITION | MF_STRING, cmdOnTop, "Always &on top");
-    InsertMenuA(menu, position++, MF_BYPOSITION | MF_POPUP, (UINT_PTR)forms, "Cop&y format");
-    InsertMenuA(menu, position++, MF_BYPOSITION | MF_POPUP, (UINT_PTR)createHistoryMenu(),
-                "&History");
-    InsertMenuA(menu, position++, MF_BYPOSITION | MF_POPUP, (UINT_PTR)sizes, "Sampl&e size");
-    InsertMenuA(menu, position++, MF_BYPOSITION | MF_STRING, cmdPickHotkey, hotkeyItems[0][0]);
+        addMenuText(sizes, MF_STRING, cmdSampleFirst + 0x10 * i, uiText(sizeItems[i]));
+    // In English P, O, Y, H, E, K and L are none of the system items'
+    // letters, nor Wine's "About Wine": the first letter of an item wins
+    // over a second one. Each language's texts keep their letters apart.
+    insertMenuText(menu, position++, MF_STRING, cmdSnapping, uiText(textSnapItem));
+    insertMenuText(menu, position++, MF_STRING, cmdOnTop, uiText(textOnTopItem));
+    insertMenuText(menu, position++, MF_POPUP, (UINT_PTR)forms, uiText(textCopyFormatMenu));
+    insertMenuText(menu, position++, MF_POPUP, (UINT_PTR)createHistoryMenu(),
+                   uiText(textHistoryMenu));
+    insertMenuText(menu, position++, MF_POPUP, (UINT_PTR)sizes, uiText(textSampleSizeMenu));
+    insertMenuText(menu, position++, MF_STRING, cmdPickHotkey, hotkeyItem(contextMenu));
+    insertMenuText(menu, position++, MF_POPUP, (UINT_PTR)createLanguageMenu(),
+                   uiText(textLanguageMenu));
     return position;
+}
+
+// The pick hotkey's item: its letter another in the context menu, where K
+// copies cmyk(); said to be in use while another program holds the keys.
+const wchar_t *hotkeyItem(bool contextMenu)
+{
+    static wchar_t text[menuItemSize];
+    const wchar_t *item = uiText(contextMenu ? textHotkeyContextItem : textHotkeyItem);
+    return pickHotkeyRefused() ? formatText(text, menuItemSize, textInUseItem, item) : item;
 }
 
 void addWindowMenuItems(HWND window)
 {
+    // The system's menu afresh, in case it holds the items already (in
+    // another language).
+    GetSystemMenu(window, TRUE);
     HMENU menu = GetSystemMenu(window, FALSE);
-    UINT end = insertProgramItems(menu, 0);
-    InsertMenuA(menu, end, MF_BYPOSITION | MF_SEPARATOR, 0, nullptr);
+    UINT end = insertProgramItems(menu, 0, false);
+    InsertMenuW(menu, end, MF_BYPOSITION | MF_SEPARATOR, 0, nullptr);
+    // The system's own items read in the same direction as the program's.
+    orderMenuItems(menu);
     // The face has one size.
     DeleteMenu(menu, SC_MAXIMIZE, MF_BYCOMMAND);
     DeleteMenu(menu, SC_SIZE, MF_BYCOMMAND);
@@ -70,8 +98,10 @@ void markProgramItems(HMENU menu, bool contextMenu)
     CheckMenuItem(menu, cmdCopyOnPick, MF_BYCOMMAND | (copyOnPick ? MF_CHECKED : MF_UNCHECKED));
     CheckMenuRadioItem(menu, cmdSampleFirst, cmdSampleFirst + 0x20,
                        cmdSampleFirst + 0x10 * (sampleSize / 2), MF_BYCOMMAND);
-    ModifyMenuA(menu, cmdPickHotkey, MF_BYCOMMAND | MF_STRING, cmdPickHotkey,
-                hotkeyItems[contextMenu][pickHotkeyRefused()]);
+    setMenuText(menu, cmdPickHotkey, hotkeyItem(contextMenu));
+    UINT chosen = cmdLanguageFirst + 0x10 * (chosenLanguage + 1);
+    CheckMenuRadioItem(menu, cmdLanguageFirst, cmdLanguageFirst + 0x10 * builtLanguageCount,
+                       chosen, MF_BYCOMMAND);
 }
 
 void onInitMenu(HWND window, WPARAM)
@@ -108,6 +138,7 @@ bool runProgramCommand(HWND window, UINT command)
 {
     int form = commandItem(command, cmdCopyFormFirst, copyFormCount);
     int size = commandItem(command, cmdSampleFirst, 3);
+    int language = commandItem(command, cmdLanguageFirst, builtLanguageCount + 1);
     switch (command) {
     case cmdSnapping: clickControl(window, snapId); return true;
     case cmdOnTop: clickControl(window, topId); return true;
@@ -121,6 +152,8 @@ bool runProgramCommand(HWND window, UINT command)
         setCopyForm(window, CopyForm(form));
     else if (size >= 0)
         setSampleSize(window, 1 + 2 * size);
+    else if (language >= 0)
+        chooseLanguage(window, language - 1);
     else
         return runHistoryCommand(window, command) || runPaletteCommand(window, command);
     return true;

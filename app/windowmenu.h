@@ -14,7 +14,9 @@
 // the position after them. The window menu and any other menu of the
 // program's commands are built by this one function, with the same
 // letters.
-UINT insertProgramItems(HMENU menu, UINT position);
+UINT insertProgramItems(HMENU menu, UINT position, bool contextMenu);
+// The pick hotkey's item as it reads now.
+const wchar_t *hotkeyItem(bool contextMenu);
 // The check marks of the program's items in menu, as the options stand,
 // and the pick hotkey's item as the hotkey stands (its letter another in
 // the context menu).
@@ -25,7 +27,8 @@ char copyFormKey(CopyForm form);
 // any other command: false.
 bool runProgramCommand(HWND window, UINT command);
 
-// At WM_CREATE: the items and a separator at the top of the menu.
+// At WM_CREATE, and again in another language: the items and a separator
+// at the top of the menu.
 void addWindowMenuItems(HWND window);
 // WM_INITMENU: the check marks as the options stand.
 void onInitMenu(HWND window, WPARAM wp);

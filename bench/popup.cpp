@@ -12,7 +12,7 @@ static LRESULT CALLBACK popupProc(HWND window, UINT msg, WPARAM wp, LPARAM lp)
     return DefWindowProcA(window, msg, wp, lp);
 }
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show)
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int show)
 {
     WNDCLASSA wc = {};
     wc.style = CS_DBLCLKS;

@@ -4,9 +4,31 @@
 # The resource script takes the version from project() through a generated
 # header, and embeds the manifest itself: MSVC's linker must not add one.
 configure_file(res/version.h.in ${CMAKE_BINARY_DIR}/res/version.h @ONLY)
+
+# Every language's texts (res/texts) packed by textpack, a host tool built
+# here, with the host's own compiler when cross-compiling: texts.h names
+# them for the code, texts.rc puts them into the resources.
+set(texts_dir ${CMAKE_SOURCE_DIR}/res/texts)
+file(GLOB text_files CONFIGURE_DEPENDS ${texts_dir}/*.txt)
+if(CMAKE_CROSSCOMPILING)
+    find_program(TINCTORA_HOST_CXX NAMES c++ g++ clang++ REQUIRED)
+    set(textpack ${CMAKE_BINARY_DIR}/textpack)
+    add_custom_command(OUTPUT ${textpack}
+        COMMAND ${TINCTORA_HOST_CXX} -std=c++17 -O1 -o ${textpack} ${CMAKE_SOURCE_DIR}/tools/textpack.cpp
+        DEPENDS ${CMAKE_SOURCE_DIR}/tools/textpack.cpp)
+else()
+    add_executable(textpack tools/textpack.cpp)
+    set(textpack textpack)
+endif()
+add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/res/texts.h ${CMAKE_BINARY_DIR}/res/texts.rc
+    COMMAND ${textpack} ${texts_dir}/languages.txt ${texts_dir} ${CMAKE_BINARY_DIR}/res
+    DEPENDS ${textpack} ${text_files}
+    COMMENT "Packing the texts of every language")
+add_custom_target(texts DEPENDS ${CMAKE_BINARY_DIR}/res/texts.h ${CMAKE_BINARY_DIR}/res/texts.rc)
+
 set_source_files_properties(res/tinctora.rc PROPERTIES
     INCLUDE_DIRECTORIES ${CMAKE_BINARY_DIR}/res
-    OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/res/tinctora.manifest;${CMAKE_SOURCE_DIR}/res/skin.bmp;${CMAKE_SOURCE_DIR}/res/tinctora.ico;${CMAKE_BINARY_DIR}/res/version.h")
+    OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/res/tinctora.manifest;${CMAKE_SOURCE_DIR}/res/skin.bmp;${CMAKE_SOURCE_DIR}/res/tinctora.ico;${CMAKE_BINARY_DIR}/res/version.h;${CMAKE_BINARY_DIR}/res/texts.rc")
 if(MSVC)
     add_link_options(/MANIFEST:NO)
 endif()
@@ -22,8 +44,10 @@ add_library(tinctora_app STATIC
     app/commandline.cpp
     app/commandrequest.cpp
     app/commonctl.cpp
+    app/colorwords.cpp
     app/contextmenu.cpp
     app/copyall.cpp
+    app/dialogs.cpp
     app/filedialog.cpp
     app/historydraw.cpp
     app/historymenu.cpp
@@ -37,6 +61,7 @@ add_library(tinctora_app STATIC
     skin/fatal.cpp
     app/settings.cpp
     app/templatedialog.cpp
+    app/texts.cpp
     app/window.cpp
     app/windowmenu.cpp
     input/actions.cpp
@@ -61,9 +86,16 @@ add_library(tinctora_app STATIC
 # The interface ids of COM. oleacc, OLE and the common controls are loaded
 # when first needed (app/accessible.cpp, app/commonctl.cpp).
 target_link_libraries(tinctora_app PUBLIC tinctora_core uuid)
+# The generated res/texts.h.
+target_include_directories(tinctora_app PUBLIC ${CMAKE_BINARY_DIR})
+add_dependencies(tinctora_app texts)
 
 add_executable(tinctora WIN32 app/main.cpp res/tinctora.rc)
 target_link_libraries(tinctora PRIVATE tinctora_app)
+if(MINGW)
+    # wWinMain, and the words of the command line in __wargv.
+    target_link_options(tinctora PRIVATE -municode)
+endif()
 if(MSVC)
     target_compile_options(tinctora PRIVATE /O1)
     target_link_options(tinctora PRIVATE /OPT:REF /OPT:ICF)

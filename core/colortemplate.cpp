@@ -7,7 +7,15 @@
 #include <cstdio>
 #include <cstring>
 
-char copyTemplate[copyTemplateMax + 1];
+char copyTemplate[copyTemplateSize];
+
+size_t wideLength(const char *text)
+{
+    size_t n = 0;
+    for (const unsigned char *p = (const unsigned char *)text; *p; p++)
+        n += (*p & 0xC0) != 0x80 ? 1 + (*p >= 0xF0) : 0;
+    return n;
+}
 PickPlace lastPickPlace;
 
 // The placeholders that stand for one of a form's numbers, as that form

@@ -5,10 +5,17 @@
 #include <cstddef>
 #include <cstdint>
 
-// The longest template, in bytes of the ANSI text.
+// The longest template, in characters as Windows counts them (UTF-16
+// units), and the room it takes in UTF-8, its zero included: a character
+// Windows counts once takes three bytes at most.
 const size_t copyTemplateMax = 100;
+const size_t copyTemplateSize = 3 * copyTemplateMax + 1;
 
-extern char copyTemplate[copyTemplateMax + 1];  // the template; empty while none is set
+extern char copyTemplate[copyTemplateSize];  // UTF-8; empty while none is set
+
+// The length of a UTF-8 text as Windows counts it: one for each character,
+// two for one beyond the 65,536 of UTF-16's single units.
+size_t wideLength(const char *text);
 
 // Where the last pick took its colour: the virtual-screen pixel at the
 // centre of the sample square. It belongs to that colour only: any other

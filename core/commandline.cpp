@@ -4,49 +4,26 @@
 
 #include <cstring>
 
-static const char usageHead[] =
-    "Usage: tinctora [--pick | --get | --set TEXT] [--format FORM | --template TEXT]\r\n"
-    "\r\n"
-    "  (none)           start Tinctora, or bring the running one forward\r\n"
-    "  --pick           pick a colour where the pointer is, as the pick hotkey\r\n"
-    "                   does; print it and exit 0, or exit 1 if cancelled\r\n"
-    "  --get            print the current colour\r\n"
-    "  --set TEXT       set the current colour as a paste of TEXT would;\r\n"
-    "                   exit 1 if TEXT is no colour\r\n"
-    "  --format FORM    print in FORM:";
-static const char usageTail[] =
-    "\r\n"
-    "  --template TEXT  print through TEXT, as a copy template would\r\n"
-    "  --help, /?       print this\r\n"
-    "\r\n"
-    "Without --format or --template the copy form chosen in Tinctora is used.\r\n"
-    "Exit status 2: a word not understood; nothing is done.\r\n";
-
-// The usage with the forms' names as --format takes them, filled into
-// lines of 76 characters at most.
-static const char *usageText()
+const char *copyFormList(char *out, size_t size, const char *lineEnd)
 {
-    static char text[sizeof usageHead + sizeof usageTail + 40 * copyFormCount];
-    size_t n = 0, column = 34;
+    size_t n = 0, column = 0;
     auto put = [&](const char *piece) {
-        while (*piece)
-            text[n++] = *piece++;
+        for (; *piece && n + 1 < size; piece++)
+            out[n++] = *piece;
     };
-    put(usageHead);
     for (int form = 0; form < copyFormCount; form++) {
-        const char *before = form == copyFormCount - 1 ? " or " : " ";
-        const char *after = form < copyFormCount - 2 ? "," : "";
-        size_t length = strlen(before) + strlen(copyFormNames[form]) + strlen(after);
-        if (column + length > 76)
-            put("\r\n                  "), column = 18;
-        put(before), put(copyFormNames[form]), put(after);
+        size_t length = strlen(copyFormNames[form]) + (form + 1 < copyFormCount);
+        if (!form || column + 1 + length > 76)
+            put(form ? lineEnd : ""), put("                   "), column = 19;
+        else
+            put(" "), column++;
+        put(copyFormNames[form]), put(form + 1 < copyFormCount ? "," : "");
         column += length;
     }
-    put(usageTail);
-    return text;
+    if (size)
+        out[n] = '\0';
+    return out;
 }
-
-const char *const commandUsage = usageText();
 
 static bool sameName(const char *word, const char *name)
 {
@@ -146,7 +123,7 @@ bool readCommandLine(int count, const char *const *words, CommandRequest &reques
         // A template names its form; another form beside it is a contradiction.
         if (formName && request.form != copyCustom)
             return false;
-        if (strlen(request.templateText) > copyTemplateMax)
+        if (wideLength(request.templateText) > copyTemplateMax)
             return false;
         request.form = copyCustom;
     }

@@ -33,5 +33,7 @@ int copyFormNamed(const char *name);
 const char *formatCommandText(uint32_t color, int form, const char *templateText, char *out,
                               size_t size);
 
-// What --help prints, the forms named as --format takes them.
-extern const char *const commandUsage;
+// The forms' names as --format takes them, for the usage: apart by ", ",
+// in lines that start in the usage's second column (19 blanks) and end
+// within 76 characters, the lines apart by lineEnd. Returns out.
+const char *copyFormList(char *out, size_t size, const char *lineEnd);

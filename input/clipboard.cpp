@@ -23,12 +23,19 @@ void pasteFromClipboard(HWND window)
     uint32_t color;
     bool read = false;
     if (OpenClipboard(window)) {
-        HANDLE data = GetClipboardData(CF_TEXT);
-        const char *text = data ? (const char *)GlobalLock(data) : nullptr;
+        HANDLE data = GetClipboardData(CF_UNICODETEXT);
+        const wchar_t *text = data ? (const wchar_t *)GlobalLock(data) : nullptr;
         if (text) {
-            // Another program's block need not end in a zero byte: the
-            // parse reads no further than the block.
-            read = readColorText(text, GlobalSize(data), color);
+            // Another program's block need not end in a zero: the parse
+            // reads no further than the block. A colour is ASCII; the
+            // no-break space that web pages put around it is 0xA0 to the
+            // parse, whatever the system's code page, and any other
+            // character a byte that is no part of a colour.
+            static char narrowed[4096];
+            size_t n = 0, units = GlobalSize(data) / sizeof(wchar_t);
+            for (; n < units && n < sizeof narrowed && text[n]; n++)
+                narrowed[n] = text[n] < 0x100 ? (char)text[n] : '\x7F';
+            read = readColorText(narrowed, n, color);
             GlobalUnlock(data);
         }
         CloseClipboard();

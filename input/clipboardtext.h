@@ -1,4 +1,4 @@
-// A text put on the system clipboard as CF_TEXT, for every copy the
+// A text put on the system clipboard, as Unicode, for every copy the
 // program makes; a clipboard held by another program is never waited for.
 #pragma once
 #include <windows.h>

@@ -26,14 +26,20 @@
 #define cmdContextCopyFirst 0x0500
 #define cmdContextContrast 0x05B0
 
-/* The copy template's dialog: its edit box and the preview line. */
+/* The copy template's dialog: its edit box, the preview line, the label and
+   the lines of placeholders. */
 #define idTemplateEdit 0x0590
 #define idTemplatePreview 0x0591
+#define idTemplateLabel 0x0592
+#define idTemplateLines 0x0593
 
 #define cmdPickHotkey 0x0400
 #define cmdCopyOnPick 0x0410
 /* The sample sizes, 1, 3 and 5 pixels, 0x10 apart. */
 #define cmdSampleFirst 0x0420
+
+/* The Language submenu: Windows' choice, then each language, 0x10 apart. */
+#define cmdLanguageFirst 0x2000
 
 /* The pick hotkey's dialog and its controls. */
 #define idHotkeyDialog 200
@@ -41,6 +47,7 @@
 #define idHotkeyWin 202
 #define idHotkeyNone 203
 #define idHotkeyRefused 204
+#define idHotkeyPrompt 205
 
 /* The History submenu: pin or unpin the current colour, clear the recent
    colours, and the entries, 0x10 apart in the order shown. */

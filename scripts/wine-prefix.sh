@@ -8,8 +8,9 @@ source "$(dirname "${BASH_SOURCE[0]}")/env.sh"
 mkdir -p "$(dirname "$WINEPREFIX")"
 exec 9>"$WINEPREFIX.lock"
 flock 9
-[ -f "$WINEPREFIX/.tinctora-ready" ] && exit 0
+[ -f "$WINEPREFIX/.tinctora-ready" ] && [ -f "$WINEPREFIX/.tinctora-fonts" ] && exit 0
 
+if [ ! -f "$WINEPREFIX/.tinctora-ready" ]; then
 echo "Booting a Wine prefix in $WINEPREFIX ..." >&2
 rm -rf "$WINEPREFIX"
 DISPLAY= "$WINE" wineboot -i >/dev/null 2>&1 </dev/null
@@ -17,3 +18,25 @@ DISPLAY= "$WINE" wineboot -i >/dev/null 2>&1 </dev/null
 cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
 "$WINESERVER" -w
 touch "$WINEPREFIX/.tinctora-ready"
+fi
+
+# Every language's letters: Wine's own fonts have none of Chinese,
+# Japanese, Korean, Arabic, Persian or Hebrew. Its Tahoma, which menus,
+# dialogs and tooltips use, links to Windows' fonts for them (a list Wine
+# writes anew at each start); those names are made to stand for Debian's
+# fonts that have the letters. Started in Arabic, Wine takes Liberation
+# Sans instead, which is given the same links.
+fonts="$WINEPREFIX/drive_c/windows/Fonts"
+cp /usr/share/fonts/truetype/wqy/wqy-microhei.ttc /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf \
+   /usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf "$fonts/"
+links='DejaVuSans.ttf,DejaVu Sans\0DejaVuSans-Bold.ttf,DejaVu Sans Bold\0wqy-microhei.ttc,WenQuanYi Micro Hei'
+"$WINE" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
+    /v "Liberation Sans" /t REG_MULTI_SZ /d "$links" /f >/dev/null 2>&1 </dev/null
+
+replace='HKCU\Software\Wine\Fonts\Replacements'
+for face in "MS UI Gothic" "PMingLiU" "SimSun" "Gulim"; do
+    "$WINE" reg add "$replace" /v "$face" /t REG_SZ /d 'WenQuanYi Micro Hei' /f >/dev/null 2>&1 </dev/null
+done
+"$WINE" reg add "$replace" /v "Segoe UI Symbol" /t REG_SZ /d 'DejaVu Sans' /f >/dev/null 2>&1 </dev/null
+"$WINESERVER" -w
+touch "$WINEPREFIX/.tinctora-fonts"

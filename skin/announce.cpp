@@ -12,7 +12,7 @@
 // first paint tells the values loaded from the settings.
 static uint32_t toldColor = 0xFFFFFFFF, toldPrevious = 0xFFFFFFFF;
 static int toldForm = -1;
-static char toldTemplate[copyTemplateMax + 1];
+static char toldTemplate[copyTemplateSize];
 static int toldName = -1;  // the named colour, negative while not exact
 static char toldContrast[24];
 static bool toldPinned;

@@ -26,6 +26,12 @@
 //   broadcast settings|display  sends WM_SETTINGCHANGE (as an installer
 //                   does) or WM_DISPLAYCHANGE to every top-level window
 //   tooltips        prints the text of each visible tooltip window
+//   words           prints in UTF-8, one a line: the program's window menu
+//                   as the menu API reads it (Wine reads no other process's
+//                   menu), each submenu's items after its own ("  " before
+//                   them), "-", the accessible name and description of each
+//                   control, "-", each visible tooltip's text, "rtl " before
+//                   one laid out right to left
 //   dialog TITLE    prints the text of each control of the dialog TITLE
 //   monitors        prints one line per monitor: "left top right bottom" of its
 //                   area, the same of its work area, and 1 if it is the primary
@@ -35,6 +41,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 static LRESULT CALLBACK paintProc(HWND w, UINT m, WPARAM wp, LPARAM lp)
 {
@@ -117,6 +124,37 @@ static BOOL CALLBACK printTooltip(HWND w, LPARAM)
     char cls[64];
     return !IsWindowVisible(w) || !GetClassNameA(w, cls, sizeof cls) ||
            strcmp(cls, "tooltips_class32") || printText(w, 0);
+}
+
+static void printUtf8(const wchar_t *prefix, const wchar_t *text)
+{
+    char bytes[2048];
+    std::wstring line = std::wstring(prefix) + text;
+    bytes[WideCharToMultiByte(CP_UTF8, 0, line.c_str(), -1, bytes, sizeof bytes - 1, nullptr,
+                              nullptr)] = 0;
+    printf("%s\n", bytes);
+}
+
+static void printMenu(HMENU menu, const wchar_t *indent)
+{
+    for (int i = 0; i < GetMenuItemCount(menu); i++) {
+        wchar_t text[256] = L"";
+        GetMenuStringW(menu, i, text, 256, MF_BYPOSITION);
+        printUtf8(indent, text);
+        if (GetSubMenu(menu, i))
+            printMenu(GetSubMenu(menu, i), L"  ");
+    }
+}
+
+static BOOL CALLBACK printWideTooltip(HWND w, LPARAM)
+{
+    wchar_t cls[64], text[1024] = L"";
+    if (IsWindowVisible(w) && GetClassNameW(w, cls, 64) && !lstrcmpW(cls, L"tooltips_class32")) {
+        DWORD_PTR got;
+        SendMessageTimeoutW(w, WM_GETTEXT, 1024, (LPARAM)text, SMTO_ABORTIFHUNG, 5000, &got);
+        printUtf8(GetWindowLongW(w, GWL_EXSTYLE) & WS_EX_LAYOUTRTL ? L"rtl " : L"", text);
+    }
+    return TRUE;
 }
 
 static BOOL CALLBACK printMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM)
@@ -221,6 +259,28 @@ static VARIANT childVar(LONG id)
     v.vt = VT_I4;
     v.lVal = id;
     return v;
+}
+
+static int printWords()
+{
+    HWND w = programWindow();
+    IAccessible *face = w ? faceObject(w) : nullptr;
+    if (!face)
+        return 1;
+    printMenu(GetSystemMenu(w, FALSE), L"");
+    printf("-\n");
+    for (LONG child = 1; child <= 17; child++) {
+        BSTR name = nullptr, description = nullptr;
+        face->get_accName(childVar(child), &name);
+        face->get_accDescription(childVar(child), &description);
+        printUtf8(name ? name : L"", L"");
+        printUtf8(description ? description : L"", L"");
+        SysFreeString(name);
+        SysFreeString(description);
+    }
+    face->Release();
+    printf("-\n");
+    return EnumWindows(printWideTooltip, 0) ? 0 : 1;
 }
 
 static int printState()
@@ -426,6 +486,8 @@ static int command(int argc, char **argv)
                IsZoomed(w) ? 1 : 0);
         return 0;
     }
+    if (!strcmp(argv[1], "words"))
+        return printWords();
     if (!strcmp(argv[1], "tooltips"))
         return EnumWindows(printTooltip, 0) ? 0 : 1;
     if (!strcmp(argv[1], "dialog") && argc > 2) {
@@ -439,7 +501,7 @@ static int command(int argc, char **argv)
 
 int main(int argc, char **argv)
 {
-    if (argc > 1 && !strcmp(argv[1], "act"))
+    if (argc > 1 && (!strcmp(argv[1], "act") || !strcmp(argv[1], "words")))
         CoInitialize(nullptr);
     return command(argc, argv);
 }
