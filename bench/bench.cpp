@@ -42,7 +42,7 @@ void printRatioRow(const char *name, double ours, double base, const char *unit,
     char o[32], b[32], t[32];
     snprintf(o, sizeof o, "%.1f %s", ours, unit);
     snprintf(b, sizeof b, "%.1f %s", base, unit);
-    snprintf(t, sizeof t, "<= %.1fx", limit);
+    snprintf(t, sizeof t, "<= %gx", limit);
     double ratio = ours / base;
     if (limit > 0) {
         printRow(name, o, b, ratio, t, ratio <= limit);
