@@ -1,6 +1,7 @@
 #include "accessible.h"
 #include "core/color.h"
 #include "core/colortext.h"
+#include "core/contrastfix.h"
 #include "core/sample.h"
 #include "core/history.h"
 #include "input/actions.h"
@@ -128,19 +129,23 @@ const wchar_t *controlHint(AreaId control)
     }
     if (control != swatchId)
         return uiText(info.hint);
-    // The swatch's hint leads with the colour's name, for those who cannot
-    // tell the colour by sight, whether the colour is pinned, which square
-    // a pick averages, and its contrast with the previous colour.
-    wchar_t name[colorWordsSize], contrast[colorWordsSize], part[hintSize];
-    colorNameText(curColor, name);
+    // The swatch's hint leads with the colour's name and family, for those
+    // who cannot tell the colour by sight, whether the colour is pinned,
+    // which square a pick averages, its contrast with the previous colour
+    // and, where that fails AA, the nearest colours that pass.
+    wchar_t name[colorWordsSize], family[colorWordsSize], contrast[colorWordsSize], part[hintSize];
+    formatText(part, hintSize, textFamilyPart, colorNameText(curColor, name),
+               colorFamilyText(curColor, family));
     if (isPinned(curColor))
-        formatText(text, hintSize, textPinnedPart, name);
+        formatText(text, hintSize, textPinnedPart, part);
     else
-        lstrcpynW(text, name, hintSize);
+        lstrcpynW(text, part, hintSize);
     if (sampleSize > 1)
         joinHint(text, uiText(sampleSize == 3 ? textSample3Part : textSample5Part));
     joinHint(text, formatText(part, hintSize, textContrastPart,
                               contrastText(curColor, oldColor, contrast)));
+    if (*contrastFixText(fixContrast(curColor, oldColor), contrast))
+        joinHint(text, contrast);
     joinHint(text, uiText(info.hint));
     return text;
 }

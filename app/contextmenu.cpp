@@ -5,9 +5,11 @@
 #include "core/colortemplate.h"
 #include "core/colortext.h"
 #include "core/contrast.h"
+#include "core/contrastfix.h"
 #include "input/clipboard.h"
 #include "input/clipboardtext.h"
 #include "input/gesture.h"
+#include "input/taking.h"
 #include "res/resource.h"
 #include "texts.h"
 #include "colorwords.h"
@@ -50,6 +52,15 @@ void onContextMenu(HWND window)
                contrastText(curColor, oldColor, contrast));
     AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
     addMenuText(menu, MF_STRING, cmdContextContrast, item);
+    // The fix the colour shown has, as the report names it; taken as shown.
+    ContrastFix fix = fixContrast(curColor, oldColor);
+    uint32_t fixed = fix.colors[0];
+    formatColorText(fixed, copyHashHex, hash, sizeof hash);
+    formatText(item, menuItemSize, fix.passes ? textFixPassesItem
+                                   : fix.found[0] ? textFixContrastItem
+                                                  : textFixNoneItem,
+               widen(hash, previous, 8));
+    addMenuText(menu, MF_STRING | (fix.found[0] ? 0 : MF_GRAYED), cmdFixContrast, item);
     AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
     insertProgramItems(menu, GetMenuItemCount(menu), true);
     markProgramItems(menu, true);
@@ -69,6 +80,8 @@ void onContextMenu(HWND window)
     else if (command == cmdContextContrast)
         copyTextToClipboard(window, narrow(contrastReport(curColor, oldColor, words), report,
                                            sizeof report));
+    else if (command == cmdFixContrast)
+        takeColor(window, takenInPlace, fixed);
     else if (command)
         runProgramCommand(window, command);
 }

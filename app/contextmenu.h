@@ -1,8 +1,10 @@
 // The context menu, at the swatch: the colour in every copy form, each
 // item showing its text and copying it once (the copy form stays), the
-// contrast with the previous colour, then the window menu's own items,
-// built by the same code. Under a window manager Alt+Space opens the
-// manager's menu, not the program's: this menu reaches the commands there.
+// contrast with the previous colour and the fix of a contrast that fails
+// AA (the nearest lightness of the colour that passes, taken in its place),
+// then the window menu's own items, built by the same code. Under a window
+// manager Alt+Space opens the manager's menu, not the program's: this menu
+// reaches the commands there.
 #pragma once
 #include <windows.h>
 

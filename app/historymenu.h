@@ -11,10 +11,6 @@ bool isHistoryMenu(HMENU menu);
 // WM_INITMENUPOPUP of a History submenu: the entries, Pin's check mark and
 // the greyed items.
 void fillHistoryMenu(HWND window, HMENU menu);
-// WM_MEASUREITEM and WM_DRAWITEM of an entry (historydraw.h): true when it
-// was one.
-bool onMeasureItem(HWND window, LPARAM lp);
-bool onDrawItem(HWND window, LPARAM lp);
 // A command of the submenu, from whichever menu: done, and true; any other
 // command: false.
 bool runHistoryCommand(HWND window, UINT command);

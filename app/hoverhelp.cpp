@@ -124,8 +124,11 @@ void onNotify(HWND, LPARAM lp)
                        controlName(control));
         lstrcpynW(hint, controlHint(control), hintSize);
         // Not in the swatch's description: the magnifier is no control.
-        if (control == swatchId)
-            formatText(hint, hintSize, textHintJoin, controlHint(control), uiText(textZoomPart));
+        if (control == swatchId) {
+            wchar_t keys[hintSize];
+            formatText(keys, hintSize, textHintJoin, uiText(textZoomPart), uiText(textVisionKeyPart));
+            formatText(hint, hintSize, textHintJoin, controlHint(control), keys);
+        }
         if (*hint)
             formatText(text, ARRAYSIZE(text), textNamedTip, name, hint);
         else

@@ -1,11 +1,11 @@
 #include "palettefile.h"
-#include "copyall.h"
 #include "filedialog.h"
 #include "palettemessages.h"
 #include "safewrite.h"
 #include "core/colornames.h"
 #include "core/history.h"
 #include "core/palette.h"
+#include "input/clipboard.h"
 #include "res/resource.h"
 #include "texts.h"
 #include "skin/announce.h"
@@ -82,10 +82,17 @@ static void openPalette(HWND window)
     tellPaletteOpened(window, found, distinct, pinned, skipped);
 }
 
+// Every colour in the copy form, one a line; not a taking.
+static void copyAll(HWND window)
+{
+    uint32_t colors[paletteRoom];
+    copyColorLines(window, colors, historyPalette(colors));
+}
+
 bool runPaletteCommand(HWND window, UINT command)
 {
     switch (command) {
-    case cmdCopyAll: copyAllColors(window); return true;
+    case cmdCopyAll: copyAll(window); return true;
     case cmdSavePalette: savePalette(window); return true;
     case cmdOpenPalette: openPalette(window); return true;
     }

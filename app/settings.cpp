@@ -6,6 +6,7 @@
 #include "core/history.h"
 #include "core/options.h"
 #include "core/sample.h"
+#include "core/vision.h"
 #include "input/windowmove.h"
 
 #include <cstring>
@@ -109,6 +110,9 @@ void loadSettings()
     DWORD zoom = defaultZoom;
     queryDword(key, "magnifierZoom", &zoom, true);
     magnifierZoom = magnifierZoomFromSetting(zoom);
+    DWORD vision = visionNormal;
+    queryDword(key, "visionFilter", &vision, true);
+    visionFilter = visionFilterFromSetting(vision);
     queryDword(key, "pickHotkey", &hotkey, true);
     pickHotkey = pickHotkeyFromSetting(hotkey);
     queryColorList(key, "history", recentColors);
@@ -144,6 +148,7 @@ static bool saveValues(bool all)
         setDword(key, "copyOnPick", copyOnPick);
         setDword(key, "sampleSize", (DWORD)sampleSize);
         setDword(key, "magnifierZoom", (DWORD)magnifierZoom);
+        setDword(key, "visionFilter", (DWORD)visionFilter);
         setDword(key, "pickHotkey", pickHotkey);
         wchar_t text[copyTemplateMax + 1];
         if (copyTemplate[0]) {

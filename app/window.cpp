@@ -1,8 +1,9 @@
 #include "window.h"
 #include "accessible.h"
+#include "colorwords.h"
+#include "swatchmenu.h"
 #include "commandrequest.h"
 #include "contextmenu.h"
-#include "historymenu.h"
 #include "hoverhelp.h"
 #include "instance.h"
 #include "pickhotkey.h"
@@ -72,6 +73,7 @@ bool initialise(HINSTANCE instance)
     colorChanged = repaintSwatch;
     pickBegun = hideHoverHelp;
     keyPickEnded = answerCommandPick;
+    visionFilterWord = visionText;
     return true;
 }
 
@@ -350,8 +352,18 @@ LRESULT CALLBACK windowProc(HWND window, UINT msg, WPARAM wp, LPARAM lp)
     case WM_INITMENUPOPUP: onInitMenuPopup(window, wp); return 0;
     case WM_UNINITMENUPOPUP: onUninitMenuPopup(window, wp); return 0;
     case WM_EXITMENULOOP: onExitMenuLoop(window); return 0;
-    case WM_MEASUREITEM: return onMeasureItem(window, lp);
-    case WM_DRAWITEM: return onDrawItem(window, lp);
+    case WM_MEASUREITEM:
+        if (onMeasureItem(window, lp))
+            return TRUE;
+        break;
+    case WM_DRAWITEM:
+        if (onDrawItem(window, lp))
+            return TRUE;
+        break;
+    case WM_MENUCHAR:
+        if (LRESULT chosen = onMenuChar(window, wp, lp))
+            return chosen;
+        break;
     // The window menu, or the system's move or size loop, takes over the
     // pointer: the gesture it interrupts ends where it is. A tip left
     // showing would lie over the menu.

@@ -1,4 +1,5 @@
 #include "windowmenu.h"
+#include "colormenus.h"
 #include "menutext.h"
 #include "historymenu.h"
 #include "palettefile.h"
@@ -58,6 +59,9 @@ UINT insertProgramItems(HMENU menu, UINT position, bool contextMenu)
     insertMenuText(menu, position++, MF_POPUP, (UINT_PTR)createHistoryMenu(),
                    uiText(textHistoryMenu));
     insertMenuText(menu, position++, MF_POPUP, (UINT_PTR)sizes, uiText(textSampleSizeMenu));
+    insertMenuText(menu, position++, MF_POPUP, (UINT_PTR)createVisionMenu(), uiText(textVisionMenu));
+    insertMenuText(menu, position++, MF_POPUP, (UINT_PTR)createVariationsMenu(),
+                   uiText(textVariationsMenu));
     insertMenuText(menu, position++, MF_STRING, cmdPickHotkey, hotkeyItem(contextMenu));
     insertMenuText(menu, position++, MF_POPUP, (UINT_PTR)createLanguageMenu(),
                    uiText(textLanguageMenu));
@@ -132,6 +136,8 @@ void onInitMenuPopup(HWND window, WPARAM wp)
 {
     if (isHistoryMenu((HMENU)wp))
         fillHistoryMenu(window, (HMENU)wp);
+    else
+        fillColorMenu(window, (HMENU)wp);
 }
 
 bool runProgramCommand(HWND window, UINT command)
@@ -155,7 +161,8 @@ bool runProgramCommand(HWND window, UINT command)
     else if (language >= 0)
         chooseLanguage(window, language - 1);
     else
-        return runHistoryCommand(window, command) || runPaletteCommand(window, command);
+        return runHistoryCommand(window, command) || runPaletteCommand(window, command) ||
+               runColorMenuCommand(window, command);
     return true;
 }
 

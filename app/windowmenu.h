@@ -2,12 +2,14 @@
 // toggles, each checked while on, the copy form as radio items in a
 // submenu, the sixth of which opens the copy template's dialog, with the
 // copy after each pick, the history of the colours taken in another
-// submenu, the sample size likewise and the pick hotkey's dialog, above
+// submenu, the sample size likewise, the Colour vision and Variations
+// submenus, the pick hotkey's dialog and the language, above
 // the system's own items, so that the keyboard reaches every command of the
 // face. Maximize and Size are not offered.
 #pragma once
 #include <windows.h>
 
+#include "menutext.h"
 #include "core/colortext.h"
 
 // The program's own items, in the order shown, from position on; returns

@@ -5,7 +5,8 @@
 //   memory    both launched again and driven with 10,000 moves
 //   paste     the paste parse of the longest colour text, declaration and lab()
 //             against FF8000; the copy of each form against RRGGBB
-//   menu      the History submenu opened with 36 entries against none
+//   menu      the History submenu opened with 36 entries against none, and
+//             the Colour vision and Variations submenus
 // Each prints its rows (see printRow); a failure prints why and exits 1.
 #include "bench.h"
 

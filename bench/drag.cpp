@@ -3,7 +3,8 @@
 // least drawing that the swatch repaint asks for, done directly in a loop,
 // and for the eyedropper with its magnifier also against the bare screen
 // read, with a sample of one pixel at zoom 8 (11 by 11 pixels read and
-// drawn) and at zoom 2 (43 by 43), and with the 5 by 5 average. Then the
+// drawn) and at zoom 2 (43 by 43, also with a colour-vision simulation),
+// and with the 5 by 5 average. Then the
 // time from the pick hotkey's message to the magnifier on the screen,
 // against a plain pop-up of the magnifier's size shown there.
 //
@@ -16,6 +17,7 @@
 #include "app/window.h"
 #include "core/color.h"
 #include "core/sample.h"
+#include "core/vision.h"
 #include "input/gesture.h"
 #include "input/windowmove.h"
 #include "skin/draw.h"
@@ -161,6 +163,14 @@ static void averageStep(int i)
     sampleSize = 5;
     moveStep(i);
     sampleSize = 1;
+}
+
+// A sample with the magnifier showing protanopia.
+static void simulatedStep(int i)
+{
+    visionFilter = visionProtanopia;
+    moveStep(i);
+    visionFilter = visionNormal;
 }
 
 // A sample's floor: the screen read and the floor repaint of the swatch's
@@ -321,8 +331,8 @@ int runDragBench()
         fprintf(stderr, "drag: the wheel did not zoom the magnifier out\n");
         return 1;
     }
-    Measure zoomed[] = {{moveStep, 500, {}}, {screenReadStep, 500, {}}};
-    timeInTurn(zoomed, 2);
+    Measure zoomed[] = {{moveStep, 500, {}}, {screenReadStep, 500, {}}, {simulatedStep, 500, {}}};
+    timeInTurn(zoomed, 3);
     SendMessageA(window, WM_MOUSEWHEEL, MAKEWPARAM(0, 2 * WHEEL_DELTA), 0);
     send(WM_LBUTTONUP, 0, messageAt);
 
@@ -356,6 +366,11 @@ int runDragBench()
                   "us", 1.2);
     printRatioRow("sample at zoom 2 (43 by 43 read and drawn) against the bare screen read",
                   median(zoomed[0].times), median(zoomed[1].times), "us", 1.2);
+    printRatioRow(
+        "the same with protanopia simulated (43 by 43 filtered) against the bare screen read",
+        median(zoomed[2].times), median(zoomed[1].times), "us", 1.2);
+    printRatioRow("the same against the sample at zoom 2 unfiltered", median(zoomed[2].times),
+                  median(zoomed[0].times), "us", 0);
     printRatioRow("a move of the magnifier, at most one a frame (against the bare screen read)",
                   median(pick[3].times), read, "us", 0);
     printRatioRow("sample with the 5 by 5 average, against the bare screen read",

@@ -43,13 +43,12 @@ add_library(tinctora_app STATIC
     app/accessible.cpp
     app/commandline.cpp
     app/commandrequest.cpp
+    app/colormenus.cpp
     app/commonctl.cpp
     app/colorwords.cpp
     app/contextmenu.cpp
-    app/copyall.cpp
     app/dialogs.cpp
     app/filedialog.cpp
-    app/historydraw.cpp
     app/historymenu.cpp
     app/hoverhelp.cpp
     app/instance.cpp
@@ -60,6 +59,7 @@ add_library(tinctora_app STATIC
     app/safewrite.cpp
     skin/fatal.cpp
     app/settings.cpp
+    app/swatchmenu.cpp
     app/templatedialog.cpp
     app/texts.cpp
     app/window.cpp
@@ -118,7 +118,8 @@ endif()
 # conversions included) is a fifth of the exe. stdio.h must come first:
 # any C++ header sets the C99 printf for everything included after it.
 if(MINGW)
-    set_source_files_properties(core/colortext.cpp core/colortemplate.cpp core/contrast.cpp PROPERTIES
+    set_source_files_properties(core/colortext.cpp core/colortemplate.cpp core/contrast.cpp
+        core/contrastfix.cpp core/colorfamily.cpp PROPERTIES
         COMPILE_OPTIONS "-D__USE_MINGW_ANSI_STDIO=0;-include;stdio.h")
 endif()
 # The accessible object is the one polymorphic class; nothing asks for its

@@ -155,6 +155,15 @@ uint32_t channelFromUnit(double v)
     return (uint32_t)std::floor(scaled);
 }
 
+// Gamma-encoded sRGB 0..1 as a colour.
+static uint32_t colorFromUnits(const double rgb[3])
+{
+    uint32_t color = 0;
+    for (int i = 0; i < 3; i++)
+        color |= channelFromUnit(rgb[i]) << 8 * i;
+    return color;
+}
+
 uint32_t colorFromSpace(ColorSpace space, const double c[3])
 {
     double v[3] = {c[0], c[1], c[2]};
@@ -195,17 +204,31 @@ uint32_t colorFromSpace(ColorSpace space, const double c[3])
     case spaceXyzD50: multiply(d50ToD65, v); [[fallthrough]];
     case spaceXyzD65: multiply(xyzToSrgb, v); break;
     case spaceOklch: fromPolar(c, v); [[fallthrough]];
-    case spaceOklab:
-        multiply(oklabToLms, v);
-        for (double &x : v)
-            x = x * x * x;
-        multiply(lmsToXyz, v), multiply(xyzToSrgb, v);
-        break;
+    case spaceOklab: oklabToLinearSrgb(v, v); break;
     }
-    uint32_t color = 0;
+    if (encoded)
+        return colorFromUnits(v);
+    return colorFromLinearSrgb(v);
+}
+
+void oklabToLinearSrgb(const double lab[3], double rgb[3])
+{
+    std::copy(lab, lab + 3, rgb);
+    multiply(oklabToLms, rgb);
     for (int i = 0; i < 3; i++)
-        color |= channelFromUnit(encoded ? v[i] : linearToSrgb(v[i])) << 8 * i;
-    return color;
+        rgb[i] = rgb[i] * rgb[i] * rgb[i];
+    multiply(lmsToXyz, rgb), multiply(xyzToSrgb, rgb);
+}
+
+uint32_t channelFromLinear(double v)
+{
+    return channelFromUnit(linearToSrgb(v));
+}
+
+uint32_t colorFromLinearSrgb(const double rgb[3])
+{
+    return channelFromLinear(rgb[0]) | channelFromLinear(rgb[1]) << 8 |
+           channelFromLinear(rgb[2]) << 16;
 }
 
 double linearChannel(uint32_t value)
@@ -242,4 +265,48 @@ void oklabOf(uint32_t color, double lab[3])
     for (int i = 0; i < 3; i++)
         lab[i] = std::cbrt(lab[i]);
     multiply(lmsToOklab, lab);
+}
+
+void oklchOf(uint32_t color, double lch[3])
+{
+    double lab[3];
+    oklabOf(color, lab);
+    lch[0] = lab[0];
+    lch[1] = std::sqrt(lab[1] * lab[1] + lab[2] * lab[2]);
+    double h = std::atan2(lab[2], lab[1]) * 180 / pi;
+    lch[2] = h < 0 ? h + 360 : h;
+}
+
+// Within sRGB but for what rounding to 8 bits takes away anyway.
+static bool inSrgb(const double rgb[3])
+{
+    const double slack = 1e-7;
+    for (int i = 0; i < 3; i++)
+        if (rgb[i] < -slack || rgb[i] > 1 + slack)
+            return false;
+    return true;
+}
+
+uint32_t colorFromOklch(double lightness, double chroma, double hue)
+{
+    double l = std::clamp(lightness, 0.0, 1.0), rgb[3];
+    double lch[3] = {l, chroma, hue}, lab[3];
+    fromPolar(lch, lab);
+    oklabToLinearSrgb(lab, rgb);
+    if (!inSrgb(rgb)) {
+        // The most chroma that sRGB holds at this lightness and hue, to a
+        // part in 65536 of the chroma asked for: sRGB's colours of one
+        // lightness and hue run from the grey out to its edge unbroken.
+        double low = 0, high = chroma;
+        for (int i = 0; i < 16; i++) {
+            lch[1] = (low + high) / 2;
+            fromPolar(lch, lab);
+            oklabToLinearSrgb(lab, rgb);
+            (inSrgb(rgb) ? low : high) = lch[1];
+        }
+        lch[1] = low;
+        fromPolar(lch, lab);
+        oklabToLinearSrgb(lab, rgb);
+    }
+    return colorFromLinearSrgb(rgb);
 }

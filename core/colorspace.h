@@ -27,3 +27,18 @@ uint32_t channelFromUnit(double v);
 // their a and b axes.
 void labOf(uint32_t color, double lab[3]);
 void oklabOf(uint32_t color, double lab[3]);
+
+// A colour's Oklab lightness 0..1, chroma and hue in degrees 0..360 (OKLCH).
+void oklchOf(uint32_t color, double lch[3]);
+// An OKLCH colour brought into sRGB by lowering its chroma alone, as far
+// as it must (lightness held to 0..1), and rounded to 8 bits a channel: the
+// hue and the lightness stay.
+uint32_t colorFromOklch(double lightness, double chroma, double hue);
+
+// Oklab to linear-light sRGB, unclipped.
+void oklabToLinearSrgb(const double lab[3], double rgb[3]);
+// Linear-light sRGB 0..1 as a colour: each channel clipped, encoded, then
+// rounded to the nearest 1/255, halves up.
+uint32_t colorFromLinearSrgb(const double rgb[3]);
+// One linear-light channel so: clipped, encoded and rounded to 0..255.
+uint32_t channelFromLinear(double v);

@@ -15,17 +15,30 @@ static double relativeLuminance(uint32_t color)
            0.0722 * linearChannel(channelValue(color, blueMask));
 }
 
+// The ratio is (lighter + 0.05) / (darker + 0.05) of the luminances.
+static void ratioTerms(uint32_t a, uint32_t b, double &lighter, double &darker)
+{
+    double la = relativeLuminance(a) + 0.05, lb = relativeLuminance(b) + 0.05;
+    lighter = la > lb ? la : lb, darker = la > lb ? lb : la;
+}
+
+// As the rule states it, on the terms themselves: a ratio a hair below 4.5
+// is not 4.5.
+bool contrastReaches(uint32_t a, uint32_t b, double ratio)
+{
+    double lighter, darker;
+    ratioTerms(a, b, lighter, darker);
+    return lighter >= ratio * darker;
+}
+
 const char *formatContrast(uint32_t a, uint32_t b, char *out, size_t size)
 {
-    // The ratio is (lighter + 0.05) / (darker + 0.05) of the luminances.
-    double la = relativeLuminance(a) + 0.05, lb = relativeLuminance(b) + 0.05;
-    double lighter = la > lb ? la : lb, darker = la > lb ? lb : la;
-    // The level as the rule states it, on the terms themselves: a ratio a
-    // hair below 4.5 is not 4.5.
-    const char *level = lighter >= 7 * darker     ? "AAA"
-                        : lighter >= 4.5 * darker ? "AA"
-                        : lighter >= 3 * darker   ? "AA large"
-                                                  : "fails";
+    double lighter, darker;
+    ratioTerms(a, b, lighter, darker);
+    const char *level = contrastReaches(a, b, aaaRatio) ? "AAA"
+                        : contrastReaches(a, b, aaRatio) ? "AA"
+                        : contrastReaches(a, b, 3)       ? "AA large"
+                                                         : "fails";
     // Shown rounded down, never more than it is, but for the few units in
     // the last place that a division may lose below an exact 21 (black and
     // white) or 1 (a colour and itself).

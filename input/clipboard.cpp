@@ -46,3 +46,16 @@ void pasteFromClipboard(HWND window)
     else
         paintSwatch(window, swatchRgn);
 }
+
+bool copyColorLines(HWND window, const uint32_t *colors, int count)
+{
+    static char text[colorLinesMost * (copyTextSize + 2)];
+    size_t n = 0;
+    for (int i = 0; i < count && i < colorLinesMost; i++) {
+        if (i)
+            text[n++] = '\r', text[n++] = '\n';
+        n += strlen(formatColorText(colors[i], copyForm, text + n, copyTextSize));
+    }
+    text[n] = '\0';
+    return copyTextToClipboard(window, text);
+}

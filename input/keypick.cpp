@@ -3,6 +3,7 @@
 #include "gesturestate.h"
 #include "magnifier.h"
 #include "core/color.h"
+#include "core/vision.h"
 
 // The pointer is read this often while no message tells of its moves:
 // with no button held the system reports none over other programs' windows.
@@ -37,6 +38,16 @@ void zoomPick(HWND window, int notches)
         sampleUnderPointer(window);
 }
 
+// The magnifier shows the next colour vision, the colour taken stays the
+// one on the screen.
+static void stepVisionFilter(HWND window)
+{
+    if (!pickerActive)
+        return;
+    visionFilter = (visionFilter + 1) % visionFilterCount;
+    sampleUnderPointer(window);
+}
+
 static bool keyActsOnPick(HWND window, WPARAM key, bool shifted)
 {
     int by = shifted ? 10 : 1;
@@ -49,6 +60,7 @@ static bool keyActsOnPick(HWND window, WPARAM key, bool shifted)
     case VK_ADD: zoomPick(window, 1); return true;
     case VK_OEM_MINUS:
     case VK_SUBTRACT: zoomPick(window, -1); return true;
+    case 'V': stepVisionFilter(window); return true;
     }
     return false;
 }
@@ -63,7 +75,7 @@ static unsigned pickKeyBit(DWORD key)
 {
     static const DWORD keys[] = {VK_RETURN, VK_SPACE,    VK_ESCAPE,   VK_LEFT,
                                  VK_UP,     VK_RIGHT,    VK_DOWN,     VK_OEM_PLUS,
-                                 VK_ADD,    VK_OEM_MINUS, VK_SUBTRACT};
+                                 VK_ADD,    VK_OEM_MINUS, VK_SUBTRACT, 'V'};
     for (unsigned i = 0; i < sizeof keys / sizeof *keys; i++)
         if (keys[i] == key)
             return 1u << i;

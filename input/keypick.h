@@ -1,7 +1,8 @@
 // The pick from the keyboard: Enter or Space on the focused swatch starts
 // the eyedropper where the pointer is, with no button held. The arrow keys
 // move the pointer by a screen pixel (Shift: 10), the mouse moves it too,
-// and the sample follows; the wheel and + and - zoom the magnifier.
+// and the sample follows; the wheel and + and - zoom the magnifier, V
+// changes the colour vision it shows.
 // Enter, Space, a left click or the pick hotkey takes the colour under the
 // pointer, Escape, any other press, a lost focus or a lost capture cancel
 // the pick. The keys that change the colour do nothing meanwhile, as
@@ -25,8 +26,9 @@ bool keyPickTakes(HWND window, UINT msg, WPARAM wp, LPARAM lp);
 
 // While any pick runs: an arrow key moves the pointer by one screen pixel
 // its way, by 10 with Shift, and the pick samples there; + (the main row's,
-// which is = unshifted, or the keypad's) zooms the magnifier in, - out.
-// False for any other key.
+// which is = unshifted, or the keypad's) zooms the magnifier in, - out;
+// V shows it in the next colour vision (visionFilter). False for any
+// other key.
 bool pickKeyActs(HWND window, WPARAM key);
 // While any pick runs: the magnifier zoomed by notches (zoomMagnifier) and
 // the pointer's pixels read again at the new size; nothing otherwise.

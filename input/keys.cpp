@@ -35,8 +35,8 @@ void onChar(HWND, WPARAM wp, LPARAM)
 
 // During a mouse gesture Escape cancels it, as it cancels a drag
 // elsewhere, and while it picks the arrow keys move the pointer, for
-// targets too small to hit by hand, and + and - zoom the magnifier; the
-// other keys do nothing then.
+// targets too small to hit by hand, + and - zoom the magnifier and V
+// changes the colour vision it shows; the other keys do nothing then.
 // Otherwise the keys work the focused control.
 void onKeyDown(HWND window, WPARAM wp, LPARAM lp)
 {

@@ -1,10 +1,12 @@
 #include "magnifier.h"
 #include "core/sample.h"
+#include "core/vision.h"
 #include "skin/regions.h"
 
 #include <cstdlib>
 
 static const char magnifierClass[] = "tinctoraMagnifier";
+const wchar_t *(*visionFilterWord)(int filter);
 const int gap = 20;      // from the pointer to the near corner: clear of the cross cursor
 const int drift = 8;     // how far the pointer may go before the magnifier is to follow
 // Moving a window costs about a millisecond under Wine, more than a sample
@@ -26,7 +28,7 @@ static HDC magnifierDC;
 static HDC screen;
 static HDC around;
 static HBITMAP aroundBitmap;
-static const uint32_t *aroundPixels;  // the DIB's, each 0x00RRGGBB
+static uint32_t *aroundPixels;  // the DIB's, each 0x00RRGGBB
 static int cells;  // the pixels read and shown across and down, the pointer's in the middle
 static COLORREF lastSample;  // what the ring stands out against
 static POINT anchor;
@@ -62,6 +64,15 @@ static void drawMagnified(HDC dc, COLORREF sample)
     PatBlt(dc, outer, inner, k, square, PATCOPY);
     PatBlt(dc, inner + square, inner, k, square, PATCOPY);
     SelectObject(dc, old);
+    if (visionFilter != visionNormal && visionFilterWord) {
+        // Which colour vision the blocks show, in the top-left corner.
+        const wchar_t *word = visionFilterWord(visionFilter);
+        SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
+        SetTextColor(dc, RGB(255, 255, 255));
+        SetBkColor(dc, RGB(0, 0, 0));
+        SetBkMode(dc, OPAQUE);
+        TextOutW(dc, k, k, word, lstrlenW(word));
+    }
 }
 
 // monitor made the one the point is on, if it is not that already.
@@ -172,7 +183,7 @@ static bool fitCells()
     bi.bmiHeader = {sizeof bi.bmiHeader, n, -n, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     void *bits = nullptr;
     HBITMAP made = CreateDIBSection(around, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-    aroundPixels = (const uint32_t *)bits;
+    aroundPixels = (uint32_t *)bits;
     if (made) {
         SelectObject(around, made);
         DeleteObject(aroundBitmap);
@@ -263,6 +274,10 @@ COLORREF readAround(POINT at)
                 part.bottom - part.top, screen, part.left, part.top, SRCCOPY))
         return CLR_INVALID;
     lastSample = sampleRead(at);
+    // What a person with the chosen colour vision would see, drawn from
+    // here on; the sample above is the colour as it is.
+    if (visionFilter != visionNormal)
+        filterPixels(aroundPixels, cells * cells, visionFilter);
     if (magnifierDC && IsWindowVisible(magnifier))
         drawMagnified(magnifierDC, lastSample);
     return lastSample;

@@ -10,6 +10,9 @@
 
 // At start-up; without the class a pick runs without the magnifier.
 void registerMagnifierClass(HINSTANCE instance);
+// The name of a colour vision for the magnifier's corner, in the language
+// in use; set once at start-up (null: no name shown).
+extern const wchar_t *(*visionFilterWord)(int filter);
 
 // At the start of a pick: the pop-up, not yet shown, and the memory the
 // pixels around the pointer are read into.

@@ -13,7 +13,7 @@ void takeColor(HWND window, TakenBy how, uint32_t color)
 {
     color &= 0xFFFFFF;
     if (how != takenByCopy) {
-        if (how == takenBySet || !pickerActive)
+        if (how == takenBySet || (how == takenByPick && !pickerActive))
             oldColor = curColor;
         curColor = color;
         if (window)

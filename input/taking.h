@@ -19,6 +19,10 @@ enum TakenBy {
     // A colour from outside. It becomes the current colour and the one
     // before it the previous colour, so that Ctrl+Z goes back.
     takenBySet,
+    // A colour in place of the current one, the previous colour kept: a
+    // contrast fix, whose pair is the fixed colour and the one it is
+    // fixed against.
+    takenInPlace,
 };
 
 // The colour (its low 24 bits) taken: the swatch shows it and it heads the

@@ -25,6 +25,15 @@
    forms' order, then the contrast report. */
 #define cmdContextCopyFirst 0x0500
 #define cmdContextContrast 0x05B0
+/* The current colour in place of itself, fixed for contrast. */
+#define cmdFixContrast 0x05C0
+
+/* The Colour vision submenu: the colour as each simulation but normal
+   vision shows it, 0x10 apart. The Variations submenu: the variations,
+   0x10 apart, then all of them copied. */
+#define cmdVisionFirst 0x0800
+#define cmdVariationFirst 0x0900
+#define cmdCopyVariations 0x0A00
 
 /* The copy template's dialog: its edit box, the preview line, the label and
    the lines of placeholders. */

@@ -1,5 +1,6 @@
 #include "announce.h"
 #include "core/color.h"
+#include "core/colorfamily.h"
 #include "core/colornames.h"
 #include "core/colortemplate.h"
 #include "core/colortext.h"
@@ -15,6 +16,7 @@ static int toldForm = -1;
 static char toldTemplate[copyTemplateSize];
 static int toldName = -1;  // the named colour, negative while not exact
 static char toldContrast[24];
+static int toldFamily = -1;  // the family's word, greyish and tone in one
 static bool toldPinned;
 static AreaId toldFocus = areaCount;  // the control a reader was last told has the focus
 
@@ -55,16 +57,21 @@ void announceShownColor(HWND window)
             rowChanged(window, AreaId(redValueId + c));
     if (shown != toldColor)
         rowChanged(window, hexValueId);
-    // The swatch's description leads with the colour's name, says whether
-    // the colour is pinned and gives its contrast with the previous colour.
+    // The swatch's description leads with the colour's name and family,
+    // says whether the colour is pinned and gives its contrast with the
+    // previous colour.
     bool exact;
     int name = nearestNamedColor(shown, exact);
     name = exact ? name : -2 - name;
     char contrast[24];
     formatContrast(shown, previous, contrast, sizeof contrast);
-    if (name != toldName || pinned != toldPinned || strncmp(contrast, toldContrast, sizeof toldContrast))
+    ColorFamily kind = colorFamily(shown);
+    int family = kind.word * 8 + kind.greyish * 4 + kind.tone;
+    if (name != toldName || pinned != toldPinned ||
+        strncmp(contrast, toldContrast, sizeof toldContrast) || family != toldFamily)
         announceDescription(window, swatchId);
     toldName = name;
+    toldFamily = family;
     toldPinned = pinned;
     lstrcpynA(toldContrast, contrast, sizeof toldContrast);
     if (copyChanged)

@@ -63,13 +63,30 @@ def shown_outside(screen, window, rgb):
             if not (wx <= x < wx + ww and wy <= y < wy + wh) and screen.pixel(x, y) == rgb}
 
 
-def magnified(s, screen, side):
-    """Whether the magnifier beside the pointer shows the target as a block side wide; why not."""
-    block = shown_outside(screen, s.geometry(), TARGET) - {(301, 201)}
+def magnified(s, screen, side, rgb=TARGET):
+    """Whether the magnifier beside the pointer shows the target (as rgb) as a block side wide; why not."""
+    block = shown_outside(screen, s.geometry(), rgb) - {(301, 201)}
     left, top = min(block, default=(0, 0))
     return (block == {(left + i, top + j) for i in range(side) for j in range(side)}
             and 301 < left <= 301 + 64 * 2 and 201 < top <= 201 + 64 * 2,
             "%d target pixels from %r; %s" % (len(block), (left, top), s.save(screen, "magnifier")))
+
+
+def linear(rgb):
+    return [c / 12.92 if c <= 0.04045 else ((c + 0.055) / 1.055) ** 2.4 for c in (v / 255 for v in rgb)]
+
+
+def protanopia(rgb):
+    """The colour as the published protanopia matrix (Machado et al. 2009) shows it."""
+    m = ((0.152286, 1.052583, -0.204868), (0.114503, 0.786281, 0.099216),
+         (-0.003882, -0.048116, 1.051998))
+    v = [min(1, max(0, sum(a * b for a, b in zip(row, linear(rgb))))) for row in m]
+    return tuple(int((12.92 * c if c <= 0.0031308 else 1.055 * c ** (1 / 2.4) - 0.055) * 255 + 0.5) for c in v)
+
+
+def contrast(a, b):
+    ya, yb = (sum(w * c for w, c in zip((0.2126, 0.7152, 0.0722), linear(rgb))) + 0.05 for rgb in (a, b))
+    return max(ya, yb) / min(ya, yb)
 
 
 def start_at(s, dpi, k):
@@ -168,6 +185,24 @@ def run(s):
     s.xdo("key", "super+shift+c", "sleep", 0.5, "key", "equal", "equal", "minus", "KP_Add",
           "KP_Add", "KP_Subtract", "click", 5, "sleep", 0.3)
     check("the zoom kept and zoomed in the hotkey's pick", *magnified(s, s.screenshot(), 8))
+    # V shows the magnifier as protanopia sees it; the pick still takes the
+    # target. Against white (a paste, then Ctrl+Z back) the target fails AA:
+    # Fix contrast (X) takes the nearest lightness of it that passes.
+    s.xdo("key", "v", "sleep", 0.3)
+    check("V shows the target as protanopia sees it",
+          *magnified(s, s.screenshot(), 8, protanopia(TARGET)))
+    s.xdo("key", "Return", "sleep", 0.3)
+    s.key("ctrl+c")
+    check("the pick takes the target itself", s.clipboard() == hex_text(TARGET), repr(s.clipboard()))
+    s.helper("settext", "FFFFFF")
+    s.key("ctrl+v", "ctrl+z")
+    s.key("shift+F10")
+    s.xdo("sleep", 0.5, "key", "x", "sleep", 0.3)
+    s.key("ctrl+c")
+    fixed = s.clipboard() or "000000"
+    ratio = contrast(bytes.fromhex(fixed), (255, 255, 255))
+    check("Fix contrast takes the nearest colour that passes AA against white",
+          4.5 <= ratio < 4.6 and fixed != hex_text(TARGET), "%s at %.2f:1" % (fixed, ratio))
 
 
 if __name__ == "__main__":

@@ -220,7 +220,7 @@ def run(s):
             [("alwyOnTop", "0x0"), ("snapTol", "0x8"), ("xPos", "0x0"), ("yPos", "0x0"),
              ("curColor", "0x0"), ("oldColor", "0x0"), ("copyForm", "0x0"),
              ("copyOnPick", "0x0"), ("sampleSize", "0x1"), ("magnifierZoom", "0x8"),
-             ("pickHotkey", "0x1143")]}
+             ("pickHotkey", "0x1143"), ("visionFilter", "0x0")]}
     want.update(history=("REG_BINARY", ""), pinned=("REG_BINARY", ""))
     check("closing saves the first-run settings", saved == want, "key holds %r" % (saved,))
 

@@ -4,6 +4,7 @@
 #include "core/colortemplate.h"
 #include "core/colortext.h"
 #include "core/contrast.h"
+#include "core/contrastfix.h"
 
 #include <cstdlib>
 #include <cstring>

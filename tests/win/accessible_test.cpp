@@ -262,7 +262,8 @@ TEST_F(Face, DefaultActionsEventsAndTheEnd)
         << "red, the hex readout and the swatch change; green and blue do not";
     EXPECT_EQ(std::vector<LONG>{5}, described) << "black became near black";
     EXPECT_EQ(0u, text(&IAccessible::get_accDescription, 5)
-                      .find("near black; contrast with the previous colour 1.01:1, fails; press"));
+                      .find("near black (black); contrast with the previous colour 1.01:1, fails; "
+                            "nearest with AA #"));
 
     EXPECT_EQ("Press", action(11));
     EXPECT_EQ(S_OK, face->accDoDefaultAction(childVar(11)));  // Raise green: +20
@@ -272,11 +273,13 @@ TEST_F(Face, DefaultActionsEventsAndTheEnd)
     SendMessageA(w, WM_SYSCOMMAND, cmdPin, 0);
     EXPECT_TRUE(eventsUntil(EVENT_OBJECT_DESCRIPTIONCHANGE, 5).empty()) << "a pin changes no value";
     EXPECT_EQ(0u, text(&IAccessible::get_accDescription, 5)
-                      .find("near black, pinned; contrast with the previous colour 1.09:1, fails; press"));
+                      .find("near black (dark greyish green), pinned; contrast with the previous "
+                            "colour 1.09:1, fails; nearest"));
     SendMessageA(w, WM_SYSCOMMAND, cmdSampleFirst + 0x10, 0);
     eventsUntil(EVENT_OBJECT_DESCRIPTIONCHANGE, 5);
     EXPECT_EQ(0u, text(&IAccessible::get_accDescription, 5)
-                      .find("near black, pinned; picks the 3 by 3 average; contrast with the previous colour"));
+                      .find("near black (dark greyish green), pinned; picks the 3 by 3 average; "
+                            "contrast"));
     EXPECT_EQ(S_OK, face->accDoDefaultAction(childVar(17)));  // Lighten keeps the undo point
     EXPECT_EQ("1E2814", value(5));
     SendMessageA(w, WM_COMMAND, cmdSwap, 0);

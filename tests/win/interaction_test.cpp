@@ -7,6 +7,8 @@
 #include "core/colortemplate.h"
 #include "core/colortext.h"
 #include "core/history.h"
+#include "core/variations.h"
+#include "core/vision.h"
 #include "input/eyedropper.h"
 #include "input/gesture.h"
 #include "input/windowmove.h"
@@ -560,8 +562,8 @@ TEST_F(Gesture, PickHotkeyRestoresStartsAndTakesAsTheMenusAsk)
 
 // What the user takes goes into the history once; a step, three digits or
 // a rejected paste do not. The History submenu, filled as it opens, shows
-// the pinned colours first, each entry with its swatch at the check-mark
-// size; its items work from either door.
+// the pinned colours first, each entry drawing its swatch; its items work
+// from either door.
 TEST_F(Gesture, HistoryKeepsWhatIsTakenAndItsMenuActsOnIt)
 {
     HMENU history = GetSubMenu(GetSystemMenu(w, FALSE), 3);
@@ -596,19 +598,12 @@ TEST_F(Gesture, HistoryKeepsWhatIsTakenAndItsMenuActsOnIt)
     EXPECT_EQ(std::string("0&1 000000  black, 0&4 FF8000  near dark orange"),
               std::string(first) + ", " + fourth);
     EXPECT_EQ((UINT)MF_CHECKED, GetMenuState(history, cmdPin, 0) & (MF_CHECKED | MF_GRAYED));
-    MEASUREITEMSTRUCT measure = {};
-    measure.CtlType = ODT_MENU, measure.itemID = cmdHistoryFirst + 0x30;
-    SendMessageA(w, WM_MEASUREITEM, 0, (LPARAM)&measure);
-    int side = GetSystemMetrics(SM_CXMENUCHECK);
-    EXPECT_GT(measure.itemWidth, 6u * side) << "under Wine the whole entry, its text too";
     HDC screen = GetDC(nullptr), dc = CreateCompatibleDC(screen);
-    HGDIOBJ old = SelectObject(dc, CreateCompatibleBitmap(screen, 200, 24));
+    HGDIOBJ old = SelectObject(dc, CreateCompatibleBitmap(screen, 200, 40));
     ReleaseDC(nullptr, screen);
-    DRAWITEMSTRUCT draw = {};
-    draw.CtlType = ODT_MENU, draw.itemID = measure.itemID, draw.hDC = dc, draw.rcItem = {0, 0, 200, 24};
+    DRAWITEMSTRUCT draw = {ODT_MENU, 0, cmdHistoryFirst + 0x30, 0, 0, (HWND)history, dc, {0, 0, 200, 40}, 0};
     EXPECT_TRUE(SendMessageA(w, WM_DRAWITEM, 0, (LPARAM)&draw));
-    EXPECT_EQ(0x0080FFu, GetPixel(dc, 2 + side / 2, 12));
-    EXPECT_EQ(0x808080u, GetPixel(dc, 2, 12)) << "framed, where a check mark would be";
+    EXPECT_EQ(0x0080FFu, GetPixel(dc, 10, 20)) << "its swatch";
     DeleteObject(SelectObject(dc, old));
     DeleteDC(dc);
     SendMessageA(w, WM_SYSCOMMAND, cmdHistoryFirst + 0x30, 0);
@@ -626,6 +621,54 @@ TEST_F(Gesture, HistoryKeepsWhatIsTakenAndItsMenuActsOnIt)
     char tenth[100];
     GetMenuStringA(history, 10, tenth, sizeof tenth, MF_BYPOSITION);  // past the separator
     EXPECT_EQ("10 R&&D ...", std::string(tenth, 8) + (tenth + strlen(tenth) - 3)) << tenth;
+}
+
+// Colour vision copies the colour as a simulation shows it and takes
+// nothing; a variation chosen is taken, with Shift copied, and Copy all
+// copies them all. Each entry draws its swatch itself, and Shift with a
+// digit (on the keyboard, "%" for 5) still chooses that digit's entry.
+TEST_F(Gesture, ColourMenusCopyTakeAndDrawTheirSwatches)
+{
+    HMENU menu = GetSystemMenu(w, FALSE), vision = GetSubMenu(menu, 5), variations = GetSubMenu(menu, 6);
+    curColor = 0x0080FF, oldColor = 0x102030;
+    SendMessageA(w, WM_INITMENUPOPUP, (WPARAM)vision, 5);
+    SendMessageA(w, WM_SYSCOMMAND, cmdVisionFirst + 0x30, 0);
+    char text[40];
+    formatColorText(simulateVision(0x0080FF, visionAchromatopsia), copyHex, text, 8);
+    EXPECT_EQ(text, clipboardText());
+    EXPECT_EQ(0, recentColors.count);
+    uint32_t shown[variationCount];
+    colorVariations(0x0080FF, shown);
+    SendMessageA(w, WM_INITMENUPOPUP, (WPARAM)variations, 6);
+    ASSERT_EQ(variationCount + 4, GetMenuItemCount(variations));
+    GetMenuStringA(variations, 0, text, sizeof text, MF_BYPOSITION);
+    EXPECT_STREQ("&1 tint +10%  FFB586  orange", text);
+    EXPECT_EQ(MAKELRESULT(5, MNC_EXECUTE),
+              SendMessageA(w, WM_MENUCHAR, MAKEWPARAM('%', MF_POPUP), (LPARAM)variations));
+    HDC screen = GetDC(nullptr), dc = CreateCompatibleDC(screen);
+    HGDIOBJ old = SelectObject(dc, CreateCompatibleBitmap(screen, 200, 40));
+    ReleaseDC(nullptr, screen);
+    DRAWITEMSTRUCT item = {ODT_MENU, 0, cmdVariationFirst + 0x80, 0, 0, (HWND)variations, dc,
+                           {0, 0, 200, 40}, 0};
+    EXPECT_TRUE(SendMessageA(w, WM_DRAWITEM, 0, (LPARAM)&item));
+    EXPECT_EQ(shown[8], GetPixel(dc, 10, 20)) << "the complement's swatch";
+    DeleteObject(SelectObject(dc, old));
+    DeleteDC(dc);
+    SendMessageA(w, WM_SYSCOMMAND, cmdVariationFirst + 0x80, 0);
+    EXPECT_EQ(shown[8], curColor);
+    EXPECT_EQ(0x0080FFu, oldColor);
+    EXPECT_EQ(shown[8], recentColors.colors[0]);
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    keys[VK_SHIFT] = 0x80;
+    SetKeyboardState(keys);
+    SendMessageA(w, WM_SYSCOMMAND, cmdVariationFirst + 0x40, 0);
+    keys[VK_SHIFT] = 0;
+    SetKeyboardState(keys);
+    EXPECT_EQ(formatColorText(shown[4], copyHex, text, 8), clipboardText());
+    EXPECT_EQ(shown[8], curColor);
+    SendMessageA(w, WM_SYSCOMMAND, cmdCopyVariations, 0);
+    EXPECT_EQ(variationCount * 8 - 2, clipboardText().size());
 }
 
 }  // namespace

@@ -103,12 +103,12 @@ TEST(Languages, EveryTextThereWithEnglishsMarksAndLettersApart)
                 SendMessageW(w, WM_INITMENUPOPUP, (WPARAM)sub, i);
                 EXPECT_TRUE(allDifferent(menuLetters(sub))) << tag << " submenu " << i;
             }
-        // The context menu: the forms' digits and K, the contrast, then the
-        // program's items with the hotkey's other letter.
+        // The context menu: the forms' digits and K, the contrast and its
+        // fix, then the program's items with the hotkey's other letter.
         std::wstring context = L"1234567890K";
-        for (TextId id : {textContrastItem, textSnapItem, textOnTopItem, textCopyFormatMenu,
-                          textHistoryMenu, textSampleSizeMenu, textHotkeyContextItem,
-                          textLanguageMenu})
+        for (TextId id : {textContrastItem, textFixContrastItem, textSnapItem, textOnTopItem,
+                          textCopyFormatMenu, textHistoryMenu, textSampleSizeMenu, textVisionMenu,
+                          textVariationsMenu, textHotkeyContextItem, textLanguageMenu})
             context += upper(markedLetter(texts[id].c_str()));
         EXPECT_TRUE(allDifferent(context)) << tag << " context menu";
     }

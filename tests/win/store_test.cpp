@@ -4,6 +4,7 @@
 #include "core/history.h"
 #include "core/options.h"
 #include "core/sample.h"
+#include "core/vision.h"
 #include "input/gesture.h"
 #include "input/windowmove.h"
 
@@ -124,30 +125,36 @@ TEST_F(Store, EverythingSavedLoadsExactly)
 TEST_F(Store, PickSettingsInRangeOrTheDefault)
 {
     const uint32_t ctrlH = 0x0248, none = 0;
-    const struct { DWORD copy, size, hotkey, wantCopy, wantSize, wantHotkey; } cases[] = {
-        {1, 5, ctrlH, 1, 5, ctrlH}, {0, 3, none, 0, 3, none},
-        {2, 4, 0x2048, 0, 1, defaultPickHotkey}, {0xFFFFFFFF, 0, 0x0300, 0, 1, defaultPickHotkey},
-        {1, 3, 0x10048, 1, 3, defaultPickHotkey}, {1, 3, 0x0144, 1, 3, defaultPickHotkey}};
+    const uint32_t anyKey = defaultPickHotkey;
+    const struct { DWORD copy, size, hotkey, vision, wantCopy, wantSize, wantHotkey, wantVision; } cases[] = {
+        {1, 5, ctrlH, 4, 1, 5, ctrlH, 4}, {0, 3, none, 0, 0, 3, none, 0},
+        {2, 4, 0x2048, 5, 0, 1, anyKey, 0}, {0xFFFFFFFF, 0, 0x0300, 0xFFFFFFFF, 0, 1, anyKey, 0},
+        {1, 3, 0x10048, 1, 1, 3, anyKey, 1}, {1, 3, 0x0144, 3, 1, 3, anyKey, 3}};
     for (const auto &c : cases) {
         putDword("copyOnPick", c.copy);
         putDword("sampleSize", c.size);
         putDword("pickHotkey", c.hotkey);
+        putDword("visionFilter", c.vision);
         loadSettings();
         EXPECT_EQ(c.wantCopy, copyOnPick);
         EXPECT_EQ((int)c.wantSize, sampleSize);
         EXPECT_EQ(c.wantHotkey, pickHotkey);
+        EXPECT_EQ((int)c.wantVision, visionFilter);
         ASSERT_TRUE(saveSettings());
         DWORD type;
         EXPECT_EQ(c.wantHotkey, stored("pickHotkey", &type));
+        EXPECT_EQ(c.wantVision, stored("visionFilter", &type));
     }
     // Four bytes of another type are no REG_DWORD.
     put("sampleSize", REG_BINARY, "\x05\0\0\0", 4);
     put("pickHotkey", REG_BINARY, "\x48\x02\0\0", 4);
     put("magnifierZoom", REG_BINARY, "\x10\0\0\0", 4);
+    put("visionFilter", REG_BINARY, "\x02\0\0\0", 4);
     loadSettings();
     EXPECT_EQ(1, sampleSize);
     EXPECT_EQ(8, magnifierZoom);
     EXPECT_EQ(defaultPickHotkey, pickHotkey);
+    EXPECT_EQ(0, visionFilter);
 }
 
 // The colour lists are REG_BINARY only, of 4 KB at most: 4 KB whose valid
