@@ -26,6 +26,6 @@ fi
 # The locales the end-to-end tests start Wine in (LANG), made where missing.
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo=sudo
-for l in de_DE ja_JP ar_EG; do
+for l in de_DE ja_JP ar_EG he_IL; do
     locale -a 2>/dev/null | grep -qi "^$l.utf-\?8$" || $sudo localedef -i "$l" -f UTF-8 "$l.UTF-8"
 done

@@ -8,7 +8,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/env.sh"
 mkdir -p "$(dirname "$WINEPREFIX")"
 exec 9>"$WINEPREFIX.lock"
 flock 9
-[ -f "$WINEPREFIX/.tinctora-ready" ] && [ -f "$WINEPREFIX/.tinctora-fonts" ] && exit 0
+[ -f "$WINEPREFIX/.tinctora-ready" ] && [ -f "$WINEPREFIX/.tinctora-fonts-2" ] && exit 0
 
 if [ ! -f "$WINEPREFIX/.tinctora-ready" ]; then
 echo "Booting a Wine prefix in $WINEPREFIX ..." >&2
@@ -21,11 +21,15 @@ touch "$WINEPREFIX/.tinctora-ready"
 fi
 
 # Every language's letters: Wine's own fonts have none of Chinese,
-# Japanese, Korean, Arabic, Persian or Hebrew. Its Tahoma, which menus,
-# dialogs and tooltips use, links to Windows' fonts for them (a list Wine
-# writes anew at each start); those names are made to stand for Debian's
-# fonts that have the letters. Started in Arabic, Wine takes Liberation
-# Sans instead, which is given the same links.
+# Japanese, Korean or Hebrew. Its Tahoma, which menus, dialogs and tooltips
+# use, links to Windows' fonts for them (a list Wine writes anew at each
+# start); those names are made to stand for Debian's fonts that have the
+# letters. Started in Arabic or Persian, Wine's dialog font is Microsoft
+# Sans Serif, which it lacks: DejaVu Sans stands for it, as Wine joins
+# Arabic letters only in a text's own font (through a link they come
+# apart). Started in Hebrew it is Tahoma, set anew for each locale: the
+# tests' use_locale sees to that one. Liberation Sans, Wine's Arial, gets
+# the links too.
 fonts="$WINEPREFIX/drive_c/windows/Fonts"
 cp /usr/share/fonts/truetype/wqy/wqy-microhei.ttc /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf \
    /usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf "$fonts/"
@@ -37,6 +41,8 @@ replace='HKCU\Software\Wine\Fonts\Replacements'
 for face in "MS UI Gothic" "PMingLiU" "SimSun" "Gulim"; do
     "$WINE" reg add "$replace" /v "$face" /t REG_SZ /d 'WenQuanYi Micro Hei' /f >/dev/null 2>&1 </dev/null
 done
-"$WINE" reg add "$replace" /v "Segoe UI Symbol" /t REG_SZ /d 'DejaVu Sans' /f >/dev/null 2>&1 </dev/null
+for face in "Segoe UI Symbol" "Microsoft Sans Serif"; do
+    "$WINE" reg add "$replace" /v "$face" /t REG_SZ /d 'DejaVu Sans' /f >/dev/null 2>&1 </dev/null
+done
 "$WINESERVER" -w
-touch "$WINEPREFIX/.tinctora-fonts"
+touch "$WINEPREFIX/.tinctora-fonts-2"

@@ -28,6 +28,7 @@ TEMPLATE = os.environ.get("TINCTORA_WINEPREFIX", os.path.join(ROOT, "build", "wi
 WINE = "/usr/lib/wine/wine64"
 WINESERVER = "/usr/lib/wine/wineserver64"
 KEY = r"HKCU\Software\Arvex\Tinctora"
+FONT_SUBSTITUTES = r"HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes"
 
 
 def read_bmp(path):
@@ -197,6 +198,18 @@ class Session:
                 raise RuntimeError("the native window did not show")
             time.sleep(0.1)
         return p
+
+    def use_locale(self, locale):
+        """Runs the programs started from now on in a locale (LANG). Wine
+        draws right-to-left text in the first font alone, and in Hebrew its
+        dialog font is its own Tahoma, which has no Hebrew letters: there
+        "MS Shell Dlg", which the menus, tooltips and dialogs use, is made
+        DejaVu Sans, after the first program has set up the fonts of the
+        locale (which would undo it)."""
+        self.env.update(LANG=locale, LC_ALL=locale)
+        if locale.startswith("he_"):
+            self.wine("reg", "add", FONT_SUBSTITUTES, "/v", "MS Shell Dlg", "/t", "REG_SZ",
+                      "/d", "DejaVu Sans", "/f")
 
     def start(self, timeout=60):
         """Starts tinctora.exe and waits until its window shows and stops

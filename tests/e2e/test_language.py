@@ -1,9 +1,9 @@
-"""The real program started in German, Japanese and Arabic, the language
-Wine is given (LANG): the names and descriptions screen readers read
+"""The real program started in German, Japanese, Arabic and Hebrew, the
+language Wine is given (LANG): the names and descriptions screen readers read
 through the accessible object, a tooltip, and the window menu worked by its
-letters, each in that language, the Arabic tooltip right to left. Then the
-Language submenu: a language chosen there is in use at once and after a
-restart, and Windows' choice again follows Wine's language."""
+letters, each in that language, the Arabic and Hebrew tooltips right to
+left. Then the Language submenu: a language chosen there is in use at once
+and after a restart, and Windows' choice again follows Wine's language."""
 import os
 import time
 
@@ -42,7 +42,7 @@ def words(s):
 
 
 def start(s, locale):
-    s.env.update(LANG=locale, LC_ALL=locale)
+    s.use_locale(locale)
     s.start()
 
 
@@ -64,7 +64,7 @@ def topmost(s):
 
 def run(s):
     for tag, locale, letter in (("de", "de_DE.UTF-8", "i"), ("ja", "ja_JP.UTF-8", "o"),
-                                ("ar", "ar_EG.UTF-8", None)):
+                                ("ar", "ar_EG.UTF-8", None), ("he", "he_IL.UTF-8", None)):
         own = texts(tag)
         start(s, locale)
         shows(s, tag, "started in " + locale)
@@ -78,8 +78,8 @@ def run(s):
             tip = words(s)["tips"]
         check("%s: the tooltip names the control" % tag,
               len(tip) == 1 and own["snapName"] in tip[0], "%s" % tip)
-        check("%s: the tooltip reads right to left in Arabic only" % tag,
-              len(tip) == 1 and tip[0].startswith("rtl ") == (tag == "ar"), "%s" % tip)
+        check("%s: the tooltip reads right to left in Arabic and Hebrew only" % tag,
+              len(tip) == 1 and tip[0].startswith("rtl ") == (tag in ("ar", "he")), "%s" % tip)
         # The window menu's letter for Always on top, in this language.
         if letter:
             was = topmost(s)

@@ -20,9 +20,9 @@ TEST(Language, FirstOfWindowsListThatWeHave)
     struct { const char *list; int found; } cases[] = {
         {"de-DE", 1}, {"DE-at", 1}, {"sr-Latn-RS,fi-FI", -1}, {"fi-FI,de-CH,en-US", 1},
         {"pt-BR", 3}, {"pt-PT", 2}, {"pt", 2}, {"pt-AO", 2}, {"en-GB,pt-BR", 0},
-        {"zh-CN", 4}, {"zh-SG", 4}, {"zh", 4}, {"zh-Hans-HK", 4}, {"zh-TW", 5}, {"zh-HK", 5},
-        {"zh-MO", 5}, {"zh-Hant", 5}, {"zh-Hant-CN", 5}, {"zhx-TW,ar-EG", 6}, {"de-", 1},
-        {"", -1}, {"d", -1}, {"pt-B", 2},
+        {"zh-CN", 4}, {"zh-SG", 4}, {"zh-Hans", 4}, {"zh", 4}, {"zh-Hans-HK", 4}, {"zh-TW", 5},
+        {"zh-HK", 5}, {"zh-MO", 5}, {"zh-Hant", 5}, {"zh-Hant-CN", 5}, {"zhx-TW,ar-EG", 6},
+        {"de-", 1}, {"", -1}, {"d", -1}, {"pt-B", 2},
     };
     for (auto &c : cases)
         EXPECT_EQ(match(c.list), c.found) << c.list;
