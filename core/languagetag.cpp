@@ -34,17 +34,33 @@ static bool hasPart(const char *tag, const char *part)
     return false;
 }
 
+// Whether tag is of the language, a two-letter code in lower case.
+static bool isLanguage(const char *tag, size_t length, const char *language)
+{
+    return length >= 2 && lower(tag[0]) == language[0] && lower(tag[1]) == language[1] &&
+           (length == 2 || tag[2] == '-');
+}
+
 static int matchOne(const char *const *ours, int count, const char *tag)
 {
     size_t length = strlen(tag);
-    if (length >= 2 && lower(tag[0]) == 'z' && lower(tag[1]) == 'h' &&
-        (length == 2 || tag[2] == '-')) {
+    if (isLanguage(tag, length, "zh")) {
         bool traditional = hasPart(tag, "hant") || ((hasPart(tag, "tw") || hasPart(tag, "hk") ||
                                                      hasPart(tag, "mo")) &&
                                                     !hasPart(tag, "hans"));
         const char *script = traditional ? "zh-Hant" : "zh-Hans";
         int found = find(ours, count, tag, length);
         return found >= 0 ? found : find(ours, count, script, 7);
+    }
+    // Portuguese has two written standards: Brazil's, which the language
+    // alone stands for, and Portugal's, which the other countries write.
+    if (isLanguage(tag, length, "pt")) {
+        const char *standard = length == 2 || hasPart(tag, "br") ? "pt-BR" : "pt-PT";
+        int found = find(ours, count, tag, length);
+        if (found < 0)
+            found = find(ours, count, standard, 5);
+        if (found >= 0)
+            return found;
     }
     for (;;) {
         int found = find(ours, count, tag, length);

@@ -7,7 +7,7 @@
 // Windows' list as the call gives it: zero-ended tags, then an empty one.
 static int match(std::string list)
 {
-    static const char *const ours[] = {"en", "de", "pt", "pt-BR", "zh-Hans", "zh-Hant", "ar"};
+    static const char *const ours[] = {"en", "de", "pt-PT", "pt-BR", "zh-Hans", "zh-Hant", "ar"};
     for (char &c : list)
         if (c == ',')
             c = '\0';
@@ -19,7 +19,8 @@ TEST(Language, FirstOfWindowsListThatWeHave)
 {
     struct { const char *list; int found; } cases[] = {
         {"de-DE", 1}, {"DE-at", 1}, {"sr-Latn-RS,fi-FI", -1}, {"fi-FI,de-CH,en-US", 1},
-        {"pt-BR", 3}, {"pt-PT", 2}, {"pt", 2}, {"pt-AO", 2}, {"en-GB,pt-BR", 0},
+        {"pt-BR", 3}, {"pt-PT", 2}, {"pt", 3}, {"PT-br", 3}, {"pt-AO", 2}, {"pt-Latn-BR", 3},
+        {"en-GB,pt-BR", 0},
         {"zh-CN", 4}, {"zh-SG", 4}, {"zh-Hans", 4}, {"zh", 4}, {"zh-Hans-HK", 4}, {"zh-TW", 5},
         {"zh-HK", 5}, {"zh-MO", 5}, {"zh-Hant", 5}, {"zh-Hant-CN", 5}, {"zhx-TW,ar-EG", 6},
         {"de-", 1}, {"", -1}, {"d", -1}, {"pt-B", 2},
