@@ -5,5 +5,6 @@
 #include <windows.h>
 
 // The exit status of a command line that asked for something; -1 for a
-// start without options, which goes on as the program.
+// start without options, which goes on as the program (with the palette
+// file it was given, if any).
 int runCommandLine(HINSTANCE instance, int count, const wchar_t *const *words);

@@ -1,38 +1,32 @@
-// A command line's request to the running window, and its answer, both
-// carried by WM_COPYDATA: the command line's process sends the request with
-// the handle of a window of its own as the word parameter, and the running
-// window answers there. Either side checks what it receives, since any
-// program may send it.
+// The running window's side of the command line's requests, which come by
+// WM_COPYDATA with the handle of the command line's own window as the word
+// parameter (core/commandrequest.h has their bytes). Any program may send
+// one: a request of the wrong size, tag or shape, or one naming a window
+// that is not a command line's, is refused. The answer never holds the
+// face up for more than a frame, whatever the window named does.
 #pragma once
 #include <windows.h>
+#include <cstddef>
 #include <cstdint>
 
-#include "core/colortemplate.h"
-#include "core/colortext.h"
+// The timer that sends again an answer that was not taken in time.
+const UINT_PTR answerRetryTimerId = 7;
 
-const ULONG_PTR commandRequestTag = 0x54637251;  // "QrcT"
-const ULONG_PTR commandAnswerTag = 0x54637241;   // "ArcT"
-
-// What the running window returns for a request.
-enum CommandReply { replyRefused = 0, replyDone = 1, replyPickStarted = 2 };
-
-// The request: the --set text follows it, as many bytes as remain.
-struct CommandRequestHead {
-    uint32_t action;  // a CommandAction: commandPick, commandGet or commandSet
-    int32_t form;     // a CopyForm, or formOfProgram
-    uint32_t ownTemplate;  // 1: the colour goes through templateText
-    char templateText[copyTemplateSize];
-};
-
-// The answer: 0 with the colour's text, or 1 (a pick cancelled).
-struct CommandAnswer {
-    uint32_t status;
-    char text[copyTextSize];
-};
-
-// The running window's side: a WM_COPYDATA from a command line.
+// WM_COPYDATA from a command line.
 LRESULT onCopyData(HWND window, WPARAM wp, LPARAM lp);
 // A pick the command line asked for has ended, taken or not.
 void answerCommandPick(HWND window, bool taken);
 // The command line waiting on a pick told that none will come: the window closes.
 void abandonCommandPick();
+// The answer's timer: the answer sent again, for a few seconds at most.
+void onAnswerRetryTimer(HWND window);
+
+// A palette file to open once the window shows, named on the command line
+// of this start.
+void openPaletteAtStart(const wchar_t *name);
+// At WM_CREATE: the palette named at the start, if any, opened once the
+// window shows.
+void openStartPalette(HWND window);
+// openPaletteMsg: the palette named by the start or by a request opened,
+// the face brought forward to show it.
+void onOpenPalette(HWND window);

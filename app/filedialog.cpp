@@ -1,4 +1,5 @@
 #include "filedialog.h"
+#include "owndialog.h"
 #include "texts.h"
 #include "core/textfill.h"
 
@@ -33,15 +34,26 @@ static const wchar_t *fileTypes(int first)
 // The file last chosen, which either dialog opens with.
 static wchar_t fileName[MAX_PATH];
 
+void nameExtension(const wchar_t *name, char extension[8])
+{
+    const wchar_t *typed = L"";
+    for (const wchar_t *c = name; *c; c++)
+        if (*c == '.')
+            typed = c + 1;
+        else if (*c == '\\' || *c == '/')
+            typed = L"";
+    int i = 0;
+    for (; i < 7 && typed[i]; i++)
+        extension[i] = typed[i] < 0x80 ? (char)typed[i] : '?';
+    extension[i] = '\0';
+}
+
 // comdlg32 is loaded at the first use: most sessions never need it, and
 // under Wine it would cost the start-up a good share.
 bool askPaletteFile(HWND owner, bool save, ChosenFile &chosen)
 {
-    static bool open;
-    if (open) {
-        SetForegroundWindow(GetLastActivePopup(owner));
+    if (!beginOwnDialog(owner))
         return false;
-    }
     typedef BOOL(WINAPI * FileDialog)(OPENFILENAMEW *);
     HMODULE dialogs = LoadLibraryA("comdlg32.dll");
     FileDialog run = dialogs ? (FileDialog)(void *)GetProcAddress(
@@ -56,17 +68,12 @@ bool askPaletteFile(HWND owner, bool save, ChosenFile &chosen)
     ofn.lpstrDefExt = save ? L"gpl" : nullptr;
     ofn.Flags = OFN_HIDEREADONLY | OFN_NOCHANGEDIR |
                 (save ? OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST : OFN_FILEMUSTEXIST);
-    open = true;
     bool asked = run && run(&ofn);
-    open = false;
+    endOwnDialog(owner);
     if (!asked)
         return false;
     chosen.name = fileName;
-    const wchar_t *typed = ofn.nFileExtension ? fileName + ofn.nFileExtension : L"";
-    int i = 0;
-    for (; i < 7 && typed[i]; i++)
-        chosen.extension[i] = typed[i] < 0x80 ? (char)typed[i] : '?';
-    chosen.extension[i] = '\0';
+    nameExtension(fileName, chosen.extension);
     // The list counts from 1, "every palette" first where Open shows it.
     chosen.listed = ofn.nFilterIndex - (save ? 1 : 2);
     return true;

@@ -15,6 +15,9 @@ struct ChosenFile {
     unsigned listed;
 };
 
+// The extension of the name's last part, as ChosenFile holds it; empty
+// where it has none.
+void nameExtension(const wchar_t *name, char extension[8]);
 // Asks for a file to save to (with the system's question before it
 // replaces one) or to open; false when none was chosen. Asked for again
 // while one is open (the face is sent commands from outside its own input

@@ -98,9 +98,11 @@ void hideHoverHelp(HWND)
     SendMessageW(tooltip, TTM_POP, 0, 0);
 }
 
-// A tip asked for while a button is held or a pick runs gets no text, and
-// a tooltip with no text does not show: a tip that was due when the press
-// came stays away.
+// A tip asked for while a button is held or a pick runs, or after a press
+// or a menu hid the tips, gets no text, and a tooltip with no text does not
+// show: a tip that was due when the press came or the menu opened stays
+// away (the tooltip's timer runs on under a menu that the keyboard opened
+// while the pointer rests on the face).
 static bool anyButtonHeld()
 {
     return gestureRuns() || GetKeyState(VK_LBUTTON) < 0 || GetKeyState(VK_RBUTTON) < 0 ||
@@ -115,7 +117,7 @@ void onNotify(HWND, LPARAM lp)
         return;
     static wchar_t text[hintSize + 200];
     text[0] = '\0';
-    if (!anyButtonHeld()) {
+    if (!off && !anyButtonHeld()) {
         AreaId control = readingOrder[info.hdr.idFrom];
         wchar_t name[100], hint[hintSize];
         lstrcpynW(name, controlName(control), 100);

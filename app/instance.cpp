@@ -2,14 +2,30 @@
 
 #include <windows.h>
 
+const wchar_t faceClassName[] = L"tinctoraWin";
+
 // Owned while this Tinctora runs, until its settings are saved.
 static HANDLE instanceMutex;
 
-// The mutex ours: the other Tinctora ended, or saved at its close.
-static bool takeMutex(DWORD ms)
+// The object signalled, or the mutex ours (the other Tinctora ended, or
+// saved at its close).
+static bool signalled(HANDLE object, DWORD ms)
 {
-    DWORD got = WaitForSingleObject(instanceMutex, ms);
+    DWORD got = WaitForSingleObject(object, ms);
     return got == WAIT_OBJECT_0 || got == WAIT_ABANDONED;
+}
+
+HWND waitForFace(HANDLE stop, DWORD ms, bool &ended)
+{
+    ended = false;
+    for (DWORD waited = 0; waited < ms; waited += 50) {
+        HWND face = FindWindowW(faceClassName, nullptr);
+        if (face && IsWindowVisible(face))
+            return face;
+        if ((ended = signalled(stop, 50)))
+            break;
+    }
+    return nullptr;
 }
 
 // To the top of the window's band, topmost or not. A window that is first
@@ -55,18 +71,12 @@ HWND findRunningInstance(bool &ours)
         return nullptr;
     // The other may be starting still, or closing: give its window a moment
     // to appear, or the other a moment to end.
-    for (int i = 0; i < 40; i++) {
-        if ((ours = takeMutex(0)))
-            return nullptr;
-        HWND running = FindWindowA("tinctoraWin", nullptr);
-        if (running && IsWindowVisible(running))
-            return running;
-        Sleep(50);
-    }
+    HWND running = waitForFace(instanceMutex, 2000, ours);
     // No window: the other is closing or will not show. Once it has gone
     // this one may start; until then the other still runs.
-    ours = takeMutex(3000);
-    return nullptr;
+    if (!running && !ours)
+        ours = signalled(instanceMutex, 3000);
+    return running;
 }
 
 bool handedToRunningInstance()

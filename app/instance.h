@@ -8,6 +8,13 @@
 // no settings. A Tinctora that is closing is waited for, a few seconds at
 // most, and then this one starts.
 bool handedToRunningInstance();
+// The class of the face's window, by which a start finds the running one.
+extern const wchar_t faceClassName[];
+// The face of a running Tinctora once it shows, waited for up to ms;
+// null, with ended set, as soon as the object stop is signalled (a
+// starting program's process ended, the instance's mutex taken), or
+// once the time is up.
+HWND waitForFace(HANDLE stop, DWORD ms, bool &ended);
 // The running Tinctora's window, waited for a moment while it starts;
 // null where none shows. ours tells whether this process now holds the
 // instance (none runs, or the other has ended) until leaveInstance.

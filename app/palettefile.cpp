@@ -46,15 +46,14 @@ static void savePalette(HWND window)
 }
 
 // The file's colours pinned, read in the format its extension names, else
-// the one its content shows, else the one chosen in the list; what did not
-// fit, or could not be read, said.
-static void openPalette(HWND window)
+// the one its content shows, else the one chosen in the list (listed);
+// what did not fit, or could not be read, said.
+static void openPaletteAs(HWND window, const wchar_t *name, unsigned listed)
 {
-    ChosenFile file;
-    if (!askPaletteFile(window, false, file))
-        return;
-    HANDLE handle = CreateFileW(file.name, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                nullptr, OPEN_EXISTING, 0, nullptr);
+    char extension[8];
+    nameExtension(name, extension);
+    HANDLE handle = CreateFileW(name, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                OPEN_EXISTING, 0, nullptr);
     LARGE_INTEGER size = {};
     if (handle == INVALID_HANDLE_VALUE || !GetFileSizeEx(handle, &size) ||
         (uint64_t)size.QuadPart > paletteFileMax) {
@@ -70,7 +69,7 @@ static void openPalette(HWND window)
     bool read = colors && ReadFile(handle, colors + room, (DWORD)size.QuadPart, &got, nullptr);
     CloseHandle(handle);
     const uint8_t *bytes = (const uint8_t *)(colors + room);
-    PaletteFormat format = read ? choosePaletteFormat(file.extension, file.listed, bytes, got)
+    PaletteFormat format = read ? choosePaletteFormat(extension, listed, bytes, got)
                                 : paletteFormatCount;
     size_t skipped = 0, found = 0;
     if (format < paletteFormatCount)
@@ -80,6 +79,18 @@ static void openPalette(HWND window)
     free(colors);
     announceShownColor(window);
     tellPaletteOpened(window, found, distinct, pinned, skipped);
+}
+
+static void openPalette(HWND window)
+{
+    ChosenFile file;
+    if (askPaletteFile(window, false, file))
+        openPaletteAs(window, file.name, file.listed);
+}
+
+void openPaletteFile(HWND window, const wchar_t *name)
+{
+    openPaletteAs(window, name, paletteFormatCount);
 }
 
 // Every colour in the copy form, one a line; not a taking.

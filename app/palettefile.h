@@ -11,3 +11,6 @@
 void appendPaletteItems(HMENU menu);
 // A command of those items: done, and true; any other command: false.
 bool runPaletteCommand(HWND window, UINT command);
+// The file's colours pinned as "Open palette..." pins them, in the format
+// its extension names; what did not fit, or could not be read, said.
+void openPaletteFile(HWND window, const wchar_t *name);

@@ -1,20 +1,30 @@
 #include "palettemessages.h"
+#include "owndialog.h"
 #include "texts.h"
 #include "core/history.h"
 
 #include <cwchar>
+
+// One dialog of the program's like the others: none while another is open.
+static void tell(HWND window, const wchar_t *text)
+{
+    if (!beginOwnDialog(window))
+        return;
+    tellUser(window, text);
+    endOwnDialog(window);
+}
 
 void tellSaveOutcome(HWND window, SaveOutcome outcome)
 {
     static const TextId why[] = {textSaveFailed, textSaveReadOnly, textSaveFolder,
                                  textSaveDenied, textSaveDiskFull, textSaveInUse, textSaveFailed};
     if (outcome != saveDone && outcome < (int)(sizeof why / sizeof *why))
-        tellUser(window, uiText(why[outcome]));
+        tell(window, uiText(why[outcome]));
 }
 
 void tellFileUnread(HWND window, bool tooLarge)
 {
-    tellUser(window, uiText(tooLarge ? textFileTooLarge : textFileUnreadable));
+    tell(window, uiText(tooLarge ? textFileTooLarge : textFileUnreadable));
 }
 
 void tellPaletteOpened(HWND window, size_t found, size_t distinct, size_t pinned, size_t skipped)
@@ -34,5 +44,5 @@ void tellPaletteOpened(HWND window, size_t found, size_t distinct, size_t pinned
                    _ultow((unsigned long)skipped, numbers[0], 10));
     }
     if (text[0])
-        tellUser(window, text);
+        tell(window, text);
 }

@@ -2,6 +2,7 @@
 #include "commonctl.h"
 #include "dialogs.h"
 #include "instance.h"
+#include "owndialog.h"
 #include "core/options.h"
 #include "input/gesture.h"
 #include "input/keypick.h"
@@ -14,8 +15,6 @@ const int pickHotkeyId = 1;
 const uint32_t controlForm = 0x0FFF;
 
 static bool registered;   // the chosen hotkey is ours in the system
-static bool dialogOpen;
-static HWND dialog;       // the open dialog, once it has been made
 
 // RegisterHotKey's modifiers for a hotkey; held down, it fires once.
 static UINT modifiersOf(uint32_t hotkey)
@@ -70,21 +69,41 @@ static bool systemLoopRuns()
 // button to be released and would then cancel the pick.
 bool faceBusy(HWND window)
 {
-    return buttonDown || menuWaitRuns() || dialogOpen || !IsWindowEnabled(window) ||
+    return buttonDown || menuWaitRuns() || ownDialogOpen() || !IsWindowEnabled(window) ||
            systemLoopRuns();
 }
+
+// The window that had the keyboard when a pick from outside the face
+// began, until that pick ends.
+static HWND pickedFrom;
 
 bool pickWithFaceForward(HWND window)
 {
     if (faceBusy(window))
         return false;
+    HWND before = GetForegroundWindow();
     // Restored here, not asynchronously: the pick starts on the face shown.
     if (IsIconic(window))
         ShowWindow(window, SW_RESTORE);
     bringForward(window);
     SetFocus(window);
     startKeyPick(window);
+    if (keyPickRuns())
+        pickedFrom = before != window ? before : nullptr;
     return keyPickRuns();
+}
+
+// Only while the face still has the keyboard: a pick that a click in
+// another program ended leaves it there. Under Wine the other program
+// often kept the X keyboard focus all along, and the keys typed there
+// would otherwise reach neither program.
+void returnKeyboard(HWND window)
+{
+    HWND to = pickedFrom;
+    pickedFrom = nullptr;
+    HWND now = GetForegroundWindow();
+    if (to && IsWindow(to) && (!now || now == window))
+        SetForegroundWindow(to);
 }
 
 void onHotKey(HWND window, WPARAM id)
@@ -146,7 +165,6 @@ static void setKeyRules(HWND dlg)
 // With none chosen, the keys show the default, ready to be chosen again.
 static void onInitHotkeyDialog(HWND dlg)
 {
-    dialog = dlg;
     showProgramIcon(dlg);
     showDialogTexts(dlg, texts, ARRAYSIZE(texts), leftToRight, ARRAYSIZE(leftToRight));
     uint32_t shown = pickHotkey ? pickHotkey : defaultPickHotkey;
@@ -201,15 +219,8 @@ static INT_PTR CALLBACK hotkeyDialogProc(HWND dlg, UINT msg, WPARAM wp, LPARAM)
 
 void choosePickHotkey(HWND window)
 {
-    if (dialogOpen) {
-        if (dialog)
-            SetForegroundWindow(dialog);
+    if (!loadCommonControls(ICC_HOTKEY_CLASS) || !beginOwnDialog(window))
         return;
-    }
-    if (!loadCommonControls(ICC_HOTKEY_CLASS))
-        return;
-    dialogOpen = true;
     runDialog(window, MAKEINTRESOURCEW(idHotkeyDialog), hotkeyDialogProc);
-    dialogOpen = false;
-    dialog = nullptr;
+    endOwnDialog(window);
 }

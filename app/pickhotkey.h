@@ -24,6 +24,10 @@ bool faceBusy(HWND window);
 // True when the pick runs. For every door that starts a pick from outside
 // the face: the hotkey, the command line.
 bool pickWithFaceForward(HWND window);
+// A pick from the keyboard has ended, however it ended: where
+// pickWithFaceForward began it, the window that had the keyboard before
+// gets it back, so that the user goes on working there.
+void returnKeyboard(HWND window);
 // WM_HOTKEY: pickWithFaceForward. (During a pick from the keyboard the
 // pick takes the message first: it takes the colour.)
 void onHotKey(HWND window, WPARAM id);

@@ -120,21 +120,42 @@ void loadSettings()
     RegCloseKey(key);
 }
 
+// Each write checked: the first that fails is the save's error.
+static LSTATUS saveError;
+
+static void record(LSTATUS status, LSTATUS fine = ERROR_SUCCESS)
+{
+    if (status != ERROR_SUCCESS && status != fine && saveError == ERROR_SUCCESS)
+        saveError = status;
+}
+
+static void setValue(HKEY key, const char *name, DWORD type, const void *bytes, DWORD size)
+{
+    record(RegSetValueExA(key, name, 0, type, (const BYTE *)bytes, size));
+}
+
+static void setText(HKEY key, const wchar_t *name, const wchar_t *text)
+{
+    record(RegSetValueExW(key, name, 0, REG_SZ, (const BYTE *)text,
+                          (lstrlenW(text) + 1) * sizeof(wchar_t)));
+}
+
 static void setDword(HKEY key, const char *name, DWORD value)
 {
-    RegSetValueExA(key, name, 0, REG_DWORD, (const BYTE *)&value, sizeof value);
+    setValue(key, name, REG_DWORD, &value, sizeof value);
 }
 
 static void setColorList(HKEY key, const char *name, const ColorList &list)
 {
     BYTE bytes[4 * recentLimit];
-    RegSetValueExA(key, name, 0, REG_BINARY, bytes, (DWORD)writeColorList(list, bytes));
+    setValue(key, name, REG_BINARY, bytes, (DWORD)writeColorList(list, bytes));
 }
 
 static bool saveValues(bool all)
 {
     HKEY key;
-    if (RegCreateKeyA(HKEY_CURRENT_USER, settingsKey, &key) != ERROR_SUCCESS)
+    saveError = RegCreateKeyA(HKEY_CURRENT_USER, settingsKey, &key);
+    if (saveError != ERROR_SUCCESS)
         return false;
     setDword(key, "curColor", curColor);
     setDword(key, "oldColor", oldColor);
@@ -151,23 +172,30 @@ static bool saveValues(bool all)
         setDword(key, "visionFilter", (DWORD)visionFilter);
         setDword(key, "pickHotkey", pickHotkey);
         wchar_t text[copyTemplateMax + 1];
-        if (copyTemplate[0]) {
-            widen(copyTemplate, text, copyTemplateMax + 1);
-            RegSetValueExW(key, L"copyTemplate", 0, REG_SZ, (const BYTE *)text,
-                           (lstrlenW(text) + 1) * sizeof(wchar_t));
-        }
+        if (copyTemplate[0])
+            setText(key, L"copyTemplate", widen(copyTemplate, text, copyTemplateMax + 1));
         // Windows' choice is no value: an older version has none either.
-        if (chosenLanguage >= 0) {
-            widen(builtLanguages[chosenLanguage].tag, text, copyTemplateMax + 1);
-            RegSetValueExW(key, L"language", 0, REG_SZ, (const BYTE *)text,
-                           (lstrlenW(text) + 1) * sizeof(wchar_t));
-        } else {
-            RegDeleteValueW(key, L"language");
-        }
+        if (chosenLanguage >= 0)
+            setText(key, L"language", widen(builtLanguages[chosenLanguage].tag, text, 16));
+        else
+            record(RegDeleteValueW(key, L"language"), ERROR_FILE_NOT_FOUND);
         setColorList(key, "pinned", pinnedColors);
     }
     RegCloseKey(key);
-    return true;
+    return saveError == ERROR_SUCCESS;
+}
+
+const wchar_t *saveFailure(wchar_t *out, int size)
+{
+    wchar_t key[100] = L"HKEY_CURRENT_USER\\", why[300];
+    widen(settingsKey, key + lstrlenW(key), 60);
+    if (!FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                        (DWORD)saveError, 0, why, 300, nullptr))
+        wsprintfW(why, L"%d", (int)saveError);
+    // The system's text ends in a line end of its own.
+    for (int n = lstrlenW(why); n && (why[n - 1] == '\r' || why[n - 1] == '\n'); n--)
+        why[n - 1] = 0;
+    return formatText(out, size, textSettingsNotStored, key, why);
 }
 
 bool saveSettings()

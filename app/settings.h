@@ -12,8 +12,10 @@ void loadSettings();
 // The language chosen alone, for the command line.
 void loadLanguageSetting();
 // At WM_DESTROY and at the end of the session: every value. False when
-// the key cannot be opened.
+// the key cannot be opened or any value not written.
 bool saveSettings();
-// Only the colours: the current, the previous and the history. False when
-// the key cannot be opened.
+// Only the colours: the current, the previous and the history. False as
+// for saveSettings.
 bool saveColors();
+// Why the last save failed, as a sentence for the user; returns out.
+const wchar_t *saveFailure(wchar_t *out, int size);

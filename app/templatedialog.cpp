@@ -1,6 +1,7 @@
 #include "templatedialog.h"
 #include "commonctl.h"
 #include "dialogs.h"
+#include "owndialog.h"
 #include "core/color.h"
 #include "core/colortemplate.h"
 #include "core/colortext.h"
@@ -86,13 +87,9 @@ bool editCopyTemplate(HWND window)
 {
     // Asked for again while it is open (the face is sent commands from
     // outside its own input meanwhile): the open one comes forward.
-    static bool open;
-    if (open) {
-        SetForegroundWindow(GetLastActivePopup(window));
+    if (!beginOwnDialog(window))
         return false;
-    }
-    open = true;
     bool ok = runDialog(window, L"TINCTORA_TEMPLATE", templateDialogProc) == IDOK;
-    open = false;
+    endOwnDialog(window);
     return ok;
 }

@@ -5,6 +5,7 @@
 #pragma once
 #include <windows.h>
 
+#include "input/appmessages.h"
 #include "res/texts.h"
 
 // The language chosen, an index of builtLanguages; -1 for Windows' choice.
@@ -14,9 +15,6 @@ extern int chosenLanguage;
 // loaded. Once at start-up, and again when the choice or Windows' changes;
 // true when the language in use changed.
 bool loadTexts();
-// Sent to the face and to each dialog of the program's that is open once
-// another language is in use: each shows its texts anew.
-const UINT languageChangedMsg = WM_APP + 3;
 // A language chosen in the Language submenu (-1: Windows' choice): in use
 // at once, everywhere.
 void chooseLanguage(HWND window, int language);

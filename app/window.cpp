@@ -6,6 +6,7 @@
 #include "contextmenu.h"
 #include "hoverhelp.h"
 #include "instance.h"
+#include "owndialog.h"
 #include "pickhotkey.h"
 #include "windowmenu.h"
 #include "skin/fatal.h"
@@ -18,6 +19,7 @@
 #include "core/options.h"
 #include "core/sample.h"
 #include "input/actions.h"
+#include "input/appmessages.h"
 #include "input/eyedropper.h"
 #include "input/focus.h"
 #include "input/gesture.h"
@@ -37,6 +39,13 @@ HACCEL accelTable;
 static void repaintSwatch()
 {
     paintSwatch(mainWindow, swatchRgn);
+}
+
+// Every pick from the keyboard, whatever started it and however it ended.
+static void onKeyPickEnded(HWND window, bool taken)
+{
+    answerCommandPick(window, taken);
+    returnKeyboard(window);
 }
 
 bool initialise(HINSTANCE instance)
@@ -72,7 +81,7 @@ bool initialise(HINSTANCE instance)
     windowRect.bottom = windowRect.top + height;
     colorChanged = repaintSwatch;
     pickBegun = hideHoverHelp;
-    keyPickEnded = answerCommandPick;
+    keyPickEnded = onKeyPickEnded;
     visionFilterWord = visionText;
     return true;
 }
@@ -88,7 +97,7 @@ bool registerWindowClass(HINSTANCE instance)
     wc.hIcon = LoadIconW(instance, L"TINCTORA_ICON");
     wc.hCursor = LoadCursorW(nullptr, (LPCWSTR)IDC_ARROW);
     wc.hbrBackground = (HBRUSH)GetStockObject(NULL_BRUSH);
-    wc.lpszClassName = L"tinctoraWin";
+    wc.lpszClassName = faceClassName;
     if (!RegisterClassW(&wc))
         return false;
     registerMagnifierClass(instance);
@@ -97,7 +106,7 @@ bool registerWindowClass(HINSTANCE instance)
 
 HWND createMainWindow(HINSTANCE instance)
 {
-    mainWindow = CreateWindowExW(0, L"tinctoraWin", L"Tinctora",
+    mainWindow = CreateWindowExW(0, faceClassName, L"Tinctora",
                                  WS_POPUP | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX,
                                  windowRect.left, windowRect.top,
                                  windowRect.right - windowRect.left,
@@ -109,12 +118,22 @@ HWND createMainWindow(HINSTANCE instance)
 }
 
 // A close or the session's end during a pick takes nothing: the pick is
-// cancelled, and the colours from before it are the ones saved.
+// cancelled, and the colours from before it are the ones saved. No key of
+// another program is taken from then on, not even one still held.
 static void cancelPick(HWND window)
 {
     cancelKeyPick(window);
+    dropKeyHook();
     if (pickerActive)
         cancelGesture(window);
+}
+
+// Said once the window has gone; at the session's end nothing is shown,
+// since nothing may hold the end up.
+static void tellNotSaved()
+{
+    wchar_t text[600];
+    tellUser(nullptr, saveFailure(text, 600));
 }
 
 static void onDestroy(HWND window)
@@ -128,10 +147,12 @@ static void onDestroy(HWND window)
     // rather than hands over to. DestroyWindow (Alt+F4) has hidden it
     // already; the close button's WM_DESTROY has not.
     ShowWindow(window, SW_HIDE);
-    saveSettings();
+    bool saved = saveSettings();
     // Saved: a start from now on may begin at once.
     leaveInstance();
     deleteSurfaces();
+    if (!saved)
+        tellNotSaved();
     PostQuitMessage(0);
 }
 
@@ -188,9 +209,6 @@ static void onSettingChange(HWND window)
     if (chosenLanguage < 0 && loadTexts())
         onLanguageChanged(window);
 }
-
-// Posted by a restore: the window onto a monitor once the restore is over.
-const UINT keepOnScreenMsg = WM_APP + 1;
 
 // After a restore: the window onto a monitor as after a change of the
 // displays, and its place told to the system once more, since Wine lets
@@ -287,6 +305,7 @@ static void onCreate(HWND window)
     refreshWindowRects(window);
     addWindowMenuItems(window);
     registerPickHotkey(window);
+    openStartPalette(window);
     if (deferredDpi) {
         WPARAM wp = deferredDpi;
         deferredDpi = 0;
@@ -338,6 +357,8 @@ LRESULT CALLBACK windowProc(HWND window, UINT msg, WPARAM wp, LPARAM lp)
             onButtonWatchTimer(window);
         else if (wp == menuWaitTimerId)
             onMenuWaitTimer(window);
+        else if (wp == answerRetryTimerId)
+            onAnswerRetryTimer(window);
         return 0;
     case WM_MOUSEMOVE: onMouseMove(window, wp, lp); return 0;
     case WM_LBUTTONDOWN: onLeftButtonDown(window, wp, lp); return 0;
@@ -372,6 +393,8 @@ LRESULT CALLBACK windowProc(HWND window, UINT msg, WPARAM wp, LPARAM lp)
     case WM_HOTKEY: onHotKey(window, wp); return 0;
     case WM_COPYDATA: return onCopyData(window, wp, lp);
     case keepOnScreenMsg: onRestored(window); return 0;
+    case openPaletteMsg: onOpenPalette(window); return 0;
+    case dialogClosedMsg: onDialogClosed(window); return 0;
     case WM_GETMINMAXINFO: onGetMinMaxInfo(window, lp); return 0;
     case WM_WINDOWPOSCHANGING: onWindowPosChanging(window, lp); break;
     case WM_WINDOWPOSCHANGED:

@@ -41,11 +41,14 @@ set_target_properties(win_helper PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BIN
 # Everything but the entry point, so the Windows tests drive the same code.
 add_library(tinctora_app STATIC
     app/accessible.cpp
+    app/commandclient.cpp
     app/commandline.cpp
     app/commandrequest.cpp
-    app/colormenus.cpp
+    app/commandstore.cpp
     app/commonctl.cpp
+    app/colormenus.cpp
     app/colorwords.cpp
+    app/console.cpp
     app/contextmenu.cpp
     app/dialogs.cpp
     app/filedialog.cpp
@@ -53,10 +56,12 @@ add_library(tinctora_app STATIC
     app/hoverhelp.cpp
     app/instance.cpp
     app/menutext.cpp
+    app/owndialog.cpp
     app/palettefile.cpp
     app/palettemessages.cpp
     app/pickhotkey.cpp
     app/safewrite.cpp
+    app/programstart.cpp
     skin/fatal.cpp
     app/settings.cpp
     app/swatchmenu.cpp

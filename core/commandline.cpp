@@ -1,4 +1,5 @@
 #include "commandline.h"
+#include "colorparse.h"
 #include "colortemplate.h"
 #include "textscan.h"
 
@@ -68,7 +69,12 @@ static bool takesValue(Option option)
 
 bool readCommandLine(int count, const char *const *words, CommandRequest &request)
 {
-    request = {commandStart, formOfProgram, nullptr, nullptr};
+    request = {commandStart, formOfProgram, nullptr, nullptr, nullptr};
+    if (count == 1 && words[0][0] && words[0][0] != '-' && strcmp(words[0], "/?")) {
+        request.action = commandOpen;
+        request.fileName = words[0];
+        return true;
+    }
     bool given[optionCount] = {};
     const char *formName = nullptr;
     for (int i = 0; i < count; i++) {
@@ -128,4 +134,42 @@ bool readCommandLine(int count, const char *const *words, CommandRequest &reques
         request.form = copyCustom;
     }
     return true;
+}
+
+bool readSetColor(const char *text, size_t limit, uint32_t &color)
+{
+    TextScan s = {text, limit, 0};
+    skipBlanks(s);
+    return peek(s) && readColorText(text, limit, color);
+}
+
+bool quoteCommandWord(const char *word, char *out, size_t size)
+{
+    size_t n = 0;
+    auto put = [&](char c) {
+        if (n + 1 < size)
+            out[n] = c;
+        n++;
+    };
+    bool bare = *word && !strpbrk(word, " \t\"");
+    if (!bare)
+        put('"');
+    for (const char *c = word;; c++) {
+        size_t backslashes = 0;
+        for (; *c == '\\'; c++)
+            backslashes++;
+        bool quoteFollows = !bare && (*c == '"' || !*c);
+        for (size_t i = 0; i < backslashes * (quoteFollows ? 2 : 1); i++)
+            put('\\');
+        if (!*c)
+            break;
+        if (*c == '"')
+            put('\\');
+        put(*c);
+    }
+    if (!bare)
+        put('"');
+    if (size)
+        out[n < size ? n : size - 1] = '\0';
+    return n < size;
 }

@@ -1,4 +1,5 @@
 #include "keypick.h"
+#include "appmessages.h"
 #include "eyedropper.h"
 #include "gesturestate.h"
 #include "magnifier.h"
@@ -20,17 +21,26 @@ static uint32_t startColor, startOldColor;
 // Set by the press that ended a pick until the next press of its own: that
 // press's release, and the double-click it begins, belong to the pick.
 static bool endingClick;
+// The end of the last pick, until it is told: at once, or where a press
+// ended the pick, at that press's release, since what the end sets off
+// (the keyboard handed back to another program) would take the release
+// and the capture away from the face.
+static bool endUntold, endedTaken;
 
 void (*keyPickEnded)(HWND window, bool taken);
+
+static void tellEnd(HWND window)
+{
+    if (endUntold && keyPickEnded) {
+        endUntold = false;
+        keyPickEnded(window, endedTaken);
+    }
+}
 
 bool keyPickRuns()
 {
     return running;
 }
-
-// A key the hook took, for the window: wParam the key, lParam 1 for a
-// repeat and 2 with Shift held.
-const UINT hookedKeyMsg = WM_APP + 2;
 
 void zoomPick(HWND window, int notches)
 {
@@ -94,21 +104,37 @@ static void unhookKeys()
     keyHook = nullptr;
 }
 
+void dropKeyHook()
+{
+    heldKeys = 0;
+    unhookKeys();
+}
+
+// A crash leaves the process alive while the system reports it, its thread
+// stopped: the hook would hold up every key of the desktop until then.
+static LONG WINAPI dropKeyHookOnCrash(EXCEPTION_POINTERS *)
+{
+    dropKeyHook();
+    return EXCEPTION_CONTINUE_SEARCH;
+}
+
 // Under Wine a window handed to the window manager, as Wine's default has
 // it (with a manager or without one), is activated without the X keyboard
 // focus: the keys pressed where the pick hotkey was (another program's
 // window) would go on reaching that program, and the pick would hear none.
 // The presses of the pick's keys are taken before any window gets them and
-// handed to the face, with Shift as it is now; the releases and the other
-// keys go where they would. A press is a repeat while its key is held:
-// taken before, or down before the hook began (the state of a key is
-// recorded after the hook). Once the pick is over, only the repeats of a
-// key still held are taken, until its release.
+// handed to the face, with Shift as it is now, and with Alt held as
+// without it; the releases and the other keys go where they would. A press
+// is a repeat while its key is held: taken before, or down before the hook
+// began (the state of a key is recorded after the hook). Once the pick is
+// over, only the repeats of a key still held are taken, until its release,
+// which comes as a key's or, with Alt held, as a system key's.
 static LRESULT CALLBACK takePickKey(int code, WPARAM wp, LPARAM lp)
 {
     const KBDLLHOOKSTRUCT &key = *(const KBDLLHOOKSTRUCT *)lp;
     unsigned bit = code == HC_ACTION ? pickKeyBit(key.vkCode) : 0;
-    if (bit && wp == WM_KEYDOWN && (running || (heldKeys & bit))) {
+    bool released = key.flags & LLKHF_UP;
+    if (bit && !released && (running || (heldKeys & bit))) {
         bool repeat = (heldKeys & bit) || GetAsyncKeyState(key.vkCode) < 0;
         bool shifted = GetAsyncKeyState(VK_SHIFT) < 0;
         if (running)
@@ -116,7 +142,7 @@ static LRESULT CALLBACK takePickKey(int code, WPARAM wp, LPARAM lp)
         heldKeys |= bit;
         return 1;
     }
-    if (bit && wp == WM_KEYUP) {
+    if (bit && released) {
         heldKeys &= ~bit;
         if (!running && !heldKeys)
             unhookKeys();
@@ -129,6 +155,7 @@ void startKeyPick(HWND window)
 {
     if (running || buttonDown || pickerActive)
         return;
+    tellEnd(window);
     startColor = curColor;
     startOldColor = oldColor;
     GetCursorPos(&cursorPos);
@@ -139,6 +166,10 @@ void startKeyPick(HWND window)
     pickWindow = window;
     if (!keyHook)
         keyHook = SetWindowsHookExA(WH_KEYBOARD_LL, takePickKey, GetModuleHandleA(nullptr), 0);
+    static bool crashWatched;
+    if (!crashWatched)
+        SetUnhandledExceptionFilter(dropKeyHookOnCrash);
+    crashWatched = true;
     SetTimer(window, keyPickTimerId, keyPickPollMs, nullptr);
     sampleUnderPointer(window);
 }
@@ -160,10 +191,12 @@ static void endKeyPick(HWND window, bool take, bool byPress = false)
         oldColor = startOldColor;
         dropPick(window);
     }
-    if (!byPress)
+    endUntold = true;
+    endedTaken = take;
+    if (!byPress) {
         releaseOwnCapture(window);
-    if (keyPickEnded)
-        keyPickEnded(window, take);
+        tellEnd(window);
+    }
 }
 
 void cancelKeyPick(HWND window)
@@ -213,6 +246,7 @@ static void releaseEndingClick(HWND window)
 {
     releasePickClip();
     releaseOwnCapture(window);
+    tellEnd(window);
 }
 
 // After the press that ended a pick: its release and a double-click's
@@ -232,6 +266,8 @@ static bool endingClickTakes(HWND window, UINT msg)
     case WM_LBUTTONDBLCLK:
     case WM_RBUTTONDBLCLK:
     case WM_MBUTTONDBLCLK: return true;
+    // Taken away before the release came: no release will.
+    case WM_CAPTURECHANGED: tellEnd(window); return false;
     }
     return false;
 }
@@ -241,6 +277,10 @@ bool keyPickTakes(HWND window, UINT msg, WPARAM wp, LPARAM lp)
     if (!running)
         return endingClick && endingClickTakes(window, msg);
     switch (msg) {
+    case WM_SYSKEYDOWN:
+        if (!pickKeyBit((DWORD)wp))
+            return false;
+        [[fallthrough]];
     case WM_KEYDOWN: onPickKey(window, wp, lp & 0x40000000, GetKeyState(VK_SHIFT) < 0); return true;
     case hookedKeyMsg: onPickKey(window, wp, lp & 1, lp & 2); return true;
     case WM_HOTKEY: endKeyPick(window, true); return true;

@@ -12,11 +12,15 @@
 
 void startKeyPick(HWND window);
 bool keyPickRuns();
-// Told at the end of every pick from the keyboard, taken or cancelled;
-// set once at start-up (a command line may wait for the pick).
+// Told at the end of every pick from the keyboard, taken or cancelled,
+// and where a press ended it, at that press's release; set once at
+// start-up (a command line may wait for the pick).
 extern void (*keyPickEnded)(HWND window, bool taken);
 // A pick from the keyboard, if one runs, cancelled.
 void cancelKeyPick(HWND window);
+// At a close or the session's end, once any pick is over: the keyboard
+// hook goes at once, also while a key the pick took is still held.
+void dropKeyHook();
 // Every message of the window, before anything else sees it: while a pick
 // from the keyboard runs, true for the messages the pick takes and for the
 // face's other pointer input, which does nothing then; after a press that

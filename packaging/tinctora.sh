@@ -31,4 +31,6 @@ if [ ! -f "$WINEPREFIX/.tinctora-ready" ]; then
     "$server" -w 2>/dev/null || true
     touch "$WINEPREFIX/.tinctora-ready"
 fi
-exec "$wine" "$exe"
+# The options, the standard handles and the exit status are the program's:
+# the command line works through the launcher as through the exe.
+exec "$wine" "$exe" "$@"

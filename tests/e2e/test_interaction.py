@@ -259,12 +259,15 @@ def run(s):
         time.sleep(0.3)
         check("window menu always on top -> %d" % want, p.state()[1], want)
     # Hover help: the close button's tip is hidden by a menu the keyboard
-    # opens away from it; resting on the red readout shows its name; a
-    # press hides it and none shows while the button is held.
+    # opens away from it, and the swatch's, due as the menu opens, shows not
+    # over it; resting on the red readout shows its name; a press hides it
+    # and none shows while the button is held.
     s.xdo("mousemove", *p.at(70, 10), "mousemove_relative", "1", "0")
     p.tooltip()
     s.xdo("windowfocus", "--sync", s.window, "key", "shift+F10", "sleep", 0.5)
-    check("no hover help over the menu the keyboard opens", p.tooltip(wait=0), "")
+    tips = [p.tooltip(wait=0)]
+    s.xdo("key", "Escape", "mousemove", *p.at(40, 40), "key", "shift+F10", "sleep", 1.5)
+    check("no hover help over the menu the keyboard opens", tips + [p.tooltip(wait=0)], ["", ""])
     s.xdo("key", "Escape")
     s.xdo("mousemove", *p.at(40, 74))
     s.xdo("mousemove_relative", "1", "0")

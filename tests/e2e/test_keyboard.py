@@ -111,6 +111,7 @@ def run(s):
                                     ("5", "super+shift+c", (24, 65), "7BFFBB")):
         for keys in (("e", menu), ("y", "p" if menu == "3" else "Escape", "Escape")):
             windows = re.search(" user=\\d+", s.helper("state")[1]).group()
+            s.click(*FACE)  # the keyboard went back to the paint window after the pick
             s.key("alt+space", at=FACE)
             for _ in range(40):  # until the menu shows
                 if windows not in s.helper("state")[1]:

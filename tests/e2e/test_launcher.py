@@ -52,6 +52,15 @@ def run(s):
     s.window = s.visible_windows()[0]
     check("the window shows, 83 by 132", s.geometry()[2:] == (83, 132), repr(s.geometry()))
 
+    def launch(*args):
+        p = subprocess.run([launcher] + list(args), env=env, stdin=subprocess.DEVNULL,
+                           stdout=subprocess.PIPE, stderr=subprocess.PIPE, timeout=60)
+        return p.returncode, p.stdout.decode(), p.stderr.decode()[:15]
+    got = [launch("--set", "#1e90ff")[0], launch("--get", "--format", "rgb"), launch("--bogus"),
+           launch("--set", " ")[0]]
+    check("the launcher passes the options, the standard handles and the status through",
+          got == [0, (0, "rgb(30, 144, 255)\n", ""), (2, "", "Usage: tinctora"), 1], repr(got))
+
     s.key("alt+F4")
     status = s.wait_exit()
     check("Alt+F4 ends the launcher with the program's status 0", status == 0, repr(status))

@@ -224,14 +224,16 @@ def run(s):
     want.update(history=("REG_BINARY", ""), pinned=("REG_BINARY", ""))
     check("closing saves the first-run settings", saved == want, "key holds %r" % (saved,))
 
-    # As Wine runs by default, its windows managed, without a window manager
-    # and under Openbox: with Notepad over the face and holding the keys, a
-    # second start and the pick hotkey each bring the face forward, and the
-    # hotkey's pick hears the arrows and Escape. A logoff, and under Openbox
-    # a close (Alt+F4), during such a pick store the colour from before it.
-    s.wine("reg", "add", r"HKCU\Software\Wine\X11 Driver", "/v", "Managed", "/d", "Y", "/f")
-    for wm in ("", "openbox"):
-        if wm:  # stopped by PID with the session's other processes
+    # As Wine runs by default (the launcher's prefix), its windows managed,
+    # without a window manager and under Openbox, and under Openbox with the
+    # windows unmanaged (the run script's prefix): with Notepad over the
+    # face and holding the keys, a second start and the pick hotkey each
+    # bring the face forward, and the hotkey's pick hears the arrows and
+    # Escape. A logoff, and under Openbox a close (Alt+F4), during such a
+    # pick store the colour from before it.
+    for wm, managed in (("", "Y"), ("openbox", "Y"), ("openbox", "N")):
+        s.wine("reg", "add", r"HKCU\Software\Wine\X11 Driver", "/v", "Managed", "/d", managed, "/f")
+        if wm and managed == "Y":  # stopped by PID with the session's other processes
             s.procs.append(subprocess.Popen([wm], env=s.env, stdout=subprocess.DEVNULL,
                                             stderr=subprocess.DEVNULL))
         while wm and not s.xdo("get_num_desktops", check=False).strip():
@@ -259,15 +261,41 @@ def run(s):
         s.xdo("key", "Escape")
         check("a right click's release goes to the pick it ended", below == {(255, 255, 255)},
               repr(below))
+        # Notepad has the keyboard back after such a pick, however it ended;
+        # the Enter that ended it is held back while down (its repeats) and
+        # let go once released, here with Alt held. (With no manager a click moves no
+        # X focus: it is put where the click would put it.)
+        s.click(300, 200)
+        if not wm:
+            s.xdo("windowfocus", "--sync", pad)
+        s.xdo("key", "super+shift+c", "sleep", 0.5, "keydown", "Return", "sleep", 1.2, "keydown",
+              "alt", "keyup", "Return", "keyup", "alt", "sleep", 0.3, "type", "x")
+        s.xdo("key", "Return", "type", "y")
+        time.sleep(0.5)
+        typed = s.helper("dialog", "Untitled - Notepad", "Notepad")[1].split("\n")[:3]
+        s.wine("taskkill", "/f", "/im", "notepad.exe")
+        check("the keys typed after the pick reach Notepad, none held back", typed == ["x", "", "y"],
+              repr(typed))
+        # Under a manager, a dialog of the face's closed, the face has the
+        # keyboard: r lowers red. (With none a dialog never has the X focus.)
+        if wm:
+            s.click(x + 40, y + 125)
+            red = [int(s.wine(harness.EXE, "--get", "--format", "hex")[1][:2], 16)]
+            s.xdo("key", "shift+F10", "sleep", 0.5, "key", "t", "sleep", 1.5, "key", "Escape",
+                  "sleep", 1, "key", "r")
+            red.append(int(s.wine(harness.EXE, "--get", "--format", "hex")[1][:2], 16))
+            check("after a dialog the face hears the keys", red[0] - red[1] == 10, repr(red))
         if wm:
             s.click(x + 40, y + 125)  # the face's: Openbox's Alt+F4 closes the window with the keys
         s.move(300, 200)
         s.xdo("key", "super+shift+c", "sleep", 0.5)
-        subprocess.run(("xdotool", "key", "alt+F4") if wm else (harness.WINE, "wineboot", "--end-session"),
-                       env=s.env, timeout=60)
+        # Openbox keeps Alt+F4 for the windows it manages.
+        subprocess.run(("xdotool", "key", "alt+F4") if wm and managed == "Y"
+                       else (harness.WINE, "wineboot", "--end-session"), env=s.env, timeout=60)
         stored = [s.wait_exit()] + [(s.registry() or {}).get(n) for n in ("curColor", "oldColor")]
+        before = ["0xfffff5", "0xffffff"] if wm else ["0xffffff", "0x0"]
         check("a close or a logoff during a pick stores the colours from before it",
-              stored == [0] + [("REG_DWORD", "0x0")] * 2, repr(stored))
+              stored == [0] + [("REG_DWORD", c) for c in before], repr(stored))
 
 
 if __name__ == "__main__":

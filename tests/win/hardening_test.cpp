@@ -1,15 +1,19 @@
 // What other programs can hand the program: settings of any type and size,
-// a clipboard held open or holding odd content, and start-ups that cannot
-// complete.
+// a clipboard held open or holding odd content, requests of any shape from
+// any window, and start-ups that cannot complete.
 #include "win_fixture.h"
 #include "input/clipboard.h"
 #include "app/safewrite.h"
+#include "app/commandrequest.h"
+#include "app/programstart.h"
 #include "app/settings.h"
 #include "app/window.h"
 #include "core/color.h"
 #include "core/options.h"
 #include "core/colortemplate.h"
 #include "core/colortext.h"
+#include "core/commandline.h"
+#include "core/commandrequest.h"
 #include "res/resource.h"
 #include "input/gesture.h"
 #include "input/windowmove.h"
@@ -398,6 +402,130 @@ TEST(TemplateDialog, AskedForAgainStaysOne)
         EXPECT_EQ(1, templateDialogs) << asked.second;
     }
     clearSettings();
+}
+
+// The command line of the program started for a pick is read back, by the
+// system's own reader, as the program's path alone, and a word quoted for
+// a command line as that word, whatever blanks, quotes and backslashes it
+// holds (a path under "Program Files" would otherwise split in two).
+TEST(ProgramStart, CommandLineReadBackWordForWord)
+{
+    wchar_t line[700], path[MAX_PATH];
+    ASSERT_TRUE(ownCommandLine(line, 700));
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    int n = 0;
+    LPWSTR *words = CommandLineToArgvW(line, &n);
+    ASSERT_EQ(1, n);
+    EXPECT_STREQ(path, words[0]);
+    LocalFree(words);
+    for (const char *word : {"C:\\Program Files\\Tinctora\\tinctora.exe", "say \"hi\" \\",
+                             "a\\\\\"b c\\", "", "tab\there", "p\\q\\\\"}) {
+        char quoted[80] = "x ";
+        ASSERT_TRUE(quoteCommandWord(word, quoted + 2, sizeof quoted - 2));
+        MultiByteToWideChar(CP_ACP, 0, quoted, -1, line, 700);
+        words = CommandLineToArgvW(line, &n);
+        char back[80] = "";
+        if (n == 2)
+            WideCharToMultiByte(CP_ACP, 0, words[1], -1, back, sizeof back, nullptr, nullptr);
+        EXPECT_EQ(2, n) << quoted;
+        EXPECT_STREQ(word, back) << quoted;
+        LocalFree(words);
+    }
+}
+
+// A window that takes answers as the command line's does; on a thread of
+// its own that sleeps a while before it takes any message.
+struct Asker {
+    HWND window;
+    DWORD sleep;
+    HANDLE made;
+    bool answered;
+    char text[copyTextSize];
+};
+Asker *asker;
+
+LRESULT CALLBACK askerProc(HWND w, UINT msg, WPARAM wp, LPARAM lp)
+{
+    const COPYDATASTRUCT *data = (const COPYDATASTRUCT *)lp;
+    if (msg != WM_COPYDATA)
+        return DefWindowProcA(w, msg, wp, lp);
+    asker->answered = true;
+    lstrcpynA(asker->text, ((const CommandAnswer *)data->lpData)->text, copyTextSize);
+    PostMessageA(w, WM_NULL, 0, 0);  // the message loop's wait ends
+    return TRUE;
+}
+
+DWORD WINAPI runAsker(void *)
+{
+    asker->window = CreateWindowExA(0, commandAnswerClass, nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE,
+                                    nullptr, nullptr, nullptr);
+    SetEvent(asker->made);
+    Sleep(asker->sleep);
+    MSG msg;
+    while (!asker->answered && GetMessageA(&msg, nullptr, 0, 0) > 0)
+        DispatchMessageA(&msg);
+    return 0;
+}
+
+LRESULT request(HWND w, HWND from, uintptr_t tag, const CommandRequest &asked, int sizeChange = 0)
+{
+    std::vector<char> bytes(sizeof(CommandRequestHead) + 64);
+    bytes.resize(writeCommandRequest(asked, bytes.data(), bytes.size()) + sizeChange);
+    bytes.shrink_to_fit();
+    COPYDATASTRUCT data = {tag, (DWORD)bytes.size(), bytes.data()};
+    return SendMessageA(w, WM_COPYDATA, (WPARAM)from, (LPARAM)&data);
+}
+
+// Only a window of the command line's class is answered, and the face waits
+// a frame at most for it to take the answer: one that takes it late gets
+// it sent again. A request of the wrong size or tag, a set of no colour or
+// from another window is refused and changes nothing.
+TEST(CommandRequests, AnsweredOnlyToTheCommandLineNeverWaitedFor)
+{
+    HWND w = startProgram();
+    ASSERT_TRUE(w);
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = askerProc;
+    wc.lpszClassName = commandAnswerClass;
+    RegisterClassA(&wc);
+    wc.lpszClassName = "tinctoraAnswers";
+    RegisterClassA(&wc);
+    Asker own = {}, other = {};
+    asker = &other;
+    other.window = CreateWindowExA(0, "tinctoraAnswers", nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE,
+                                   nullptr, nullptr, nullptr);
+    curColor = 0x3366CC;
+    const CommandRequest get = {commandGet, copyCustom, "{R}/{G}/{B}", nullptr, nullptr};
+    EXPECT_EQ(replyRefused, request(w, other.window, commandRequestTag, get));
+    EXPECT_EQ(replyRefused, request(w, nullptr, commandRequestTag, get));
+    EXPECT_FALSE(other.answered);
+    DestroyWindow(other.window);
+    asker = &own;
+    own.sleep = 400;
+    own.made = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    HANDLE thread = CreateThread(nullptr, 0, runAsker, nullptr, 0, nullptr);
+    WaitForSingleObject(own.made, 5000);
+    EXPECT_EQ(replyRefused, request(w, own.window, commandAnswerTag, get));
+    EXPECT_EQ(replyRefused, request(w, own.window, commandRequestTag, get, -1));
+    EXPECT_EQ(replyRefused, request(w, own.window, commandRequestTag, get, 1));
+    EXPECT_EQ(replyDone, request(w, own.window, commandRequestTag, get));
+    EXPECT_FALSE(own.answered) << "the face waited for a window that was asleep";
+    for (int i = 0; i < 100 && !own.answered; i++, Sleep(30))
+        pumpMessages();
+    EXPECT_STREQ("204/102/51", own.text);
+    WaitForSingleObject(thread, 5000);
+    CloseHandle(thread);
+    CloseHandle(own.made);
+    HWND setter = CreateWindowExA(0, commandAnswerClass, nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE,
+                                  nullptr, nullptr, nullptr);
+    CommandRequest set = {commandSet, formOfProgram, nullptr, " \t", nullptr};
+    EXPECT_EQ(replyRefused, request(w, setter, commandRequestTag, set));
+    set.colorText = "#12ab9f";
+    EXPECT_EQ(replyRefused, request(w, nullptr, commandRequestTag, set));
+    EXPECT_EQ(0x3366CCu, curColor);
+    EXPECT_EQ(replyDone, request(w, setter, commandRequestTag, set));
+    EXPECT_EQ(0x9FAB12u, curColor);
+    DestroyWindow(setter);
 }
 
 // A palette saved over a file that may not be replaced leaves that file as

@@ -1,5 +1,6 @@
 #include "win_fixture.h"
 #include "app/settings.h"
+#include "app/texts.h"
 #include "core/color.h"
 #include "core/history.h"
 #include "core/options.h"
@@ -9,6 +10,7 @@
 #include "input/windowmove.h"
 
 #include <gtest/gtest.h>
+#include <sddl.h>
 #include <vector>
 
 namespace {
@@ -121,7 +123,8 @@ TEST_F(Store, EverythingSavedLoadsExactly)
 
 // The pick's settings: a REG_DWORD in range, anything else the default, a
 // hotkey the control cannot show (more flags, no key, more than 16 bits)
-// or one without Ctrl, Alt or the Windows key too; each saved as it reads.
+// or one without Ctrl, Alt or the Windows key too (Alt alone is enough);
+// each saved as it reads.
 TEST_F(Store, PickSettingsInRangeOrTheDefault)
 {
     const uint32_t ctrlH = 0x0248, none = 0;
@@ -129,7 +132,8 @@ TEST_F(Store, PickSettingsInRangeOrTheDefault)
     const struct { DWORD copy, size, hotkey, vision, wantCopy, wantSize, wantHotkey, wantVision; } cases[] = {
         {1, 5, ctrlH, 4, 1, 5, ctrlH, 4}, {0, 3, none, 0, 0, 3, none, 0},
         {2, 4, 0x2048, 5, 0, 1, anyKey, 0}, {0xFFFFFFFF, 0, 0x0300, 0xFFFFFFFF, 0, 1, anyKey, 0},
-        {1, 3, 0x10048, 1, 1, 3, anyKey, 1}, {1, 3, 0x0144, 3, 1, 3, anyKey, 3}};
+        {1, 3, 0x10048, 1, 1, 3, anyKey, 1}, {1, 3, 0x0144, 3, 1, 3, anyKey, 3},
+        {0, 5, 0x0450, 2, 0, 5, 0x0450, 2}};  // Alt+P
     for (const auto &c : cases) {
         putDword("copyOnPick", c.copy);
         putDword("sampleSize", c.size);
@@ -179,6 +183,40 @@ TEST_F(Store, ColorListsOfEveryShapeAndSize)
     put("pinned", REG_BINARY, value.data(), DWORD(4 * value.size()));
     loadSettings();
     EXPECT_EQ(0, pinnedColors.count);
+}
+
+// The key's access list as SDDL gives it ("KR": read only, "KA": all).
+void setKeyAccess(const char *sddl)
+{
+    HKEY key;
+    PSECURITY_DESCRIPTOR sd;
+    ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyExA(HKEY_CURRENT_USER, settingsKey, 0, WRITE_DAC, &key));
+    ASSERT_TRUE(ConvertStringSecurityDescriptorToSecurityDescriptorA(sddl, SDDL_REVISION_1, &sd,
+                                                                     nullptr));
+    EXPECT_EQ(ERROR_SUCCESS, RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, sd));
+    LocalFree(sd);
+    RegCloseKey(key);
+}
+
+// A key that may be read but not written: a save says so, and --set with
+// no window stores nothing, says why on standard error and ends with 1.
+TEST_F(Store, ReadOnlyKeyStoresNothingAndSaysSo)
+{
+    putDword("curColor", 0x123456);
+    setKeyAccess("D:(A;;KR;;;WD)");
+    curColor = 0x654321;
+    EXPECT_FALSE(saveColors());
+    wchar_t why[400];
+    loadTexts();
+    EXPECT_NE(nullptr, wcsstr(saveFailure(why, 400), L"Software\\Arvex\\Tinctora"));
+    Child child;
+    ASSERT_TRUE(startChild(child, "tinctora.exe", "--set 0080ff"));
+    std::string said = readLine(child);
+    EXPECT_EQ(1u, finishChild(child, 20000));
+    EXPECT_EQ(0u, said.find("tinctora: The settings could not be stored")) << said;
+    setKeyAccess("D:(A;;KA;;;WD)");
+    DWORD type;
+    EXPECT_EQ(0x123456u, stored("curColor", &type));
 }
 
 }  // namespace

@@ -32,7 +32,8 @@
 //                   them), "-", the accessible name and description of each
 //                   control, "-", each visible tooltip's text, "rtl " before
 //                   one laid out right to left
-//   dialog TITLE    prints the text of each control of the dialog TITLE
+//   dialog TITLE [CLASS]  prints the text of each control of the dialog
+//                   TITLE (or of the window of that class, as Notepad's)
 //   monitors        prints one line per monitor: "left top right bottom" of its
 //                   area, the same of its work area, and 1 if it is the primary
 #include <windows.h>
@@ -491,7 +492,7 @@ static int command(int argc, char **argv)
     if (!strcmp(argv[1], "tooltips"))
         return EnumWindows(printTooltip, 0) ? 0 : 1;
     if (!strcmp(argv[1], "dialog") && argc > 2) {
-        HWND dialog = FindWindowA("#32770", argv[2]);
+        HWND dialog = FindWindowA(argc > 3 ? argv[3] : "#32770", argv[2]);
         return dialog ? (EnumChildWindows(dialog, printText, 0), 0) : 1;
     }
     if (!strcmp(argv[1], "monitors"))
