@@ -8,6 +8,7 @@
 #include "core/variations.h"
 #include "core/vision.h"
 #include "input/clipboard.h"
+#include "input/clipboardtext.h"
 #include "input/taking.h"
 #include "res/resource.h"
 
@@ -22,27 +23,14 @@ static const char visionKeys[visionEntries + 1] = "PDTA";
 static uint32_t visionShown[visionEntries];
 static uint32_t variationsShown[variationCount];
 
-static HMENU createMarked(ULONG_PTR mark)
-{
-    HMENU menu = CreatePopupMenu();
-    MENUINFO info = {};
-    info.cbSize = sizeof info;
-    info.fMask = MIM_MENUDATA;
-    info.dwMenuData = mark;
-    SetMenuInfo(menu, &info);
-    // Never empty, so that it opens and is filled then.
-    AppendMenuW(menu, MF_STRING | MF_GRAYED, 0, L"...");
-    return menu;
-}
-
 HMENU createVisionMenu()
 {
-    return createMarked(visionMenuMark);
+    return createSwatchMenu(visionMenuMark);
 }
 
 HMENU createVariationsMenu()
 {
-    return createMarked(variationsMenuMark);
+    return createSwatchMenu(variationsMenuMark);
 }
 
 // "&1 tint +10%  FFB586  orange": the key, the name, the colour in the
@@ -65,15 +53,12 @@ static void appendEntry(HWND window, HMENU menu, UINT command, char key, const w
 
 bool fillColorMenu(HWND window, HMENU menu)
 {
-    MENUINFO info = {};
-    info.cbSize = sizeof info;
-    info.fMask = MIM_MENUDATA;
-    if (!GetMenuInfo(menu, &info) ||
-        (info.dwMenuData != visionMenuMark && info.dwMenuData != variationsMenuMark))
+    ULONG_PTR mark = swatchMenuMark(menu);
+    if (mark != visionMenuMark && mark != variationsMenuMark)
         return false;
     while (DeleteMenu(menu, 0, MF_BYPOSITION))
         continue;
-    if (info.dwMenuData == visionMenuMark) {
+    if (mark == visionMenuMark) {
         for (int i = 0; i < visionEntries; i++) {
             visionShown[i] = simulateVision(curColor, i + 1);
             appendEntry(window, menu, cmdVisionFirst + 0x10 * i, visionKeys[i],

@@ -1,5 +1,9 @@
 #include "console.h"
 #include "settings.h"
+#include "core/commandline.h"
+#include "core/textfill.h"
+
+#include <cwchar>
 
 #include <cstring>
 
@@ -62,9 +66,17 @@ bool showUsage(bool asked)
 {
     useLanguage();
     DWORD which = asked ? STD_OUTPUT_HANDLE : STD_ERROR_HANDLE;
+    // The forms' names, left to right in every language, from where
+    // --format reads them; their lines end as the usage's do.
     static char usage[8192];
+    char forms[400];
+    wchar_t list[400], text[4096];
+    const wchar_t *pattern = uiText(textUsage);
+    const char *lineEnd = wcsstr(pattern, L"\r\n") ? "\r\n" : "\n";
+    const wchar_t *names = widen(copyFormList(forms, sizeof forms, lineEnd), list, ARRAYSIZE(list));
+    fillText(text, ARRAYSIZE(text), pattern, &names, 1, false);
     if (standardHandle(which))
-        return writeText(which, narrow(uiText(textUsage), usage, sizeof usage));
-    tellUser(nullptr, uiText(textUsage));
+        return writeText(which, narrow(text, usage, sizeof usage));
+    tellUser(nullptr, text);
     return true;
 }

@@ -1,4 +1,5 @@
 #include "contextmenu.h"
+#include "menutext.h"
 #include "windowmenu.h"
 #include "core/color.h"
 #include "core/colortemplate.h"
@@ -6,6 +7,7 @@
 #include "core/contrast.h"
 #include "core/contrastfix.h"
 #include "input/clipboard.h"
+#include "input/clipboardtext.h"
 #include "input/gesture.h"
 #include "input/taking.h"
 #include "res/resource.h"

@@ -1,6 +1,8 @@
-// The History as text and as palette files, and a palette file's colours
-// pinned: the History submenu's last items, through the system's Open and
-// Save As dialogs. The formats themselves are core/palette.h's.
+// The History submenu's palette items: the History as text and as a
+// palette file, and a palette file's colours pinned, through the system's
+// Open and Save As dialogs. The formats themselves are core/palette.h's,
+// the dialogs filedialog.h's, the safe write safewrite.h's and what is said
+// palettemessages.h's.
 #pragma once
 #include <windows.h>
 
@@ -12,6 +14,3 @@ bool runPaletteCommand(HWND window, UINT command);
 // The file's colours pinned as "Open palette..." pins them, in the format
 // its extension names; what did not fit, or could not be read, said.
 void openPaletteFile(HWND window, const wchar_t *name);
-// The bytes written beside the file under a temporary name, then put in
-// its place: a write that fails leaves an older file as it was.
-bool replaceFile(const wchar_t *name, const void *bytes, DWORD size);

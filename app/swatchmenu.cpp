@@ -4,7 +4,9 @@
 #include "core/textfill.h"
 #include "skin/draw.h"
 
-const int swatchItemRoom = 24;
+// Room for the entries of every menu that has them: the History's 36, the
+// Colour vision and Variations submenus'.
+const int swatchItemRoom = 64;
 struct SwatchItem {
     UINT command;
     uint32_t color;
@@ -37,6 +39,26 @@ static HFONT fontFor(HWND window)
         menuFont = made, fontDpi = dpi;
     }
     return menuFont;
+}
+
+HMENU createSwatchMenu(ULONG_PTR mark)
+{
+    HMENU menu = CreatePopupMenu();
+    MENUINFO info = {};
+    info.cbSize = sizeof info;
+    info.fMask = MIM_MENUDATA;
+    info.dwMenuData = mark;
+    SetMenuInfo(menu, &info);
+    AppendMenuW(menu, MF_STRING | MF_GRAYED, 0, L"...");
+    return menu;
+}
+
+ULONG_PTR swatchMenuMark(HMENU menu)
+{
+    MENUINFO info = {};
+    info.cbSize = sizeof info;
+    info.fMask = MIM_MENUDATA;
+    return GetMenuInfo(menu, &info) ? info.dwMenuData : 0;
 }
 
 static SwatchItem *itemOf(UINT command)

@@ -7,6 +7,11 @@
 #include <windows.h>
 #include <cstdint>
 
+// A submenu of such entries, filled as it opens: known by the mark in its
+// menu data, and never empty (one greyed item) until then, so that it
+// opens. swatchMenuMark gives the mark; 0 for any other menu.
+HMENU createSwatchMenu(ULONG_PTR mark);
+ULONG_PTR swatchMenuMark(HMENU menu);
 // An entry at the end of menu: its command, its colour and its text, with
 // "&" before its key. An entry made again with the same command replaces
 // the one before.

@@ -1,5 +1,6 @@
 #include "windowmenu.h"
 #include "colormenus.h"
+#include "menutext.h"
 #include "historymenu.h"
 #include "swatchmenu.h"
 #include "palettefile.h"
@@ -130,7 +131,6 @@ void onInitMenu(HWND window, WPARAM)
 // system has done drawing.
 void onExitMenuLoop(HWND window)
 {
-    releaseHistorySwatches();
     RECT titleRow = {0, 0, faceWidth * faceScale, faceAreas[swatchId].top * faceScale};
     InvalidateRect(window, &titleRow, FALSE);
 }
@@ -142,8 +142,6 @@ void onUninitMenuPopup(HWND window, WPARAM wp)
 {
     if ((HMENU)wp == GetSystemMenu(window, FALSE))
         EndMenu();
-    else if (isHistoryMenu((HMENU)wp))
-        releaseHistorySwatches();
 }
 
 void onInitMenuPopup(HWND window, WPARAM wp)

@@ -37,11 +37,9 @@ void addWindowMenuItems(HWND window);
 void onInitMenu(HWND window, WPARAM wp);
 // WM_INITMENUPOPUP: a History submenu, wherever it sits, filled as it opens.
 void onInitMenuPopup(HWND window, WPARAM wp);
-// WM_UNINITMENUPOPUP: the menu mode ends as the window menu closes; a
-// History submenu's swatches are freed as it closes.
+// WM_UNINITMENUPOPUP: the menu mode ends as the window menu closes.
 void onUninitMenuPopup(HWND window, WPARAM wp);
-// WM_EXITMENULOOP: the face whole again where the menu drew on it, and no
-// swatch of a History submenu left.
+// WM_EXITMENULOOP: the face whole again where the menu drew on it.
 void onExitMenuLoop(HWND window);
 // WM_MENUCHAR, after the swatch entries' keys: L, the key that starts a
 // watch during a pick, chooses Stop watching in the window menu and the

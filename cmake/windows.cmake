@@ -51,13 +51,16 @@ add_library(tinctora_app STATIC
     app/console.cpp
     app/contextmenu.cpp
     app/dialogs.cpp
+    app/filedialog.cpp
     app/historymenu.cpp
     app/hoverhelp.cpp
     app/instance.cpp
     app/menutext.cpp
     app/owndialog.cpp
     app/palettefile.cpp
+    app/palettemessages.cpp
     app/pickhotkey.cpp
+    app/safewrite.cpp
     app/programstart.cpp
     skin/fatal.cpp
     app/settings.cpp
@@ -68,6 +71,7 @@ add_library(tinctora_app STATIC
     app/windowmenu.cpp
     input/actions.cpp
     input/clipboard.cpp
+    input/clipboardtext.cpp
     input/eyedropper.cpp
     input/focus.cpp
     input/gesture.cpp

@@ -1,5 +1,6 @@
-// The colour functions of stylesheets, rgb() to color(), read from a pasted
-// text the way browsers read them, and hsv() and cmyk() of design tools.
+// The colour functions of stylesheets, rgb() to color() and device-cmyk(),
+// read from a pasted text the way browsers read them, and hsv() and cmyk()
+// of design tools.
 #include "colorfunctions.h"
 #include "colorspace.h"
 
@@ -240,23 +241,53 @@ static bool takeColorFunction(TextScan &s, ColorSpace, uint32_t &color)
     return true;
 }
 
-// cmyk(), as print layouts write it: cyan, magenta, yellow and black, as
-// percentages or fractions of 1, each clamped to 0..1; without a colour
+// Cyan, magenta, yellow and black, each 0..1 (clamped): without a colour
 // profile a channel is what its ink and the black leave of the light.
+static uint32_t inkColor(double ink[4])
+{
+    double c[3];
+    for (int n = 0; n < 4; n++)
+        ink[n] = std::clamp(ink[n], 0.0, 1.0);
+    for (int n = 0; n < 3; n++)
+        c[n] = (1 - ink[n]) * (1 - ink[3]);
+    return colorFromSpace(spaceSrgb, c);
+}
+
+// cmyk(), as print layouts and design tools write it: percentages, or
+// plain numbers that are fractions of 1, or percentages written without
+// "%" where any of them is above 1.
 static bool takeCmyk(TextScan &s, ColorSpace, uint32_t &color)
 {
     Arguments a;
-    double ink[4], c[3];
+    double ink[4];
+    if (!takeArguments(s, true, 4, a))
+        return false;
+    bool hundreds = false;
+    for (int n = 0; n < 4; n++)
+        hundreds = hundreds || (a.v[n].kind == plainNumber && a.v[n].number > 1);
+    for (int n = 0; n < 4; n++) {
+        if (!scaled(a.v[n], 1, ink[n]))
+            return false;
+        if (hundreds && a.v[n].kind == plainNumber)
+            ink[n] /= 100;
+    }
+    color = inkColor(ink);
+    return true;
+}
+
+// device-cmyk() of CSS Color 5: numbers 0 to 1 or percentages, none as 0,
+// apart by blanks, an alpha after "/"; or the legacy four numbers apart by
+// commas.
+static bool takeDeviceCmyk(TextScan &s, ColorSpace, uint32_t &color)
+{
+    Arguments a;
+    double ink[4];
     if (!takeArguments(s, true, 4, a))
         return false;
     for (int n = 0; n < 4; n++)
-        if (!scaled(a.v[n], 1, ink[n]))
+        if (!scaled(a.v[n], 1, ink[n]) || (a.legacy && a.v[n].kind != plainNumber))
             return false;
-        else
-            ink[n] = std::clamp(ink[n], 0.0, 1.0);
-    for (int n = 0; n < 3; n++)
-        c[n] = (1 - ink[n]) * (1 - ink[3]);
-    color = colorFromSpace(spaceSrgb, c);
+    color = inkColor(ink);
     return true;
 }
 
@@ -273,7 +304,7 @@ bool takeFunction(TextScan &s, bool &named, uint32_t &color)
         {"lch(", spaceLch, takeLabSpace}, {"oklab(", spaceOklab, takeLabSpace},
         {"oklch(", spaceOklch, takeLabSpace}, {"color(", spaceSrgb, takeColorFunction},
         {"hsv(", spaceHsv, takeHueSpace}, {"hsb(", spaceHsv, takeHueSpace},
-        {"cmyk(", spaceSrgb, takeCmyk},
+        {"cmyk(", spaceSrgb, takeCmyk}, {"device-cmyk(", spaceSrgb, takeDeviceCmyk},
     };
     for (const auto &f : functions)
         if (takeWord(s, f.name)) {

@@ -1,7 +1,7 @@
 // The colour functions of stylesheets (CSS Color Module Level 4): rgb(),
 // rgba(), hsl(), hsla(), hwb(), lab(), lch(), oklab(), oklch() and color()
-// with its predefined spaces; and hsv() (hsb()) and cmyk(), which design
-// tools and print layouts write.
+// with its predefined spaces, device-cmyk() of Level 5; and hsv() (hsb())
+// and cmyk(), which design tools and print layouts write.
 #pragma once
 #include <cstdint>
 

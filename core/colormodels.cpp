@@ -1,6 +1,7 @@
 #include "colormodels.h"
 #include "color.h"
 #include "colorspace.h"
+#include "rounding.h"
 
 #include <algorithm>
 #include <cmath>
@@ -14,11 +15,9 @@ static int64_t unitOf(int decimals)
     return unit;
 }
 
-// n / d >= 0 with the given decimals, rounded to the nearest, halves up;
-// 0 where d is. Integers only: floating point would round some halves down.
-static Fixed ratio(int64_t n, int64_t d, int decimals)
+Fixed ratio(int64_t n, int64_t d, int decimals)
 {
-    return {d ? (int32_t)((2 * n * unitOf(decimals) + d) / (2 * d)) : 0, decimals};
+    return {d ? (int32_t)ratioRounded(n * unitOf(decimals), d) : 0, decimals};
 }
 
 static Fixed rounded(double v, int decimals)

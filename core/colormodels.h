@@ -12,6 +12,10 @@ struct Fixed {
     int decimals;
 };
 
+// n / d >= 0 with the given decimals, rounded to the nearest, halves up;
+// 0 where d is.
+Fixed ratio(int64_t n, int64_t d, int decimals);
+
 // The numbers of a colour in the model of a form from copyRgb on (not the
 // template's), hue first where the model has one, into out; returns how
 // many, 3 or 4 (CMYK). Greys have hue 0; a hue that rounds to 360 is 0.

@@ -1,6 +1,7 @@
 #include "colornames.h"
 #include "color.h"
 #include "colorspace.h"
+#include "textscan.h"
 
 #include <initializer_list>
 
@@ -70,11 +71,6 @@ const char *namedColorWords(int index)
     return w;
 }
 
-static char lowerCase(char c)
-{
-    return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
-}
-
 int findNamedColor(const char *text, size_t length)
 {
     const char *w = namedWords;
@@ -83,7 +79,7 @@ int findNamedColor(const char *text, size_t length)
         for (; *w; w++) {
             if (*w == ' ')
                 continue;
-            if (at == length || lowerCase(text[at]) != *w)
+            if (at == length || lowerAscii(text[at]) != *w)
                 break;
             at++;
         }

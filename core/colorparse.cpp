@@ -4,8 +4,6 @@
 #include "colornames.h"
 #include "textscan.h"
 
-#include <algorithm>
-
 // The letters of a named colour, in any case; the scan goes past them.
 // Letters that name no colour, 24 or more of them too, leave it where it
 // was. "transparent" and "currentcolor" are not in the table: no colour to
@@ -36,20 +34,32 @@ static bool takeNameAlone(TextScan s, uint32_t &color)
            takeNamedColor(s, color);
 }
 
-// "#" and three or four hex digits, then the end or any other character:
-// the stylesheet shorthand, each digit doubled, a fourth (alpha) ignored.
-static bool takeShorthand(TextScan &s, uint32_t &color)
+// The hexadecimal digits at the scan, up to most.
+static size_t hexDigitsAt(const TextScan &s, size_t ahead, size_t most)
 {
     size_t n = 0;
-    if (peek(s) != '#')
-        return false;
-    while (n < 5 && hexDigit(peek(s, 1 + n)) >= 0)
+    while (n < most && hexDigit(peek(s, ahead + n)) >= 0)
         n++;
+    return n;
+}
+
+// The stylesheet shorthand's three digits ahead, RGB, each doubled.
+static uint32_t shorthandAt(const TextScan &s, size_t ahead)
+{
+    uint32_t color = 0;
+    for (size_t i = 0; i < 3; i++)
+        color |= (uint32_t)hexDigit(peek(s, ahead + i)) * 0x11 << 8 * i;
+    return color;
+}
+
+// "#" and three or four hex digits, then the end or any other character:
+// the stylesheet shorthand, a fourth digit (alpha) ignored.
+static bool takeShorthand(TextScan &s, uint32_t &color)
+{
+    size_t n = peek(s) == '#' ? hexDigitsAt(s, 1, 5) : 0;
     if (n != 3 && n != 4)
         return false;
-    color = 0;
-    for (size_t i = 0; i < 3; i++)
-        color |= (uint32_t)hexDigit(peek(s, 1 + i)) * 0x11 << 8 * i;
+    color = shorthandAt(s, 1);
     return true;
 }
 
@@ -89,17 +99,13 @@ static bool takeHex(TextScan &s, uint32_t &color)
 // no more digits follow.
 static bool takeHexColor(TextScan &s, uint32_t &color)
 {
-    size_t hash = peek(s) == '#', n = 0;
-    while (n < 9 && hexDigit(peek(s, hash + n)) >= 0)
-        n++;
+    size_t hash = peek(s) == '#', n = hexDigitsAt(s, hash, 9);
     if (hash ? n != 3 && n != 4 && n != 6 && n != 8 : n != 6)
         return false;
-    color = 0;
-    for (size_t i = 0; i < 3; i++) {
-        int high = hexDigit(peek(s, hash + (n < 6 ? i : 2 * i)));
-        int low = n < 6 ? high : hexDigit(peek(s, hash + 2 * i + 1));
-        color |= (uint32_t)(high * 16 + low) << 8 * i;
-    }
+    if (n < 6)
+        color = shorthandAt(s, hash);
+    else
+        hexColorAt(s, hash, color);
     s.at += hash + n;
     return true;
 }
@@ -171,16 +177,6 @@ static bool takeQuoted(TextScan &s, uint32_t &color)
     return peek(s) == quote;
 }
 
-// A channel as a whole decimal number, 0 to 255, leading zeros allowed.
-static bool takeChannel(TextScan &s, uint32_t &value)
-{
-    if (!isDigit(peek(s)))
-        return false;
-    for (value = 0; isDigit(peek(s)); s.at++)
-        value = std::min(value * 10 + (peek(s) - '0'), 256u);
-    return value <= 255;
-}
-
 // Red, green and blue as three decimal numbers apart by a comma, blanks or
 // both ("255, 128, 0", "255 128 0"), as design tools and spreadsheets
 // copy them; nothing but blanks after them.
@@ -193,7 +189,7 @@ static bool takeDecimalChannels(TextScan &s, uint32_t &color)
         if (i && !takeWord(s, ",") && s.at == before)
             return false;
         skipBlanks(s);
-        if (!takeChannel(s, v[i]))
+        if (!takeDecimalByte(s, v[i]))
             return false;
     }
     skipBlanks(s);
@@ -210,10 +206,10 @@ static bool takeHexPairs(TextScan &s, uint32_t &color)
         if (i && !isBlank(peek(s)))
             return false;
         s.at += i > 0;
-        int high = hexDigit(peek(s)), low = high < 0 ? -1 : hexDigit(peek(s, 1));
-        if (low < 0 || hexDigit(peek(s, 2)) >= 0)
+        int byte = hexByteAt(s, 0);
+        if (byte < 0 || hexDigit(peek(s, 2)) >= 0)
             return false;
-        color |= (uint32_t)(high * 16 + low) << 8 * i;
+        color |= (uint32_t)byte << 8 * i;
         s.at += 2;
     }
     skipBlanks(s);

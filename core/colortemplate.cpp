@@ -2,6 +2,7 @@
 #include "color.h"
 #include "colormodels.h"
 #include "colornames.h"
+#include "textscan.h"
 
 #include <cstdio>
 #include <cstring>
@@ -40,12 +41,6 @@ static const char *const otherNames[] = {"{RR}", "{GG}", "{BB}", "{rr}", "{gg}",
                                          "{x}", "{y}"};
 const int otherCount = sizeof otherNames / sizeof *otherNames;
 
-// Whether text starts with name; n is name's length.
-static bool startsWith(const char *text, const char *name, size_t &n)
-{
-    return !strncmp(text, name, n = strlen(name));
-}
-
 // A colour's numbers in each model, worked out once for all placeholders.
 struct ModelNumbers {
     Fixed numbers[copyFormCount][4];
@@ -56,18 +51,18 @@ struct ModelNumbers {
 // no placeholder starts.
 static size_t placeholderAt(const char *text, uint32_t color, ModelNumbers &models, char value[32])
 {
-    size_t n = 0;
+    const char *rest = nullptr;
     if (*text != '{')
         return 0;
     for (const auto &p : numberNames)
-        if (startsWith(text, p.name, n)) {
+        if ((rest = startsWith(text, p.name))) {
             if (!models.known[p.form])
                 modelNumbers(color, p.form, models.numbers[p.form]), models.known[p.form] = true;
             writeFixed(value, models.numbers[p.form][p.index]);
-            return n;
+            return (size_t)(rest - text);
         }
     int i = 0;
-    for (; i < otherCount && !startsWith(text, otherNames[i], n); i++) {
+    for (; i < otherCount && !(rest = startsWith(text, otherNames[i])); i++) {
     }
     if (i == otherCount)
         return 0;
@@ -75,8 +70,8 @@ static size_t placeholderAt(const char *text, uint32_t color, ModelNumbers &mode
     bool exact;
     if (i < 6)
         snprintf(value, 32, i < 3 ? "%.2X" : "%.2x", channel);
-    else if (i < 9)  // thousandths rounded to the nearest; no channel falls on a half
-        writeFixed(value, {(int32_t)((2000 * channel + 255) / 510), 3});
+    else if (i < 9)
+        writeFixed(value, ratio(channel, 255, 3));
     else if (i == 9)
         snprintf(value, 32, "%s", namedColorWords(nearestNamedColor(color, exact)));
     else if (i < 12)
@@ -86,7 +81,7 @@ static size_t placeholderAt(const char *text, uint32_t color, ModelNumbers &mode
         snprintf(value, 32, "%ld", (long)(i == 12 ? lastPickPlace.x : lastPickPlace.y));
     else
         value[0] = '\0';
-    return n;
+    return (size_t)(rest - text);
 }
 
 const char *formatTemplateText(uint32_t color, const char *text, char *out, size_t size)

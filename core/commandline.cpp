@@ -1,28 +1,35 @@
 #include "commandline.h"
 #include "colorparse.h"
 #include "colortemplate.h"
+#include "textscan.h"
 
 #include <cstring>
 
-static char lowerAscii(char c)
+const char *copyFormList(char *out, size_t size, const char *lineEnd)
 {
-    return c >= 'A' && c <= 'Z' ? (char)(c - 'A' + 'a') : c;
-}
-
-// Whether the word starts with name in any case; the rest is left in rest.
-static bool startsWith(const char *word, const char *name, const char **rest)
-{
-    for (; *name; word++, name++)
-        if (lowerAscii(*word) != *name)
-            return false;
-    *rest = word;
-    return true;
+    size_t n = 0, column = 0;
+    auto put = [&](const char *piece) {
+        for (; *piece && n + 1 < size; piece++)
+            out[n++] = *piece;
+    };
+    for (int form = 0; form < copyFormCount; form++) {
+        size_t length = strlen(copyFormNames[form]) + (form + 1 < copyFormCount);
+        if (!form || column + 1 + length > 76)
+            put(form ? lineEnd : ""), put("                   "), column = 19;
+        else
+            put(" "), column++;
+        put(copyFormNames[form]), put(form + 1 < copyFormCount ? "," : "");
+        column += length;
+    }
+    if (size)
+        out[n] = '\0';
+    return out;
 }
 
 static bool sameName(const char *word, const char *name)
 {
-    const char *rest;
-    return startsWith(word, name, &rest) && !*rest;
+    const char *rest = startsWith(word, name, true);
+    return rest && !*rest;
 }
 
 int copyFormNamed(const char *name)
@@ -74,8 +81,8 @@ bool readCommandLine(int count, const char *const *words, CommandRequest &reques
         const char *word = words[i], *value = nullptr;
         Option option = optionCount;
         for (const auto &entry : optionNames) {
-            const char *rest;
-            if (!startsWith(word, entry.name, &rest))
+            const char *rest = startsWith(word, entry.name, true);
+            if (!rest)
                 continue;
             if (*rest == '=' && takesValue(entry.option))
                 value = rest + 1;

@@ -35,6 +35,11 @@ int copyFormNamed(const char *name);
 const char *formatCommandText(uint32_t color, int form, const char *templateText, char *out,
                               size_t size);
 
+// The forms' names as --format takes them, for the usage: apart by ", ",
+// in lines that start in the usage's second column (19 blanks) and end
+// within 76 characters, the lines apart by lineEnd. Returns out.
+const char *copyFormList(char *out, size_t size, const char *lineEnd);
+
 // --set's text read as a paste reads it; an empty or blank text, as an
 // unset shell variable gives, is no colour.
 bool readSetColor(const char *text, size_t limit, uint32_t &color);

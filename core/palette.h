@@ -16,10 +16,20 @@ enum PaletteFormat {
 extern const char *const paletteExtensions[paletteFormatCount];
 // The format an extension names, in any ASCII case, or paletteFormatCount.
 PaletteFormat paletteFormatOf(const char *extension);
+// The format a file's bytes show: "ASEF", GIMP's header, a JSON array, a
+// stylesheet's rule, hexadecimal lines (Paint.NET's among them) or lines
+// of three decimal numbers; paletteFormatCount for none of these.
+PaletteFormat paletteFormatOfContent(const uint8_t *bytes, size_t length);
+// The format of a file to read or write: the one the extension of its name
+// names; else, to read, the one its content shows; else the one chosen in
+// the dialog's list (the format's number there, any larger number for
+// none); else paletteFormatCount.
+PaletteFormat choosePaletteFormat(const char *extension, unsigned listed,
+                                  const uint8_t *content = nullptr, size_t length = 0);
 
 // The colours (0x00BBGGRR) with their names (UTF-8, one a colour) in the
-// format, into out; returns the bytes written, or 0 when they do not fit
-// in room. Text formats end their lines with LF.
+// format, into out when they fit in room; returns the bytes they take,
+// also when they do not fit. Text formats end their lines with LF.
 size_t writePalette(PaletteFormat format, const uint32_t *colors, const char *const *names,
                     int count, uint8_t *out, size_t room);
 

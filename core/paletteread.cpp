@@ -1,32 +1,16 @@
 #include "palette.h"
 #include "colorparse.h"
 #include "colorspace.h"
-#include "textscan.h"
+#include "palettetext.h"
 
 #include <cstring>
-
-// The colours read so far; beyond room they are dropped.
-struct Colors {
-    uint32_t *out;
-    size_t room, n;
-};
-
-static void add(Colors &c, uint32_t color)
-{
-    if (c.n < c.room)
-        c.out[c.n++] = color;
-}
 
 // A channel of a .gpl line: a decimal 0..255 after blanks, then a blank or
 // the line's end.
 static bool takeByte(TextScan &s, uint32_t &v)
 {
     skipBlanks(s);
-    if (!isDigit(peek(s)))
-        return false;
-    for (v = 0; isDigit(peek(s)); s.at++)
-        v = v > 255 ? 256 : v * 10 + (peek(s) - '0');
-    return v <= 255 && (isBlank(peek(s)) || !peek(s));
+    return takeDecimalByte(s, v) && (isBlank(peek(s)) || !peek(s));
 }
 
 // Red, green and blue in decimal, maybe a name after them. The header, the
@@ -53,11 +37,7 @@ static bool hexColor(TextScan s, uint32_t &color, size_t alpha)
         n++;
     if ((n != 6 && n != 6 + alpha) || (peek(s, n) && !isBlank(peek(s, n))))
         return false;
-    s.at += n - 6;
-    color = 0;
-    for (int i = 0; i < 3; i++)
-        color |= (uint32_t)(hexDigit(peek(s, 2 * i)) * 16 + hexDigit(peek(s, 2 * i + 1))) << 8 * i;
-    return true;
+    return hexColorAt(s, n - 6, color);
 }
 
 // Each line: its end is a CR, an LF or both, or the file's.
@@ -71,13 +51,12 @@ static void readLines(const char *text, size_t length, PaletteFormat format, Col
         uint32_t color;
         if (format == paletteGpl ? gplColor(line, color)
                                  : hexColor(line, color, format == palettePaintNet ? 2 : 0))
-            add(c, color);
+            addColor(c, color);
         at = end + 1;
     }
 }
 
-// A colour that stands whole from the scan to end, blanks around it.
-static bool wholeColorTo(TextScan s, size_t end, uint32_t &color)
+bool wholeColorTo(TextScan s, size_t end, uint32_t &color)
 {
     s.limit = end;
     skipBlanks(s);
@@ -108,27 +87,7 @@ static void readCss(TextScan s, Colors &c)
                 break;
         uint32_t color;
         if (end < s.limit && wholeColorTo(s, end, color))
-            add(c, color);
-    }
-}
-
-// An array: every string in it that is a colour ("#FF8000", "rgb(...)",
-// "orange"); a file that is no array holds none.
-static void readJson(TextScan s, Colors &c)
-{
-    skipBlanks(s);
-    if (!takeWord(s, "["))
-        return;
-    while (s.at < s.limit && s.text[s.at] != ']') {
-        if (s.text[s.at++] != '"')
-            continue;
-        size_t end = s.at;
-        while (end < s.limit && s.text[end] != '"')
-            end += s.text[end] == '\\' ? 2 : 1;
-        uint32_t color;
-        if (end < s.limit && wholeColorTo(s, end, color))
-            add(c, color);
-        s.at = end + 1;
+            addColor(c, color);
     }
 }
 
@@ -172,20 +131,21 @@ static void readAseColor(const uint8_t *p, size_t size, Colors &c, size_t &skipp
         v[1] = v[2] = v[0];
     if (kind == 1)
         v[0] *= 100;
-    add(c, colorFromSpace(kind == 1 ? spaceLab : spaceSrgb, v));
+    addColor(c, colorFromSpace(kind == 1 ? spaceLab : spaceSrgb, v));
 }
 
 // "ASEF", the version and the block count, then blocks of a type and a
 // length each: colour entries, groups' starts and ends. A block that runs
-// past the file's end ends the reading.
+// past the file's end ends the reading; a colour entry cut so is counted.
 static void readAse(const uint8_t *b, size_t length, Colors &c, size_t &skipped)
 {
     if (length < 12 || memcmp(b, "ASEF", 4))
         return;
-    for (size_t at = 12; length - at >= 6;) {
-        uint32_t type = big(b + at, 2), size = big(b + at + 2, 4);
+    for (size_t at = 12; at < length;) {
+        uint32_t type = length - at >= 2 ? big(b + at, 2) : 0;
+        uint32_t size = length - at >= 6 ? big(b + at + 2, 4) : UINT32_MAX;
         at += 6;
-        if (size > length - at) {
+        if (at > length || size > length - at) {
             skipped += type == 1;
             break;
         }

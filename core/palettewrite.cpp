@@ -2,21 +2,6 @@
 
 #include <cstring>
 
-const char *const paletteExtensions[paletteFormatCount] = {"gpl", "txt", "css", "json", "hex", "ase"};
-
-PaletteFormat paletteFormatOf(const char *extension)
-{
-    int f = 0;
-    for (; f < paletteFormatCount; f++) {
-        const char *a = extension, *b = paletteExtensions[f];
-        while (*b && (*a | 0x20) == *b)
-            a++, b++;
-        if (!*a && !*b)
-            break;
-    }
-    return (PaletteFormat)f;
-}
-
 // The bytes written so far; past room they are only counted.
 struct Out {
     uint8_t *bytes;
@@ -163,5 +148,5 @@ size_t writePalette(PaletteFormat format, const uint32_t *colors, const char *co
         putText(o, "}\n");
     if (format == paletteJson)
         putText(o, "]\n");
-    return o.n <= room ? o.n : 0;
+    return o.n;
 }

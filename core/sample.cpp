@@ -1,4 +1,5 @@
 #include "sample.h"
+#include "rounding.h"
 
 int sampleSize = 1;
 int magnifierZoom = defaultZoom;
@@ -47,7 +48,7 @@ int shownZoom(int zoom, int size)
 
 int magnifierCells(int zoom, int size)
 {
-    int cells = (11 * defaultZoom / zoom - 1) | 1;
+    int cells = zoom >= 2 ? (11 * defaultZoom / zoom - 1) | 1 : mostCells;
     return cells < size + 2 ? size + 2 : cells;
 }
 
@@ -68,6 +69,6 @@ uint32_t averageSquare(const uint32_t *block, const uint8_t *onScreen, int side,
         return noSample;
     uint32_t mean = 0;
     for (int c = 0; c < 3; c++)
-        mean |= (2 * sum[c] + count) / (2 * count) << (8 * c);
+        mean |= (uint32_t)ratioRounded(sum[c], count) << (8 * c);
     return mean;
 }

@@ -36,6 +36,8 @@ int shownZoom(int zoom, int size);
 // The screen pixels the magnifier shows across and down at a zoom: the odd
 // number that keeps it about as wide as 11 at 8 (43, 21, 11, 5, 3 from 2
 // to 32), and never fewer than the sample's square and a pixel around it.
+// Never more than mostCells, whatever the zoom (a stored zoom of 1 too):
+// the pixels read are held in arrays of that side.
 int magnifierCells(int zoom, int size);
 const int mostCells = 43;  // at the least zoom
 

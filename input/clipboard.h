@@ -1,11 +1,10 @@
-// The colour as CF_TEXT on the system clipboard, both ways. A clipboard
-// held by another program is never waited for.
+// The colours copied to and pasted from the system clipboard, as text: the
+// doors of the clipboard. A clipboard held by another program is never
+// waited for.
 #pragma once
 #include <windows.h>
 #include <cstdint>
 
-// False when the text could not be put there.
-bool copyTextToClipboard(HWND window, const char *text);
 // Colours, up to colorLinesMost of them, in the copy form, one a line; not
 // a taking.
 const int colorLinesMost = 64;

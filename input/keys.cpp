@@ -1,6 +1,7 @@
 #include "keys.h"
 #include "actions.h"
 #include "clipboard.h"
+#include "clipboardtext.h"
 #include "eyedropper.h"
 #include "focus.h"
 #include "gesture.h"

@@ -1,5 +1,5 @@
 #include "taking.h"
-#include "clipboard.h"
+#include "clipboardtext.h"
 #include "gesturestate.h"
 #include "watch.h"
 #include "core/color.h"

@@ -256,10 +256,17 @@ def run(s):
     history("p")
     history("a")
     copied = p.clipboard()
+    # The name is a link: the file it leads to is replaced, the link kept.
+    saved = os.path.join(s.tmp, "pal-\u4e2d.css")
+    with open(os.path.join(s.tmp, "linked.css"), "w") as f:
+        f.write("old")
+    os.symlink("linked.css", saved)
     history("s", dialog="^Save As$")
     s.xdo("type", "Z:" + s.tmp.replace("/", "\\") + "\\pal-")
     s.xdo("type", "--delay", 300, "\u4e2d")  # time for Wine to map the key xdotool binds
     s.xdo("key", "Tab", "Down", "Down", "Return")
+    time.sleep(1)
+    s.xdo("key", "Return")  # yes, replace it
     until(lambda: not s.visible_windows("^Save As$"))  # the face is disabled until then
     check("Copy all", copied, "Color(0xFF0A1E28) {midnight blue}\nColor(0xFFFF8000) {dark orange}")
     # A pick from the hotkey ends as the menu opens; the hotkey does nothing
@@ -283,9 +290,8 @@ def run(s):
     s.xdo("key", "Return")
     s.key("alt+F4", at=FACE)
     s.wait_exit()
-    saved = os.path.join(s.tmp, "pal-\u4e2d.css")
     check("the palette saved; a pick ends, the hotkey waits, a palette opened is pinned and what"
-          " did not fit said", (os.path.exists(saved) and open(saved).read(), states, said[2:3],
+          " did not fit said", (os.path.islink(saved) and open(saved).read(), states, said[2:3],
                                 (s.registry() or {}).get("pinned")),
           (":root {\n  --color-1: #0a1e28; /* near midnight blue */\n"
            "  --color-2: #ff8000; /* near dark orange */\n}\n",

@@ -175,8 +175,10 @@ Paste modelFunction(const std::string &text, const std::string &name, size_t &en
                                       legacyForm("hsla?\\(", {legacyHue, percent, percent})};
     static const std::regex hsv[2] = {modernForm("hs[vb]\\(", {hue, value, value}),
                                       legacyForm("hs[vb]\\(", {legacyHue, number, number})};
-    static const std::regex cmyk[2] = {modernForm("cmyk\\(", {value, value, value, value}),
-                                       legacyForm("cmyk\\(", {number, number, number, number})};
+    static const std::regex cmyk[4] = {modernForm("cmyk\\(", {value, value, value, value}),
+                                       legacyForm("cmyk\\(", {number, number, number, number}),
+                                       modernForm("device-cmyk\\(", {value, value, value, value}),
+                                       legacyForm("device-cmyk\\(", {plain, plain, plain, plain})};
     static const std::regex hwb = modernForm("hwb\\(", {hue, value, value});
     static const std::regex lab = modernForm("(?:ok)?lab\\(", {value, value, value});
     static const std::regex lch = modernForm("(?:ok)?lch\\(", {value, value, hue});
@@ -194,9 +196,9 @@ Paste modelFunction(const std::string &text, const std::string &name, size_t &en
     else if (name == "hsv" || name == "hsb")
         for (const std::regex &r : hsv)
             isHsv = isHsv || std::regex_search(text, m, r, atStart);
-    else if (name == "cmyk")
-        for (const std::regex &r : cmyk)
-            isCmyk = isCmyk || std::regex_search(text, m, r, atStart);
+    else if (name == "cmyk" || name == "device-cmyk")
+        for (int i = name == "cmyk" ? 0 : 2, last = i + 2; i < last; i++)
+            isCmyk = isCmyk || std::regex_search(text, m, cmyk[i], atStart);
     else {
         const std::regex &r = name == "hwb" ? hwb : name == "color" ? color : name.back() == 'b' ? lab : lch;
         bool any = std::regex_search(text, m, r, atStart);
@@ -210,10 +212,17 @@ Paste modelFunction(const std::string &text, const std::string &name, size_t &en
     const double hair = 2e-5;
     Paste p = {true, 0, 0};
     if (isRgb || isCmyk) {
-        // cmyk(): a channel is what its ink and the black leave of 255.
+        // cmyk(): a channel is what its ink and the black leave of 255; in
+        // cmyk() plain numbers are percentages where one is above 1.
+        auto plainNumber = [&](int k) {
+            return m[k + 1].str().back() != '%' && tolower(m[k + 1].str()[0]) != 'n';
+        };
+        bool hundreds = false;
+        for (int k = 0; k < 4; k++)
+            hundreds = hundreds || (name == "cmyk" && plainNumber(k) && numberOf(m[k + 1].str()) > 1);
         auto ink = [&](int k) {
             double x = numberOf(m[k + 1].str());
-            return std::clamp(m[k + 1].str().back() == '%' ? x / 100 : x, 0.0, 1.0);
+            return std::clamp(!plainNumber(k) || hundreds ? x / 100 : x, 0.0, 1.0);
         };
         for (int k = 0; k < 3; k++)
             addChannel(p, isCmyk ? 255 * (1 - ink(k)) * (1 - ink(3)) : m[k + 1].str().back() == '%' ? v[k] * 255 / 100 : v[k],
@@ -274,7 +283,7 @@ bool modelName(const std::string &text, uint32_t &rrggbb)
 // and 3, 4, 6 or 8 hex digits, or 6 hex digits alone; end: where it ends.
 Paste modelWholeColor(const std::string &v, size_t &end)
 {
-    static const std::regex function("(rgba?|hsla?|hwb|lab|lch|oklab|oklch|color|hs[vb]|cmyk)\\(",
+    static const std::regex function("(rgba?|hsla?|hwb|lab|lch|oklab|oklch|color|hs[vb]|cmyk|device-cmyk)\\(",
                                      std::regex::icase);
     static const std::regex letters("[a-z]*", std::regex::icase), hex("(#?)([0-9a-f]*)", std::regex::icase);
     std::smatch m;
@@ -363,7 +372,7 @@ bool modelLine(const std::string &text, Paste &p)
 // text is empty.
 Paste modelPaste(const std::string &text)
 {
-    static const std::regex function(b + "*(rgba?|hsla?|hwb|lab|lch|oklab|oklch|color|hs[vb]|cmyk)\\(",
+    static const std::regex function(b + "*(rgba?|hsla?|hwb|lab|lch|oklab|oklch|color|hs[vb]|cmyk|device-cmyk)\\(",
                                      std::regex::icase);
     static const std::regex shorthand(b + "*#([0-9a-f]{3})[0-9a-f]?(?![0-9a-f])", std::regex::icase);
     const char *blanks = " \t\n\v\f\r\xA0";

@@ -201,6 +201,12 @@ TEST(Sample, SquareMeanRoundsHalvesUpAndCountsOnlyPixelsOnTheScreen)
     EXPECT_EQ(rgb(14, 0, 255), averageSquare(block, onScreen, 11, 5)) << "127 and 1 of 9";
     shown.assign(121, 0);
     EXPECT_EQ(noSample, averageSquare(block, onScreen, 11, 5));
+    // A stored zoom other than the five is the default; no zoom reads more than the arrays hold.
+    EXPECT_EQ((std::vector<int>{8, 2, 8, 32, 8}), (std::vector<int>{magnifierZoomFromSetting(1),
+              magnifierZoomFromSetting(2), magnifierZoomFromSetting(6), magnifierZoomFromSetting(32),
+              magnifierZoomFromSetting(64)}));
+    EXPECT_EQ((std::vector<int>{43, 43, 7, 3}), (std::vector<int>{magnifierCells(1, 1),
+              magnifierCells(0, 5), magnifierCells(32, 5), magnifierCells(32, 1)}));
 }
 
 // The square's sizes, stored or stepped, and the zoom that shows a square

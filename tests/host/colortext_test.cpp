@@ -182,6 +182,11 @@ TEST(ColorTextTest, PasteParseRule)
         {"cmyk(0% 50% 100% 50% / 1);", true, rgb(128, 64, 0)}, {"cmyk(75%, 25%, 0%, 84%)", true, rgb(10, 31, 41)},
         {"hsv(30, 100%)", false, 0}, {"hsb(30, 100 100)", false, 0}, {"cmyk(0 0 0)", false, 0},
         {"cmyk(0, 0, 0 0)", false, 0}, {"cmyk(1deg 0 0 0)", false, 0}, {"hsv(none, 1%, 1%)", false, 0},
+        // Plain numbers of cmyk() above 1 are percentages; device-cmyk() as CSS has it.
+        {"cmyk(75, 25, 0.5, 84)", true, rgb(10, 31, 41)}, {"cmyk(0 50 100 0)", true, rgb(255, 128, 0)},
+        {"device-cmyk(0 0.5 1 0)", true, rgb(255, 128, 0)}, {"device-cmyk(75% .25 none 84% / 0.5)", true, rgb(10, 31, 41)},
+        {"device-cmyk(0, 0.5, 1, 0.5)", true, rgb(128, 64, 0)}, {"device-cmyk(0 50 1 0)", true, rgb(255, 0, 0)},
+        {"device-cmyk(0, 50%, 1, 0)", false, 0},
     };
     for (const PasteCase &c : cases) {
         uint32_t color = rgb(1, 2, 3);
@@ -313,6 +318,7 @@ TEST(ColorTextTest, CopyTemplatePlaceholders)
         // The numbers of the newer forms, as those write them (above).
         {rgb(255, 128, 0), "{H} {Sv} {V} {W} {Bk} {C} {M} {Y} {K} {int} {colorref}",
          "30 100 100 0 0 0 50 100 0 16744448 33023"},
+        {rgb(10, 30, 40), "{Sv} {V} {C} {M} {Y} {K}", "75 16 75 25 0 84"},
         {rgb(10, 30, 40), "{labL} {labA} {labB}|{lchL} {lchC} {lchH}|{W}{Bk}",
          "10.01 -5.44 -9.4|10.01 10.86 239.93|3.984.3"},
         {rgb(255, 0, 0), "{okL} {okC} {okH}", "0.62796 0.25768 29.234"},
@@ -341,7 +347,8 @@ TEST(ColorTextTest, ContrastOfThePair)
                  formatContrastReport(0x767676, 0xFFFFFF, text, sizeof text));
     EXPECT_STREQ("4.47:1, AA large", formatContrast(0xFFFFFF, 0x777777, text, sizeof text));
     EXPECT_STREQ("1.00:1, fails", formatContrast(0x123456, 0xFF123456, text, sizeof text));
-    // Exactly 4.49999999991 and 2.99999999915: a hair below each threshold.
+    // Exactly 6.99999999993, 4.49999999991 and 2.99999999915: a hair below each threshold.
+    EXPECT_STREQ("6.99:1, AA", formatContrast(0x58A6DA, 0x880203, text, sizeof text));
     EXPECT_STREQ("4.49:1, AA large", formatContrast(0x6DF941, 0x7E6631, text, sizeof text));
     EXPECT_STREQ("2.99:1, fails", formatContrast(0x98A407, 0xE00338, text, sizeof text));
 }

@@ -25,9 +25,10 @@ Colors read(PaletteFormat format, const std::string &text)
 
 std::string write(PaletteFormat format, const Colors &colors, const char *const *names)
 {
-    std::vector<uint8_t> out(100 * colors.size() + 100);
+    std::vector<uint8_t> out(100 * colors.size() + 100), less(colors.empty() ? 0 : 99);
     size_t n = writePalette(format, colors.data(), names, (int)colors.size(), out.data(), out.size());
-    EXPECT_EQ(0u, writePalette(format, colors.data(), names, (int)colors.size(), out.data(), n - 1));
+    less.resize(n && n <= 100 ? n - 1 : less.size());
+    EXPECT_EQ(n, writePalette(format, colors.data(), names, (int)colors.size(), less.data(), less.size()));
     return std::string(out.begin(), out.begin() + n);
 }
 
@@ -54,12 +55,20 @@ TEST(Palette, EveryFormatRoundTripsAndNamesItsColours)
     const Colors colors = {0x0080FF, 0, 0xFFFFFF, 0x281E0A, 0x808080};
     const char *names[] = {"dark orange", "caf\xC3\xA9 \xF0\x9F\x8E\xA8", "white", "a\tb */ c", "grey"};
     for (int f = 0; f < paletteFormatCount; f++) {
-        EXPECT_EQ(colors, read(PaletteFormat(f), write(PaletteFormat(f), colors, names)))
-            << paletteExtensions[f];
+        // Under a name whose extension names no format, the content tells it.
+        std::string file = write(PaletteFormat(f), colors, names);
+        PaletteFormat shown = choosePaletteFormat("foo", paletteCss, (const uint8_t *)file.data(), file.size());
+        EXPECT_EQ(colors, read(shown, file)) << paletteExtensions[f];
         EXPECT_EQ(0u, skipped);
         EXPECT_EQ(PaletteFormat(f), paletteFormatOf(f ? paletteExtensions[f] : "GpL"));
     }
     EXPECT_EQ(paletteFormatCount, paletteFormatOf("gp"));
+    EXPECT_EQ(palettePaintNet, choosePaletteFormat("txt", paletteGpl)) << "tones.txt saved as GIMP";
+    EXPECT_EQ(paletteJson, choosePaletteFormat("", paletteJson, (const uint8_t *)"; x", 3));
+    EXPECT_EQ(paletteFormatCount, choosePaletteFormat("foo", paletteFormatCount));
+    EXPECT_EQ(0u, write(palettePaintNet, colors, names).find("; Palette from Tinctora\nFFFF8000\nFF000000\n"));
+    EXPECT_EQ(0u, write(paletteHex, colors, names).find("ff8000\n000000\nffffff\n"));
+    EXPECT_EQ("", write(paletteHex, {}, names));
     std::string gpl = write(paletteGpl, colors, names);
     EXPECT_EQ(0u, gpl.find("GIMP Palette\nName: Tinctora\nColumns: 0\n#\n255 128   0\tdark orange\n"));
     EXPECT_NE(std::string::npos, gpl.find(" 10  30  40\ta b */ c\n"));
@@ -76,14 +85,18 @@ TEST(Palette, ReadersTakeWhatTheyCanAndSkipTheRest)
 {
     EXPECT_EQ((Colors{0x0080FF, 0x030201, 0x0A0B0C}),
               read(paletteGpl, "GIMP Palette\r\nName: x\r\n# 1 2 3\r\n255 128 0\tdark orange"
-                               "\r\n256 0 0\n1 2 -3\n10 20\n1 2 3x\n  1   2   3 \xC3\xA9\r12 11 10"));
+                               "\r\n256 0 0\n1 2 -3\n10 20\n1 2 3x\n4294967297 0 0\n  1   2   3 \xC3\xA9\r12 11 10"));
     EXPECT_EQ((Colors{0x0080FF, 0x030201}), read(palettePaintNet, "; c\nFFFF8000\n80010203 n\nff8000g\n#FFFFFF1"));
     EXPECT_EQ((Colors{0x0080FF, 0x030201}), read(paletteHex, "\xEF\xBB\xBF" "ff8000\r\n#010203\nfff\n0102030\n"));
     EXPECT_EQ((Colors{0x0080FF, 0xFF0000, 0x00A5FF}),
               read(paletteCss, "/* a: red; */ :root, a:hover {--a: #ff8000; b:rgb(0 0 255)!important;"
                                "c: orange} d: x; e: #ff8000 e;"));
-    EXPECT_EQ((Colors{0x0080FF, 0xFF0000}),
-              read(paletteJson, " [\"#FF8000\", 5, [\"\\\"]\", \" blue \"], \"nope\"] \"red\""));
+    // The top-level array's strings, and its objects' colours under their
+    // keys, never a name nor what is nested deeper.
+    EXPECT_EQ((Colors{0x0080FF, 0x0000FF, 0xFF0000, 0x00FF00, 0xFF00FF}),
+              read(paletteJson, " [\"#FF8000\", 5, [\"\\\"]\", \" blue \"], {\"name\": \"navy\", \"hex\": \"#f00\"}, "
+                                "\"\\u0023\\u0030000fF\", {\"a\": {\"color\": \"red\"}, \"Colour\": \" lime \", \"value\": \"red\"},"
+                                " {\"name\": \"red\"}, \"nope\", \"\\ud83c\\udfa8\", \"magenta\"] \"red\""));
     EXPECT_EQ(Colors{}, read(paletteJson, "{\"a\": \"#FF8000\"}"));
     EXPECT_EQ(Colors{}, read(paletteJson, "[\"#FF8000"));
 }
@@ -92,15 +105,18 @@ TEST(Palette, AseModelsNamesAndCutsShort)
 {
     std::string entries = aseEntry(u"", "Gray", {0.5f}) + aseEntry(u"\u00e9", "LAB ", {1, 0, 0}) +
                           aseEntry(u"c", "CMYK", {0, 0, 0, 1}) + aseEntry(u"n", "RGB ", {NAN, 0, 0}) +
-                          aseEntry(u"r", "RGB ", {1, 0.5f, 2}) +
+                          aseEntry(u"r", "RGB ", {1, 0.5f, 2}) + aseEntry(u"", "RGB ", {1, 0.5f}) +
+                          aseEntry(u"", "Gray", {0.2f}) +
                           std::string{0, 1, 0, 0, 0, 4, 0, 9, 'R', 'G'} + std::string("\xC0\1\0\0\0\0", 6);
-    EXPECT_EQ((Colors{0x808080, 0xFFFFFF, 0xFF80FF}), read(paletteAse, aseHead + entries));
-    EXPECT_EQ(3u, skipped) << "CMYK, not a number, a name longer than its entry";
+    EXPECT_EQ((Colors{0x808080, 0xFFFFFF, 0xFF80FF, 0x333333}), read(paletteAse, aseHead + entries));
+    EXPECT_EQ(4u, skipped) << "CMYK, not a number, floats past their entry, a name past its";
     // Cut anywhere, the whole entries before the cut are read and no byte after it.
     std::string three = write(paletteAse, {1, 2, 3}, std::vector<const char *>(3, "x").data());
-    for (size_t cut = 0; cut <= three.size(); cut++)
+    for (size_t cut = 0; cut <= three.size(); cut++) {
         ASSERT_EQ(Colors({1, 2, 3}).size() - (cut < 12 ? 3 : (three.size() - cut + 29) / 30),
                   read(paletteAse, three.substr(0, cut)).size()) << cut;
+        ASSERT_EQ(cut >= 12 && (cut - 12) % 30 >= 2, skipped) << "the cut entry counted: " << cut;
+    }
 }
 
 // A file's colours pinned in its order, each once, the pinned kept in place.

@@ -3,8 +3,8 @@
 // any window, and start-ups that cannot complete.
 #include "win_fixture.h"
 #include "input/clipboard.h"
+#include "app/safewrite.h"
 #include "app/commandrequest.h"
-#include "app/palettefile.h"
 #include "app/programstart.h"
 #include "app/settings.h"
 #include "app/window.h"
@@ -529,26 +529,39 @@ TEST(CommandRequests, AnsweredOnlyToTheCommandLineNeverWaitedFor)
 }
 
 // A palette saved over a file that may not be replaced leaves that file as
-// it was and nothing beside it; names outside the ANSI code page work.
+// it was and nothing beside it, and says why. Saved over a hidden file it
+// stays hidden, and over a file of two names (hard links) both show it.
+// Names outside the ANSI code page work.
 TEST(PaletteFile, SavedWholeOrNotAtAll)
 {
     wchar_t temp[MAX_PATH];
     GetTempPathW(MAX_PATH, temp);
     std::wstring folder = std::wstring(temp) + L"tinctora-\u4e2d", name = folder + L"\\p\u00e9.gpl";
+    std::wstring other = folder + L"\\other.gpl";
+    auto text = [](const std::wstring &file) {
+        char bytes[8] = {};
+        DWORD got = 0;
+        HANDLE h = CreateFileW(file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        ReadFile(h, bytes, 7, &got, nullptr);
+        CloseHandle(h);
+        return std::string(bytes);
+    };
     CreateDirectoryW(folder.c_str(), nullptr);
-    EXPECT_TRUE(replaceFile(name.c_str(), "old", 3));
-    EXPECT_TRUE(replaceFile(name.c_str(), "older", 5));
+    EXPECT_EQ(saveDone, writeFileSafely(name.c_str(), "old", 3));
+    SetFileAttributesW(name.c_str(), FILE_ATTRIBUTE_HIDDEN);
+    EXPECT_EQ(saveDone, writeFileSafely(name.c_str(), "older", 5));
+    EXPECT_EQ((DWORD)FILE_ATTRIBUTE_HIDDEN, GetFileAttributesW(name.c_str()) & ~FILE_ATTRIBUTE_ARCHIVE);
+    ASSERT_TRUE(CreateHardLinkW(other.c_str(), name.c_str(), nullptr));
+    EXPECT_EQ(saveDone, writeFileSafely(other.c_str(), "oldest", 6));
+    EXPECT_EQ("oldest", text(name));
     SetFileAttributesW(name.c_str(), FILE_ATTRIBUTE_READONLY);
-    EXPECT_FALSE(replaceFile(name.c_str(), "new", 3));
-    EXPECT_FALSE(replaceFile((folder + L"\\a*b.gpl").c_str(), "new", 3)) << "no such name";
-    char text[8] = {};
-    DWORD got = 0;
-    HANDLE file = CreateFileW(name.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    ReadFile(file, text, 7, &got, nullptr);
-    CloseHandle(file);
-    EXPECT_STREQ("older", text);
+    EXPECT_EQ(saveReadOnly, writeFileSafely(name.c_str(), "new", 3));
+    EXPECT_EQ(saveFolder, writeFileSafely(folder.c_str(), "new", 3));
+    EXPECT_EQ(saveFailed, writeFileSafely((folder + L"\\a*b.gpl").c_str(), "new", 3)) << "no such name";
+    EXPECT_EQ("oldest", text(name));
     SetFileAttributesW(name.c_str(), FILE_ATTRIBUTE_NORMAL);
     DeleteFileW(name.c_str());
+    DeleteFileW(other.c_str());
     EXPECT_TRUE(RemoveDirectoryW(folder.c_str())) << "a temporary file left beside it";
 }
 

@@ -228,8 +228,9 @@ TEST_F(Gesture, HoldTimerStartsAPickOnlyOverTheSwatch)
     move(0, 0);
     EXPECT_EQ(0u, curColor);
     // In the work area's bottom-right corner the magnifier goes above left
-    // of the pointer, inside the work area, clear of the pixels it shows;
-    // an arrow key moves the pointer by one pixel.
+    // of the pointer, inside the work area, clear of the pixels it shows,
+    // 21 on each side at zoom 2; an arrow key moves the pointer by one pixel.
+    magnifierZoom = 2;
     RECT work, shown;
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
     SetCursorPos(work.right - 3, work.bottom - 3);
@@ -243,7 +244,8 @@ TEST_F(Gesture, HoldTimerStartsAPickOnlyOverTheSwatch)
     ASSERT_TRUE(magnifier && IsWindowVisible(magnifier));
     GetWindowRect(magnifier, &shown);
     EXPECT_TRUE(shown.left >= work.left && shown.top >= work.top);
-    EXPECT_TRUE(shown.right < work.right - 8 && shown.bottom < work.bottom - 8);
+    EXPECT_TRUE(shown.right <= work.right - 3 - 21 && shown.bottom <= work.bottom - 3 - 21);
+    magnifierZoom = 8;
     EXPECT_TRUE(shown.right > work.right - 100 && shown.bottom > work.bottom - 100) << "beside it";
     SendMessageA(w, WM_KEYDOWN, VK_LEFT, 0);
     POINT at;
@@ -560,8 +562,8 @@ TEST_F(Gesture, PickHotkeyRestoresStartsAndTakesAsTheMenusAsk)
 
 // What the user takes goes into the history once; a step, three digits or
 // a rejected paste do not. The History submenu, filled as it opens, shows
-// the pinned colours first, each entry with its swatch at the check-mark
-// size, freed as it closes; its items work from either door.
+// the pinned colours first, each entry drawing its swatch; its items work
+// from either door.
 TEST_F(Gesture, HistoryKeepsWhatIsTakenAndItsMenuActsOnIt)
 {
     HMENU history = GetSubMenu(GetSystemMenu(w, FALSE), 3);
@@ -596,20 +598,14 @@ TEST_F(Gesture, HistoryKeepsWhatIsTakenAndItsMenuActsOnIt)
     EXPECT_EQ(std::string("0&1 000000  black, 0&4 FF8000  near dark orange"),
               std::string(first) + ", " + fourth);
     EXPECT_EQ((UINT)MF_CHECKED, GetMenuState(history, cmdPin, 0) & (MF_CHECKED | MF_GRAYED));
-    MENUITEMINFOA info = {};
-    info.cbSize = sizeof info;
-    info.fMask = MIIM_BITMAP | MIIM_CHECKMARKS;
-    GetMenuItemInfoA(history, 4, TRUE, &info);
-    HBITMAP swatch = info.hbmpItem ? info.hbmpItem : info.hbmpUnchecked;
-    BITMAP bm = {};
-    GetObjectA(swatch, sizeof bm, &bm);
-    EXPECT_EQ(GetSystemMetrics(SM_CXMENUCHECK), bm.bmWidth);
-    HDC dc = CreateCompatibleDC(nullptr);
-    SelectObject(dc, swatch);
-    EXPECT_EQ(0x0080FFu, GetPixel(dc, bm.bmWidth / 2, bm.bmHeight / 2));
+    HDC screen = GetDC(nullptr), dc = CreateCompatibleDC(screen);
+    HGDIOBJ old = SelectObject(dc, CreateCompatibleBitmap(screen, 200, 40));
+    ReleaseDC(nullptr, screen);
+    DRAWITEMSTRUCT draw = {ODT_MENU, 0, cmdHistoryFirst + 0x30, 0, 0, (HWND)history, dc, {0, 0, 200, 40}, 0};
+    EXPECT_TRUE(SendMessageA(w, WM_DRAWITEM, 0, (LPARAM)&draw));
+    EXPECT_EQ(0x0080FFu, GetPixel(dc, 10, 20)) << "its swatch";
+    DeleteObject(SelectObject(dc, old));
     DeleteDC(dc);
-    SendMessageA(w, WM_UNINITMENUPOPUP, (WPARAM)history, 0);
-    EXPECT_EQ(0u, GetObjectType(swatch)) << "freed as the menu closes";
     SendMessageA(w, WM_SYSCOMMAND, cmdHistoryFirst + 0x30, 0);
     EXPECT_EQ(0x0080FFu, curColor);
     SendMessageA(w, WM_COMMAND, cmdClearHistory, 0);
