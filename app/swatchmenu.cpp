@@ -161,11 +161,21 @@ wchar_t menuCharKey(WPARAM wp)
 LRESULT onMenuChar(HWND, WPARAM wp, LPARAM lp)
 {
     HMENU menu = (HMENU)lp;
-    // The entries' keys are digits and capitals, as their virtual keys are.
+    // Every item's key, a digit or a Latin letter, is the key it is on the
+    // keyboard whatever the layout types there: Shift with a digit chooses
+    // that digit's item, and on a Russian or a Greek layout the key marked
+    // K chooses "&K cmyk(...)". A letter of the language's own script was
+    // matched already as typed.
     wchar_t key = menuCharKey(wp);
     for (int i = 0, n = GetMenuItemCount(menu); key && i < n; i++) {
         const SwatchItem *item = itemOf(GetMenuItemID(menu, i));
-        if (item && markedLetter(item->label) == key)
+        wchar_t text[256];
+        if (!item && !GetMenuStringW(menu, i, text, 256, MF_BYPOSITION))
+            continue;
+        wchar_t letter = markedLetter(item ? item->label : text);
+        if (letter >= 'a' && letter <= 'z')
+            letter -= 'a' - 'A';
+        if (letter == key && !(GetMenuState(menu, i, MF_BYPOSITION) & (MF_GRAYED | MF_DISABLED)))
             return MAKELRESULT(i, MNC_EXECUTE);
     }
     return 0;

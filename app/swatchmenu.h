@@ -20,8 +20,9 @@ void appendSwatchItem(HWND window, HMENU menu, UINT command, uint32_t color, con
 bool onMeasureItem(HWND window, LPARAM lp);
 bool onDrawItem(HWND window, LPARAM lp);
 // WM_MENUCHAR: a key that chose no item of the menu, read as the key it
-// is on the keyboard, so that Shift with a digit chooses that digit's
-// entry; 0 where none has it, for the default handling.
+// is on the keyboard, so that Shift with a digit chooses that digit's item
+// and a Latin letter's key chooses its item on any layout; 0 where none
+// has it, for the default handling.
 LRESULT onMenuChar(HWND window, WPARAM wp, LPARAM lp);
 // The virtual key (a digit or a capital) of WM_MENUCHAR's character as the
 // keyboard's layout types it; 0 for none.
