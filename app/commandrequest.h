@@ -6,11 +6,10 @@
 // face up for more than a frame, whatever the window named does.
 #pragma once
 #include <windows.h>
+#include "input/appmessages.h"
 #include <cstddef>
 #include <cstdint>
 
-// The timer that sends again an answer that was not taken in time.
-const UINT_PTR answerRetryTimerId = 7;
 
 // WM_COPYDATA from a command line.
 LRESULT onCopyData(HWND window, WPARAM wp, LPARAM lp);

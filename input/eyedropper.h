@@ -3,19 +3,13 @@
 // beside the pointer until the pick ends.
 #pragma once
 #include <windows.h>
+#include "appmessages.h"
 #include <cstdint>
 
-const UINT_PTR holdTimerId = 1;
 const UINT holdTimerMs = 400;
-// A sample taken again once the screen no longer shows the magnifier
-// where it was.
-const UINT_PTR resampleTimerId = 2;
 // A live pick reads the screen again this often while the pointer rests:
 // a video, an animation or a page that updates changes under it.
-const UINT_PTR restTimerId = 5;
 const UINT restMs = 50;
-// The still copy is taken once the screen no longer shows the magnifier.
-const UINT_PTR freezeTimerId = 7;
 
 // The hold's end on the swatch begins a pick, on a still copy of the screen
 // taken first when freezeScreen is on.

@@ -3,6 +3,7 @@
 // to the next release while the window holds the pointer capture.
 #pragma once
 #include <windows.h>
+#include "appmessages.h"
 
 #include "gesturestate.h"
 
@@ -23,7 +24,6 @@ void abandonGesture(HWND window);
 // would take the gesture's release for the choice of the item under the
 // pointer; true then. False otherwise.
 bool menuWaitsForRelease(HWND window, UINT msg, WPARAM wp, LPARAM lp);
-const UINT_PTR menuWaitTimerId = 6;
 void onMenuWaitTimer(HWND window);
 // Whether such a menu waits for the button's release.
 bool menuWaitRuns();

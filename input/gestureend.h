@@ -3,10 +3,10 @@
 // while a gesture runs, and Escape, which cancels the gesture.
 #pragma once
 #include <windows.h>
+#include "appmessages.h"
 
 // The watch on the button runs only while a gesture does. Its period keeps
 // a lost release from going unnoticed for longer than about 50 ms.
-const UINT_PTR buttonWatchTimerId = 3;
 const UINT buttonWatchMs = 30;
 
 // At each press, once windowRect is fresh: what a cancel puts back, and

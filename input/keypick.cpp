@@ -10,7 +10,6 @@
 
 // The pointer is read this often while no message tells of its moves:
 // with no button held the system reports none over other programs' windows.
-const UINT_PTR keyPickTimerId = 4;
 const UINT keyPickPollMs = 15;
 
 static bool running;

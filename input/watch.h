@@ -5,8 +5,8 @@
 // History entry, and screen readers are told of it at most once a second.
 #pragma once
 #include <windows.h>
+#include "appmessages.h"
 
-const UINT_PTR watchTimerId = 8;
 const UINT watchMs = 100;
 
 // The point watched from now on, in place of any watched before.

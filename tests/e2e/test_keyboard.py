@@ -155,8 +155,10 @@ def run(s):
         shown.append(s.screenshot().pixel(40, 40))
         s.click(*FACE)
         s.key("R", at=FACE)
-    # Watched again, until Alt+Space, L (Stop watching).
+    # Watched again, until Alt+Space, L (Stop watching); the pick gave the
+    # keyboard back to the painter, so the face is clicked first.
     hotkey((320, 370), "key", "l")
+    s.click(*FACE)
     s.key("alt+space", at=FACE)
     s.xdo("sleep", 0.5, "key", "l")
     s.paint("2D1E0F", 300, 350, 40, 40)
