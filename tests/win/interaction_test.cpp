@@ -645,9 +645,9 @@ TEST_F(Gesture, ColourMenusCopyTakeAndDrawTheirSwatches)
     EXPECT_STREQ("&1 tint +10%  FFB586  orange", text);
     EXPECT_EQ(MAKELRESULT(5, MNC_EXECUTE),
               SendMessageA(w, WM_MENUCHAR, MAKEWPARAM('%', MF_POPUP), (LPARAM)variations));
-    // So do the plain items' keys: "(" for "&9 lab(...)", the ninth form.
-    EXPECT_EQ(MAKELRESULT(8, MNC_EXECUTE),
-              SendMessageA(w, WM_MENUCHAR, MAKEWPARAM('(', MF_POPUP), (LPARAM)GetSubMenu(menu, 2)));
+    // So do the plain items' keys: "&" for "&7 hsv(...)", the seventh form.
+    EXPECT_EQ(MAKELRESULT(6, MNC_EXECUTE),
+              SendMessageA(w, WM_MENUCHAR, MAKEWPARAM('&', MF_POPUP), (LPARAM)GetSubMenu(menu, 2)));
     HDC screen = GetDC(nullptr), dc = CreateCompatibleDC(screen);
     HGDIOBJ old = SelectObject(dc, CreateCompatibleBitmap(screen, 200, 40));
     ReleaseDC(nullptr, screen);
