@@ -3,9 +3,8 @@
 #include "core/commandline.h"
 #include "core/textfill.h"
 
-#include <cwchar>
-
 #include <cstring>
+#include <cwchar>
 
 // A process of the windows subsystem gets a standard handle only where the
 // caller redirected it; otherwise the text goes to the console of the
