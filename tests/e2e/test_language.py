@@ -63,7 +63,7 @@ def topmost(s):
 
 
 def run(s):
-    for tag, locale, letter in (("de", "de_DE.UTF-8", "i"), ("ja", "ja_JP.UTF-8", "o"),
+    for tag, locale, letter in (("de", "de_DE.UTF-8", "o"), ("ja", "ja_JP.UTF-8", "o"),
                                 ("ar", "ar_EG.UTF-8", None), ("he", "he_IL.UTF-8", None)):
         own = texts(tag)
         start(s, locale)

@@ -65,6 +65,31 @@ static std::wstring menuLetters(HMENU menu)
     return letters;
 }
 
+// The letters of the system's own items that the window menu keeps, in
+// the language as Wine's user32 has them (Windows' own differ little):
+// Restore, Move, Minimise, Close and "About Wine".
+static std::wstring systemLetters(WORD language)
+{
+    HMODULE user32 = GetModuleHandleA("user32.dll");
+    HRSRC found = FindResourceExW(user32, (LPCWSTR)RT_MENU, L"SYSMENU", language);
+    HMENU menu = found ? LoadMenuIndirectW(LockResource(LoadResource(user32, found))) : nullptr;
+    std::wstring letters;
+    HMENU items = menu && GetSubMenu(menu, 0) ? GetSubMenu(menu, 0) : menu;
+    for (int i = 0; items && i < GetMenuItemCount(items); i++) {
+        UINT id = GetMenuItemID(items, i);
+        wchar_t text[200] = L"";
+        if (id != SC_SIZE && id != SC_MAXIMIZE && GetMenuStringW(items, i, text, 200, MF_BYPOSITION) &&
+            markedLetter(text))
+            letters += upper(markedLetter(text));
+    }
+    if (menu)
+        DestroyMenu(menu);
+    // Once each: some share a letter among themselves.
+    std::sort(letters.begin(), letters.end());
+    letters.erase(std::unique(letters.begin(), letters.end()), letters.end());
+    return letters;
+}
+
 static bool allDifferent(std::wstring letters)
 {
     std::sort(letters.begin(), letters.end());
@@ -99,6 +124,19 @@ TEST(Languages, EveryTextThereWithEnglishsMarksAndLettersApart)
         chooseLanguage(w, language);
         HMENU menu = GetSystemMenu(w, FALSE);
         EXPECT_TRUE(allDifferent(menuLetters(menu) + L"L")) << tag;
+        // Apart from the system's items in the language too, as a user of
+        // that Windows sees them; the program's own are its submenus and
+        // the commands below the system's.
+        std::wstring ours;
+        for (int i = 0; i < GetMenuItemCount(menu); i++) {
+            UINT id = GetMenuItemID(menu, i);
+            wchar_t text[200] = L"";
+            if ((id == (UINT)-1 || (id && id < 0xF000)) &&
+                GetMenuStringW(menu, i, text, 200, MF_BYPOSITION) && markedLetter(text))
+                ours += upper(markedLetter(text));
+        }
+        EXPECT_TRUE(allDifferent(ours + systemLetters(builtLanguages[language].id) + L"L"))
+            << tag << " beside the system's own items";
         for (int i = 0; i < GetMenuItemCount(menu); i++)
             if (HMENU sub = GetSubMenu(menu, i)) {
                 SendMessageW(w, WM_INITMENUPOPUP, (WPARAM)sub, i);
